@@ -1,0 +1,279 @@
+#include "codebook_parser.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "cp1251.h"
+#include "signal_directory.h"
+#include "utf8.h"
+
+namespace mss::codebook {
+
+namespace {
+
+std::string quoted(std::string_view s) { return "«" + std::string(s) + "»"; }
+
+std::optional<Source> sourceOfName(std::string_view name) {
+    if (name == "book") return Source::Book;
+    if (name == "ref") return Source::Ref;
+    if (name == "recall") return Source::Recall;
+    return std::nullopt;
+}
+
+// A code is well-formed for its list when it has the shape of that list's
+// signals; whether it exists is asked of the signal directory afterwards.
+bool wellFormed(ListId list, std::string_view code) {
+    auto letter = [](char c) { return c >= 'A' && c <= 'Z'; };
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    switch (list) {
+        case ListId::Combo1:
+            return code.size() == 1 && letter(code[0]);
+        case ListId::Combo2_0:
+        case ListId::Combo2_1:
+        case ListId::Combo2_2:
+            return (code.size() == 2 && letter(code[0]) && letter(code[1])) ||
+                   (code.size() == 3 && letter(code[0]) && letter(code[1]) && digit(code[2]));
+        case ListId::Combo3:
+            return code.size() == 3 && code[0] == 'M' && letter(code[1]) && letter(code[2]);
+        case ListId::Combo4:
+            return code == "I-1" || (code.size() == 3 && code.substr(0, 2) == "I-" && digit(code[2])) ||
+                   (code.size() == 4 && code.substr(0, 3) == "II-" && digit(code[3])) ||
+                   (code.size() == 5 && code.substr(0, 4) == "III-" && digit(code[4]));
+    }
+    return false;
+}
+
+class Parser {
+public:
+    explicit Parser(std::string_view bytes) : bytes_(bytes) {}
+
+    LoadResult run() {
+        std::size_t pos = 0;
+        int lineNo = 0;
+        bool sawHeader = false;
+        while (pos < bytes_.size()) {
+            std::size_t end = bytes_.find('\n', pos);
+            if (end == std::string_view::npos) end = bytes_.size();
+            const std::string_view line = bytes_.substr(pos, end - pos);
+            pos = end + 1;
+            ++lineNo;
+            if (!sawHeader) {
+                sawHeader = true;
+                std::string_view header = line;
+                if (header.size() >= 3 && header.substr(0, 3) == "\xEF\xBB\xBF") header.remove_prefix(3);
+                if (header != kCodeBookHeader)
+                    damage(lineNo, "заголовок должен быть " + quoted("list, index, codes, text, source") +
+                                       " через табуляцию");
+                continue;
+            }
+            readRow(lineNo, line);
+        }
+        if (!sawHeader) damage(0, "файл кодовой книги пуст");
+        finish();
+        return std::move(result_);
+    }
+
+private:
+    void damage(int line, std::string message) {
+        result_.status = LoadStatus::Damaged;
+        result_.problems.push_back({line, std::move(message)});
+    }
+
+    void incomplete(std::string message) {
+        if (result_.status == LoadStatus::Ok) result_.status = LoadStatus::Incomplete;
+        result_.problems.push_back({0, std::move(message)});
+    }
+
+    void readRow(int lineNo, std::string_view line) {
+        if (line.find('\r') != std::string_view::npos) {
+            damage(lineNo, "строка содержит возврат каретки (CR): текст не может переноситься, а строки "
+                           "файла разделяются только переводом строки");
+            return;
+        }
+        std::array<std::string_view, 5> fields;
+        std::size_t count = 0;
+        std::size_t start = 0;
+        while (true) {
+            const std::size_t tab = line.find('\t', start);
+            const std::string_view field =
+                line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
+            if (count < fields.size()) fields[count] = field;
+            ++count;
+            if (tab == std::string_view::npos) break;
+            start = tab + 1;
+        }
+        if (count != 5) {
+            damage(lineNo, count > 5 ? "лишняя табуляция: в строке " + std::to_string(count) +
+                                           " полей вместо 5 (табуляция в тексте недопустима)"
+                                     : "в строке " + std::to_string(count) + " полей вместо 5");
+            return;
+        }
+
+        const auto list = listIdOfName(fields[0]);
+        if (!list) {
+            damage(lineNo, "неизвестный список " + quoted(fields[0]));
+            return;
+        }
+        const auto slot = static_cast<int>(listSlot(*list));
+        if (slot < currentSlot_) {
+            damage(lineNo, "список " + quoted(fields[0]) + " стоит не на своем месте: списки идут в порядке "
+                           "Combo1, Combo2(0), Combo2(1), Combo2(2), Combo3, Combo4");
+            return;
+        }
+        currentSlot_ = slot;
+        auto& rows = result_.book.rows(*list);
+        const ListInfo& info = listInfo(*list);
+        const std::string listName(info.name);
+
+        int index = -1;
+        const auto [ptr, ec] = std::from_chars(fields[1].data(), fields[1].data() + fields[1].size(), index);
+        if (ec != std::errc() || ptr != fields[1].data() + fields[1].size() || fields[1].empty()) {
+            damage(lineNo, "номер строки списка " + listName + " " + quoted(fields[1]) + " не является числом");
+            return;
+        }
+        const int expected = static_cast<int>(rows.size());
+        if (index != expected) {
+            damage(lineNo, "в списке " + listName + " ожидается строка " + std::to_string(expected) +
+                               ", а стоит " + std::to_string(index) + " (строки идут по порядку без пропусков)");
+            return;
+        }
+        if (expected >= info.rowCount) {
+            damage(lineNo, "в списке " + listName + " лишняя строка " + std::to_string(index) + ": в нем " +
+                               std::to_string(info.rowCount) + " строк");
+            return;
+        }
+
+        CodeBookRow row;
+        checkText(lineNo, *list, index, fields[3]);
+        row.text = std::string(fields[3]);
+        checkCodes(lineNo, *list, index, fields[2], row.codes);
+        if (auto source = sourceOfName(fields[4]))
+            row.source = *source;
+        else
+            damage(lineNo, "неизвестный источник " + quoted(fields[4]) + " (допустимы book, ref, recall)");
+
+        if (!texts_[static_cast<std::size_t>(slot)].insert(row.text).second)
+            damage(lineNo, "текст строки " + std::to_string(index) + " списка " + listName +
+                               " повторяет текст другой строки этого списка");
+        rows.push_back(std::move(row));
+    }
+
+    void checkText(int lineNo, ListId list, int index, std::string_view text) {
+        const ListInfo& info = listInfo(list);
+        const std::string where = "текст строки " + std::to_string(index) + " списка " + std::string(info.name);
+        if (text.empty()) {
+            damage(lineNo, where + " пуст");
+            return;
+        }
+        const auto decoded = decodeUtf8(text);
+        if (!decoded) {
+            damage(lineNo, where + " не является правильным текстом UTF-8");
+            return;
+        }
+        if (static_cast<int>(decoded->size()) > info.maxTextLength)
+            damage(lineNo, where + " длиннее " + std::to_string(info.maxTextLength) + " знаков (" +
+                               std::to_string(decoded->size()) + ")");
+        for (char32_t ch : *decoded) {
+            if (ch < 0x20 || ch == 0x7F) {
+                damage(lineNo, where + " содержит управляющий знак");
+                return;
+            }
+            if (!representableInCp1251(ch)) {
+                damage(lineNo, where + " содержит знак U+" + hex(ch) + ", которого нет в кодировке Windows-1251");
+                return;
+            }
+        }
+    }
+
+    static std::string hex(char32_t ch) {
+        static constexpr char digits[] = "0123456789ABCDEF";
+        std::string s;
+        for (int shift = 12; shift >= 0; shift -= 4) s.push_back(digits[(ch >> shift) & 0xF]);
+        if (ch > 0xFFFF) s.insert(0, 1, digits[(ch >> 16) & 0xF]);
+        return s;
+    }
+
+    void checkCodes(int lineNo, ListId list, int index, std::string_view field, std::vector<std::string>& out) {
+        const std::string listName(listInfo(list).name);
+        if (field.empty()) {
+            damage(lineNo, "у строки " + std::to_string(index) + " списка " + listName + " нет кода сигнала");
+            return;
+        }
+        std::size_t start = 0;
+        while (start <= field.size()) {
+            std::size_t comma = field.find(',', start);
+            if (comma == std::string_view::npos) comma = field.size();
+            const std::string_view code = field.substr(start, comma - start);
+            start = comma + 1;
+            if (!wellFormed(list, code)) {
+                damage(lineNo, "код " + quoted(code) + " не является кодом сигнала списка " + listName);
+                continue;
+            }
+            const auto target = SignalDirectory::instance().find(code);
+            if (!target) {
+                damage(lineNo, "сигнала " + quoted(code) + " нет в своде");
+                continue;
+            }
+            if (target->list != list) {
+                damage(lineNo, "сигнал " + quoted(code) + " относится к списку " +
+                                   std::string(listInfo(target->list).name) + ", а не к " + listName);
+                continue;
+            }
+            if (target->entry != index) {
+                damage(lineNo, "сигнал " + quoted(code) + " выбирает строку " + std::to_string(target->entry) +
+                                   " списка " + listName + ", а не строку " + std::to_string(index));
+                continue;
+            }
+            if (!seenCodes_.emplace(std::string(code), lineNo).second) {
+                damage(lineNo, "сигнал " + quoted(code) + " уже стоит в строке " +
+                                   std::to_string(seenCodes_[std::string(code)]) + " файла");
+                continue;
+            }
+            out.emplace_back(code);
+        }
+    }
+
+    void finish() {
+        if (result_.status == LoadStatus::Damaged) return;
+        for (const auto& info : kLists) {
+            const auto have = static_cast<int>(result_.book.rows(info.id).size());
+            if (have == 0)
+                incomplete("список " + std::string(info.name) + " отсутствует");
+            else if (have < info.rowCount)
+                incomplete("список " + std::string(info.name) + " неполон: " + std::to_string(have) +
+                           " строк из " + std::to_string(info.rowCount));
+        }
+        if (result_.status != LoadStatus::Ok) return;
+        // Every row is on its place; every signal of the code must have been named.
+        for (const auto& code : SignalDirectory::instance().codes())
+            if (!seenCodes_.contains(code.code))
+                damage(0, "сигнал " + quoted(code.code) + " не указан ни в одной строке списка " +
+                              std::string(listInfo(code.target.list).name) + " (должен стоять в строке " +
+                              std::to_string(code.target.entry) + ")");
+    }
+
+    std::string_view bytes_;
+    LoadResult result_;
+    int currentSlot_ = 0;
+    std::unordered_map<std::string, int> seenCodes_;
+    std::array<std::unordered_set<std::string>, kListCount> texts_;
+};
+
+}  // namespace
+
+std::string LoadResult::firstProblem() const {
+    if (problems.empty()) return {};
+    const auto& p = problems.front();
+    if (p.line == 0) {
+        std::string m = p.message;
+        return m;
+    }
+    return "Строка " + std::to_string(p.line) + ": " + p.message;
+}
+
+LoadResult parseCodeBook(std::string_view bytes) { return Parser(bytes).run(); }
+
+}  // namespace mss::codebook
