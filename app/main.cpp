@@ -1,16 +1,29 @@
-// МСС-65: checks the code book it carries and reports whether it can start.
+// МСС-65: checks the code book it carries, then opens the main window.
 
-#include <iostream>
+#include <QApplication>
+#include <QMessageBox>
 
 #include "codebook/codebook_parser.h"
 #include "data/codebook_bytes.h"
+#include "forms/application_setup.h"
+#include "forms/codebook_problem.h"
+#include "forms/tolm.h"
 
-int main() {
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("mss65"));
+    QApplication::setApplicationDisplayName(QStringLiteral("МСС-65"));
+    mss::forms::prepareApplication();
+
     const auto loaded = mss::codebook::parseCodeBook(mss::data::codeBookBytes());
-    if (!loaded.ok()) {
-        std::cerr << "МСС-65: кодовая книга повреждена или неполна. " << loaded.firstProblem() << '\n';
-        return 1;
+    if (const QString problem = mss::forms::codeBookProblemMessage(loaded); !problem.isEmpty()) {
+        QMessageBox::critical(nullptr, QStringLiteral("МСС-65"), problem);
+        return 2;
     }
-    std::cout << "МСС-65: кодовая книга проверена. Окно программы появится в следующей версии.\n";
-    return 0;
+
+    auto* window = new mss::forms::tolm(loaded.book);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->Form_Load();
+    window->show();
+    return app.exec();
 }

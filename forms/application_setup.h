@@ -1,0 +1,10 @@
+#pragma once
+// What the program sets up once, before its first window: the classic font
+// names the windows ask for, drawn by metric-compatible families with
+// Cyrillic.
+
+namespace mss::forms {
+
+void prepareApplication();
+
+}  // namespace mss::forms

@@ -1,0 +1,53 @@
+#include "face_button.h"
+
+#include <QPainter>
+
+namespace mss::forms {
+
+FaceButton::FaceButton(const QString& caption, const QColor& face, const QColor& text, QWidget* parent)
+    : QPushButton(caption, parent), face_(face), text_(text) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FaceButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPalette& pal = palette();
+    const bool down = isDown() || isChecked();
+    const int w = width(), h = height();
+    // A chosen section button stays down with a lighter face, so the choice
+    // reads at a glance.
+    p.fillRect(rect(), isChecked() ? face_.lighter(135) : face_);
+
+    // Two-pixel bevel: light above and left, dark below and right; the other
+    // way round while down.
+    const QColor outerLight = pal.color(QPalette::Light), innerLight = pal.color(QPalette::Midlight);
+    const QColor outerDark = pal.color(QPalette::Shadow), innerDark = pal.color(QPalette::Dark);
+    auto bevel = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
+        p.setPen(topLeft);
+        p.drawLine(inset, inset, w - 2 - inset, inset);
+        p.drawLine(inset, inset, inset, h - 2 - inset);
+        p.setPen(bottomRight);
+        p.drawLine(inset, h - 1 - inset, w - 1 - inset, h - 1 - inset);
+        p.drawLine(w - 1 - inset, inset, w - 1 - inset, h - 1 - inset);
+    };
+    if (down) {
+        bevel(0, outerDark, outerLight);
+        bevel(1, innerDark, innerLight);
+    } else {
+        bevel(0, outerLight, outerDark);
+        bevel(1, innerLight, innerDark);
+    }
+
+    const int shift = down ? 1 : 0;
+    const QRect textRect = rect().adjusted(3 + shift, 2 + shift, -3 + shift, -2 + shift);
+    p.setPen(text_.isValid() ? text_ : pal.color(QPalette::ButtonText));
+    p.setFont(font());
+    p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
+
+    if (hasFocus()) {
+        p.setPen(QPen(p.pen().color(), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(4, 4, -5, -5));
+    }
+}
+
+}  // namespace mss::forms

@@ -1,0 +1,44 @@
+#include "flag_picture_box.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace mss::forms {
+
+FlagPictureBox::FlagPictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FlagPictureBox::showPicture(const QPixmap* picture) {
+    if (picture == picture_) return;
+    picture_ = picture;
+    if (picture_) {
+        const QSize size = picture_->deviceIndependentSize().toSize();
+        resize(size.width() + 2 * kBorder, size.height() + 2 * kBorder);
+    }
+    update();
+}
+
+void FlagPictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    // The ground shows in an empty position and through the transparent parts
+    // of a flag: the colour of an inactive window's caption text.
+    p.fillRect(rect(), palette().color(QPalette::Inactive, QPalette::Button));
+    if (picture_) p.drawPixmap(kBorder, kBorder, *picture_);
+    // Sunken border: dark outer and inner lines at the top and left, light at
+    // the bottom and right.
+    const QPalette& pal = palette();
+    const int w = width(), h = height();
+    auto frame = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
+        p.setPen(topLeft);
+        p.drawLine(inset, inset, w - 1 - inset, inset);
+        p.drawLine(inset, inset, inset, h - 1 - inset);
+        p.setPen(bottomRight);
+        p.drawLine(inset, h - 1 - inset, w - 1 - inset, h - 1 - inset);
+        p.drawLine(w - 1 - inset, inset, w - 1 - inset, h - 1 - inset);
+    };
+    frame(0, pal.color(QPalette::Mid), pal.color(QPalette::Light));
+    frame(1, pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
+}
+
+}  // namespace mss::forms
