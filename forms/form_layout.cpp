@@ -14,8 +14,8 @@ const QString kTablesToolTip =
 }  // namespace
 
 const WindowSpec& mainWindowSpec() {
-    static const WindowSpec spec{QStringLiteral("Морская обучающая программа \"Фарлин\""), 11880, 7890};
-    return spec;
+    static const WindowSpec form{QStringLiteral("Морская обучающая программа \"Фарлин\""), 11880, 7890};
+    return form;
 }
 
 std::span<const ControlSpec> mainWindowControls() {
@@ -77,8 +77,8 @@ QColor frameCaptionColour(int frame) {
 }
 
 const WindowSpec& aboutWindowSpec() {
-    static const WindowSpec spec{QStringLiteral("О программе КРВ-65"), 4680, 3090};
-    return spec;
+    static const WindowSpec form{QStringLiteral("О программе КРВ-65"), 4680, 3090};
+    return form;
 }
 
 std::span<const AboutControlSpec> aboutWindowControls() {

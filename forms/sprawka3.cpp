@@ -45,10 +45,10 @@ sprawka3::sprawka3() {
     setObjectName(QStringLiteral("sprawka3"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    const WindowSpec& spec = aboutWindowSpec();
-    setWindowTitle(spec.caption);
+    const WindowSpec& form = aboutWindowSpec();
+    setWindowTitle(form.caption);
     setWindowIcon(PictureCatalogue::instance().icon());
-    resize(px(spec.clientWidth), px(spec.clientHeight));
+    resize(px(form.clientWidth), px(form.clientHeight));
 
     for (const AboutControlSpec& c : aboutWindowControls()) {
         QWidget* w = nullptr;

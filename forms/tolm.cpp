@@ -44,12 +44,12 @@ QFont dialogFont(bool bold = false) {
 
 tolm::tolm(const codebook::CodeBook& book, ExitQuestion ask) : ask_(std::move(ask)) {
     setObjectName(QStringLiteral("tolm"));
-    const WindowSpec& spec = mainWindowSpec();
-    setWindowTitle(spec.caption);
+    const WindowSpec& form = mainWindowSpec();
+    setWindowTitle(form.caption);
     setWindowIcon(PictureCatalogue::instance().icon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(px(spec.clientWidth), px(spec.clientHeight));
+    setFixedSize(px(form.clientWidth), px(form.clientHeight));
     setFont(dialogFont());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
