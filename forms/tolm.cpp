@@ -1,8 +1,10 @@
 #include "tolm.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QPainter>
@@ -17,6 +19,7 @@
 #include "flag_picture_box.h"
 #include "form_layout.h"
 #include "keyboard_frame.h"
+#include "physical_keys.h"
 #include "picture_catalogue.h"
 #include "signals/keyboards.h"
 #include "sprawka3.h"
@@ -32,6 +35,21 @@ using signals::EditField;
 using signals::Element;
 
 constexpr std::array<int, 3> kTimerPeriodsMs{5000, 3000, 2000};
+constexpr int kKeyFlashMs = 120;
+
+QString phoneticName(int flag) {
+    const auto& name = codebook::flagEntry(flag).phoneticName;
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// What a screen reader says of a hoist position.
+QString spokenPosition(int position, int flag) {
+    static const std::array<QString, 3> names{QStringLiteral("Первый флаг"), QStringLiteral("Второй флаг"),
+                                              QStringLiteral("Третий флаг")};
+    const QString& name = names[static_cast<std::size_t>(position)];
+    if (flag == signals::kNoFlag) return name + QStringLiteral(": пусто");
+    return QStringLiteral("%1: %2 (%3)").arg(name, phoneticName(flag), QChar::fromLatin1(codebook::symbolOfFlag(flag)));
+}
 
 QFont dialogFont(bool bold = false) {
     QFont f(QStringLiteral("MS Sans Serif"));
@@ -92,7 +110,10 @@ void tolm::createControls(const codebook::CodeBook& book) {
             case ControlKind::HoistPosition: {
                 auto* box = new FlagPictureBox(this);
                 pictures_[static_cast<std::size_t>(c.index == 5 ? 3 : c.index - 1)] = box;
-                if (c.index == 5) box->showPicture(&pictures.singleM());
+                if (c.index == 5) {
+                    box->showPicture(&pictures.singleM());
+                    box->setAccessibleName(QStringLiteral("Первый флаг: Майк (M), медицинский раздел"));
+                }
                 w = box;
                 break;
             }
@@ -129,6 +150,8 @@ void tolm::createControls(const codebook::CodeBook& book) {
                 combo->setCurrentIndex(-1);
                 combo->setPlaceholderText(QString::fromUtf8(codebook::listInfo(list).heading.data(),
                                                             static_cast<qsizetype>(codebook::listInfo(list).heading.size())));
+                combo->setAccessibleName(QStringLiteral("Значение сигнала"));
+                combo->setAccessibleDescription(combo->placeholderText());
                 combos_[static_cast<std::size_t>(c.index)] = combo;
                 QObject::connect(combo, &QComboBox::activated, this,
                                  [this, list](int row) { Combo_Activated(list, row); });
@@ -162,8 +185,17 @@ void tolm::createKeyboards() {
             b->setGeometry(pxRect(key->left, key->top, key->width, key->height));
             b->setFont(dialogFont());
             if (key->role == signals::KeyRole::Flag) {
-                const auto& name = codebook::flagEntry(key->flag).phoneticName;
-                b->setToolTip(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+                const QString name = phoneticName(key->flag);
+                b->setToolTip(name);
+                b->setAccessibleName(b->text() + QStringLiteral(", ") + name);
+                b->setAccessibleDescription(
+                    (codebook::isLetterFlag(key->flag) ? QStringLiteral("Поднимает флаг «%1»")
+                                                       : QStringLiteral("Поднимает вымпел «%1»"))
+                        .arg(name));
+            } else {
+                b->setAccessibleDescription(key->role == signals::KeyRole::About
+                                                ? QStringLiteral("Открывает окно «О программе»")
+                                                : QStringLiteral("Спрашивает, закрыть ли программу"));
             }
             QObject::connect(b, &QPushButton::clicked, this, [this, n = key->command] { Command_Click(n); });
             commands_[static_cast<std::size_t>(key->command)] = b;
@@ -260,6 +292,9 @@ void tolm::showList(ListId list) {
             combo->setCurrentIndex(engine_.selection(list));
             break;
     }
+    // The meaning line is read out when it changes.
+    QAccessibleValueChangeEvent spoken(combo, combo->currentText());
+    QAccessible::updateAccessibility(&spoken);
 }
 
 void tolm::project(Changes changes) {
@@ -269,7 +304,11 @@ void tolm::project(Changes changes) {
         const auto position = static_cast<signals::Position>(p);
         if (!changes.has(Changes::positionBit(position))) continue;
         const int flag = engine_.flagAt(position);
-        pictures_[static_cast<std::size_t>(p)]->showPicture(flag == signals::kNoFlag ? nullptr : &pictures.flag(flag));
+        FlagPictureBox* box = pictures_[static_cast<std::size_t>(p)];
+        box->showPicture(flag == signals::kNoFlag ? nullptr : &pictures.flag(flag));
+        box->setAccessibleName(spokenPosition(p, flag));
+        QAccessibleEvent spoken(box, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&spoken);
     }
     for (const auto& info : codebook::kLists)
         if (changes.has(Changes::listBit(info.id))) showList(info.id);
@@ -298,6 +337,30 @@ void tolm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
     p.drawPixmap(0, 0, PictureCatalogue::instance().mainBackground());
+}
+
+void tolm::keyPressEvent(QKeyEvent* event) {
+    // Typing a letter or digit presses the same key of the keyboard on view,
+    // just as a click would.
+    const auto symbol = symbolOfKeyPress(*event);
+    if (symbol && !event->isAutoRepeat()) {
+        const int flag = *codebook::flagIndexOfSymbol(*symbol);
+        for (int f = 1; f <= 4; ++f) {
+            if (!frames_[static_cast<std::size_t>(f - 1)]->isVisible()) continue;
+            for (const signals::KeyDefinition* key : signals::keysOfFrame(f))
+                if (key->role == signals::KeyRole::Flag && key->flag == flag) {
+                    // The key shows its press for a moment, but acts at once,
+                    // so fast typing lands on the keyboard each key brings.
+                    QPushButton* b = command(key->command);
+                    b->click();
+                    b->setDown(true);
+                    QTimer::singleShot(kKeyFlashMs, b, [b] { b->setDown(false); });
+                    event->accept();
+                    return;
+                }
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void tolm::closeEvent(QCloseEvent* event) {

@@ -51,6 +51,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override;
     void closeEvent(QCloseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
 
 private:
     void createControls(const codebook::CodeBook& book);

@@ -46,4 +46,11 @@ QString iconPngPath(int size) {
     return {};
 }
 
+QString doubleDensityPath(const QString& path) {
+    QString result = path;
+    const qsizetype dot = result.lastIndexOf(u'.');
+    result.insert(dot < 0 ? result.size() : dot, QStringLiteral("@2x"));
+    return result;
+}
+
 }  // namespace mss::pictures

@@ -35,4 +35,8 @@ QString iconPath();
 // 48, 64, 128 or 256; empty for any other size.
 QString iconPngPath(int size);
 
+// The sharper copy of a GIF picture, drawn at twice the size for screens of
+// device pixel ratio 2: "…/flag-A.gif" gives "…/flag-A@2x.gif".
+QString doubleDensityPath(const QString& path);
+
 }  // namespace mss::pictures

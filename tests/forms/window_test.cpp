@@ -1,6 +1,7 @@
 // The main window and the About window, driven through their real widgets.
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include "forms/codebook_problem.h"
 #include "forms/flag_picture_box.h"
 #include "forms/keyboard_frame.h"
+#include "forms/physical_keys.h"
 #include "forms/picture_catalogue.h"
 #include "forms/sprawka3.h"
 #include "forms/tolm.h"
@@ -306,6 +308,74 @@ private Q_SLOTS:
         QCOMPARE(window->command(36)->nextInFocusChain(), window->command(35));
         QCOMPARE(window->command(1)->nextInFocusChain(), window->command(42));   // Exit after the keys
         QCOMPARE(window->command(42)->nextInFocusChain(), window->command(41));  // then About
+    }
+
+    void typingPressesTheKeysOfTheKeyboardOnView() {
+        choose(2);
+        QTest::keyClicks(window.get(), QStringLiteral("ae1"));
+        QTRY_COMPARE(combo(ListId::Combo2_0)->currentIndex(), 5);
+        QCOMPARE(window->picture(1)->picture(), &PictureCatalogue::instance().flag(0));
+        QCOMPARE(window->picture(2)->picture(), &PictureCatalogue::instance().flag(4));
+        // A Russian layout gives Cyrillic letters: the key where E is types "у".
+        choose(2);
+        QKeyEvent ef(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("ф"));
+        QApplication::sendEvent(window.get(), &ef);
+        QKeyEvent u(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("у"));
+        QTRY_VERIFY(window->frame(3)->isVisible());
+        QApplication::sendEvent(window.get(), &u);
+        QTRY_COMPARE(combo(ListId::Combo2_0)->currentIndex(), 4);
+        // Escape and shortcuts press nothing.
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QTest::keyClick(window.get(), Qt::Key_2, Qt::ControlModifier);
+        QTest::qWait(250);
+        QCOMPARE(window->picture(3)->picture(), nullptr);
+    }
+
+    void keysAreMatchedByTheirPlace() {
+        struct Case { unsigned code; int key; const char* text; char symbol; };
+        const Case cases[] = {
+            {24, 0, "й", 'Q'}, {10, 0, "!", '1'}, {19, 0, ")", '0'}, {58, 0, "ь", 'M'}, {46, 0, "д", 'L'},
+            {0, Qt::Key_Q, "q", 'Q'}, {0, Qt::Key_7, "7", '7'}, {0, Qt::Key_unknown, "Я", 'Z'},
+            {0, Qt::Key_unknown, "ю", 0}, {9, Qt::Key_Escape, "", 0}, {65, Qt::Key_Space, " ", 0},
+        };
+        for (const Case& c : cases) {
+            const auto s = mss::forms::symbolOfKey(c.code, c.key, QString::fromUtf8(c.text));
+            QCOMPARE(s.value_or(0), c.symbol);
+        }
+    }
+
+    void picturesSuitTheScreenDensity() {
+        // Run once as it is and once with QT_SCALE_FACTOR=2.
+        const bool sharp = qApp->devicePixelRatio() >= 1.5;
+        const PictureCatalogue& pictures = PictureCatalogue::instance();
+        for (int k : {0, 12, 35}) {
+            QCOMPARE(pictures.flag(k).devicePixelRatio(), sharp ? 2.0 : 1.0);
+            QCOMPARE(pictures.flag(k).deviceIndependentSize().toSize(), k == 12 ? QSize(92, 58) : QSize(91, 60));
+        }
+        QCOMPARE(pictures.mainBackground().deviceIndependentSize().toSize(), QSize(795, 596));
+        QCOMPARE(pictures.ship().deviceIndependentSize().toSize(), QSize(65, 85));
+        QCOMPARE(window->size(), QSize(792, 526));
+        choose(1);
+        press(36);
+        QCOMPARE(window->picture(1)->size(), QSize(96, 62));
+    }
+
+    void standardDialogsSpeakRussian() {
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+        QCOMPARE(QLocale().language(), QLocale::Russian);
+    }
+
+    void screenReaderNamesKeysPositionsAndMeaning() {
+        QCOMPARE(window->command(100)->accessibleName(), QStringLiteral("Ee, Эко"));
+        QCOMPARE(window->command(1)->accessibleDescription(), QStringLiteral("Поднимает вымпел «Унауан»"));
+        QCOMPARE(window->picture(2)->accessibleName(), QStringLiteral("Второй флаг: пусто"));
+        choose(2);
+        pressAll({59, 100});
+        QCOMPARE(window->picture(1)->accessibleName(), QStringLiteral("Первый флаг: Алфа (A)"));
+        QCOMPARE(window->picture(2)->accessibleName(), QStringLiteral("Второй флаг: Эко (E)"));
+        QAccessibleInterface* line = QAccessible::queryAccessibleInterface(combo(ListId::Combo2_0));
+        QVERIFY(line);
+        QCOMPARE(line->text(QAccessible::Value), QStringLiteral("Я должен оставить свое судно"));
     }
 
     void damagedCodeBookIsExplainedInRussian() {

@@ -9,10 +9,13 @@ foreach(var GENERATOR COMMITTED OUTPUT)
 endforeach()
 
 file(REMOVE_RECURSE "${OUTPUT}")
-execute_process(COMMAND "${GENERATOR}" --out "${OUTPUT}" RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "the generator failed: ${status}")
-endif()
+# The ordinary pictures, and their sharper copies for high-density screens.
+foreach(scale 1 2)
+  execute_process(COMMAND "${GENERATOR}" --out "${OUTPUT}" --scale ${scale} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the generator failed at scale ${scale}: ${status}")
+  endif()
+endforeach()
 
 file(GLOB committed RELATIVE "${COMMITTED}" "${COMMITTED}/*.gif" "${COMMITTED}/*.ico" "${COMMITTED}/*.png")
 file(GLOB generated RELATIVE "${OUTPUT}" "${OUTPUT}/*")
