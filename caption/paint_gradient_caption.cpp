@@ -1,0 +1,119 @@
+#include "caption/paint_gradient_caption.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace mss::caption {
+
+namespace modGradient {
+
+void LoadCaptionFont() {
+    if (CaptionLogFont.known) return;
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    if (font.pointSizeF() <= 0 && font.pixelSize() <= 0)
+        font = MainWindow != nullptr ? MainWindow->font() : QGuiApplication::font();
+    CaptionLogFont.font = font;
+    CaptionLogFont.known = true;
+}
+
+}  // namespace modGradient
+
+namespace {
+
+QString withoutLeadingSpaces(const QString& title) {
+    qsizetype first = 0;
+    while (first < title.size() && title.at(first) == QLatin1Char(' ')) ++first;
+    return title.mid(first);
+}
+
+}  // namespace
+
+QFont CaptionFontFor(const QFont& logFont, const CaptionMetrics& metrics) {
+    const double scale = static_cast<double>(metrics.captionHeight) /
+                         kStandardCaptionMetrics.captionHeight;
+    // Point sizes are taken at 96 dpi, the size the standard metrics are for.
+    double pixels = logFont.pixelSize() > 0 ? logFont.pixelSize()
+                                            : logFont.pointSizeF() * 96.0 / 72.0;
+    if (!(pixels > 0)) pixels = 12;
+    QFont font = logFont;
+    int size = std::max(1, static_cast<int>(std::lround(pixels * scale)));
+    const int bandHeight = metrics.captionHeight - 1;
+    for (;;) {
+        font.setPixelSize(size);
+        if (size == 1 || QFontMetrics(font).height() <= bandHeight) break;
+        --size;
+    }
+    return font;
+}
+
+StripGeometry PaintGradientCaption(Colour start, Colour end, const CaptionInputs& in,
+                                   CaptionCanvas& canvas) {
+    // Read what the caption shows.
+    const QString title = withoutLeadingSpaces(in.title);
+    const StripGeometry g =
+        ComputeStripGeometry(StripInputs{in.windowWidth, in.metrics, !in.icon.isNull()});
+
+    // The gradient table, upper index n; a table that cannot be built stays black.
+    std::vector<Colour> table(g.bandCount >= 0 ? static_cast<std::size_t>(g.bandCount) + 1 : 0);
+    FillGradientTable(table, start, end);
+
+    g.forEachBand([&](int i, const Rect& band) { canvas.fillRect(band, table[i]); });
+
+    if (g.hasIcon) canvas.drawIcon(in.icon, g.icon);
+
+    modGradient::LoadCaptionFont();
+    modGradient::CaptionFont = CaptionFontFor(modGradient::CaptionLogFont.font, in.metrics);
+    canvas.selectFont(modGradient::CaptionFont);
+    canvas.setTextColour(kCaptionTextColour);
+    if (!title.isEmpty()) canvas.drawText(title, g.title);
+
+    canvas.copyToTarget(g.copied);
+    canvas.excludeRect(g.excluded);
+    return g;
+}
+
+CaptionResult ComposeCaption(const CaptionInputs& in, QImage* target) {
+    const int height = std::max(kStripHeight, in.metrics.frameWidth + in.metrics.captionHeight);
+    ImageCaptionCanvas canvas(in.windowWidth, height, target);
+    const Colour end = in.active ? kActiveCaptionColour : kInactiveCaptionColour;
+    CaptionResult result;
+    result.geometry = PaintGradientCaption(kCaptionStartColour, end, in, canvas);
+    result.strip = canvas.strip();
+    result.copied = toQRect(result.geometry.copied);
+    result.excluded = toQRect(result.geometry.excluded);
+    return result;
+}
+
+CaptionMetrics CaptionMetricsFor(const QWidget* window) {
+    double ratio = 1.0;
+    if (window != nullptr) {
+        ratio = window->devicePixelRatioF();
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        ratio = screen->devicePixelRatio();
+    }
+    return scaleCaptionMetrics(kStandardCaptionMetrics, ratio);
+}
+
+CaptionInputs MainWindowCaptionInputs(bool active) {
+    CaptionInputs in;
+    in.active = active;
+    const QWidget* window = modGradient::MainWindow;
+    if (window == nullptr) return in;
+    const double ratio = window->devicePixelRatioF();
+    in.metrics = CaptionMetricsFor(window);
+    in.windowWidth = static_cast<int>(std::lround(window->width() * ratio));
+    in.title = window->windowTitle();
+    if (!modGradient::MainIcon.isNull()) {
+        const QSize cell(in.metrics.buttonWidth - 2, in.metrics.buttonHeight - 2);
+        if (!cell.isEmpty()) in.icon = modGradient::MainIcon.pixmap(cell, 1.0).toImage();
+    }
+    return in;
+}
+
+}  // namespace mss::caption
