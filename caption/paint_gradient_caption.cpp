@@ -81,7 +81,7 @@ StripGeometry PaintGradientCaption(Colour start, Colour end, const CaptionInputs
 CaptionResult ComposeCaption(const CaptionInputs& in, QImage* target) {
     const int height = std::max(kStripHeight, in.metrics.frameWidth + in.metrics.captionHeight);
     ImageCaptionCanvas canvas(in.windowWidth, height, target);
-    const Colour end = in.active ? kActiveCaptionColour : kInactiveCaptionColour;
+    const Colour end = in.active ? in.activeColour : in.inactiveColour;
     CaptionResult result;
     result.geometry = PaintGradientCaption(kCaptionStartColour, end, in, canvas);
     result.strip = canvas.strip();

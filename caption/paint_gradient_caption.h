@@ -58,6 +58,8 @@ struct CaptionInputs {
     QString title;
     QImage icon;          // null: the caption has no icon
     bool active = true;   // picks the caption colour
+    Colour activeColour = kActiveCaptionColour;      // end colour while active
+    Colour inactiveColour = kInactiveCaptionColour;  // end colour while inactive
     CaptionMetrics metrics = kStandardCaptionMetrics;
 };
 
@@ -81,7 +83,7 @@ QFont CaptionFontFor(const QFont& logFont, const CaptionMetrics& metrics);
 StripGeometry PaintGradientCaption(Colour start, Colour end, const CaptionInputs& in,
                                    CaptionCanvas& canvas);
 
-// Composes the caption of `in` (black to the active or inactive caption
+// Composes the caption of `in` (black to its active or inactive caption
 // colour) in an off-screen strip and copies it into `target` when given.
 CaptionResult ComposeCaption(const CaptionInputs& in, QImage* target = nullptr);
 

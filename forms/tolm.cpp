@@ -9,11 +9,14 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <vector>
 
 #include "animated_label.h"
+#include "caption/caption_hook.h"
 #include "codebook/flag_catalogue.h"
 #include "face_button.h"
 #include "flag_picture_box.h"
@@ -60,6 +63,24 @@ QFont dialogFont(bool bold = false) {
 
 }  // namespace
 
+namespace {
+
+// The window's surface: the background picture, drawn unscaled from the top
+// left corner over the system highlight colour.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Highlight));
+        p.drawPixmap(0, 0, PictureCatalogue::instance().mainBackground());
+    }
+};
+
+}  // namespace
+
 tolm::tolm(const codebook::CodeBook& book, ExitQuestion ask) : ask_(std::move(ask)) {
     setObjectName(QStringLiteral("tolm"));
     const WindowSpec& form = mainWindowSpec();
@@ -67,12 +88,11 @@ tolm::tolm(const codebook::CodeBook& book, ExitQuestion ask) : ask_(std::move(as
     setWindowIcon(PictureCatalogue::instance().icon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(px(form.clientWidth), px(form.clientHeight));
     setFont(dialogFont());
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
-    setPalette(pal);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    client_ = new ClientArea(this);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->setFixedSize(px(form.clientWidth), px(form.clientHeight));
+    setFixedSize(client_->size());
 
     createControls(book);
     createKeyboards();
@@ -88,7 +108,7 @@ tolm::~tolm() = default;
 
 void tolm::createControls(const codebook::CodeBook& book) {
     const PictureCatalogue& pictures = PictureCatalogue::instance();
-    auto* sections = new QButtonGroup(this);
+    auto* sections = new QButtonGroup(client_);
     sections->setExclusive(true);
     for (const ControlSpec& c : mainWindowControls()) {
         QWidget* w = nullptr;
@@ -97,18 +117,18 @@ void tolm::createControls(const codebook::CodeBook& book) {
                 QFont f(QStringLiteral("Times New Roman"));
                 f.setPointSizeF(21.75);
                 f.setBold(true);
-                aniLabel1_ = new AnimatedLabel(c.caption, f, Qt::white, this);
+                aniLabel1_ = new AnimatedLabel(c.caption, f, Qt::white, client_);
                 w = aniLabel1_;
                 break;
             }
             case ControlKind::Image:
-                image1_ = new QLabel(this);
+                image1_ = new QLabel(client_);
                 image1_->setPixmap(pictures.ship());
                 image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
                 w = image1_;
                 break;
             case ControlKind::HoistPosition: {
-                auto* box = new FlagPictureBox(this);
+                auto* box = new FlagPictureBox(client_);
                 pictures_[static_cast<std::size_t>(c.index == 5 ? 3 : c.index - 1)] = box;
                 if (c.index == 5) {
                     box->showPicture(&pictures.singleM());
@@ -118,8 +138,8 @@ void tolm::createControls(const codebook::CodeBook& book) {
                 break;
             }
             case ControlKind::SectionButton: {
-                auto* b = c.look == Look::DarkButton ? new FaceButton(c.caption, kKeyFace, Qt::white, this)
-                                                     : new FaceButton(c.caption, QColor(0, 0, 255), QColor(), this);
+                auto* b = c.look == Look::DarkButton ? new FaceButton(c.caption, kKeyFace, Qt::white, client_)
+                                                     : new FaceButton(c.caption, QColor(0, 0, 255), QColor(), client_);
                 b->setCheckable(true);
                 b->setFont(dialogFont(true));
                 sections->addButton(b, c.index);
@@ -129,7 +149,7 @@ void tolm::createControls(const codebook::CodeBook& book) {
                 break;
             }
             case ControlKind::Label: {
-                label1_ = new QLabel(c.caption, this);
+                label1_ = new QLabel(c.caption, client_);
                 label1_->setFont(dialogFont(true));
                 QPalette pal = label1_->palette();
                 pal.setColor(QPalette::WindowText, QColor(0, 255, 255));
@@ -139,7 +159,7 @@ void tolm::createControls(const codebook::CodeBook& book) {
             }
             case ControlKind::List: {
                 const auto list = static_cast<ListId>(c.index);
-                auto* combo = new QComboBox(this);
+                auto* combo = new QComboBox(client_);
                 combo->setFont(font());
                 QStringList rows;
                 const auto& bookRows = book.rows(list);
@@ -160,7 +180,7 @@ void tolm::createControls(const codebook::CodeBook& book) {
             }
             case ControlKind::KeyboardFrame:
                 frames_[static_cast<std::size_t>(c.index - 1)] =
-                    new KeyboardFrame(c.caption, frameCaptionColour(c.index), this);
+                    new KeyboardFrame(c.caption, frameCaptionColour(c.index), client_);
                 w = frames_[static_cast<std::size_t>(c.index - 1)];
                 break;
         }
@@ -233,6 +253,13 @@ QWidget* tolm::element(Element e) const {
 }
 
 void tolm::Form_Load() {
+    caption::InstallCaptionHook(this, client_);
+    // The window opens in the middle of the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect placed = frameGeometry();
+        placed.moveCenter(screen->availableGeometry().center());
+        move(placed.topLeft());
+    }
     engine_.Form_Load();
     project(engine_.takeChanges());
     for (int t = 1; t <= 3; ++t)
@@ -331,12 +358,6 @@ void tolm::projectAll() {
     Changes all;
     all.bits = ~0u;
     project(all);
-}
-
-void tolm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Window));
-    p.drawPixmap(0, 0, PictureCatalogue::instance().mainBackground());
 }
 
 void tolm::keyPressEvent(QKeyEvent* event) {

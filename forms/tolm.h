@@ -46,10 +46,11 @@ public:
     KeyboardFrame* frame(int n) const { return frames_.at(static_cast<std::size_t>(n - 1)); }
     QTimer* timer(int n) { return &timers_.at(static_cast<std::size_t>(n - 1)); }
     QLabel* label1() const { return label1_; }
+    // The client area: the window's own surface inside its frame and caption.
+    QWidget* clientArea() const { return client_; }
     AnimatedLabel* aniLabel1() const { return aniLabel1_; }
 
 protected:
-    void paintEvent(QPaintEvent*) override;
     void closeEvent(QCloseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
 
@@ -64,6 +65,7 @@ private:
 
     signals::Engine engine_;
     ExitQuestion ask_;
+    QWidget* client_ = nullptr;
     std::array<QPushButton*, 153> commands_{};
     std::array<QPushButton*, 6> options_{};
     std::array<QComboBox*, 6> combos_{};

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -90,8 +91,10 @@ private Q_SLOTS:
 
     void opensAsTheTableOfStartUpSays() {
         snapshot("start");
-        QCOMPARE(window->size(), QSize(792, 526));
+        QCOMPARE(window->clientArea()->size(), QSize(792, 526));
+        QCOMPARE(window->frameGeometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
         QCOMPARE(window->minimumSize(), window->maximumSize());
+        QCOMPARE(window->clientArea()->minimumSize(), window->clientArea()->maximumSize());
         QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(window->frame(1)->isVisible());
         for (int f = 2; f <= 4; ++f) QVERIFY(!window->frame(f)->isVisible());
@@ -187,9 +190,9 @@ private Q_SLOTS:
         press(100);  // E: the hidden J makes JE show Combo2(0) as well
         QVERIFY(combo(ListId::Combo2_0)->isVisible());
         QVERIFY(combo(ListId::Combo3)->isVisible());
-        const auto children = window->children();
+        const auto children = window->clientArea()->children();
         QVERIFY(children.indexOf(combo(ListId::Combo3)) > children.indexOf(combo(ListId::Combo2_0)));
-        QCOMPARE(window->childAt(combo(ListId::Combo3)->geometry().center()), combo(ListId::Combo3));
+        QCOMPARE(window->clientArea()->childAt(combo(ListId::Combo3)->geometry().center()), combo(ListId::Combo3));
     }
 
     void singleLetterKeys() {
@@ -354,7 +357,7 @@ private Q_SLOTS:
         }
         QCOMPARE(pictures.mainBackground().deviceIndependentSize().toSize(), QSize(795, 596));
         QCOMPARE(pictures.ship().deviceIndependentSize().toSize(), QSize(65, 85));
-        QCOMPARE(window->size(), QSize(792, 526));
+        QCOMPARE(window->clientArea()->size(), QSize(792, 526));
         choose(1);
         press(36);
         QCOMPARE(window->picture(1)->size(), QSize(96, 62));

@@ -1,0 +1,250 @@
+#include "caption_hook.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+#include <array>
+
+#include "caption/paint_gradient_caption.h"
+
+namespace mss::caption {
+
+namespace {
+
+int paintCount = 0;
+
+Colour colourOf(const QColor& c) { return makeColour(c.red(), c.green(), c.blue()); }
+QColor qColourOf(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+// A caption button drawn the classic way: a raised bevel round a small glyph.
+class CaptionButton : public QAbstractButton {
+public:
+    enum class Glyph { Minimise, Maximise, Close };
+
+    CaptionButton(Glyph glyph, QWidget* parent) : QAbstractButton(parent), glyph_(glyph) {
+        setFocusPolicy(Qt::NoFocus);
+        setAccessibleName(glyph == Glyph::Minimise   ? QStringLiteral("Свернуть")
+                          : glyph == Glyph::Maximise ? QStringLiteral("Развернуть")
+                                                     : QStringLiteral("Закрыть"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QPalette& pal = palette();
+        const bool down = isDown();
+        const int w = width(), h = height();
+        p.fillRect(rect(), pal.color(QPalette::Active, QPalette::Button));
+        p.setPen(down ? pal.color(QPalette::Shadow) : pal.color(QPalette::Light));
+        p.drawLine(0, 0, w - 2, 0);
+        p.drawLine(0, 0, 0, h - 2);
+        p.setPen(down ? pal.color(QPalette::Light) : pal.color(QPalette::Shadow));
+        p.drawLine(0, h - 1, w - 1, h - 1);
+        p.drawLine(w - 1, 0, w - 1, h - 1);
+        p.setPen(pal.color(QPalette::Dark));
+        if (!down) {
+            p.drawLine(1, h - 2, w - 2, h - 2);
+            p.drawLine(w - 2, 1, w - 2, h - 2);
+        }
+        const int shift = down ? 1 : 0;
+        const QRect g = QRect(0, 0, w, h).adjusted(4 + shift, 3 + shift, -5 + shift, -4 + shift);
+        auto glyph = [&](const QColor& colour, int dx) {
+            p.setPen(QPen(colour, 2));
+            const QRect r = g.translated(dx, dx);
+            switch (glyph_) {
+                case Glyph::Minimise: p.drawLine(r.left(), r.bottom(), r.right() - 2, r.bottom()); break;
+                case Glyph::Maximise:
+                    p.setPen(QPen(colour, 1));
+                    p.drawRect(r.adjusted(0, 0, -1, -1));
+                    p.drawLine(r.left(), r.top() + 1, r.right() - 1, r.top() + 1);
+                    break;
+                case Glyph::Close:
+                    p.drawLine(r.topLeft(), r.bottomRight());
+                    p.drawLine(r.topRight(), r.bottomLeft());
+                    break;
+            }
+        };
+        if (isEnabled()) {
+            glyph(pal.color(QPalette::Active, QPalette::ButtonText), 0);
+        } else {  // engraved, as a disabled caption button looks
+            glyph(pal.color(QPalette::Light), 1);
+            glyph(pal.color(QPalette::Dark), 0);
+        }
+    }
+
+private:
+    Glyph glyph_;
+};
+
+class CaptionHook : public QObject {
+public:
+    CaptionHook(QWidget* window, QWidget* client) : QObject(window), window_(window), client_(client) {
+        const CaptionMetrics& m = kStandardCaptionMetrics;  // window pixels; the strip scales itself
+        window_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
+                                Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint);
+        window_->setFixedSize(client_->width() + 2 * m.frameWidth,
+                              client_->height() + 2 * m.frameWidth + m.captionHeight);
+        client_->move(m.frameWidth, m.frameWidth + m.captionHeight);
+
+        const std::array glyphs{CaptionButton::Glyph::Minimise, CaptionButton::Glyph::Maximise,
+                                CaptionButton::Glyph::Close};
+        const int firstCell = window_->width() - m.frameWidth - 3 * m.buttonWidth;
+        for (std::size_t i = 0; i < glyphs.size(); ++i) {
+            auto* b = new CaptionButton(glyphs[i], window_);
+            // Each button leaves two pixels of its cell to the gradient side,
+            // so the strip stays whole.
+            b->setGeometry(firstCell + static_cast<int>(i) * m.buttonWidth + 2, m.frameWidth + 2,
+                           m.buttonWidth - 2, m.buttonHeight - 4);
+            buttons_[i] = b;
+        }
+        buttons_[1]->setEnabled(false);  // the window has no maximised state
+        QObject::connect(buttons_[0], &QAbstractButton::clicked, window_, &QWidget::showMinimized);
+        QObject::connect(buttons_[2], &QAbstractButton::clicked, window_, &QWidget::close);
+        window_->installEventFilter(this);
+    }
+
+    ~CaptionHook() override {
+        // The hook goes with its window.
+        if (modGradient::MainWindow == window_) modGradient::MainWindow = nullptr;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_) return false;
+        switch (event->type()) {
+            case QEvent::Paint:
+                paintNonClientArea();
+                return false;
+            case QEvent::ActivationChange:
+            case QEvent::WindowStateChange:
+            case QEvent::Resize:
+            case QEvent::Show:
+                // Paint the caption at once, before the window's own handling.
+                window_->repaint(captionRect());
+                return false;
+            case QEvent::MouseButtonPress:
+                return startDrag(static_cast<QMouseEvent*>(event));
+            case QEvent::MouseMove:
+                return dragTo(static_cast<QMouseEvent*>(event));
+            case QEvent::MouseButtonRelease:
+                if (dragging_) {
+                    dragging_ = false;
+                    window_->update(captionRect());
+                    return true;
+                }
+                return false;
+            case QEvent::MouseButtonDblClick:
+                return onCaption(static_cast<QMouseEvent*>(event)->position().toPoint());
+            default:
+                return false;
+        }
+    }
+
+private:
+    QRect captionRect() const {
+        const CaptionMetrics& m = kStandardCaptionMetrics;
+        return {0, 0, window_->width(), m.frameWidth + m.captionHeight};
+    }
+
+    bool onCaption(const QPoint& p) const {
+        const CaptionMetrics& m = kStandardCaptionMetrics;
+        return p.y() >= m.frameWidth && p.y() < m.frameWidth + m.captionHeight && p.x() >= m.frameWidth &&
+               p.x() < window_->width() - m.frameWidth;
+    }
+
+    bool startDrag(QMouseEvent* e) {
+        if (e->button() != Qt::LeftButton || !onCaption(e->position().toPoint())) return false;
+        dragging_ = true;
+        window_->update(captionRect());
+        // Let the window manager move the window where there is one; move it
+        // ourselves otherwise.
+        if (QWindow* handle = window_->windowHandle(); handle && handle->startSystemMove()) {
+            systemMove_ = true;
+        } else {
+            systemMove_ = false;
+            grabOffset_ = e->globalPosition().toPoint() - window_->frameGeometry().topLeft();
+        }
+        return true;
+    }
+
+    bool dragTo(QMouseEvent* e) {
+        if (!dragging_) return false;
+        if (!(e->buttons() & Qt::LeftButton)) {
+            dragging_ = false;
+            window_->update(captionRect());
+            return false;
+        }
+        if (!systemMove_) window_->move(e->globalPosition().toPoint() - grabOffset_);
+        return true;
+    }
+
+    void paintNonClientArea() {
+        ++paintCount;
+        const CaptionMetrics& m = kStandardCaptionMetrics;
+        const QPalette& pal = window_->palette();
+        const bool active = window_->isActiveWindow() || dragging_;
+        const double ratio = window_->devicePixelRatioF();
+
+        CaptionInputs in = MainWindowCaptionInputs(active);
+        in.activeColour = colourOf(pal.color(QPalette::Active, QPalette::Highlight));
+        const CaptionResult caption = ComposeCaption(in);
+
+        QPainter p(window_);
+        // The strip first, in one piece ...
+        QImage strip = caption.strip;
+        strip.setDevicePixelRatio(ratio);
+        const QRectF copied(caption.copied.x() / ratio, caption.copied.y() / ratio, caption.copied.width() / ratio,
+                            caption.copied.height() / ratio);
+        p.drawImage(copied, strip, QRectF(caption.copied));
+        // ... then the frame everywhere but over it and the client area.
+        const QRect excluded(QPoint(qRound(caption.excluded.left() / ratio), qRound(caption.excluded.top() / ratio)),
+                             QPoint(qRound(caption.excluded.right() / ratio), qRound(caption.excluded.bottom() / ratio)));
+        QRegion frame(window_->rect());
+        frame -= excluded;
+        frame -= client_->geometry();
+        p.setClipRegion(frame);
+        const QColor end = qColourOf(active ? in.activeColour : in.inactiveColour);
+        const QColor face = pal.color(QPalette::Active, QPalette::Button);
+        p.fillRect(window_->rect(), face);
+        p.fillRect(QRect(m.frameWidth, m.frameWidth, window_->width() - 2 * m.frameWidth, m.captionHeight - 1), end);
+        const int w = window_->width(), h = window_->height();
+        auto line = [&](const QColor& c, int x1, int y1, int x2, int y2) {
+            p.setPen(c);
+            p.drawLine(x1, y1, x2, y2);
+        };
+        line(pal.color(QPalette::Midlight), 0, 0, w - 2, 0);
+        line(pal.color(QPalette::Midlight), 0, 0, 0, h - 2);
+        line(pal.color(QPalette::Shadow), 0, h - 1, w - 1, h - 1);
+        line(pal.color(QPalette::Shadow), w - 1, 0, w - 1, h - 1);
+        line(pal.color(QPalette::Light), 1, 1, w - 3, 1);
+        line(pal.color(QPalette::Light), 1, 1, 1, h - 3);
+        line(pal.color(QPalette::Dark), 1, h - 2, w - 2, h - 2);
+        line(pal.color(QPalette::Dark), w - 2, 1, w - 2, h - 2);
+    }
+
+    QWidget* window_;
+    QWidget* client_;
+    std::array<QAbstractButton*, 3> buttons_{};
+    bool dragging_ = false;
+    bool systemMove_ = false;
+    QPoint grabOffset_;
+};
+
+}  // namespace
+
+void InstallCaptionHook(QWidget* window, QWidget* client) {
+    if (modGradient::MainWindow != nullptr || window == nullptr || client == nullptr) return;
+    modGradient::MainWindow = window;
+    modGradient::MainIcon = window->windowIcon();
+    new CaptionHook(window, client);
+    modGradient::LoadCaptionFont();
+}
+
+int CaptionPaintCount() { return paintCount; }
+
+}  // namespace mss::caption

@@ -1,0 +1,20 @@
+#pragma once
+// The hook that gives the main window its painted caption. The window goes
+// without the platform's frame and draws its own: a border, the gradient
+// caption of PaintGradientCaption and the caption buttons (minimise, a
+// disabled maximise, close). The caption is painted anew whenever the window
+// paints, its activation changes, or its size or state changes; the frame is
+// drawn around the strip and never over it.
+
+class QWidget;
+
+namespace mss::caption {
+
+// Installs the hook on `window`, whose controls live in `client` (kept at the
+// size it has, inside the frame). Only the first call does anything.
+void InstallCaptionHook(QWidget* window, QWidget* client);
+
+// How many times the caption strip has been painted; for tests.
+int CaptionPaintCount();
+
+}  // namespace mss::caption
