@@ -17,6 +17,7 @@ namespace mss::caption {
 namespace {
 
 int paintCount = 0;
+CaptionDrag lastDrag = CaptionDrag::None;
 
 Colour colourOf(const QColor& c) { return makeColour(c.red(), c.green(), c.blue()); }
 QColor qColourOf(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
@@ -165,8 +166,10 @@ private:
         // ourselves otherwise.
         if (QWindow* handle = window_->windowHandle(); handle && handle->startSystemMove()) {
             systemMove_ = true;
+            lastDrag = CaptionDrag::System;
         } else {
             systemMove_ = false;
+            lastDrag = CaptionDrag::Manual;
             grabOffset_ = e->globalPosition().toPoint() - window_->frameGeometry().topLeft();
         }
         return true;
@@ -246,5 +249,7 @@ void InstallCaptionHook(QWidget* window, QWidget* client) {
 }
 
 int CaptionPaintCount() { return paintCount; }
+
+CaptionDrag LastCaptionDrag() { return lastDrag; }
 
 }  // namespace mss::caption

@@ -17,4 +17,9 @@ void InstallCaptionHook(QWidget* window, QWidget* client);
 // How many times the caption strip has been painted; for tests.
 int CaptionPaintCount();
 
+// How the last drag of the caption moved the window: handed to the window
+// manager, or moved by the hook where no window manager helps.
+enum class CaptionDrag { None, System, Manual };
+CaptionDrag LastCaptionDrag();
+
 }  // namespace mss::caption

@@ -9,14 +9,21 @@ FaceButton::FaceButton(const QString& caption, const QColor& face, const QColor&
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void FaceButton::setChosen(bool chosen) {
+    if (chosen == chosen_) return;
+    chosen_ = chosen;
+    setAccessibleDescription(chosen ? QStringLiteral("Выбранный раздел") : QString());
+    update();
+}
+
 void FaceButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
-    const bool down = isDown() || isChecked();
+    const bool down = isDown() || chosen_;
     const int w = width(), h = height();
     // A chosen section button stays down with a lighter face, so the choice
     // reads at a glance.
-    p.fillRect(rect(), isChecked() ? face_.lighter(135) : face_);
+    p.fillRect(rect(), chosen_ ? face_.lighter(135) : face_);
 
     // Two-pixel bevel: light above and left, dark below and right; the other
     // way round while down.

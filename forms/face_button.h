@@ -2,6 +2,9 @@
 // A push button drawn in the classic way with a solid face colour: a raised
 // bevel, sunken while pressed or, for a section button, while chosen, and its
 // caption centred and wrapped onto two lines where one is too narrow.
+//
+// A chosen section button is not a checkable button: every click, by mouse,
+// key or screen reader, is a click, also on the section already chosen.
 
 #include <QPushButton>
 
@@ -11,12 +14,16 @@ class FaceButton : public QPushButton {
 public:
     FaceButton(const QString& caption, const QColor& face, const QColor& text, QWidget* parent);
 
+    void setChosen(bool chosen);
+    bool isChosen() const { return chosen_; }
+
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     QColor face_;
     QColor text_;  // invalid: the platform's button text colour
+    bool chosen_ = false;
 };
 
 }  // namespace mss::forms

@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QComboBox>
@@ -108,8 +107,6 @@ tolm::~tolm() = default;
 
 void tolm::createControls(const codebook::CodeBook& book) {
     const PictureCatalogue& pictures = PictureCatalogue::instance();
-    auto* sections = new QButtonGroup(client_);
-    sections->setExclusive(true);
     for (const ControlSpec& c : mainWindowControls()) {
         QWidget* w = nullptr;
         switch (c.kind) {
@@ -140,9 +137,7 @@ void tolm::createControls(const codebook::CodeBook& book) {
             case ControlKind::SectionButton: {
                 auto* b = c.look == Look::DarkButton ? new FaceButton(c.caption, kKeyFace, Qt::white, client_)
                                                      : new FaceButton(c.caption, QColor(0, 0, 255), QColor(), client_);
-                b->setCheckable(true);
                 b->setFont(dialogFont(true));
-                sections->addButton(b, c.index);
                 options_[static_cast<std::size_t>(c.index - 1)] = b;
                 QObject::connect(b, &QPushButton::clicked, this, [this, n = c.index] { Option_Click(n); });
                 w = b;
@@ -350,8 +345,8 @@ void tolm::project(Changes changes) {
         const auto tm = static_cast<signals::Timer>(t - 1);
         if (changes.has(Changes::timerBit(tm)) && !engine_.TimerEnabled(tm)) timer(t)->stop();
     }
-    if (changes.has(Changes::kOption) && engine_.selectedOption() > 0)
-        option(engine_.selectedOption())->setChecked(true);
+    if (changes.has(Changes::kOption))
+        for (int n = 1; n <= 6; ++n) option(n)->setChosen(n == engine_.selectedOption());
 }
 
 void tolm::projectAll() {

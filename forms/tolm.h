@@ -20,6 +20,7 @@ class QPushButton;
 namespace mss::forms {
 
 class AnimatedLabel;
+class FaceButton;
 class FlagPictureBox;
 class KeyboardFrame;
 
@@ -40,7 +41,7 @@ public:
     const signals::Engine& engine() const { return engine_; }
 
     QPushButton* command(int n) const { return commands_.at(static_cast<std::size_t>(n)); }
-    QPushButton* option(int n) const { return options_.at(static_cast<std::size_t>(n - 1)); }
+    FaceButton* option(int n) const { return options_.at(static_cast<std::size_t>(n - 1)); }
     QComboBox* combo(codebook::ListId list) const { return combos_.at(static_cast<std::size_t>(list)); }
     FlagPictureBox* picture(int n) const;  // Picture1, Picture2, Picture3, Picture5
     KeyboardFrame* frame(int n) const { return frames_.at(static_cast<std::size_t>(n - 1)); }
@@ -67,7 +68,7 @@ private:
     ExitQuestion ask_;
     QWidget* client_ = nullptr;
     std::array<QPushButton*, 153> commands_{};
-    std::array<QPushButton*, 6> options_{};
+    std::array<FaceButton*, 6> options_{};
     std::array<QComboBox*, 6> combos_{};
     std::array<FlagPictureBox*, 4> pictures_{};  // 1, 2, 3, 5
     std::array<KeyboardFrame*, 4> frames_{};

@@ -18,6 +18,7 @@
 #include "forms/animated_label.h"
 #include "forms/application_setup.h"
 #include "forms/codebook_problem.h"
+#include "forms/face_button.h"
 #include "forms/flag_picture_box.h"
 #include "forms/keyboard_frame.h"
 #include "forms/physical_keys.h"
@@ -109,7 +110,7 @@ private Q_SLOTS:
         QCOMPARE(combo(ListId::Combo1)->placeholderText(), QStringLiteral("Значение однобуквенного сигнала"));
         QCOMPARE(combo(ListId::Combo1)->currentIndex(), -1);
         QCOMPARE(combo(ListId::Combo2_2)->count(), 414);
-        for (int n = 1; n <= 6; ++n) QVERIFY(!window->option(n)->isChecked());
+        for (int n = 1; n <= 6; ++n) QVERIFY(!window->option(n)->isChosen());
     }
 
     void placesControlsFromTheirTwips() {
@@ -283,7 +284,7 @@ private Q_SLOTS:
         }
         // "Нет" left everything as it was; "Да" closes the main window.
         QVERIFY(window->frame(4)->isVisible());
-        QCOMPARE(window->option(3)->isChecked(), true);
+        QCOMPARE(window->option(3)->isChosen(), true);
         asked.answer = true;
         press(116);
         QVERIFY(!window->isVisible());
@@ -299,7 +300,7 @@ private Q_SLOTS:
         choose(2);
         pressAll({59, 100});
         choose(2);
-        QVERIFY(window->option(2)->isChecked());
+        QVERIFY(window->option(2)->isChosen());
         QVERIFY(window->frame(2)->isVisible());
         QCOMPARE(window->picture(1)->picture(), nullptr);
         QCOMPARE(combo(ListId::Combo2_0)->currentIndex(), -1);
