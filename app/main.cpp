@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mss65"));
     QApplication::setApplicationDisplayName(QStringLiteral("МСС-65"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mss65.Trainer"));
     mss::forms::prepareApplication();
 
     const auto loaded = mss::codebook::parseCodeBook(mss::data::codeBookBytes());
