@@ -26,7 +26,7 @@ inline constexpr std::array<ListInfo, kListCount> kLists{{
     {ListId::Combo2_1, "Combo2(1)", "Общий раздел", 479, 134},
     {ListId::Combo2_2, "Combo2(2)", "Общий раздел", 414, 126},
     {ListId::Combo3, "Combo3", "Медицинский раздел", 442, 126},
-    {ListId::Combo4, "Combo4", "Таблицы дополнений к общему разделу МСС", 29, 156},
+    {ListId::Combo4, "Combo4", "Таблицы дополнений к общему разделу МСС", 29, 56},
 }};
 
 inline constexpr std::size_t listSlot(ListId id) { return static_cast<std::size_t>(id); }

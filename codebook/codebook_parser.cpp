@@ -128,9 +128,14 @@ private:
         const ListInfo& info = listInfo(*list);
         const std::string listName(info.name);
 
+        // A row number is written in plain decimal digits, without sign or
+        // leading zeros.
         int index = -1;
-        const auto [ptr, ec] = std::from_chars(fields[1].data(), fields[1].data() + fields[1].size(), index);
-        if (ec != std::errc() || ptr != fields[1].data() + fields[1].size() || fields[1].empty()) {
+        const std::string_view number = fields[1];
+        const bool plain = !number.empty() && number.find_first_not_of("0123456789") == std::string_view::npos &&
+                           (number.size() == 1 || number[0] != '0');
+        const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), index);
+        if (!plain || ec != std::errc() || ptr != number.data() + number.size()) {
             damage(lineNo, "номер строки списка " + listName + " " + quoted(fields[1]) + " не является числом");
             return;
         }
