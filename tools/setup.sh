@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   libgif-dev
   xvfb xauth fonts-liberation2 qt6-translations-l10n
-  openbox at-spi2-core python3-pyatspi dbus
+  openbox at-spi2-core python3-pyatspi dbus valgrind
   desktop-file-utils appstream dpkg-dev
 )
 
