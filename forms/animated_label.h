@@ -1,7 +1,8 @@
 #pragma once
 // Our own animated label: its caption in its font and colour within its
-// rectangle, with a soft glint that sweeps across the letters while the
-// animation is on. It repaints only while visible, at a modest rate.
+// rectangle (in a smaller size of the font where the caption would not fit),
+// with a soft glint that sweeps across the letters while the animation is
+// on. It repaints only while visible, at a modest rate.
 
 #include <QBasicTimer>
 #include <QColor>
@@ -18,6 +19,7 @@ public:
     void setRunAnimate(bool on);
     bool runAnimate() const { return runAnimate_; }
     bool animating() const { return timer_.isActive(); }
+    const QFont& shownFont() const { return fitted_; }
 
     static constexpr int kFrameIntervalMs = 50;   // 20 frames a second
     static constexpr int kSweepPeriodMs = 4000;   // one glint every four seconds
@@ -27,12 +29,15 @@ protected:
     void showEvent(QShowEvent*) override;
     void hideEvent(QHideEvent*) override;
     void timerEvent(QTimerEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
 
 private:
     void startOrStop();
+    void fitFont();
 
     QString caption_;
     QColor colour_;
+    QFont fitted_;  // the font, made smaller where the caption would not fit
     bool runAnimate_ = true;
     QBasicTimer timer_;
     QElapsedTimer clock_;

@@ -242,6 +242,8 @@ private Q_SLOTS:
         sprawka3* about = sprawka3::current();
         QVERIFY(about);
         QVERIFY(about->isVisible());
+        if (const QString dir = qEnvironmentVariable("MSS65_SCREENSHOTS"); !dir.isEmpty())
+            about->grab().save(QDir(dir).filePath(QStringLiteral("about.png")));
         QVERIFY(!about->parentWidget());
         QVERIFY(!about->isModal());
         QCOMPARE(about->windowTitle(), QStringLiteral("О программе КРВ-65"));
@@ -255,6 +257,15 @@ private Q_SLOTS:
         auto* author = about->findChild<mss::forms::AnimatedLabel*>(QStringLiteral("AniLabel1"));
         QVERIFY(author);
         QCOMPARE(author->caption(), QStringLiteral("Разработчики МСС-65"));
+        QVERIFY(author->animating());
+        // The author's name shows whole within its label, in the label's face.
+        QVERIFY(QFontMetrics(author->shownFont()).horizontalAdvance(author->caption()) <= author->width());
+        QCOMPARE(author->shownFont().family(), author->font().family());
+        QVERIFY(author->shownFont().bold());
+        // Hidden, it stops animating.
+        about->hide();
+        QVERIFY(!author->animating());
+        about->show();
         QVERIFY(author->animating());
         // OK closes it; the next About key opens a new one.
         QTest::mouseClick(about->okButton(), Qt::LeftButton);
