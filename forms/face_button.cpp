@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "bevel.h"
+
 namespace mss::forms {
 
 FaceButton::FaceButton(const QString& caption, const QColor& face, const QColor& text, QWidget* parent)
@@ -20,7 +22,6 @@ void FaceButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
     const bool down = isDown() || chosen_;
-    const int w = width(), h = height();
     // A chosen section button stays down with a lighter face, so the choice
     // reads at a glance.
     p.fillRect(rect(), chosen_ ? face_.lighter(135) : face_);
@@ -29,20 +30,12 @@ void FaceButton::paintEvent(QPaintEvent*) {
     // way round while down.
     const QColor outerLight = pal.color(QPalette::Light), innerLight = pal.color(QPalette::Midlight);
     const QColor outerDark = pal.color(QPalette::Shadow), innerDark = pal.color(QPalette::Dark);
-    auto bevel = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(inset, inset, w - 2 - inset, inset);
-        p.drawLine(inset, inset, inset, h - 2 - inset);
-        p.setPen(bottomRight);
-        p.drawLine(inset, h - 1 - inset, w - 1 - inset, h - 1 - inset);
-        p.drawLine(w - 1 - inset, inset, w - 1 - inset, h - 1 - inset);
-    };
     if (down) {
-        bevel(0, outerDark, outerLight);
-        bevel(1, innerDark, innerLight);
+        drawBevelRing(p, rect(), 0, outerDark, outerLight);
+        drawBevelRing(p, rect(), 1, innerDark, innerLight);
     } else {
-        bevel(0, outerLight, outerDark);
-        bevel(1, innerLight, innerDark);
+        drawBevelRing(p, rect(), 0, outerLight, outerDark);
+        drawBevelRing(p, rect(), 1, innerLight, innerDark);
     }
 
     const int shift = down ? 1 : 0;

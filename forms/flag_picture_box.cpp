@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "bevel.h"
+
 namespace mss::forms {
 
 FlagPictureBox::FlagPictureBox(QWidget* parent) : QWidget(parent) {
@@ -28,17 +30,8 @@ void FlagPictureBox::paintEvent(QPaintEvent*) {
     // Sunken border: dark outer and inner lines at the top and left, light at
     // the bottom and right.
     const QPalette& pal = palette();
-    const int w = width(), h = height();
-    auto frame = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(inset, inset, w - 1 - inset, inset);
-        p.drawLine(inset, inset, inset, h - 1 - inset);
-        p.setPen(bottomRight);
-        p.drawLine(inset, h - 1 - inset, w - 1 - inset, h - 1 - inset);
-        p.drawLine(w - 1 - inset, inset, w - 1 - inset, h - 1 - inset);
-    };
-    frame(0, pal.color(QPalette::Mid), pal.color(QPalette::Light));
-    frame(1, pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
+    drawBevelRing(p, rect(), 0, pal.color(QPalette::Mid), pal.color(QPalette::Light));
+    drawBevelRing(p, rect(), 1, pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
 }
 
 }  // namespace mss::forms
