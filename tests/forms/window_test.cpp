@@ -318,6 +318,11 @@ private Q_SLOTS:
     }
 
     void tabOrderFollowsTheTable() {
+        // On opening, the focus is on the first key in the tab order: M of
+        // the single-letter keyboard.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(QApplication::focusWidget(), window->command(36));
         choose(1);
         // Frame1's keys run in reverse reading order: M first, then N ... 1.
         QCOMPARE(window->command(36)->nextInFocusChain(), window->command(35));
