@@ -10,8 +10,9 @@ packages=(
   clang libclang-rt-14-dev
   libgif-dev
   xvfb xauth fonts-liberation2 qt6-translations-l10n
-  openbox at-spi2-core python3-pyatspi dbus valgrind
+  openbox at-spi2-core python3-pyatspi dbus valgrind time
   desktop-file-utils appstream dpkg-dev
+  hyperfine
 )
 
 missing=()

@@ -1,0 +1,158 @@
+// How long one key press takes in the real main window, offscreen: the mouse
+// press and release on a key of the keyboard on view, the engine's step, the
+// widgets it changes, and the painting of everything that changed (the key's
+// own down and up looks among it). Each press is timed on its own, so besides
+// Google Benchmark's mean the report carries the median and the 99th
+// percentile of all presses.
+//
+// The presses are a random walk as a learner could make it: keys of the
+// keyboard on view, and about once in 40 presses a section button, which is
+// pressed untimed. The slide show and the glint of the title run as they do
+// for the user, so a press that meets one of their ticks pays for it.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "codebook/codebook_parser.h"
+#include "data/codebook_bytes.h"
+#include "forms/application_setup.h"
+#include "forms/face_button.h"
+#include "forms/keyboard_frame.h"
+#include "forms/tolm.h"
+#include "signals/keyboards.h"
+
+namespace {
+
+using mss::forms::tolm;
+using Clock = std::chrono::steady_clock;
+
+const mss::codebook::CodeBook& book() {
+    static const auto loaded = mss::codebook::parseCodeBook(mss::data::codeBookBytes());
+    return loaded.book;
+}
+
+// Lets the window handle what the press posted, then paints every region
+// that is still marked dirty and hands it to the (offscreen) screen, as the
+// next update request of the window system would.
+void settle(QWidget* window) {
+    QApplication::processEvents();
+    QEvent request(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(window, &request);
+}
+
+// A flag key of the keyboard on view, or nullptr when no keyboard shows.
+QPushButton* randomKeyOnView(const tolm& window, std::mt19937_64& rng) {
+    for (int f = 1; f <= 4; ++f) {
+        if (!window.frame(f)->isVisible()) continue;
+        std::vector<QPushButton*> keys;
+        for (const mss::signals::KeyDefinition* key : mss::signals::keysOfFrame(f))
+            if (key->role == mss::signals::KeyRole::Flag) keys.push_back(window.command(key->command));
+        return keys[rng() % keys.size()];
+    }
+    return nullptr;
+}
+
+// The next key to time; now and then a section button first, untimed.
+QPushButton* nextKey(tolm& window, std::mt19937_64& rng) {
+    if (rng() % 40 == 0) {
+        QTest::mouseClick(window.option(static_cast<int>(1 + rng() % 6)), Qt::LeftButton);
+        settle(&window);
+    }
+    QPushButton* key = randomKeyOnView(window, rng);
+    if (!key) {  // a table is open and hides the keyboards: back to a section with keys
+        QTest::mouseClick(window.option(static_cast<int>(1 + rng() % 3)), Qt::LeftButton);
+        settle(&window);
+        key = randomKeyOnView(window, rng);
+    }
+    return key;
+}
+
+// Counts the paint events of all widgets while it is installed.
+class PaintCounter : public QObject {
+public:
+    long long paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+double percentile(std::vector<double> sorted, double p) {
+    const auto rank = static_cast<std::size_t>(std::ceil(p * static_cast<double>(sorted.size()))) - 1;
+    return sorted[std::min(rank, sorted.size() - 1)];
+}
+
+void BM_WindowKeyPress(benchmark::State& state) {
+    tolm window(book(), [](QWidget*, const QString&, const QString&) { return false; });
+    window.Form_Load();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the main window was never exposed");
+        return;
+    }
+    settle(&window);
+    std::mt19937_64 rng(1965);
+
+    // Warm-up, which also checks that a press is painted: glyph caches and
+    // the first showing of each keyboard are not what a press costs.
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    constexpr int kWarmUp = 500;
+    for (int i = 0; i < kWarmUp; ++i) {
+        QPushButton* key = nextKey(window, rng);
+        const long long before = counter.paints;
+        QTest::mouseClick(key, Qt::LeftButton);
+        settle(&window);
+        if (counter.paints == before) {
+            qApp->removeEventFilter(&counter);
+            state.SkipWithError("a key press painted nothing");
+            return;
+        }
+    }
+    qApp->removeEventFilter(&counter);
+    const double paintsPerPress = static_cast<double>(counter.paints) / kWarmUp;
+
+    std::vector<double> seconds;
+    seconds.reserve(static_cast<std::size_t>(state.max_iterations));
+    for (auto _ : state) {
+        QPushButton* key = nextKey(window, rng);
+        const Clock::time_point start = Clock::now();
+        QTest::mouseClick(key, Qt::LeftButton);
+        settle(&window);
+        const std::chrono::duration<double> took = Clock::now() - start;
+        state.SetIterationTime(took.count());
+        seconds.push_back(took.count());
+    }
+    std::sort(seconds.begin(), seconds.end());
+    state.counters["median_ms"] = percentile(seconds, 0.50) * 1e3;
+    state.counters["p99_ms"] = percentile(seconds, 0.99) * 1e3;
+    state.counters["max_ms"] = seconds.back() * 1e3;
+    state.counters["paints_per_press"] = paintsPerPress;
+}
+BENCHMARK(BM_WindowKeyPress)->UseManualTime()->Iterations(10000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // Offscreen unless told otherwise, so the figure does not depend on a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    mss::forms::prepareApplication();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
