@@ -6,9 +6,14 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "picture_catalogue.h"
+
 namespace mss::forms {
 
 void prepareApplication() {
+    // The largest picture decodes on a worker thread while the window is built.
+    PictureCatalogue::startLoading();
+
     // The program speaks Russian whatever the system's language: so do the
     // toolkit's own dialogs and buttons.
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));

@@ -1,7 +1,8 @@
 #pragma once
 // What the program sets up once, before its first window: Russian for the
-// toolkit's own dialogs, and the classic font names the windows ask for,
-// drawn by metric-compatible families with Cyrillic.
+// toolkit's own dialogs, the classic font names the windows ask for, drawn by
+// metric-compatible families with Cyrillic, and the decoding of the largest
+// picture, which starts on a worker thread.
 
 namespace mss::forms {
 

@@ -1,7 +1,9 @@
 #pragma once
-// The pictures of the main window, loaded once: the 36 catalogue flags (the
-// only images a hoist position ever shows), the separate M of Picture5, the
-// ship, the backgrounds and the icon.
+// The pictures of the main window: the 36 catalogue flags (the only images a
+// hoist position ever shows), the separate M of Picture5, the ship, the
+// backgrounds and the icon. Each is decoded the first time it is asked for
+// and kept; the main background, which takes longest, is decoded on a worker
+// thread from startLoading() on, while the window is being built.
 
 #include <QIcon>
 #include <QPixmap>
@@ -14,23 +16,28 @@ class PictureCatalogue {
 public:
     static const PictureCatalogue& instance();
 
-    const QPixmap& flag(int index) const { return flags_.at(static_cast<std::size_t>(index)); }
-    const QPixmap& singleM() const { return singleM_; }
-    const QPixmap& ship() const { return ship_; }
-    const QPixmap& mainBackground() const { return mainBackground_; }
-    const QPixmap& aboutBackground() const { return aboutBackground_; }
-    const QIcon& icon() const { return icon_; }
+    // Begins decoding the main background on a worker thread; call once the
+    // application object exists. Later calls do nothing.
+    static void startLoading();
+
+    const QPixmap& flag(int index) const;
+    const QPixmap& singleM() const;
+    const QPixmap& ship() const;
+    const QPixmap& mainBackground() const;
+    const QPixmap& aboutBackground() const;
+    const QIcon& icon() const;
 
     // The flag a picture is, by identity; -1 for any picture that is not a
     // catalogue entry (Picture5's M among them).
     int flagOf(const QPixmap* picture) const;
 
 private:
-    PictureCatalogue();
+    PictureCatalogue() = default;
 
-    std::array<QPixmap, 36> flags_;
-    QPixmap singleM_, ship_, mainBackground_, aboutBackground_;
-    QIcon icon_;
+    // Filled on first use; a picture, once made, never moves or changes.
+    mutable std::array<QPixmap, 36> flags_;
+    mutable QPixmap singleM_, ship_, mainBackground_, aboutBackground_;
+    mutable QIcon icon_;
 };
 
 }  // namespace mss::forms

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringListModel>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -160,7 +161,8 @@ void tolm::createControls(const codebook::CodeBook& book) {
                 const auto& bookRows = book.rows(list);
                 rows.reserve(static_cast<qsizetype>(bookRows.size()));
                 for (const auto& row : bookRows) rows.append(QString::fromStdString(row.text));
-                combo->addItems(rows);
+                // A plain list model: one string a row, without an item object for each.
+                combo->setModel(new QStringListModel(rows, combo));
                 combo->setMaxVisibleItems(24);
                 combo->setCurrentIndex(-1);
                 combo->setPlaceholderText(QString::fromUtf8(codebook::listInfo(list).heading.data(),
