@@ -39,6 +39,4 @@ inline constexpr std::optional<ListId> listIdOfName(std::string_view name) {
     return std::nullopt;
 }
 
-inline constexpr int kTotalRows = 25 + 490 + 479 + 414 + 442 + 29;
-
 }  // namespace mss::codebook

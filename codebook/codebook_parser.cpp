@@ -272,10 +272,7 @@ private:
 std::string LoadResult::firstProblem() const {
     if (problems.empty()) return {};
     const auto& p = problems.front();
-    if (p.line == 0) {
-        std::string m = p.message;
-        return m;
-    }
+    if (p.line == 0) return p.message;
     return "Строка " + std::to_string(p.line) + ": " + p.message;
 }
 

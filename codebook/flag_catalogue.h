@@ -40,7 +40,6 @@ constexpr char symbolOfFlag(int index) {
 }
 
 constexpr bool isLetterFlag(int index) { return index >= 0 && index < kLetterCount; }
-constexpr bool isNumeralFlag(int index) { return index >= kLetterCount && index < kFlagCount; }
 
 // The digit 0..9 shown by a numeral pennant.
 constexpr int digitOfFlag(int index) { return index == 35 ? 0 : index - 25; }
