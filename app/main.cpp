@@ -7,7 +7,7 @@
 #include "data/codebook_bytes.h"
 #include "forms/application_setup.h"
 #include "forms/codebook_problem.h"
-#include "forms/tolm.h"
+#include "forms/main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -22,9 +22,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    auto* window = new mss::forms::tolm(loaded.book);
+    auto* window = new mss::forms::MainWindow(loaded.book);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->Form_Load();
+    window->load();
     window->show();
     return app.exec();
 }

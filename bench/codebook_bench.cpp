@@ -27,7 +27,7 @@ void BM_LoadShippedCodeBook(benchmark::State& state) {
             break;
         }
         rows = 0;
-        for (const auto& info : kLists) rows += result.book.rows(info.id).size();
+        for (const auto& info : kCodeLists) rows += result.book.rows(info.list).size();
         benchmark::DoNotOptimize(result);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));

@@ -13,33 +13,29 @@
 #include <vector>
 
 #include "allocation_counter.h"
-#include "signals/engine.h"
-#include "signals/keyboards.h"
-#include "signals/sections.h"
+#include "engine/engine.h"
+#include "engine/keyboards.h"
 
 namespace {
 
-using mss::signals::Element;
-using mss::signals::Engine;
-using mss::signals::Timer;
+using mss::engine::Engine;
+using mss::engine::KeyId;
+using mss::engine::Section;
+using mss::engine::SlideTimer;
 
 struct Event {
-    enum class Kind : std::uint8_t { Load, Key, Option, Tick } kind;
-    std::uint8_t number;  // command 1..152, option 1..6, timer 0..2
+    enum class Kind : std::uint8_t { Load, Key, Section, Tick } kind;
+    KeyId key{};
+    Section section{};
+    SlideTimer timer{};
 };
-
-int frameOnView(const Engine& e) {
-    for (int frame = 1; frame <= 4; ++frame)
-        if (e.IsShown(mss::signals::frameElement(frame))) return frame;
-    throw std::logic_error("no keyboard on view");
-}
 
 void deliver(Engine& e, const Event& event) {
     switch (event.kind) {
-        case Event::Kind::Load: e.Form_Load(); break;
-        case Event::Kind::Key: e.Command_Click(event.number); break;
-        case Event::Kind::Option: e.Option_Click(event.number); break;
-        case Event::Kind::Tick: e.Timer_Timer(static_cast<Timer>(event.number)); break;
+        case Event::Kind::Load: e.load(); break;
+        case Event::Kind::Key: e.pressKey(event.key); break;
+        case Event::Kind::Section: e.chooseSection(event.section); break;
+        case Event::Kind::Tick: e.tick(event.timer); break;
     }
 }
 
@@ -50,22 +46,24 @@ std::vector<Event> randomWalk(std::size_t count, std::uint64_t seed) {
     Engine e;
     std::vector<Event> events;
     events.reserve(count);
-    events.push_back({Event::Kind::Load, 0});
-    e.Form_Load();
+    events.push_back({Event::Kind::Load});
+    e.load();
     while (events.size() < count) {
-        Event next{Event::Kind::Key, 0};
-        std::array<std::uint8_t, 3> running{};
+        Event next{Event::Kind::Key};
+        std::array<SlideTimer, mss::engine::kSlideTimers.size()> running{};
         std::size_t runningCount = 0;
-        for (std::uint8_t t = 0; t < 3; ++t)
-            if (e.TimerEnabled(static_cast<Timer>(t))) running[runningCount++] = t;
+        for (SlideTimer t : mss::engine::kSlideTimers)
+            if (e.isRunning(t)) running[runningCount++] = t;
         const auto roll = rng() % 40;
         if (roll == 0) {
-            next = {Event::Kind::Option, static_cast<std::uint8_t>(1 + rng() % mss::signals::kSectionCount)};
+            next = {Event::Kind::Section, {}, mss::codebook::kSections[rng() % mss::codebook::kSectionCount].section};
         } else if (runningCount > 0 && roll < 9) {
-            next = {Event::Kind::Tick, running[rng() % runningCount]};
+            next = {Event::Kind::Tick, {}, {}, running[rng() % runningCount]};
         } else {
-            const auto keys = mss::signals::keysOfFrame(frameOnView(e));
-            next = {Event::Kind::Key, static_cast<std::uint8_t>(keys[rng() % keys.size()]->command)};
+            const auto onView = e.keyboardOnView();
+            if (!onView) throw std::logic_error("no keyboard on view");
+            const auto keys = mss::engine::keysOf(*onView);
+            next = {Event::Kind::Key, keys[rng() % keys.size()].id};
         }
         deliver(e, next);
         events.push_back(next);
@@ -84,7 +82,7 @@ void BM_EngineEvents(benchmark::State& state) {
     constexpr std::size_t kBatch = 1024;
     Engine engine;
     std::size_t next = 0;
-    std::uint32_t seen = 0;
+    std::uint64_t seen = 0;
     const std::uint64_t allocationsBefore = mss::bench::allocationCount();
     for (auto _ : state) {
         for (std::size_t k = 0; k < kBatch; ++k) {
@@ -93,7 +91,7 @@ void BM_EngineEvents(benchmark::State& state) {
                 next = 0;
             }
             deliver(engine, events[next++]);
-            seen |= engine.takeChanges().bits;
+            seen |= engine.takeChanges().bits();
         }
         benchmark::DoNotOptimize(seen);
     }

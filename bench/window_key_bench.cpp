@@ -28,12 +28,14 @@
 #include "forms/application_setup.h"
 #include "forms/face_button.h"
 #include "forms/keyboard_frame.h"
-#include "forms/tolm.h"
-#include "signals/keyboards.h"
+#include "forms/keyboard_panel.h"
+#include "forms/main_window.h"
+#include "forms/section_buttons.h"
 
 namespace {
 
-using mss::forms::tolm;
+using mss::forms::MainWindow;
+using mss::engine::Section;
 using Clock = std::chrono::steady_clock;
 
 const mss::codebook::CodeBook& book() {
@@ -51,26 +53,28 @@ void settle(QWidget* window) {
 }
 
 // A flag key of the keyboard on view, or nullptr when no keyboard shows.
-QPushButton* randomKeyOnView(const tolm& window, std::mt19937_64& rng) {
-    for (int f = 1; f <= 4; ++f) {
-        if (!window.frame(f)->isVisible()) continue;
-        std::vector<QPushButton*> keys;
-        for (const mss::signals::KeyDefinition* key : mss::signals::keysOfFrame(f))
-            if (key->role == mss::signals::KeyRole::Flag) keys.push_back(window.command(key->command));
-        return keys[rng() % keys.size()];
+QPushButton* randomKeyOnView(const MainWindow& window, std::mt19937_64& rng) {
+    for (mss::engine::Keyboard keyboard : mss::engine::kKeyboards) {
+        if (!window.keyboards().frame(keyboard)->isVisible()) continue;
+        const int flag = static_cast<int>(rng() % mss::codebook::kFlagCount);
+        return window.keyboards().key(mss::engine::KeyId::flagKey(keyboard, flag));
     }
     return nullptr;
 }
 
+QPushButton* sectionButton(const MainWindow& window, std::size_t slot) {
+    return window.sections().button(mss::codebook::kSections[slot].section);
+}
+
 // The next key to time; now and then a section button first, untimed.
-QPushButton* nextKey(tolm& window, std::mt19937_64& rng) {
+QPushButton* nextKey(MainWindow& window, std::mt19937_64& rng) {
     if (rng() % 40 == 0) {
-        QTest::mouseClick(window.option(static_cast<int>(1 + rng() % 6)), Qt::LeftButton);
+        QTest::mouseClick(sectionButton(window, rng() % mss::codebook::kSectionCount), Qt::LeftButton);
         settle(&window);
     }
     QPushButton* key = randomKeyOnView(window, rng);
-    if (!key) {  // a table is open and hides the keyboards: back to a section with keys
-        QTest::mouseClick(window.option(static_cast<int>(1 + rng() % 3)), Qt::LeftButton);
+    if (!key) {  // no keyboard on view: back to a section with keys
+        QTest::mouseClick(sectionButton(window, rng() % 3), Qt::LeftButton);
         settle(&window);
         key = randomKeyOnView(window, rng);
     }
@@ -95,8 +99,8 @@ double percentile(std::vector<double> sorted, double p) {
 }
 
 void BM_WindowKeyPress(benchmark::State& state) {
-    tolm window(book(), [](QWidget*, const QString&, const QString&) { return false; });
-    window.Form_Load();
+    MainWindow window(book(), [](QWidget*, const QString&, const QString&) { return false; });
+    window.load();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("the main window was never exposed");

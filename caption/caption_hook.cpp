@@ -11,13 +11,11 @@
 #include <array>
 
 #include "caption/paint_gradient_caption.h"
+#include "look/bevel.h"
 
 namespace mss::caption {
 
 namespace {
-
-int paintCount = 0;
-CaptionDrag lastDrag = CaptionDrag::None;
 
 Colour colourOf(const QColor& c) { return makeColour(c.red(), c.green(), c.blue()); }
 QColor qColourOf(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
@@ -40,17 +38,14 @@ protected:
         const QPalette& pal = palette();
         const bool down = isDown();
         const int w = width(), h = height();
-        p.fillRect(rect(), pal.color(QPalette::Active, QPalette::Button));
-        p.setPen(down ? pal.color(QPalette::Shadow) : pal.color(QPalette::Light));
-        p.drawLine(0, 0, w - 2, 0);
-        p.drawLine(0, 0, 0, h - 2);
-        p.setPen(down ? pal.color(QPalette::Light) : pal.color(QPalette::Shadow));
-        p.drawLine(0, h - 1, w - 1, h - 1);
-        p.drawLine(w - 1, 0, w - 1, h - 1);
-        p.setPen(pal.color(QPalette::Dark));
-        if (!down) {
-            p.drawLine(1, h - 2, w - 2, h - 2);
-            p.drawLine(w - 2, 1, w - 2, h - 2);
+        const QColor face = pal.color(QPalette::Active, QPalette::Button);
+        p.fillRect(rect(), face);
+        // Raised: light outside above, dark inside below; pressed, the other way round and flat inside.
+        if (down) {
+            look::drawBevelRing(p, rect(), 0, pal.color(QPalette::Shadow), pal.color(QPalette::Light));
+        } else {
+            look::drawBevelRing(p, rect(), 0, pal.color(QPalette::Light), pal.color(QPalette::Shadow));
+            look::drawBevelRing(p, rect(), 1, face, pal.color(QPalette::Dark));
         }
         const int shift = down ? 1 : 0;
         const QRect g = QRect(0, 0, w, h).adjusted(4 + shift, 3 + shift, -5 + shift, -4 + shift);
@@ -84,7 +79,11 @@ private:
 
 class CaptionHook : public QObject {
 public:
-    CaptionHook(QWidget* window, QWidget* client) : QObject(window), window_(window), client_(client) {
+    static inline const QString kObjectName = QStringLiteral("CaptionHook");
+
+    CaptionHook(QWidget* window, QWidget* client)
+        : QObject(window), window_(window), client_(client), painter_(window) {
+        setObjectName(kObjectName);
         const CaptionMetrics& m = kStandardCaptionMetrics;  // window pixels; the strip scales itself
         window_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
                                 Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint);
@@ -107,12 +106,11 @@ public:
         QObject::connect(buttons_[0], &QAbstractButton::clicked, window_, &QWidget::showMinimized);
         QObject::connect(buttons_[2], &QAbstractButton::clicked, window_, &QWidget::close);
         window_->installEventFilter(this);
+        painter_.LoadCaptionFont();
     }
 
-    ~CaptionHook() override {
-        // The hook goes with its window.
-        if (modGradient::MainWindow == window_) modGradient::MainWindow = nullptr;
-    }
+    int paintCount() const { return paintCount_; }
+    CaptionDrag lastDrag() const { return lastDrag_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -166,10 +164,10 @@ private:
         // ourselves otherwise.
         if (QWindow* handle = window_->windowHandle(); handle && handle->startSystemMove()) {
             systemMove_ = true;
-            lastDrag = CaptionDrag::System;
+            lastDrag_ = CaptionDrag::System;
         } else {
             systemMove_ = false;
-            lastDrag = CaptionDrag::Manual;
+            lastDrag_ = CaptionDrag::Manual;
             grabOffset_ = e->globalPosition().toPoint() - window_->frameGeometry().topLeft();
         }
         return true;
@@ -187,15 +185,15 @@ private:
     }
 
     void paintNonClientArea() {
-        ++paintCount;
+        ++paintCount_;
         const CaptionMetrics& m = kStandardCaptionMetrics;
         const QPalette& pal = window_->palette();
         const bool active = window_->isActiveWindow() || dragging_;
         const double ratio = window_->devicePixelRatioF();
 
-        CaptionInputs in = MainWindowCaptionInputs(active);
+        CaptionInputs in = painter_.windowInputs(active);
         in.activeColour = colourOf(pal.color(QPalette::Active, QPalette::Highlight));
-        const CaptionResult caption = ComposeCaption(in);
+        const CaptionResult caption = painter_.ComposeCaption(in);
 
         QPainter p(window_);
         // The strip first, in one piece ...
@@ -215,19 +213,9 @@ private:
         const QColor face = pal.color(QPalette::Active, QPalette::Button);
         p.fillRect(window_->rect(), face);
         p.fillRect(QRect(m.frameWidth, m.frameWidth, window_->width() - 2 * m.frameWidth, m.captionHeight - 1), end);
-        const int w = window_->width(), h = window_->height();
-        auto line = [&](const QColor& c, int x1, int y1, int x2, int y2) {
-            p.setPen(c);
-            p.drawLine(x1, y1, x2, y2);
-        };
-        line(pal.color(QPalette::Midlight), 0, 0, w - 2, 0);
-        line(pal.color(QPalette::Midlight), 0, 0, 0, h - 2);
-        line(pal.color(QPalette::Shadow), 0, h - 1, w - 1, h - 1);
-        line(pal.color(QPalette::Shadow), w - 1, 0, w - 1, h - 1);
-        line(pal.color(QPalette::Light), 1, 1, w - 3, 1);
-        line(pal.color(QPalette::Light), 1, 1, 1, h - 3);
-        line(pal.color(QPalette::Dark), 1, h - 2, w - 2, h - 2);
-        line(pal.color(QPalette::Dark), w - 2, 1, w - 2, h - 2);
+        // The frame's raised edge, two pixels deep.
+        look::drawBevelRing(p, window_->rect(), 0, pal.color(QPalette::Midlight), pal.color(QPalette::Shadow));
+        look::drawBevelRing(p, window_->rect(), 1, pal.color(QPalette::Light), pal.color(QPalette::Dark));
     }
 
     QWidget* window_;
@@ -236,20 +224,33 @@ private:
     bool dragging_ = false;
     bool systemMove_ = false;
     QPoint grabOffset_;
+    GradientCaptionPainter painter_;
+    int paintCount_ = 0;
+    CaptionDrag lastDrag_ = CaptionDrag::None;
 };
+
+CaptionHook* hookOf(const QWidget* window) {
+    if (window == nullptr) return nullptr;
+    return static_cast<CaptionHook*>(window->findChild<QObject*>(CaptionHook::kObjectName, Qt::FindDirectChildrenOnly));
+}
 
 }  // namespace
 
 void InstallCaptionHook(QWidget* window, QWidget* client) {
-    if (modGradient::MainWindow != nullptr || window == nullptr || client == nullptr) return;
-    modGradient::MainWindow = window;
-    modGradient::MainIcon = window->windowIcon();
+    if (window == nullptr || client == nullptr || hookOf(window) != nullptr) return;
     new CaptionHook(window, client);
-    modGradient::LoadCaptionFont();
 }
 
-int CaptionPaintCount() { return paintCount; }
+bool HasCaptionHook(const QWidget* window) { return hookOf(window) != nullptr; }
 
-CaptionDrag LastCaptionDrag() { return lastDrag; }
+int CaptionPaintCount(const QWidget* window) {
+    const CaptionHook* hook = hookOf(window);
+    return hook != nullptr ? hook->paintCount() : 0;
+}
+
+CaptionDrag LastCaptionDrag(const QWidget* window) {
+    const CaptionHook* hook = hookOf(window);
+    return hook != nullptr ? hook->lastDrag() : CaptionDrag::None;
+}
 
 }  // namespace mss::caption

@@ -11,15 +11,17 @@ class QWidget;
 namespace mss::caption {
 
 // Installs the hook on `window`, whose controls live in `client` (kept at the
-// size it has, inside the frame). Only the first call does anything.
+// size it has, inside the frame). The hook lives as long as the window; a
+// second call for the same window does nothing.
 void InstallCaptionHook(QWidget* window, QWidget* client);
+bool HasCaptionHook(const QWidget* window);
 
-// How many times the caption strip has been painted; for tests.
-int CaptionPaintCount();
+// How many times the window's caption strip has been painted; for tests.
+int CaptionPaintCount(const QWidget* window);
 
 // How the last drag of the caption moved the window: handed to the window
 // manager, or moved by the hook where no window manager helps.
 enum class CaptionDrag { None, System, Manual };
-CaptionDrag LastCaptionDrag();
+CaptionDrag LastCaptionDrag(const QWidget* window);
 
 }  // namespace mss::caption

@@ -11,18 +11,21 @@
 
 namespace mss::caption {
 
-namespace modGradient {
+GradientCaptionPainter::GradientCaptionPainter(const QWidget* window)
+    : window_(window), icon_(window != nullptr ? window->windowIcon() : QIcon()) {}
 
-void LoadCaptionFont() {
-    if (CaptionLogFont.known) return;
+void GradientCaptionPainter::LoadCaptionFont() {
+    if (logFontKnown_) return;
     QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     if (font.pointSizeF() <= 0 && font.pixelSize() <= 0)
-        font = MainWindow != nullptr ? MainWindow->font() : QGuiApplication::font();
-    CaptionLogFont.font = font;
-    CaptionLogFont.known = true;
+        font = window_ != nullptr ? window_->font() : QGuiApplication::font();
+    setCaptionLogFont(font);
 }
 
-}  // namespace modGradient
+void GradientCaptionPainter::setCaptionLogFont(const QFont& font) {
+    logFont_ = font;
+    logFontKnown_ = true;
+}
 
 namespace {
 
@@ -52,8 +55,8 @@ QFont CaptionFontFor(const QFont& logFont, const CaptionMetrics& metrics) {
     return font;
 }
 
-StripGeometry PaintGradientCaption(Colour start, Colour end, const CaptionInputs& in,
-                                   CaptionCanvas& canvas) {
+StripGeometry GradientCaptionPainter::PaintGradientCaption(Colour start, Colour end, const CaptionInputs& in,
+                                                          CaptionCanvas& canvas) {
     // Read what the caption shows.
     const QString title = withoutLeadingSpaces(in.title);
     const StripGeometry g =
@@ -67,9 +70,9 @@ StripGeometry PaintGradientCaption(Colour start, Colour end, const CaptionInputs
 
     if (g.hasIcon) canvas.drawIcon(in.icon, g.icon);
 
-    modGradient::LoadCaptionFont();
-    modGradient::CaptionFont = CaptionFontFor(modGradient::CaptionLogFont.font, in.metrics);
-    canvas.selectFont(modGradient::CaptionFont);
+    LoadCaptionFont();
+    captionFont_ = CaptionFontFor(logFont_, in.metrics);
+    canvas.selectFont(captionFont_);
     canvas.setTextColour(kCaptionTextColour);
     if (!title.isEmpty()) canvas.drawText(title, g.title);
 
@@ -78,7 +81,7 @@ StripGeometry PaintGradientCaption(Colour start, Colour end, const CaptionInputs
     return g;
 }
 
-CaptionResult ComposeCaption(const CaptionInputs& in, QImage* target) {
+CaptionResult GradientCaptionPainter::ComposeCaption(const CaptionInputs& in, QImage* target) {
     const int height = std::max(kStripHeight, in.metrics.frameWidth + in.metrics.captionHeight);
     ImageCaptionCanvas canvas(in.windowWidth, height, target);
     const Colour end = in.active ? in.activeColour : in.inactiveColour;
@@ -100,18 +103,18 @@ CaptionMetrics CaptionMetricsFor(const QWidget* window) {
     return scaleCaptionMetrics(kStandardCaptionMetrics, ratio);
 }
 
-CaptionInputs MainWindowCaptionInputs(bool active) {
+CaptionInputs GradientCaptionPainter::windowInputs(bool active) const {
     CaptionInputs in;
     in.active = active;
-    const QWidget* window = modGradient::MainWindow;
+    const QWidget* window = window_;
     if (window == nullptr) return in;
     const double ratio = window->devicePixelRatioF();
     in.metrics = CaptionMetricsFor(window);
     in.windowWidth = static_cast<int>(std::lround(window->width() * ratio));
     in.title = window->windowTitle();
-    if (!modGradient::MainIcon.isNull()) {
+    if (!icon_.isNull()) {
         const QSize cell(in.metrics.buttonWidth - 2, in.metrics.buttonHeight - 2);
-        if (!cell.isEmpty()) in.icon = modGradient::MainIcon.pixmap(cell, 1.0).toImage();
+        if (!cell.isEmpty()) in.icon = icon_.pixmap(cell, 1.0).toImage();
     }
     return in;
 }

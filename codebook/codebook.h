@@ -23,14 +23,15 @@ struct CodeBookRow {
 
 class CodeBook {
 public:
-    std::vector<CodeBookRow>& rows(ListId id) { return lists_[listSlot(id)]; }
-    const std::vector<CodeBookRow>& rows(ListId id) const { return lists_[listSlot(id)]; }
-    const std::string& text(ListId id, int index) const {
-        return lists_[listSlot(id)].at(static_cast<std::size_t>(index)).text;
+    std::vector<CodeBookRow>& rows(CodeList list) { return lists_[slotOf(list)]; }
+    const std::vector<CodeBookRow>& rows(CodeList list) const { return lists_[slotOf(list)]; }
+    const CodeBookRow& row(CodeList list, int index) const {
+        return lists_[slotOf(list)].at(static_cast<std::size_t>(index));
     }
+    const std::string& text(CodeList list, int index) const { return row(list, index).text; }
 
 private:
-    std::array<std::vector<CodeBookRow>, kListCount> lists_;
+    std::array<std::vector<CodeBookRow>, kCodeListCount> lists_;
 };
 
 }  // namespace mss::codebook

@@ -16,6 +16,16 @@ namespace {
 
 std::string quoted(std::string_view s) { return "«" + std::string(s) + "»"; }
 
+// "Combo1, Combo2(0), ..." as the file must order its lists.
+std::string listOrder() {
+    std::string order;
+    for (const auto& info : kCodeLists) {
+        if (!order.empty()) order += ", ";
+        order += info.fileName;
+    }
+    return order;
+}
+
 std::optional<Source> sourceOfName(std::string_view name) {
     if (name == "book") return Source::Book;
     if (name == "ref") return Source::Ref;
@@ -25,20 +35,20 @@ std::optional<Source> sourceOfName(std::string_view name) {
 
 // A code is well-formed for its list when it has the shape of that list's
 // signals; whether it exists is asked of the signal directory afterwards.
-bool wellFormed(ListId list, std::string_view code) {
+bool wellFormed(CodeList list, std::string_view code) {
     auto letter = [](char c) { return c >= 'A' && c <= 'Z'; };
     auto digit = [](char c) { return c >= '0' && c <= '9'; };
     switch (list) {
-        case ListId::Combo1:
+        case CodeList::SingleLetter:
             return code.size() == 1 && letter(code[0]);
-        case ListId::Combo2_0:
-        case ListId::Combo2_1:
-        case ListId::Combo2_2:
+        case CodeList::GeneralAToJ:
+        case CodeList::GeneralJToQ:
+        case CodeList::GeneralRToZ:
             return (code.size() == 2 && letter(code[0]) && letter(code[1])) ||
                    (code.size() == 3 && letter(code[0]) && letter(code[1]) && digit(code[2]));
-        case ListId::Combo3:
+        case CodeList::Medical:
             return code.size() == 3 && code[0] == 'M' && letter(code[1]) && letter(code[2]);
-        case ListId::Combo4:
+        case CodeList::Complements:
             return code == "I-1" || (code.size() == 3 && code.substr(0, 2) == "I-" && digit(code[2])) ||
                    (code.size() == 4 && code.substr(0, 3) == "II-" && digit(code[3])) ||
                    (code.size() == 5 && code.substr(0, 4) == "III-" && digit(code[4]));
@@ -112,21 +122,21 @@ private:
             return;
         }
 
-        const auto list = listIdOfName(fields[0]);
+        const auto list = codeListOfFileName(fields[0]);
         if (!list) {
             damage(lineNo, "неизвестный список " + quoted(fields[0]));
             return;
         }
-        const auto slot = static_cast<int>(listSlot(*list));
+        const auto slot = static_cast<int>(slotOf(*list));
         if (slot < currentSlot_) {
-            damage(lineNo, "список " + quoted(fields[0]) + " стоит не на своем месте: списки идут в порядке "
-                           "Combo1, Combo2(0), Combo2(1), Combo2(2), Combo3, Combo4");
+            damage(lineNo, "список " + quoted(fields[0]) + " стоит не на своем месте: списки идут в порядке " +
+                               listOrder());
             return;
         }
         currentSlot_ = slot;
         auto& rows = result_.book.rows(*list);
-        const ListInfo& info = listInfo(*list);
-        const std::string listName(info.name);
+        const CodeListInfo& info = infoOf(*list);
+        const std::string listName(info.fileName);
 
         // A row number is written in plain decimal digits, without sign or
         // leading zeros.
@@ -166,9 +176,9 @@ private:
         rows.push_back(std::move(row));
     }
 
-    void checkText(int lineNo, ListId list, int index, std::string_view text) {
-        const ListInfo& info = listInfo(list);
-        const std::string where = "текст строки " + std::to_string(index) + " списка " + std::string(info.name);
+    void checkText(int lineNo, CodeList list, int index, std::string_view text) {
+        const CodeListInfo& info = infoOf(list);
+        const std::string where = "текст строки " + std::to_string(index) + " списка " + std::string(info.fileName);
         if (text.empty()) {
             damage(lineNo, where + " пуст");
             return;
@@ -201,8 +211,8 @@ private:
         return s;
     }
 
-    void checkCodes(int lineNo, ListId list, int index, std::string_view field, std::vector<std::string>& out) {
-        const std::string listName(listInfo(list).name);
+    void checkCodes(int lineNo, CodeList list, int index, std::string_view field, std::vector<std::string>& out) {
+        const std::string listName(infoOf(list).fileName);
         if (field.empty()) {
             damage(lineNo, "у строки " + std::to_string(index) + " списка " + listName + " нет кода сигнала");
             return;
@@ -224,11 +234,11 @@ private:
             }
             if (target->list != list) {
                 damage(lineNo, "сигнал " + quoted(code) + " относится к списку " +
-                                   std::string(listInfo(target->list).name) + ", а не к " + listName);
+                                   std::string(infoOf(target->list).fileName) + ", а не к " + listName);
                 continue;
             }
-            if (target->entry != index) {
-                damage(lineNo, "сигнал " + quoted(code) + " выбирает строку " + std::to_string(target->entry) +
+            if (target->row != index) {
+                damage(lineNo, "сигнал " + quoted(code) + " выбирает строку " + std::to_string(target->row) +
                                    " списка " + listName + ", а не строку " + std::to_string(index));
                 continue;
             }
@@ -243,12 +253,12 @@ private:
 
     void finish() {
         if (result_.status == LoadStatus::Damaged) return;
-        for (const auto& info : kLists) {
-            const auto have = static_cast<int>(result_.book.rows(info.id).size());
+        for (const auto& info : kCodeLists) {
+            const auto have = static_cast<int>(result_.book.rows(info.list).size());
             if (have == 0)
-                incomplete("список " + std::string(info.name) + " отсутствует");
+                incomplete("список " + std::string(info.fileName) + " отсутствует");
             else if (have < info.rowCount)
-                incomplete("список " + std::string(info.name) + " неполон: " + std::to_string(have) +
+                incomplete("список " + std::string(info.fileName) + " неполон: " + std::to_string(have) +
                            " строк из " + std::to_string(info.rowCount));
         }
         if (result_.status != LoadStatus::Ok) return;
@@ -256,15 +266,15 @@ private:
         for (const auto& code : SignalDirectory::instance().codes())
             if (!seenCodes_.contains(code.code))
                 damage(0, "сигнал " + quoted(code.code) + " не указан ни в одной строке списка " +
-                              std::string(listInfo(code.target.list).name) + " (должен стоять в строке " +
-                              std::to_string(code.target.entry) + ")");
+                              std::string(infoOf(code.target.list).fileName) + " (должен стоять в строке " +
+                              std::to_string(code.target.row) + ")");
     }
 
     std::string_view bytes_;
     LoadResult result_;
     int currentSlot_ = 0;
     std::unordered_map<std::string, int> seenCodes_;
-    std::array<std::unordered_set<std::string>, kListCount> texts_;
+    std::array<std::unordered_set<std::string>, kCodeListCount> texts_;
 };
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The medical section: for each second letter, the entry of the group's first
-// code in Combo3 and the third letters in entry order. Every group runs in
+// The medical section: for each second letter, the row of the group's first
+// code in the medical list and the third letters in row order. Every group runs in
 // alphabetical order except ML, where MLQ stands between MLF and MLH and there
 // is no MLG.
 

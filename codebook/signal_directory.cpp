@@ -1,6 +1,9 @@
 #include "signal_directory.h"
 
+#include <algorithm>
 #include <stdexcept>
+
+#include "section.h"
 
 namespace mss::codebook {
 
@@ -42,12 +45,22 @@ std::vector<TwoLetterWithDigits> parseSeconds(std::string_view text) {
     return result;
 }
 
-constexpr std::int16_t pack(SignalEntry e) {
-    return static_cast<std::int16_t>(static_cast<int>(listSlot(e.list)) * 1024 + e.entry);
+constexpr std::int16_t pack(ListRow r) {
+    return static_cast<std::int16_t>(static_cast<int>(slotOf(r.list)) * 1024 + r.row);
 }
 
-constexpr SignalEntry unpack(std::int16_t v) {
-    return {static_cast<ListId>(v / 1024), v % 1024};
+constexpr ListRow unpack(std::int16_t v) {
+    return {static_cast<CodeList>(v / 1024), v % 1024};
+}
+
+// The list of complements ends with the last table's last row.
+static_assert(infoOf(CodeList::Complements).rowCount ==
+              kComplementTables.back().firstRow + 10 - kComplementTables.back().firstDigit);
+
+const SharedComplements* sharedComplementsOf(std::string_view two) {
+    for (const auto& shared : kSharedComplements)
+        if (shared.code == two) return &shared;
+    return nullptr;
 }
 
 }  // namespace
@@ -64,64 +77,69 @@ SignalDirectory::SignalDirectory() {
         for (auto& row : plane) row.fill(kNone);
 
     // Single-letter signals: every letter but R, in letter order.
-    int rank = 0;
-    for (char c = 'A'; c <= 'Z'; ++c) {
-        if (c == 'R') continue;
-        codes_.push_back({std::string(1, c), {ListId::Combo1, rank++}});
-    }
+    for (int letter = 0; letter < 26; ++letter)
+        if (const auto target = singleLetter(letter))
+            codes_.push_back({std::string(1, static_cast<char>('A' + letter)), *target});
 
-    // General section. The shared tables of Combo2(2): XB0..XB9 take the
-    // entries of WY0..WY9, XH0..XH9 those of XE0..XE9, and are not counted.
-    for (const auto& row : generalSectionRows()) {
-        int entry = row.firstEntry;
+    // General section. The shared complements (XB0..XB9, XH0..XH9) select the
+    // rows of another signal's complements and are not counted.
+    for (const auto& line : generalSectionRows()) {
+        int row = line.firstRow;
         int count = 0;
-        const int first = row.first - 'A';
-        for (const auto& item : parseSeconds(row.seconds)) {
-            if (item.second < row.secondFrom || item.second > row.secondTo)
-                throw std::logic_error("general section table: second letter outside its row");
+        const int first = line.first - 'A';
+        auto& lists = listsOfLetter_[static_cast<std::size_t>(first)];
+        if (std::find(lists.begin(), lists.end(), line.list) == lists.end()) lists.push_back(line.list);
+        for (const auto& item : parseSeconds(line.seconds)) {
+            if (item.second < line.secondFrom || item.second > line.secondTo)
+                throw std::logic_error("general section table: second letter outside its line");
             const int second = item.second - 'A';
-            const std::string two{row.first, item.second};
-            twoLetter_[first][second] = pack({row.list, entry});
-            codes_.push_back({two, {row.list, entry++}});
+            const std::string two{line.first, item.second};
+            twoLetter_[first][second] = pack({line.list, row});
+            codes_.push_back({two, {line.list, row++}});
             ++count;
+            const SharedComplements* shared = sharedComplementsOf(two);
             for (int d : item.digits) {
-                SignalEntry target{row.list, entry};
-                const bool shared = two == "XB" || two == "XH";
-                if (shared) {
-                    const int base = two == "XB" ? 'W' - 'A' : 'X' - 'A';
-                    const int baseSecond = two == "XB" ? 'Y' - 'A' : 'E' - 'A';
-                    target = unpack(complemented_[base][baseSecond][d]);
-                } else {
-                    ++entry;
-                }
+                ListRow target{line.list, row};
+                if (shared)
+                    target = unpack(complemented_[shared->owner[0] - 'A'][shared->owner[1] - 'A'][d]);
+                else
+                    ++row;
                 complemented_[first][second][d] = pack(target);
                 codes_.push_back({two + static_cast<char>('0' + d), target});
                 ++count;
             }
         }
-        if (count != row.codeCount)
-            throw std::logic_error("general section table: code count differs for row " +
-                                   std::string(1, row.first));
+        if (count != line.codeCount)
+            throw std::logic_error("general section table: code count differs for line " +
+                                   std::string(1, line.first));
     }
 
     // Medical section.
     for (const auto& group : medicalGroups()) {
-        int entry = group.firstEntry;
+        int row = group.firstRow;
         for (char third : group.thirds) {
-            medical_[group.second - 'A'][third - 'A'] = static_cast<std::int16_t>(entry);
-            codes_.push_back({std::string{'M', group.second, third}, {ListId::Combo3, entry++}});
+            medical_[group.second - 'A'][third - 'A'] = static_cast<std::int16_t>(row);
+            codes_.push_back({std::string{'M', group.second, third}, {CodeList::Medical, row++}});
         }
     }
 
     // Tables of complements: I-1..I-9, II-0..II-9, III-0..III-9.
-    int tableEntry = 0;
-    for (std::string_view table : {"I", "II", "III"})
-        for (int d = (table == "I" ? 1 : 0); d <= 9; ++d)
-            codes_.push_back({std::string(table) + "-" + static_cast<char>('0' + d),
-                              {ListId::Combo4, tableEntry++}});
+    for (const auto& table : kComplementTables)
+        for (int d = table.firstDigit; d <= 9; ++d)
+            codes_.push_back({std::string(table.roman) + "-" + static_cast<char>('0' + d),
+                              {CodeList::Complements, *complementRow(table.section, d)}});
+
+    // Every row of every list has a code.
+    for (const auto& info : kCodeLists) {
+        std::vector<bool> named(static_cast<std::size_t>(info.rowCount), false);
+        for (const auto& c : codes_)
+            if (c.target.list == info.list) named.at(static_cast<std::size_t>(c.target.row)) = true;
+        if (std::find(named.begin(), named.end(), false) != named.end())
+            throw std::logic_error("signal directory: a row of " + std::string(info.fileName) + " has no code");
+    }
 }
 
-std::optional<SignalEntry> SignalDirectory::find(std::string_view code) const {
+std::optional<ListRow> SignalDirectory::find(std::string_view code) const {
     auto letter = [](char c) { return c >= 'A' && c <= 'Z'; };
     auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (code.size() == 1 && letter(code[0])) return singleLetter(code[0] - 'A');
@@ -130,27 +148,29 @@ std::optional<SignalEntry> SignalDirectory::find(std::string_view code) const {
     if (code.size() == 3 && letter(code[0]) && letter(code[1]) && digit(code[2]))
         return complemented(code[0] - 'A', code[1] - 'A', code[2] - '0');
     if (code.size() == 3 && code[0] == 'M' && letter(code[1]) && letter(code[2])) {
-        if (auto e = medical(code[1] - 'A', code[2] - 'A')) return SignalEntry{ListId::Combo3, *e};
+        if (auto row = medical(code[1] - 'A', code[2] - 'A')) return ListRow{CodeList::Medical, *row};
         return std::nullopt;
     }
     for (const auto& c : codes_)
-        if (c.target.list == ListId::Combo4 && c.code == code) return c.target;
+        if (c.target.list == CodeList::Complements && c.code == code) return c.target;
     return std::nullopt;
 }
 
-std::optional<SignalEntry> SignalDirectory::singleLetter(int letter) const {
-    if (letter < 0 || letter >= 26 || letter == 'R' - 'A') return std::nullopt;
-    return SignalEntry{ListId::Combo1, letter < 'R' - 'A' ? letter : letter - 1};
+std::optional<ListRow> SignalDirectory::singleLetter(int letter) const {
+    // Every letter but R has a single-letter signal, in letter order.
+    constexpr int kR = 'R' - 'A';
+    if (letter < 0 || letter >= 26 || letter == kR) return std::nullopt;
+    return ListRow{CodeList::SingleLetter, letter < kR ? letter : letter - 1};
 }
 
-std::optional<SignalEntry> SignalDirectory::twoLetter(int first, int second) const {
+std::optional<ListRow> SignalDirectory::twoLetter(int first, int second) const {
     if (first < 0 || first >= 26 || second < 0 || second >= 26) return std::nullopt;
     const auto v = twoLetter_[first][second];
     if (v == kNone) return std::nullopt;
     return unpack(v);
 }
 
-std::optional<SignalEntry> SignalDirectory::complemented(int first, int second, int digit) const {
+std::optional<ListRow> SignalDirectory::complemented(int first, int second, int digit) const {
     if (first < 0 || first >= 26 || second < 0 || second >= 26 || digit < 0 || digit > 9)
         return std::nullopt;
     const auto v = complemented_[first][second][digit];

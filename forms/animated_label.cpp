@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QTimerEvent>
 
+#include "look/look.h"
+
 namespace mss::forms {
 
 AnimatedLabel::AnimatedLabel(const QString& caption, const QFont& font, const QColor& colour, QWidget* parent)
@@ -61,7 +63,7 @@ void AnimatedLabel::paintEvent(QPaintEvent*) {
     const double phase = double(clock_.elapsed() % kSweepPeriodMs) / kSweepPeriodMs;
     const double centre = -0.2 + phase * 2.0;  // the band is on the text for the first ~70 %
     QLinearGradient glint(r.left(), 0, r.right(), 0);
-    const QColor bright = colour_.lightness() > 200 ? QColor(255, 236, 150) : colour_.lighter(170);
+    const QColor bright = colour_.lightness() > 200 ? look::kGlint : colour_.lighter(170);
     auto clampStop = [](double x) { return std::clamp(x, 0.0, 1.0); };
     glint.setColorAt(0, colour_);
     glint.setColorAt(clampStop(centre - 0.12), colour_);

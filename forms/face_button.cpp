@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-#include "bevel.h"
+#include "look/bevel.h"
+#include "look/look.h"
 
 namespace mss::forms {
 
@@ -24,18 +25,18 @@ void FaceButton::paintEvent(QPaintEvent*) {
     const bool down = isDown() || chosen_;
     // A chosen section button stays down with a lighter face, so the choice
     // reads at a glance.
-    p.fillRect(rect(), chosen_ ? face_.lighter(135) : face_);
+    p.fillRect(rect(), chosen_ ? face_.lighter(look::kChosenFaceLighter) : face_);
 
     // Two-pixel bevel: light above and left, dark below and right; the other
     // way round while down.
     const QColor outerLight = pal.color(QPalette::Light), innerLight = pal.color(QPalette::Midlight);
     const QColor outerDark = pal.color(QPalette::Shadow), innerDark = pal.color(QPalette::Dark);
     if (down) {
-        drawBevelRing(p, rect(), 0, outerDark, outerLight);
-        drawBevelRing(p, rect(), 1, innerDark, innerLight);
+        look::drawBevelRing(p, rect(), 0, outerDark, outerLight);
+        look::drawBevelRing(p, rect(), 1, innerDark, innerLight);
     } else {
-        drawBevelRing(p, rect(), 0, outerLight, outerDark);
-        drawBevelRing(p, rect(), 1, innerLight, innerDark);
+        look::drawBevelRing(p, rect(), 0, outerLight, outerDark);
+        look::drawBevelRing(p, rect(), 1, innerLight, innerDark);
     }
 
     const int shift = down ? 1 : 0;

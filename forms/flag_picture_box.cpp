@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "bevel.h"
+#include "look/bevel.h"
 
 namespace mss::forms {
 
@@ -30,8 +30,8 @@ void FlagPictureBox::paintEvent(QPaintEvent*) {
     // Sunken border: dark outer and inner lines at the top and left, light at
     // the bottom and right.
     const QPalette& pal = palette();
-    drawBevelRing(p, rect(), 0, pal.color(QPalette::Mid), pal.color(QPalette::Light));
-    drawBevelRing(p, rect(), 1, pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
+    look::drawBevelRing(p, rect(), 0, pal.color(QPalette::Mid), pal.color(QPalette::Light));
+    look::drawBevelRing(p, rect(), 1, pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
 }
 
 }  // namespace mss::forms

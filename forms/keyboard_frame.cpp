@@ -2,22 +2,19 @@
 
 #include <QPainter>
 
-#include "form_layout.h"
+#include "look/look.h"
 
 namespace mss::forms {
 
 KeyboardFrame::KeyboardFrame(const QString& caption, const QColor& captionColour, QWidget* parent)
     : QWidget(parent), caption_(caption), captionColour_(captionColour) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPointSizeF(12);
-    f.setBold(true);
-    setFont(f);
+    setFont(look::serifFont(look::kKeyboardCaptionPoints));
 }
 
 void KeyboardFrame::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), kFrameGround);
+    p.fillRect(rect(), look::kBlue);
     const QFontMetrics fm = fontMetrics();
     const int lineY = fm.height() / 2;
     const QRect border = rect().adjusted(0, lineY, -1, -1);

@@ -6,34 +6,43 @@
 #include <array>
 #include <string_view>
 
+#include "engine/typewriter.h"
+
 namespace mss::forms {
 
 namespace {
 
-// X11 key codes of the typewriter rows (the evdev code plus 8), the same on
-// every layout: 1..0, Q..P, A..L, Z..M.
-struct Row {
-    unsigned firstCode;
-    std::string_view symbols;
-};
-constexpr std::array<Row, 4> kRows{{
-    {10, "1234567890"},
-    {24, "QWERTYUIOP"},
-    {38, "ASDFGHJKL"},
-    {52, "ZXCVBNM"},
-}};
+using engine::kTypewriterRows;
+
+// X11 key codes (the evdev code plus 8) of the first key of each typewriter
+// row, the same on every layout.
+constexpr std::array<unsigned, kTypewriterRows.size()> kFirstKeyCodes{10, 24, 38, 52};
+
+// The Russian layout's letters on the keys of the letter rows.
+constexpr std::array<std::u16string_view, kTypewriterRows.size()> kRussianRows{
+    u"", u"ЙЦУКЕНГШЩЗ", u"ФЫВАПРОЛД", u"ЯЧСМИТЬ"};
+
+static_assert([] {
+    for (std::size_t r = 1; r < kTypewriterRows.size(); ++r)
+        if (kRussianRows[r].size() != kTypewriterRows[r].size()) return false;
+    return true;
+}());
 
 std::optional<char> symbolOfScanCode(unsigned code) {
-    for (const Row& row : kRows)
-        if (code >= row.firstCode && code < row.firstCode + row.symbols.size())
-            return row.symbols[code - row.firstCode];
+    for (std::size_t r = 0; r < kTypewriterRows.size(); ++r)
+        if (code >= kFirstKeyCodes[r] && code < kFirstKeyCodes[r] + kTypewriterRows[r].size())
+            return kTypewriterRows[r][code - kFirstKeyCodes[r]];
     return std::nullopt;
 }
 
-// Where the platform gives no key code: the letters of the Russian layout on
-// the keys of the Latin ones.
-constexpr std::u16string_view kRussianRows = u"ЙЦУКЕНГШЩЗФЫВАПРОЛДЯЧСМИТЬ";
-constexpr std::string_view kLatinRows = "QWERTYUIOPASDFGHJKLZXCVBNM";
+// Where the platform gives no key code: a letter of the Russian layout
+// stands for the key it is on.
+std::optional<char> symbolOfRussianLetter(char16_t upper) {
+    for (std::size_t r = 0; r < kTypewriterRows.size(); ++r)
+        if (const auto at = kRussianRows[r].find(upper); at != std::u16string_view::npos)
+            return kTypewriterRows[r][at];
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -41,11 +50,7 @@ std::optional<char> symbolOfKey(unsigned x11KeyCode, int qtKey, const QString& t
     if (x11KeyCode != 0) return symbolOfScanCode(x11KeyCode);
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return static_cast<char>('A' + (qtKey - Qt::Key_A));
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return static_cast<char>('0' + (qtKey - Qt::Key_0));
-    if (text.size() == 1) {
-        const char16_t upper = text.at(0).toUpper().unicode();
-        const auto at = kRussianRows.find(upper);
-        if (at != std::u16string_view::npos) return kLatinRows[at];
-    }
+    if (text.size() == 1) return symbolOfRussianLetter(text.at(0).toUpper().unicode());
     return std::nullopt;
 }
 

@@ -43,13 +43,13 @@ Ink inkIn(const QImage& image, const QRect& area) {
 
 class CaptionRender : public ::testing::Test {
 protected:
-    void SetUp() override { modGradient::CaptionLogFont = CaptionLogFontState{}; }
+    GradientCaptionPainter painter;  // of no window
 
     CaptionResult compose(const QString& title, bool withIcon = true, bool active = true) {
         window = QImage(kWidth, 60, QImage::Format_RGB32);
         window.fill(kWindowBackground);
         CaptionInputs in{kWidth, title, withIcon ? solidImage(kIconColour) : QImage(), active};
-        return ComposeCaption(in, &window);
+        return painter.ComposeCaption(in, &window);
     }
 
     QImage window;
@@ -162,7 +162,7 @@ TEST_F(CaptionRender, ATooLongTitleEndsWithAnEllipsis) {
     const QString title = QString("Ш").repeated(200);
     const CaptionResult r = compose(title, false);
     const QRect box = toQRect(r.geometry.title);
-    ASSERT_GT(QFontMetrics(modGradient::CaptionFont).horizontalAdvance(title), box.width());
+    ASSERT_GT(QFontMetrics(painter.lastCaptionFont()).horizontalAdvance(title), box.width());
 
     const Ink all = inkIn(r.strip, box);
     ASSERT_GT(all.count, 0);

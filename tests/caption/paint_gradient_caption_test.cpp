@@ -21,14 +21,7 @@ namespace {
 
 class PaintSteps : public ::testing::Test {
 protected:
-    void SetUp() override { resetModule(); }
-    void TearDown() override { resetModule(); }
-    static void resetModule() {
-        modGradient::MainWindow = nullptr;
-        modGradient::MainIcon = QIcon();
-        modGradient::CaptionFont = QFont();
-        modGradient::CaptionLogFont = CaptionLogFontState{};
-    }
+    GradientCaptionPainter painter;  // of no window
 
     // Gradient width w with the standard metrics.
     static int windowWidthFor(int w) {
@@ -44,7 +37,7 @@ protected:
 TEST_F(PaintSteps, RunInOrderWithTheTableEntryOfEachBand) {
     RecordingCanvas canvas;
     const CaptionInputs in{798, "  МСС-65 — флаги  ", solidImage(Qt::red), true};
-    const StripGeometry g = PaintGradientCaption(makeColour(0, 0, 0), navy, in, canvas);
+    const StripGeometry g = painter.PaintGradientCaption(makeColour(0, 0, 0), navy, in, canvas);
 
     EXPECT_EQ(canvas.kinds(), (std::vector<std::string>{"fill", "icon", "font", "textColour",
                                                         "text", "copy", "exclude"}));
@@ -90,7 +83,7 @@ TEST_F(PaintSteps, NothingToShowSkipsOnlyItsOwnStep) {
     };
     for (const Case& c : cases) {
         RecordingCanvas canvas;
-        PaintGradientCaption(makeColour(0, 0, 0), navy, c.in, canvas);
+        painter.PaintGradientCaption(makeColour(0, 0, 0), navy, c.in, canvas);
         EXPECT_EQ(canvas.kinds(), c.kinds) << c.what;
     }
 }
@@ -98,7 +91,7 @@ TEST_F(PaintSteps, NothingToShowSkipsOnlyItsOwnStep) {
 TEST_F(PaintSteps, ASingleBandTakesTheEndColour) {
     RecordingCanvas canvas;
     const CaptionInputs in{windowWidthFor(12), "", QImage(), true};
-    PaintGradientCaption(makeColour(0, 0, 0), navy, in, canvas);
+    painter.PaintGradientCaption(makeColour(0, 0, 0), navy, in, canvas);
     const auto fills = canvas.of("fill");
     ASSERT_EQ(fills.size(), 1u);
     const int f = kStandardCaptionMetrics.frameWidth;
@@ -109,19 +102,19 @@ TEST_F(PaintSteps, ASingleBandTakesTheEndColour) {
 TEST_F(PaintSteps, TheTitleFontIsReadOnce) {
     // A font already read stays, whatever the platform would give now.
     const QFont chosen("Liberation Serif", 9);
-    modGradient::CaptionLogFont = CaptionLogFontState{chosen, true};
+    painter.setCaptionLogFont(chosen);
     RecordingCanvas canvas;
-    PaintGradientCaption(0, navy, {798, "Флаги", QImage(), true}, canvas);
-    EXPECT_EQ(modGradient::CaptionLogFont.font, chosen);
-    EXPECT_EQ(modGradient::CaptionFont.family(), chosen.family());
+    painter.PaintGradientCaption(0, navy, {798, "Флаги", QImage(), true}, canvas);
+    EXPECT_EQ(painter.captionLogFont(), chosen);
+    EXPECT_EQ(painter.lastCaptionFont().family(), chosen.family());
     EXPECT_EQ(canvas.of("font").at(0)->text, chosen.family());
 
     // Not read yet: the first paint reads the platform's title font.
-    modGradient::CaptionLogFont = CaptionLogFontState{};
-    PaintGradientCaption(0, navy, {798, "Флаги", QImage(), true}, canvas);
-    EXPECT_TRUE(modGradient::CaptionLogFont.known);
-    EXPECT_EQ(modGradient::CaptionLogFont.font,
-              QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    GradientCaptionPainter fresh;
+    EXPECT_FALSE(fresh.captionFontKnown());
+    fresh.PaintGradientCaption(0, navy, {798, "Флаги", QImage(), true}, canvas);
+    EXPECT_TRUE(fresh.captionFontKnown());
+    EXPECT_EQ(fresh.captionLogFont(), QFontDatabase::systemFont(QFontDatabase::TitleFont));
 }
 
 TEST(CaptionFont, FitsTheBandAndScalesWithTheMetrics) {
@@ -156,15 +149,15 @@ TEST(CaptionFont, FitsTheBandAndScalesWithTheMetrics) {
 }
 
 TEST_F(PaintSteps, TheMainWindowGivesWidthTitleAndIcon) {
-    EXPECT_EQ(MainWindowCaptionInputs(true).windowWidth, 0);  // no window yet
+    EXPECT_EQ(painter.windowInputs(true).windowWidth, 0);  // no window
 
     QWidget window;
     window.resize(798, 560);
     window.setWindowTitle("  МСС-65");
-    modGradient::MainWindow = &window;
-    modGradient::MainIcon = QIcon(QPixmap::fromImage(solidImage(Qt::red, 48)));
+    window.setWindowIcon(QIcon(QPixmap::fromImage(solidImage(Qt::red, 48))));
+    const GradientCaptionPainter ofWindow(&window);
 
-    const CaptionInputs in = MainWindowCaptionInputs(false);
+    const CaptionInputs in = ofWindow.windowInputs(false);
     EXPECT_EQ(in.windowWidth, 798);
     EXPECT_EQ(in.title, QString("  МСС-65"));
     EXPECT_FALSE(in.active);
@@ -172,6 +165,6 @@ TEST_F(PaintSteps, TheMainWindowGivesWidthTitleAndIcon) {
     ASSERT_FALSE(in.icon.isNull());
     EXPECT_EQ(in.icon.size(), QSize(16, 16));
 
-    modGradient::MainIcon = QIcon();
-    EXPECT_TRUE(MainWindowCaptionInputs(true).icon.isNull());
+    window.setWindowIcon(QIcon());
+    EXPECT_TRUE(GradientCaptionPainter(&window).windowInputs(true).icon.isNull());
 }

@@ -9,8 +9,9 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
-#include "tools/scenario/scenario.h"
+#include "support/scenario.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ class ScenarioFile : public ::testing::TestWithParam<std::string> {};
 TEST_P(ScenarioFile, EveryExpectationHolds) {
     std::ifstream in(std::filesystem::path(MSS_SCENARIO_DIR) / GetParam());
     ASSERT_TRUE(in) << GetParam();
-    mss::signals::Engine engine;
+    mss::engine::Engine engine;
     std::string state = mss::scenario::describe(engine);
     bool rejected = false;
     std::string lastEvent = "start";
@@ -76,5 +77,34 @@ std::string testName(const ::testing::TestParamInfo<std::string>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, ::testing::ValuesIn(scenarioFiles()), testName);
+
+}  // namespace
+
+namespace {
+
+// The state lines of a scenario, without the event each one follows.
+std::vector<std::string> statesOf(const std::string& script) {
+    std::istringstream in(script);
+    std::ostringstream out;
+    mss::scenario::run(in, out);
+    std::vector<std::string> states;
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);) states.push_back(line.substr(line.find(": ") + 2));
+    return states;
+}
+
+TEST(ScenarioLanguage, TheLearnersWordsAndTheControlNamesDescribeTheSameEvents) {
+    struct Case { const char* words; const char* controls; };
+    const Case cases[] = {
+        {"load\nchoose general\npress A\npress E\npress 1\n",
+         "load\nclick Option2\nclick Command59\nclick Command100\nclick Command112\n"},
+        {"load\nchoose medical\npress L\npress Q\npress about\npress exit\n",
+         "load\nclick Option3\nclick Command84\nclick Command127\nclick Command115\nclick Command116\n"},
+        {"tick 3\ntick 2\ntick 1\npress M\nchoose table2\npress 7\nchoose table3\nchoose single\n",
+         "tick Timer3\ntick Timer2\ntick Timer1\nclick Command36\nclick Option5\nclick Command7\nclick Option6\n"
+         "click Option1\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(statesOf(c.words), statesOf(c.controls)) << c.words;
+}
 
 }  // namespace

@@ -75,9 +75,9 @@ void checkSoundBook(const CodeBook& book) {
     const SignalDirectory& directory = SignalDirectory::instance();
     std::unordered_set<std::string_view> named;
     std::size_t namings = 0;
-    for (const auto& info : kLists) {
-        const std::string list(info.name);
-        const auto& rows = book.rows(info.id);
+    for (const auto& info : kCodeLists) {
+        const std::string list(info.fileName);
+        const auto& rows = book.rows(info.list);
         if (static_cast<int>(rows.size()) != info.rowCount)
             broken("accepted " + list + " with " + std::to_string(rows.size()) + " rows");
         std::unordered_set<std::string_view> texts;
@@ -87,7 +87,7 @@ void checkSoundBook(const CodeBook& book) {
             if (row.codes.empty()) broken("accepted " + where + " without a code");
             for (const auto& code : row.codes) {
                 const auto target = directory.find(code);
-                if (!target || target->list != info.id || target->entry != static_cast<int>(i))
+                if (!target || target->list != info.list || target->row != static_cast<int>(i))
                     broken("accepted " + where + " under the code " + code + ", which does not select it");
                 named.insert(code);
                 ++namings;

@@ -1,0 +1,91 @@
+#pragma once
+// Where every control of the main window and the About window stands, in
+// twips, with its name, text, tooltip, design-time visibility and tab index.
+// The keys of the four keyboards take their places from the typewriter rows.
+
+#include <QColor>
+#include <QString>
+
+#include <span>
+
+#include "engine/keyboards.h"
+#include "engine/parts.h"
+
+namespace mss::forms {
+
+using engine::HoistPosition;
+using engine::Keyboard;
+using engine::Section;
+using codebook::CodeList;
+
+// One control: its name (also its object name), place and size in twips.
+struct ControlLayout {
+    const char* name;
+    int left, top, width, height;
+    int tabIndex = -1;  // -1: not in the tab order
+    bool visibleAtStart = true;
+};
+
+struct WindowLayout {
+    QString caption;
+    int clientWidth, clientHeight;  // twips
+};
+
+// A control that shows a text (a label, a button) or carries a tooltip.
+struct TextControlLayout {
+    ControlLayout at;
+    QString text;
+    QString toolTip;
+};
+
+// --- The main window ------------------------------------------------------
+
+const WindowLayout& mainWindowLayout();
+
+const TextControlLayout& titleLayout();       // the animated title
+const TextControlLayout& shipLayout();        // the ship picture in the top right corner
+const TextControlLayout& tablesNoteLayout();  // the note under the section buttons
+const TextControlLayout& hoistLayout(HoistPosition position);
+const TextControlLayout& medicalMLayout();    // the M that stands in for the first flag
+
+struct SectionButtonLayout {
+    TextControlLayout control;
+    bool topRow;  // dark face and white caption; the bottom row is blue
+};
+const SectionButtonLayout& sectionLayout(Section section);
+
+// Every list of the meaning line stands at the same place.
+const ControlLayout& listLayout(CodeList list);
+
+struct KeyboardLayout {
+    ControlLayout at;
+    QString caption;
+    QString exitQuestion;  // what its Exit key asks
+    int aboutLeft;         // twips within the keyboard
+    // Tab indexes: of the first flag key in reading order and the direction
+    // the keys run in, and of the About and Exit keys.
+    int firstKeyTab, keyTabStep, aboutTab, exitTab;
+};
+const KeyboardLayout& keyboardLayout(Keyboard keyboard);
+
+// A key's place within its keyboard, in twips, and its tab index.
+ControlLayout keyLayout(const engine::KeyDefinition& key);
+
+// The address in the tooltips of the ship and of table I.
+inline const QString kClubAddress = QStringLiteral("https://mss65.example.org");
+
+// --- The About window -----------------------------------------------------
+
+struct AboutControlLayout {
+    TextControlLayout control;
+    double pointSize;  // 0: the platform's default font
+    bool animated;
+};
+const WindowLayout& aboutWindowLayout();
+std::span<const AboutControlLayout> aboutWindowControls();
+inline const QString kAuthorName = QStringLiteral("Разработчики МСС-65");
+
+// The title of the exit question.
+inline const QString kExitTitle = QStringLiteral("КРВ-65");
+
+}  // namespace mss::forms

@@ -1,0 +1,73 @@
+#pragma once
+// The main window: the hoist down the left edge, the section buttons, the
+// meaning line and the four keyboards. It holds no state of its own: every
+// event goes to the engine, and the window then shows what changed.
+
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+
+#include "codebook/codebook.h"
+#include "engine/engine.h"
+#include "exit_question.h"
+
+class QLabel;
+
+namespace mss::forms {
+
+class AnimatedLabel;
+class HoistView;
+class KeyboardPanel;
+class MeaningLine;
+class SectionButtons;
+
+class MainWindow : public QWidget {
+public:
+    explicit MainWindow(const codebook::CodeBook& book, ExitQuestion ask = askWithMessageBox);
+    ~MainWindow() override;
+
+    // Start-up: what the window does once it is created and before it shows.
+    void load();
+
+    // What the learner does, as the controls report it.
+    void keyPressed(engine::KeyId key);
+    void sectionChosen(engine::Section section);
+    void slideTimerTicked(engine::SlideTimer timer);
+    void rowPicked(codebook::CodeList list, int row);  // the learner's own pick in a list
+
+    const engine::Engine& engine() const { return engine_; }
+
+    KeyboardPanel& keyboards() const { return *keyboards_; }
+    HoistView& hoist() const { return *hoist_; }
+    MeaningLine& meaningLine() const { return *meaningLine_; }
+    SectionButtons& sections() const { return *sections_; }
+    QTimer* slideTimer(engine::SlideTimer t) { return &timers_[engine::slotOf(t)]; }
+    QLabel* tablesNote() const { return tablesNote_; }
+    // The client area: the window's own surface inside its frame and caption.
+    QWidget* clientArea() const { return client_; }
+    AnimatedLabel* title() const { return title_; }
+
+protected:
+    void closeEvent(QCloseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+
+private:
+    void applyTabOrder();
+    void setOnView(engine::Element e, bool onView);
+    void project(engine::Changes changes);
+
+    engine::Engine engine_;
+    ExitQuestion ask_;
+    QWidget* client_ = nullptr;
+    AnimatedLabel* title_ = nullptr;
+    QLabel* ship_ = nullptr;
+    HoistView* hoist_ = nullptr;
+    SectionButtons* sections_ = nullptr;
+    QLabel* tablesNote_ = nullptr;
+    MeaningLine* meaningLine_ = nullptr;
+    KeyboardPanel* keyboards_ = nullptr;
+    std::array<QTimer, engine::kSlideTimers.size()> timers_;
+};
+
+}  // namespace mss::forms

@@ -1,0 +1,91 @@
+#include "meaning_line.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+#include <QStringListModel>
+
+#include "layout.h"
+#include "look/look.h"
+#include "twips.h"
+
+namespace mss::forms {
+
+namespace {
+
+using codebook::CodeList;
+
+QString headingOf(CodeList list) {
+    const auto& heading = codebook::infoOf(list).heading;
+    return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
+}
+
+// The lists are created in this order, so that the medical list, created
+// last, is drawn over the others.
+constexpr std::array kCreationOrder{CodeList::SingleLetter, CodeList::GeneralAToJ, CodeList::GeneralJToQ,
+                                    CodeList::GeneralRToZ, CodeList::Complements, CodeList::Medical};
+static_assert(kCreationOrder.size() == codebook::kCodeListCount);
+
+}  // namespace
+
+MeaningLine::MeaningLine(const codebook::CodeBook& book, QWidget* client) : QObject(client) {
+    for (CodeList list : kCreationOrder) {
+        auto* combo = new QComboBox(client);
+        combo->setFont(look::dialogFont());
+        QStringList rows;
+        const auto& bookRows = book.rows(list);
+        rows.reserve(static_cast<qsizetype>(bookRows.size()));
+        for (const auto& row : bookRows) rows.append(QString::fromStdString(row.text));
+        // A plain list model: one string a row, without an item object for each.
+        combo->setModel(new QStringListModel(rows, combo));
+        combo->setMaxVisibleItems(24);
+        combo->setCurrentIndex(-1);
+        combo->setPlaceholderText(headingOf(list));
+        combo->setAccessibleName(QStringLiteral("Значение сигнала"));
+        combo->setAccessibleDescription(combo->placeholderText());
+        QObject::connect(combo, &QComboBox::activated, this, [this, list](int row) { Q_EMIT rowPicked(list, row); });
+
+        const ControlLayout& at = listLayout(list);
+        combo->setObjectName(QString::fromLatin1(at.name));
+        combo->setGeometry(pxRect(at.left, at.top, at.width, at.height));
+        combo->setVisible(at.visibleAtStart);
+        // The drop-down is wide enough to read the longest rows.
+        combo->view()->setMinimumWidth(combo->width());
+        lists_[codebook::slotOf(list)] = combo;
+    }
+}
+
+void MeaningLine::show(CodeList list, engine::EditField field, int row) {
+    QComboBox* combo = this->list(list);
+    switch (field) {
+        case engine::EditField::Heading:
+            combo->setPlaceholderText(headingOf(list));
+            combo->setCurrentIndex(-1);
+            break;
+        case engine::EditField::Empty:
+            combo->setPlaceholderText(QString());
+            combo->setCurrentIndex(-1);
+            break;
+        case engine::EditField::Row:
+            combo->setCurrentIndex(row);
+            break;
+    }
+    // The meaning line is read out when it changes.
+    QAccessibleValueChangeEvent spoken(combo, combo->currentText());
+    QAccessible::updateAccessibility(&spoken);
+}
+
+void MeaningLine::setOnView(CodeList list, bool onView) {
+    QComboBox* combo = this->list(list);
+    combo->setVisible(onView);
+    // Where two lists are on view at once, the medical list lies on top.
+    if (list == CodeList::Medical && onView) combo->raise();
+}
+
+std::vector<std::pair<int, QWidget*>> MeaningLine::tabStops() const {
+    std::vector<std::pair<int, QWidget*>> stops;
+    for (const auto& info : codebook::kCodeLists) stops.emplace_back(listLayout(info.list).tabIndex, list(info.list));
+    return stops;
+}
+
+}  // namespace mss::forms

@@ -1,0 +1,332 @@
+// The main window, driven through its real widgets as a learner would.
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include "forms/animated_label.h"
+#include "forms/application_setup.h"
+#include "forms/codebook_problem.h"
+#include "forms/picture_catalogue.h"
+#include "window_fixture.h"
+
+using namespace mss::testing;
+using mss::engine::SlideTimer;
+using mss::forms::PictureCatalogue;
+
+namespace {
+
+const QPixmap* flagPicture(char symbol) {
+    return &PictureCatalogue::instance().flag(*mss::codebook::flagIndexOfSymbol(symbol));
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    WindowFixture w;
+
+    // Saves what the window looks like when MSS65_SCREENSHOTS names a folder.
+    void snapshot(const QString& name) {
+        const QString dir = qEnvironmentVariable("MSS65_SCREENSHOTS");
+        if (!dir.isEmpty()) w.window->grab().save(QDir(dir).filePath(name + ".png"));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { mss::forms::prepareApplication(); }
+    void init() {
+        w.asked = {};
+        QVERIFY(w.open());
+    }
+    void cleanup() { w.window.reset(); }
+
+    void opensAsTheTableOfStartUpSays() {
+        snapshot("start");
+        QCOMPARE(w.window->clientArea()->size(), QSize(792, 526));
+        QCOMPARE(w.window->frameGeometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
+        QCOMPARE(w.window->minimumSize(), w.window->maximumSize());
+        QCOMPARE(w.window->clientArea()->minimumSize(), w.window->clientArea()->maximumSize());
+        QVERIFY(!(w.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(w.keyboardOnView(), Keyboard::SingleLetter);
+        for (const auto& info : mss::codebook::kCodeLists) QVERIFY(!w.list(info.list)->isVisible());
+        QVERIFY(!w.medicalM()->isVisible());
+        QVERIFY(w.position(HoistPosition::First)->isVisible());
+        QVERIFY(!w.window->tablesNote()->isVisible());
+        for (SlideTimer t : mss::engine::kSlideTimers) QVERIFY(w.slideTimer(t)->isActive());
+        QCOMPARE(w.slideTimer(SlideTimer::First)->interval(), 5000);
+        QCOMPARE(w.slideTimer(SlideTimer::Second)->interval(), 3000);
+        QCOMPARE(w.slideTimer(SlideTimer::Third)->interval(), 2000);
+        QCOMPARE(w.list(CodeList::SingleLetter)->placeholderText(), QStringLiteral("Значение однобуквенного сигнала"));
+        QCOMPARE(w.list(CodeList::SingleLetter)->currentIndex(), -1);
+        QCOMPARE(w.list(CodeList::GeneralRToZ)->count(), 414);
+        for (const auto& s : mss::codebook::kSections) QVERIFY(!w.sectionButton(s.section)->isChosen());
+    }
+
+    void placesControlsFromTheirTwips() {
+        const auto& keys = w.window->keyboards();
+        struct Case { QWidget* widget; QRect r; };
+        const Case cases[] = {
+            {w.position(HoistPosition::Second), {16, 80, 95, 64}},
+            {w.position(HoistPosition::Third), {16, 152, 95, 64}},
+            {w.sectionButton(Section::General), {348, 112, 105, 33}},
+            {w.sectionButton(Section::TableIII), {476, 152, 105, 33}},
+            {w.list(CodeList::SingleLetter), {16, 232, 761, 21}},
+            {w.frame(Keyboard::SingleLetter), {64, 272, 665, 241}},
+            {w.frame(Keyboard::ThirdLetter), {64, 272, 665, 241}},
+            {keys.key(*mss::engine::flagKey(Keyboard::SingleLetter, 'A')), {120, 120, 33, 25}},
+            {keys.key(KeyId::about(Keyboard::SingleLetter)), {240, 192, 81, 25}},
+            // The third-letter keyboard's About key stands 120 twips further left.
+            {keys.key(KeyId::about(Keyboard::ThirdLetter)), {232, 192, 81, 25}},
+            {keys.key(KeyId::exit(Keyboard::ThirdLetter)), {352, 192, 81, 25}},
+        };
+        for (const Case& c : cases) QCOMPARE(c.widget->geometry(), c.r);
+        QCOMPARE(keys.key(*mss::engine::flagKey(Keyboard::SingleLetter, 'E'))->toolTip(), QStringLiteral("Эко"));
+        QCOMPARE(keys.key(*mss::engine::flagKey(Keyboard::SecondLetter, 'E'))->text(), QStringLiteral("Ee"));
+        QCOMPARE(w.position(HoistPosition::First)->toolTip(),
+                 QStringLiteral("Флаг однобуквенного сигнала или первый флаг "));
+        QCOMPARE(w.frame(Keyboard::SecondLetter)->caption(),
+                 QStringLiteral("Вторая буква  двухбуквенного или трехбуквенного сигнала"));
+        // The control names stay the widgets' object names.
+        QCOMPARE(keys.key(*mss::engine::flagKey(Keyboard::FirstFlag, 'A'))->objectName(), QStringLiteral("Command59"));
+        QCOMPARE(w.list(CodeList::GeneralJToQ)->objectName(), QStringLiteral("Combo2(1)"));
+        QCOMPARE(w.sectionButton(Section::Medical)->objectName(), QStringLiteral("Option3"));
+        QCOMPARE(w.medicalM()->objectName(), QStringLiteral("Picture5"));
+    }
+
+    void composesGeneralSignalsThroughTheKeys() {
+        w.choose(Section::General);
+        QVERIFY(!w.slideTimer(SlideTimer::First)->isActive());
+        QVERIFY(w.pressAll("AE"));
+        snapshot("general-ae");
+        QCOMPARE(w.list(CodeList::GeneralAToJ)->currentText(), QStringLiteral("Я должен оставить свое судно"));
+        QVERIFY(w.press('1'));
+        QCOMPARE(w.list(CodeList::GeneralAToJ)->currentText(), rowText(CodeList::GeneralAToJ, 5));
+        QCOMPARE(w.position(HoistPosition::Third)->picture(), flagPicture('1'));
+        QVERIFY(w.press('3'));  // AE3 is no signal
+        QCOMPARE(w.list(CodeList::GeneralAToJ)->currentIndex(), -1);
+        QCOMPARE(w.list(CodeList::GeneralAToJ)->currentText(), QString());
+        QCOMPARE(w.list(CodeList::GeneralAToJ)->placeholderText(), QString());
+
+        w.choose(Section::General);
+        QVERIFY(w.pressAll("JO5"));
+        QVERIFY(w.list(CodeList::GeneralJToQ)->isVisible());
+        QVERIFY(!w.list(CodeList::GeneralAToJ)->isVisible());
+        QCOMPARE(w.list(CodeList::GeneralJToQ)->currentText(), rowText(CodeList::GeneralJToQ, 8));
+
+        w.choose(Section::General);
+        QVERIFY(w.pressAll("XH9"));
+        QCOMPARE(w.list(CodeList::GeneralRToZ)->currentIndex(), 304);
+        QCOMPARE(w.list(CodeList::GeneralRToZ)->currentText(), rowText(CodeList::GeneralRToZ, 304));
+    }
+
+    void firstFlagDigitKeepsTheFirstKeyboard() {
+        w.choose(Section::General);
+        QVERIFY(w.press('5'));
+        QCOMPARE(w.keyboardOnView(), Keyboard::FirstFlag);
+        QCOMPARE(w.position(HoistPosition::First)->picture(), flagPicture('5'));
+        QCOMPARE(w.list(CodeList::GeneralAToJ)->currentIndex(), -1);
+    }
+
+    void composesMedicalSignals() {
+        w.choose(Section::Medical);
+        QVERIFY(w.medicalM()->isVisible());
+        QVERIFY(!w.position(HoistPosition::First)->isVisible());
+        // The medical M is its own picture, never the catalogue's.
+        QVERIFY(w.medicalM()->picture() != flagPicture('M'));
+        QCOMPARE(PictureCatalogue::instance().flagOf(w.medicalM()->picture()), -1);
+        QVERIFY(w.press('L'));
+        QCOMPARE(w.keyboardOnView(), Keyboard::ThirdLetter);
+        QVERIFY(w.press('Q'));
+        snapshot("medical-mlq");
+        QCOMPARE(w.list(CodeList::Medical)->currentIndex(), 235);
+        QCOMPARE(w.list(CodeList::Medical)->currentText(), rowText(CodeList::Medical, 235));
+    }
+
+    void medicalListLiesOverTheGeneralOne() {
+        w.choose(Section::SingleLetter);
+        QVERIFY(w.press('J'));
+        w.choose(Section::Medical);
+        QVERIFY(w.press('E'));  // the hidden J makes JE show the list AA–JM as well
+        QVERIFY(w.list(CodeList::GeneralAToJ)->isVisible());
+        QVERIFY(w.list(CodeList::Medical)->isVisible());
+        const auto children = w.window->clientArea()->children();
+        QVERIFY(children.indexOf(w.list(CodeList::Medical)) > children.indexOf(w.list(CodeList::GeneralAToJ)));
+        QCOMPARE(w.window->clientArea()->childAt(w.list(CodeList::Medical)->geometry().center()),
+                 w.list(CodeList::Medical));
+    }
+
+    void singleLetterKeys() {
+        w.choose(Section::SingleLetter);
+        QVERIFY(w.press('R'));
+        QCOMPARE(w.position(HoistPosition::First)->picture(), flagPicture('R'));
+        QCOMPARE(w.list(CodeList::SingleLetter)->currentIndex(), -1);
+        QCOMPARE(w.list(CodeList::SingleLetter)->currentText(), QString());
+        QVERIFY(w.press('Y'));
+        QCOMPARE(w.list(CodeList::SingleLetter)->currentText(), QStringLiteral("Меня дрейфует на якоре "));
+        // An auto-sized position: M is 15 twips wider and 30 lower than any other flag.
+        QCOMPARE(w.position(HoistPosition::First)->size(), QSize(95, 64));
+        QVERIFY(w.press('M'));
+        QCOMPARE(w.position(HoistPosition::First)->size(), QSize(96, 62));
+    }
+
+    void tableSectionsKeepTheirListAndAHiddenSelection() {
+        w.choose(Section::TableI);
+        QVERIFY(w.window->tablesNote()->isVisible());
+        QVERIFY(w.list(CodeList::Complements)->isVisible());
+        snapshot("table-i");
+        // The learner reads a row of the tables; a key that keeps that list's
+        // selection leaves it alone, and the hidden single-letter list moves meanwhile.
+        w.list(CodeList::Complements)->setCurrentIndex(12);
+        Q_EMIT w.list(CodeList::Complements)->activated(12);
+        QCOMPARE(w.window->engine().selection(CodeList::Complements), 12);
+        QVERIFY(w.press('E'));
+        QCOMPARE(w.list(CodeList::Complements)->currentIndex(), 12);
+        QCOMPARE(w.list(CodeList::SingleLetter)->currentIndex(), 4);
+        QVERIFY(!w.list(CodeList::SingleLetter)->isVisible());
+    }
+
+    void slideShowRunsUntilTheFirstSection() {
+        w.window->slideTimerTicked(SlideTimer::Third);
+        QCOMPARE(w.position(HoistPosition::Third)->picture(), flagPicture('B'));
+        w.choose(Section::TableII);
+        for (SlideTimer t : mss::engine::kSlideTimers) QVERIFY(!w.slideTimer(t)->isActive());
+        w.window->slideTimerTicked(SlideTimer::First);  // a late tick changes nothing
+        QCOMPARE(w.position(HoistPosition::First)->picture(), nullptr);
+        w.choose(Section::SingleLetter);
+        for (SlideTimer t : mss::engine::kSlideTimers) QVERIFY(!w.slideTimer(t)->isActive());
+    }
+
+    void exitKeysAskTheirQuestion() {
+        struct Case { Section section; const char* before; const char* question; };
+        const Case cases[] = {
+            {Section::SingleLetter, "", "Гром и молния! Выходим в море?"},
+            {Section::General, "", "Три тысячи чертей! Уходим в море?!"},
+            {Section::General, "A", "Три тысячи чертей! Уходим в море?!"},
+            {Section::Medical, "A", "Три тысячи чертей! Отдать швартовы?!"},
+        };
+        for (const Case& c : cases) {
+            w.choose(c.section);
+            QVERIFY(w.pressAll(c.before));
+            w.asked.answer = false;
+            const int before = w.asked.count;
+            QTest::mouseClick(w.exitOnView(), Qt::LeftButton);
+            QCOMPARE(w.asked.count, before + 1);
+            QCOMPARE(w.asked.title, QStringLiteral("КРВ-65"));
+            QCOMPARE(w.asked.question, QString::fromUtf8(c.question));
+            QVERIFY(w.window->isVisible());
+        }
+        // "Нет" left everything as it was; "Да" closes the main window.
+        QCOMPARE(w.keyboardOnView(), Keyboard::ThirdLetter);
+        QVERIFY(w.sectionButton(Section::Medical)->isChosen());
+        w.asked.answer = true;
+        QTest::mouseClick(w.exitOnView(), Qt::LeftButton);
+        QVERIFY(!w.window->isVisible());
+    }
+
+    void closeControlAsksNothing() {
+        w.window->close();
+        QCOMPARE(w.asked.count, 0);
+        QVERIFY(!w.window->isVisible());
+    }
+
+    void clickingTheChosenSectionStartsItAgain() {
+        w.choose(Section::General);
+        QVERIFY(w.pressAll("AE"));
+        w.choose(Section::General);
+        QVERIFY(w.sectionButton(Section::General)->isChosen());
+        QCOMPARE(w.keyboardOnView(), Keyboard::FirstFlag);
+        QCOMPARE(w.position(HoistPosition::First)->picture(), nullptr);
+        QCOMPARE(w.list(CodeList::GeneralAToJ)->currentIndex(), -1);
+    }
+
+    void tabOrderFollowsTheTable() {
+        const auto& keys = w.window->keyboards();
+        auto single = [&](char symbol) { return keys.key(*mss::engine::flagKey(Keyboard::SingleLetter, symbol)); };
+        // On opening, the focus is on the first key in the tab order: M of
+        // the single-letter keyboard.
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QCOMPARE(QApplication::focusWidget(), single('M'));
+        w.choose(Section::SingleLetter);
+        // The single-letter keys run in reverse reading order: M first, then N ... 1.
+        QCOMPARE(single('M')->nextInFocusChain(), single('N'));
+        QCOMPARE(single('1')->nextInFocusChain(), keys.key(KeyId::exit(Keyboard::SingleLetter)));
+        QCOMPARE(keys.key(KeyId::exit(Keyboard::SingleLetter))->nextInFocusChain(),
+                 keys.key(KeyId::about(Keyboard::SingleLetter)));
+        QCOMPARE(keys.key(KeyId::about(Keyboard::SingleLetter))->nextInFocusChain(), w.list(CodeList::SingleLetter));
+        QCOMPARE(w.list(CodeList::SingleLetter)->nextInFocusChain(), w.sectionButton(Section::SingleLetter));
+    }
+
+    void typingPressesTheKeysOfTheKeyboardOnView() {
+        w.choose(Section::General);
+        QTest::keyClicks(w.window.get(), QStringLiteral("ae1"));
+        QTRY_COMPARE(w.list(CodeList::GeneralAToJ)->currentIndex(), 5);
+        QCOMPARE(w.position(HoistPosition::First)->picture(), flagPicture('A'));
+        QCOMPARE(w.position(HoistPosition::Second)->picture(), flagPicture('E'));
+        // A Russian layout gives Cyrillic letters: the key where E is types "у".
+        w.choose(Section::General);
+        QKeyEvent ef(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("ф"));
+        QApplication::sendEvent(w.window.get(), &ef);
+        QKeyEvent u(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("у"));
+        QTRY_COMPARE(w.keyboardOnView(), Keyboard::SecondLetter);
+        QApplication::sendEvent(w.window.get(), &u);
+        QTRY_COMPARE(w.list(CodeList::GeneralAToJ)->currentIndex(), 4);
+        // Escape and shortcuts press nothing.
+        QTest::keyClick(w.window.get(), Qt::Key_Escape);
+        QTest::keyClick(w.window.get(), Qt::Key_2, Qt::ControlModifier);
+        QApplication::processEvents();
+        QCOMPARE(w.position(HoistPosition::Third)->picture(), nullptr);
+    }
+
+    void picturesSuitTheScreenDensity() {
+        // Run once as it is and once with QT_SCALE_FACTOR=2.
+        const bool sharp = qApp->devicePixelRatio() >= 1.5;
+        const PictureCatalogue& pictures = PictureCatalogue::instance();
+        for (int k : {0, 12, 35}) {
+            QCOMPARE(pictures.flag(k).devicePixelRatio(), sharp ? 2.0 : 1.0);
+            QCOMPARE(pictures.flag(k).deviceIndependentSize().toSize(), k == 12 ? QSize(92, 58) : QSize(91, 60));
+        }
+        QCOMPARE(pictures.mainBackground().deviceIndependentSize().toSize(), QSize(795, 596));
+        QCOMPARE(pictures.ship().deviceIndependentSize().toSize(), QSize(65, 85));
+        QCOMPARE(w.window->clientArea()->size(), QSize(792, 526));
+        w.choose(Section::SingleLetter);
+        QVERIFY(w.press('M'));
+        QCOMPARE(w.position(HoistPosition::First)->size(), QSize(96, 62));
+    }
+
+    void standardDialogsSpeakRussian() {
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+        QCOMPARE(QLocale().language(), QLocale::Russian);
+    }
+
+    void screenReaderNamesKeysPositionsAndMeaning() {
+        const auto& keys = w.window->keyboards();
+        QCOMPARE(keys.key(*mss::engine::flagKey(Keyboard::SecondLetter, 'E'))->accessibleName(), QStringLiteral("Ee, Эко"));
+        QCOMPARE(keys.key(*mss::engine::flagKey(Keyboard::SingleLetter, '1'))->accessibleDescription(),
+                 QStringLiteral("Поднимает вымпел «Унауан»"));
+        QCOMPARE(w.position(HoistPosition::Second)->accessibleName(), QStringLiteral("Второй флаг: пусто"));
+        w.choose(Section::General);
+        QVERIFY(w.pressAll("AE"));
+        QCOMPARE(w.position(HoistPosition::First)->accessibleName(), QStringLiteral("Первый флаг: Алфа (A)"));
+        QCOMPARE(w.position(HoistPosition::Second)->accessibleName(), QStringLiteral("Второй флаг: Эко (E)"));
+        QAccessibleInterface* line = QAccessible::queryAccessibleInterface(w.list(CodeList::GeneralAToJ));
+        QVERIFY(line);
+        QCOMPARE(line->text(QAccessible::Value), QStringLiteral("Я должен оставить свое судно"));
+    }
+
+    void damagedCodeBookIsExplainedInRussian() {
+        const auto damaged = mss::codebook::parseCodeBook("list\tindex\tcodes\ttext\tsource\nCombo1\t0\tB\tТекст\tbook\n");
+        const QString message = mss::forms::codeBookProblemMessage(damaged);
+        QVERIFY(message.contains(QStringLiteral("повреждена")));
+        QVERIFY(message.contains(QStringLiteral("Строка 2")));
+        QVERIFY(message.contains(QStringLiteral("Combo1")));
+        const auto incomplete = mss::codebook::parseCodeBook("list\tindex\tcodes\ttext\tsource\n");
+        QVERIFY(mss::forms::codeBookProblemMessage(incomplete).contains(QStringLiteral("неполна")));
+        QVERIFY(mss::forms::codeBookProblemMessage(shippedLoad()).isEmpty());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
