@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "cp1251.h"
+#include "section.h"
 #include "signal_directory.h"
 #include "utf8.h"
 
@@ -48,10 +49,12 @@ bool wellFormed(CodeList list, std::string_view code) {
                    (code.size() == 3 && letter(code[0]) && letter(code[1]) && digit(code[2]));
         case CodeList::Medical:
             return code.size() == 3 && code[0] == 'M' && letter(code[1]) && letter(code[2]);
-        case CodeList::Complements:
-            return code == "I-1" || (code.size() == 3 && code.substr(0, 2) == "I-" && digit(code[2])) ||
-                   (code.size() == 4 && code.substr(0, 3) == "II-" && digit(code[3])) ||
-                   (code.size() == 5 && code.substr(0, 4) == "III-" && digit(code[4]));
+        case CodeList::Complements:  // a table's Roman number, a hyphen and a digit: "III-9"
+            for (const auto& table : kComplementTables)
+                if (code.size() == table.roman.size() + 2 && code.substr(0, table.roman.size()) == table.roman &&
+                    code[table.roman.size()] == '-' && digit(code.back()))
+                    return true;
+            return false;
     }
     return false;
 }
