@@ -1,8 +1,9 @@
 #pragma once
 // Queries such as a learner types, made from the words of the rows: one to
-// three words that stand together in one row's text, some put into another
-// case ending, the last often cut short as if still being typed, and now and
-// then a code. The same seed gives the same queries.
+// three words that stand together in one row's text, many in another form
+// that the book has of the same word, a few with a made-up ending, the last
+// often cut short as if still being typed, and now and then a code. The same
+// seed gives the same queries.
 
 #include <cstdint>
 #include <string>
