@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libstemmer-dev
   clang libclang-rt-14-dev
   libgif-dev
   xvfb xauth fonts-liberation2 qt6-translations-l10n

@@ -1,0 +1,32 @@
+#pragma once
+// For each key (a word form, a stem), the rows that hold it, in increasing
+// order, stored end to end in one array.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace mss::search {
+
+class PostingLists {
+public:
+    struct Entry {
+        std::uint32_t key;
+        std::uint32_t row;
+    };
+
+    PostingLists() = default;
+    // `entries` come in increasing row order; a row is listed once per key
+    // however often it holds the key.
+    PostingLists(std::size_t keyCount, const std::vector<Entry>& entries);
+
+    std::span<const std::uint32_t> rowsOf(std::uint32_t key) const {
+        return {rows_.data() + starts_[key], rows_.data() + starts_[key + 1]};
+    }
+
+private:
+    std::vector<std::uint32_t> starts_;  // keyCount + 1 offsets into rows_
+    std::vector<std::uint32_t> rows_;
+};
+
+}  // namespace mss::search
