@@ -1,30 +1,13 @@
-// МСС-65: checks the code book it carries, then opens the main window.
+// МСС-65: a window to learn and look up the flag signals of the code, or, on
+// the terminal, a search and the meaning of one code.
 
-#include <QApplication>
-#include <QMessageBox>
-
-#include "codebook/codebook_parser.h"
-#include "data/codebook_bytes.h"
-#include "forms/application_setup.h"
-#include "forms/codebook_problem.h"
-#include "forms/main_window.h"
+#include "command_line.h"
+#include "terminal.h"
+#include "windows.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("mss65"));
-    QApplication::setApplicationDisplayName(QStringLiteral("МСС-65"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.mss65.Trainer"));
-    mss::forms::prepareApplication();
-
-    const auto loaded = mss::codebook::parseCodeBook(mss::data::codeBookBytes());
-    if (const QString problem = mss::forms::codeBookProblemMessage(loaded); !problem.isEmpty()) {
-        QMessageBox::critical(nullptr, QStringLiteral("МСС-65"), problem);
-        return 2;
-    }
-
-    auto* window = new mss::forms::MainWindow(loaded.book);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->load();
-    window->show();
-    return app.exec();
+    using mss::app::CommandLine;
+    const CommandLine command = mss::app::parseCommandLine(mss::app::argumentsOf(argc, argv));
+    if (command.mode == CommandLine::Mode::Window) return mss::app::runWindows(argc, argv, command);
+    return mss::app::runOnTerminal(argc, argv, command);
 }

@@ -10,12 +10,9 @@
 
 namespace mss::forms {
 
-void prepareApplication() {
-    // The largest picture decodes on a worker thread while the window is built.
-    PictureCatalogue::startLoading();
-
+void speakRussian() {
     // The program speaks Russian whatever the system's language: so do the
-    // toolkit's own dialogs and buttons.
+    // toolkit's own dialogs, buttons and command-line messages.
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -23,6 +20,12 @@ void prepareApplication() {
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
+}
+
+void prepareApplication() {
+    // The largest picture decodes on a worker thread while the window is built.
+    PictureCatalogue::startLoading();
+    speakRussian();
 
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));

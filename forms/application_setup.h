@@ -8,4 +8,8 @@ namespace mss::forms {
 
 void prepareApplication();
 
+// Russian for the toolkit's own texts; also for the command line, which has
+// no window.
+void speakRussian();
+
 }  // namespace mss::forms

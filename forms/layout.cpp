@@ -86,6 +86,18 @@ const SectionButtonLayout& sectionLayout(Section section) {
     return sections.at(codebook::slotOf(section));
 }
 
+const TextControlLayout& drillButtonLayout() {
+    static const TextControlLayout c{{"DrillButton", 9060, 1680, 1575, 495, 167}, QStringLiteral("Тренировка"),
+                                     QStringLiteral("Тренировка: узнать флаги и значения сигналов (F2)")};
+    return c;
+}
+
+const TextControlLayout& searchButtonLayout() {
+    static const TextControlLayout c{{"SearchButton", 9060, 2280, 1575, 495, 167}, QStringLiteral("Поиск"),
+                                     QStringLiteral("Найти сигнал по значению или коду (Ctrl+F)")};
+    return c;
+}
+
 const ControlLayout& listLayout(CodeList list) {
     static const std::array<ControlLayout, codebook::kCodeListCount> lists{{
         {"Combo1", 240, 3480, 11415, 315, 41, true},

@@ -54,6 +54,12 @@ struct SectionButtonLayout {
 };
 const SectionButtonLayout& sectionLayout(Section section);
 
+// The buttons right of the section buttons that open the drill and the
+// search. They look like the top row of section buttons and come right after
+// the last section button in the tab order.
+const TextControlLayout& drillButtonLayout();
+const TextControlLayout& searchButtonLayout();
+
 // Every list of the meaning line stands at the same place.
 const ControlLayout& listLayout(CodeList list);
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 #include <vector>
@@ -55,6 +56,19 @@ void place(QWidget* w, const TextControlLayout& layout) {
     if (!layout.toolTip.isEmpty()) w->setToolTip(layout.toolTip);
 }
 
+// A button that opens another window, in the look of the top row of section
+// buttons, with a key of the computer's keyboard that does the same.
+FaceButton* windowButton(const TextControlLayout& layout, const QKeySequence& key, QWidget* client) {
+    auto* b = new FaceButton(layout.text, look::kDarkFace, look::kWhite, client);
+    b->setFont(look::dialogFont(true));
+    place(b, layout);
+    b->setAccessibleName(layout.text);
+    b->setAccessibleDescription(layout.toolTip);
+    auto* shortcut = new QShortcut(key, client->window());
+    QObject::connect(shortcut, &QShortcut::activated, b, &QPushButton::click);
+    return b;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const codebook::CodeBook& book, ExitQuestion ask) : ask_(std::move(ask)) {
@@ -95,7 +109,11 @@ MainWindow::MainWindow(const codebook::CodeBook& book, ExitQuestion ask) : ask_(
 
     meaningLine_ = new MeaningLine(book, client_);
     keyboards_ = new KeyboardPanel(client_);
+    drillButton_ = windowButton(drillButtonLayout(), QKeySequence(Qt::Key_F2), client_);
+    searchButton_ = windowButton(searchButtonLayout(), QKeySequence::Find, client_);
     applyTabOrder();
+    QObject::connect(drillButton_, &QPushButton::clicked, this, &MainWindow::drillRequested);
+    QObject::connect(searchButton_, &QPushButton::clicked, this, &MainWindow::searchRequested);
 
     QObject::connect(sections_, &SectionButtons::sectionChosen, this, [this](auto s) { sectionChosen(s); });
     QObject::connect(meaningLine_, &MeaningLine::rowPicked, this, [this](auto list, int row) { rowPicked(list, row); });
@@ -114,7 +132,11 @@ void MainWindow::applyTabOrder() {
     std::vector<std::pair<int, QWidget*>> order = keyboards_->tabStops();
     for (const auto& stops : {sections_->tabStops(), meaningLine_->tabStops()})
         order.insert(order.end(), stops.begin(), stops.end());
-    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    // The drill and search buttons share the last section button's index and
+    // follow it.
+    order.emplace_back(drillButtonLayout().at.tabIndex, drillButton_);
+    order.emplace_back(searchButtonLayout().at.tabIndex, searchButton_);
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1].second, order[i].second);
 }
 

@@ -22,7 +22,11 @@ class KeyboardPanel;
 class MeaningLine;
 class SectionButtons;
 
+class FaceButton;
+
 class MainWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit MainWindow(const codebook::CodeBook& book, ExitQuestion ask = askWithMessageBox);
     ~MainWindow() override;
@@ -44,9 +48,17 @@ public:
     SectionButtons& sections() const { return *sections_; }
     QTimer* slideTimer(engine::SlideTimer t) { return &timers_[engine::slotOf(t)]; }
     QLabel* tablesNote() const { return tablesNote_; }
+    FaceButton* drillButton() const { return drillButton_; }
+    FaceButton* searchButton() const { return searchButton_; }
     // The client area: the window's own surface inside its frame and caption.
     QWidget* clientArea() const { return client_; }
     AnimatedLabel* title() const { return title_; }
+
+Q_SIGNALS:
+    // The learner asks for the drill («Тренировка», F2) or the search
+    // («Поиск», Ctrl+F); whoever made the window opens them.
+    void drillRequested();
+    void searchRequested();
 
 protected:
     void closeEvent(QCloseEvent*) override;
@@ -67,6 +79,8 @@ private:
     QLabel* tablesNote_ = nullptr;
     MeaningLine* meaningLine_ = nullptr;
     KeyboardPanel* keyboards_ = nullptr;
+    FaceButton* drillButton_ = nullptr;
+    FaceButton* searchButton_ = nullptr;
     std::array<QTimer, engine::kSlideTimers.size()> timers_;
 };
 

@@ -316,6 +316,34 @@ private Q_SLOTS:
         QCOMPARE(line->text(QAccessible::Value), QStringLiteral("Я должен оставить свое судно"));
     }
 
+    void drillAndSearchButtonsOpenTheirWindowsByClickOrKey() {
+        QCOMPARE(w.window->drillButton()->geometry(), QRect(604, 112, 105, 33));
+        QCOMPARE(w.window->searchButton()->geometry(), QRect(604, 152, 105, 33));
+        QCOMPARE(w.window->drillButton()->text(), QStringLiteral("Тренировка"));
+        QCOMPARE(w.window->searchButton()->accessibleName(), QStringLiteral("Поиск"));
+        QVERIFY(w.window->drillButton()->toolTip().contains(QStringLiteral("F2")));
+        QVERIFY(w.window->searchButton()->toolTip().contains(QStringLiteral("Ctrl+F")));
+        // They follow the last section button in the tab order.
+        QCOMPARE(w.sectionButton(Section::TableIII)->nextInFocusChain(), w.window->drillButton());
+        QCOMPARE(w.window->drillButton()->nextInFocusChain(), w.window->searchButton());
+        QCOMPARE(w.window->searchButton()->nextInFocusChain(), w.list(CodeList::Complements));
+
+        int drills = 0, searches = 0;
+        QObject::connect(w.window.get(), &mss::forms::MainWindow::drillRequested, [&] { ++drills; });
+        QObject::connect(w.window.get(), &mss::forms::MainWindow::searchRequested, [&] { ++searches; });
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::mouseClick(w.window->drillButton(), Qt::LeftButton);
+        QTest::keyClick(w.window.get(), Qt::Key_F2);
+        QTest::mouseClick(w.window->searchButton(), Qt::LeftButton);
+        QTest::keyClick(w.window.get(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(drills, 2);
+        QCOMPARE(searches, 2);
+        // Neither touches the hoist, the lists or the slide-show.
+        QCOMPARE(w.window->engine().chosenSection(), std::nullopt);
+        QVERIFY(w.slideTimer(SlideTimer::First)->isActive());
+    }
+
     void damagedCodeBookIsExplainedInRussian() {
         const auto damaged = mss::codebook::parseCodeBook("list\tindex\tcodes\ttext\tsource\nCombo1\t0\tB\tТекст\tbook\n");
         const QString message = mss::forms::codeBookProblemMessage(damaged);

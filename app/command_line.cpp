@@ -1,0 +1,76 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+
+namespace mss::app {
+
+namespace {
+
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Показать эту справку.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Показать версию программы.")};
+    QCommandLineOption search{QStringLiteral("search"),
+                              QStringLiteral("Найти сигналы по словам значения или по коду и вывести их, "
+                                             "по одному в строке: код, раздел, значение.")};
+    QCommandLineOption lookup{QStringLiteral("lookup"), QStringLiteral("Вывести значение сигнала с кодом КОД."),
+                              QStringLiteral("КОД")};
+    QCommandLineOption progress{QStringLiteral("progress"),
+                                QStringLiteral("Хранить прогресс тренировки в файле ФАЙЛ вместо папки данных "
+                                               "пользователя."),
+                                QStringLiteral("ФАЙЛ")};
+
+    Parser() {
+        parser.setApplicationDescription(
+            QStringLiteral("МСС-65 — тренажер и справочник флажных сигналов Международного свода сигналов 1965 года."));
+        parser.addOptions({help, version, search, lookup, progress});
+        parser.addPositionalArgument(QStringLiteral("СЛОВА"), QStringLiteral("Слова или код для --search."),
+                                     QStringLiteral("[СЛОВА…]"));
+    }
+};
+
+}  // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    Parser p;
+    CommandLine result;
+    if (!p.parser.parse(arguments)) {
+        result.mode = CommandLine::Mode::Error;
+        result.error = p.parser.errorText();
+        return result;
+    }
+    result.progressFile = p.parser.value(p.progress);
+    const QStringList words = p.parser.positionalArguments();
+    if (p.parser.isSet(p.help)) {
+        result.mode = CommandLine::Mode::Help;
+    } else if (p.parser.isSet(p.version)) {
+        result.mode = CommandLine::Mode::Version;
+    } else if (p.parser.isSet(p.search)) {
+        result.mode = CommandLine::Mode::Search;
+        result.searchWords = words;
+        if (words.isEmpty()) {
+            result.mode = CommandLine::Mode::Error;
+            result.error = QStringLiteral("После --search укажите слова или код сигнала.");
+        }
+    } else if (p.parser.isSet(p.lookup)) {
+        result.mode = CommandLine::Mode::Lookup;
+        result.lookupCode = p.parser.value(p.lookup);
+    }
+    if (result.mode != CommandLine::Mode::Search && !words.isEmpty() && result.mode != CommandLine::Mode::Help &&
+        result.mode != CommandLine::Mode::Version) {
+        result.mode = CommandLine::Mode::Error;
+        result.error = QStringLiteral("Лишний аргумент: «%1».").arg(words.first());
+    }
+    return result;
+}
+
+QString helpText() { return Parser().parser.helpText(); }
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+}  // namespace mss::app

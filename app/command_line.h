@@ -1,0 +1,28 @@
+#pragma once
+// What the command line asks of the program: its window (the usual), help,
+// its version, or a search or lookup printed on the terminal.
+
+#include <QString>
+#include <QStringList>
+
+namespace mss::app {
+
+struct CommandLine {
+    enum class Mode { Window, Help, Version, Search, Lookup, Error };
+    Mode mode = Mode::Window;
+    QString progressFile;     // --progress FILE; empty: the learner's data folder
+    QStringList searchWords;  // --search WORDS…
+    QString lookupCode;       // --lookup CODE
+    QString error;            // in Russian, for Mode::Error
+};
+
+// Reads the program's arguments (the first is the program itself).
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The help the program prints for --help, in Russian.
+QString helpText();
+
+// The program's arguments as text, from what main() was given.
+QStringList argumentsOf(int argc, char* argv[]);
+
+}  // namespace mss::app

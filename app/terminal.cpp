@@ -1,0 +1,90 @@
+#include "terminal.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+#include "codebook/codebook_parser.h"
+#include "codebook/section.h"
+#include "data/codebook_bytes.h"
+#include "forms/application_setup.h"
+#include "forms/codebook_problem.h"
+#include "search/book_rows.h"
+#include "search/code_normaliser.h"
+#include "search/search_index.h"
+
+namespace mss::app {
+
+namespace {
+
+void write(std::FILE* to, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
+}
+
+QString fromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// "AE1<TAB>Общий раздел<TAB>Я (или экипаж …" — one signal a line.
+QString signalLine(std::string_view code, codebook::Section section, std::string_view text) {
+    return fromUtf8(code) + u'\t' + fromUtf8(codebook::infoOf(section).title) + u'\t' + fromUtf8(text) + u'\n';
+}
+
+int search(const codebook::CodeBook& book, const QStringList& words) {
+    const search::SearchIndex index(search::searchRowsOf(book));
+    const QByteArray query = words.join(u' ').toUtf8();
+    // Every match, however many: a terminal can take them.
+    const search::SearchResults found = index.find(query.toStdString(), std::size_t(-1));
+    if (found.results.empty()) {
+        write(stderr, QStringLiteral("Ничего не найдено: «%1».\n").arg(words.join(u' ')));
+        return 1;
+    }
+    for (const search::SearchResult& r : found.results) write(stdout, signalLine(r.code, r.section, r.text));
+    return 0;
+}
+
+int lookup(const codebook::CodeBook& book, const QString& typed) {
+    const search::SearchIndex index(search::searchRowsOf(book));
+    const auto row = index.lookupCode(typed.toUtf8().toStdString());
+    if (!row) {
+        write(stderr, QStringLiteral("В своде нет сигнала «%1».\n").arg(typed));
+        return 1;
+    }
+    write(stdout, signalLine(row->code, row->section, row->text));
+    return 0;
+}
+
+}  // namespace
+
+int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("mss65"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MSS65_VERSION));
+    forms::speakRussian();
+
+    switch (command.mode) {
+        case CommandLine::Mode::Help:
+            write(stdout, helpText());
+            return 0;
+        case CommandLine::Mode::Version:
+            write(stdout, QStringLiteral("МСС-65 %1\n").arg(QStringLiteral(MSS65_VERSION)));
+            return 0;
+        case CommandLine::Mode::Error:
+            // Read again now that the toolkit speaks Russian, for its own messages.
+            write(stderr, parseCommandLine(QCoreApplication::arguments()).error +
+                              QStringLiteral("\nСправка: mss65 --help\n"));
+            return 2;
+        case CommandLine::Mode::Search:
+        case CommandLine::Mode::Lookup:
+        case CommandLine::Mode::Window:
+            break;
+    }
+    const auto loaded = codebook::parseCodeBook(data::codeBookBytes());
+    if (const QString problem = forms::codeBookProblemMessage(loaded); !problem.isEmpty()) {
+        write(stderr, problem + u'\n');
+        return 2;
+    }
+    if (command.mode == CommandLine::Mode::Search) return search(loaded.book, command.searchWords);
+    return lookup(loaded.book, command.lookupCode);
+}
+
+}  // namespace mss::app

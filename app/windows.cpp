@@ -1,0 +1,41 @@
+#include "windows.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "codebook/codebook_parser.h"
+#include "data/codebook_bytes.h"
+#include "display_check.h"
+#include "forms/application_setup.h"
+#include "forms/codebook_problem.h"
+#include "forms/main_window.h"
+
+namespace mss::app {
+
+int runWindows(int argc, char* argv[], const CommandLine& command) {
+    std::optional<QApplication> app;
+    {
+        const DisplayCheck check;
+        app.emplace(argc, argv);
+    }
+    // No display name: the window manager shows each window's own title.
+    QApplication::setApplicationName(QStringLiteral("mss65"));
+    QApplication::setApplicationVersion(QStringLiteral(MSS65_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mss65.Trainer"));
+    forms::prepareApplication();
+
+    const auto loaded = codebook::parseCodeBook(data::codeBookBytes());
+    if (const QString problem = forms::codeBookProblemMessage(loaded); !problem.isEmpty()) {
+        QMessageBox::critical(nullptr, QStringLiteral("МСС-65"), problem);
+        return 2;
+    }
+
+    auto* window = new forms::MainWindow(loaded.book);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    (void)command;
+    window->load();
+    window->show();
+    return QApplication::exec();
+}
+
+}  // namespace mss::app
