@@ -2,6 +2,10 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
 namespace mss::progress {
 
 namespace {
@@ -49,6 +53,15 @@ FileVerdict failed(const SqliteConnection& connection) {
 }
 
 }  // namespace
+
+bool lacksSqliteHeader(const std::filesystem::path& file) {
+    static constexpr char kMagic[] = "SQLite format 3";  // with its closing zero byte: 16 bytes
+    std::ifstream in(file, std::ios::binary);
+    char start[sizeof kMagic] = {};
+    in.read(start, sizeof start);
+    if (in.gcount() == 0) return false;  // an empty file is a blank database
+    return in.gcount() != static_cast<std::streamsize>(sizeof start) || !std::equal(start, start + sizeof start, kMagic);
+}
 
 FileVerdict inspect(SqliteConnection& connection) {
     const auto applicationId = connection.value(QStringLiteral("PRAGMA application_id"));

@@ -31,6 +31,11 @@ struct FileVerdict {
     SqliteFailure failure;
 };
 
+// Whether a file is too short or does not start as an SQLite file does. Such
+// a file is judged without opening it through SQLite, which would otherwise
+// rebuild the shared-memory index of a journal lying beside it.
+bool lacksSqliteHeader(const std::filesystem::path& file);
+
 // Looks at a database without writing to it.
 FileVerdict inspect(SqliteConnection& connection);
 

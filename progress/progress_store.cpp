@@ -85,6 +85,7 @@ void ProgressStore::openExistingFile() {
     const fs::file_status status = fs::status(file_, error);
     if (!fs::exists(status)) return;  // no progress yet: the file comes with the first answer
     if (!fs::is_regular_file(status)) return stopSaving(messages::notAFile(file_), false);
+    if (lacksSqliteHeader(file_)) return setAside(SetAsideReason::Damaged);
     if (!SqliteConnection::driverAvailable()) return stopSaving(messages::noSqliteDriver(), false);
 
     // A read-only look first: a file that turns out not to be usable is

@@ -48,6 +48,13 @@ std::string randomBytes(std::size_t count, unsigned seed) {
     return bytes;
 }
 
+::testing::AssertionResult sameBytes(const std::string& expected, const std::string& actual) {
+    if (expected == actual) return ::testing::AssertionSuccess();
+    const auto difference = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());
+    return ::testing::AssertionFailure() << "expected " << expected.size() << " bytes, found " << actual.size()
+                                         << ", first difference at byte " << (difference.first - expected.begin());
+}
+
 std::vector<std::string> entriesOf(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code error;

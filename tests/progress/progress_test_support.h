@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -35,6 +37,8 @@ drill::CardKey flagCard(const std::string& symbol);
 std::string readBytes(const fs::path& file);
 void writeBytes(const fs::path& file, const std::string& bytes);
 std::string randomBytes(std::size_t count, unsigned seed);
+// Equal bytes; otherwise the sizes and the first difference, not the bytes.
+::testing::AssertionResult sameBytes(const std::string& expected, const std::string& actual);
 
 // Names of the entries of a folder, sorted.
 std::vector<std::string> entriesOf(const fs::path& folder);
