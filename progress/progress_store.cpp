@@ -170,13 +170,18 @@ void ProgressStore::setAside(SetAsideReason reason, int newerVersion) {
 }
 
 void ProgressStore::stopSaving(const std::string& reason, bool keepFileContents) {
-    connection_.reset();
     notSavingMessage_ = messages::notSaving(reason);
     SqliteFailure failure;
     auto memory = SqliteConnection::open({}, Access::Memory, failure);
-    if (!memory || !createSchema(*memory)) return;  // every call is a no-op from now on
-    if (keepFileContents) copyProgress(*memory, file_);
-    connection_ = std::move(memory);
+    if (memory && createSchema(*memory)) {
+        // The copy is read while the file's own connection, if any, is still
+        // open: its journal index stays as it is, with nothing to rebuild on
+        // a disk that takes no more writes.
+        if (keepFileContents) copyProgress(*memory, file_);
+        connection_ = std::move(memory);
+    } else {
+        connection_.reset();  // every call is a no-op from now on
+    }
 }
 
 bool ProgressStore::recordAnswer(const drill::Answer& answer, int session) {
