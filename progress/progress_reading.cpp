@@ -6,10 +6,10 @@
 
 #include <algorithm>
 
+#include "card_state_reader.h"
 #include "drill/leitner_boxes.h"
 #include "progress_store.h"
 #include "sqlite_connection.h"
-#include "utc_text.h"
 
 namespace mss::progress {
 
@@ -17,53 +17,24 @@ namespace {
 
 QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
-// The state in columns `first` .. `first` + 2 (box, due, last answered);
-// empty when a time does not read (a row changed by hand).
-std::optional<drill::CardState> stateInRow(const QSqlQuery& row, int first) {
-    const auto due = timeOfUtcText(row.value(first + 1).toString().toStdString());
-    const auto last = timeOfUtcText(row.value(first + 2).toString().toStdString());
-    if (!due || !last) return std::nullopt;
-    return drill::CardState{std::clamp(row.value(first).toInt(), drill::kFirstBox, drill::kTopBox), *due, *last};
-}
-
 }  // namespace
 
 drill::CardStates ProgressStore::cardStates(drill::DrillSet set, drill::DrillMode mode) {
     drill::CardStates states;
     SqliteConnection* connection = readable();
-    if (!connection) return states;
-    QSqlQuery rows = connection->prepare(
-        QStringLiteral("SELECT code, box, due_at, last_answered_at FROM cards WHERE card_set = ? AND mode = ?"));
-    rows.addBindValue(text(drill::storedName(set)));
-    rows.addBindValue(text(drill::storedName(mode)));
-    if (!connection->run(rows)) {
-        recoverFromReadFailure();
-        return {};
-    }
-    while (rows.next())
-        if (const auto state = stateInRow(rows, 1))
-            states.emplace(drill::CardKey{set, mode, rows.value(0).toString().toStdString()}, *state);
-    return states;
+    if (!connection || readCardStates(*connection, Deck{set, mode}, states)) return states;
+    recoverFromReadFailure();
+    return {};
 }
 
 drill::CardStates ProgressStore::allCardStates() {
     drill::CardStates states;
     SqliteConnection* connection = readable();
     if (!connection) return states;
-    QSqlQuery rows = connection->prepare(
-        QStringLiteral("SELECT card_set, mode, code, box, due_at, last_answered_at FROM cards"));
-    if (!connection->run(rows)) {
-        recoverFromReadFailure();
-        return {};
-    }
-    while (rows.next()) {
-        const auto set = drill::drillSetNamed(rows.value(0).toString().toStdString());
-        const auto mode = drill::drillModeNamed(rows.value(1).toString().toStdString());
-        const auto state = stateInRow(rows, 3);
-        if (set && mode && state)
-            states.emplace(drill::CardKey{*set, *mode, rows.value(2).toString().toStdString()}, *state);
-    }
-    return states;
+    states.reserve(2048);
+    if (readCardStates(*connection, std::nullopt, states)) return states;
+    recoverFromReadFailure();
+    return {};
 }
 
 namespace {

@@ -28,8 +28,8 @@ const QStringList& schemaStatements() {
                        " mode TEXT NOT NULL,"
                        " code TEXT NOT NULL,"
                        " box INTEGER NOT NULL,"
-                       " due_at TEXT NOT NULL,"
-                       " last_answered_at TEXT NOT NULL,"
+                       " due_at INTEGER NOT NULL,"
+                       " last_answered_at INTEGER NOT NULL,"
                        " PRIMARY KEY (card_set, mode, code)) WITHOUT ROWID"),
         QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId),
         QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion),

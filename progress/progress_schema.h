@@ -5,7 +5,11 @@
 //            card (set, mode, code), the answer given, right or not, and the
 //            session it belongs to.
 //   cards    one row per card ever answered: its Leitner box, when it is due
-//            and when it was last answered; primary key (set, mode, code).
+//            and when it was last answered, both in seconds since 1970-01-01
+//            UTC (datetime(due_at, 'unixepoch') shows them); primary key
+//            (set, mode, code). Whole numbers, because a session reads every
+//            card of the file and text times would cost more than the rest
+//            of choosing the questions.
 //
 // The file says it is ours with PRAGMA application_id (the bytes "MS65") and
 // gives the layout's version in PRAGMA user_version.

@@ -39,8 +39,8 @@ bool writeAnswer(SqliteConnection& connection, const drill::Answer& answer, int 
     save.bindValue(1, text(drill::storedName(answer.card.mode)));
     save.bindValue(2, text(answer.card.code));
     save.bindValue(3, answer.stateAfter.box);
-    save.bindValue(4, text(utcText(answer.stateAfter.due)));
-    save.bindValue(5, text(utcText(answer.stateAfter.lastAnswered)));
+    save.bindValue(4, static_cast<qlonglong>(secondsSinceEpoch(answer.stateAfter.due)));
+    save.bindValue(5, static_cast<qlonglong>(secondsSinceEpoch(answer.stateAfter.lastAnswered)));
 
     if (connection.run(insert) && connection.run(save) && connection.run(QStringLiteral("COMMIT"))) return true;
     connection.rollback();

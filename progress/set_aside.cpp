@@ -45,7 +45,7 @@ SetAsideResult setFileAside(const fs::path& file, const std::string& word, const
     fs::path kept = base;
     for (int n = 2; !nameIsFree(kept); ++n) {
         if (n > 1000) return {std::nullopt, std::make_error_code(std::errc::file_exists)};
-        kept = withSuffix(base, "-" + std::to_string(n));
+        kept = withSuffix(base, std::string("-").append(std::to_string(n)));
     }
 
     // Companions first: a journal left behind could otherwise be replayed

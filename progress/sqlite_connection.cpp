@@ -1,5 +1,6 @@
 #include "sqlite_connection.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 
 #include <atomic>
@@ -61,6 +62,13 @@ SqliteConnection::~SqliteConnection() {
 }
 
 void SqliteConnection::note(const QSqlError& error) { lastFailure_ = failureOf(error); }
+
+void* SqliteConnection::nativeHandle() const {
+    // Qt's SQLite driver hands out its handle as a QVariant of type "sqlite3*".
+    const QVariant handle = database_.driver() ? database_.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<void* const*>(handle.constData());
+}
 
 QSqlQuery SqliteConnection::prepare(const QString& sql) {
     QSqlQuery query(database_);

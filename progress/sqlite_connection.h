@@ -67,6 +67,11 @@ public:
 
     const SqliteFailure& lastFailure() const { return lastFailure_; }
     void note(const QSqlError& error);
+    void noteFailure(int code, const QString& text) { lastFailure_ = {code, text}; }
+
+    // SQLite's own handle of the connection (a sqlite3*), for the few reads
+    // that go around Qt; null if the driver does not give it.
+    void* nativeHandle() const;
 
 private:
     SqliteConnection(QString name, Access access);

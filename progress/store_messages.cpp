@@ -25,7 +25,7 @@ std::string whyNotWritten(const SqliteFailure& failure) {
 std::string whatIsWrong(SetAsideReason reason, const std::filesystem::path& file, int newerVersion) {
     switch (reason) {
         case SetAsideReason::Damaged: return " прогресса " + quoted(file) + " повреждён и не читается";
-        case SetAsideReason::NotOurs: return " " + quoted(file) + " не является файлом прогресса МСС-65";
+        case SetAsideReason::NotOurs: return std::string(" ").append(quoted(file)) + " не является файлом прогресса МСС-65";
         case SetAsideReason::NewerVersion:
             return " прогресса " + quoted(file) + " записан более новой версией МСС-65 (версия формата " +
                    std::to_string(newerVersion) + ", эта программа знает только версию " +

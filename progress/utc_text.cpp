@@ -24,15 +24,6 @@ Parts partsOf(drill::TimePoint time) {
             clock.hours().count(), clock.minutes().count(), clock.seconds().count()};
 }
 
-std::optional<int> digits(std::string_view text, std::size_t from, std::size_t count) {
-    int value = 0;
-    for (std::size_t i = from; i < from + count; ++i) {
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-    }
-    return value;
-}
-
 }  // namespace
 
 std::string utcText(drill::TimePoint time) {
@@ -51,18 +42,10 @@ std::string compactUtcStamp(drill::TimePoint time) {
     return text;
 }
 
-std::optional<drill::TimePoint> timeOfUtcText(std::string_view text) {
-    // 0123456789012345678901
-    // 2026-12-10T14:03:07Z
-    if (text.size() != 20 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' ||
-        text[16] != ':' || text[19] != 'Z')
-        return std::nullopt;
-    const auto y = digits(text, 0, 4), mo = digits(text, 5, 2), d = digits(text, 8, 2);
-    const auto h = digits(text, 11, 2), mi = digits(text, 14, 2), s = digits(text, 17, 2);
-    if (!y || !mo || !d || !h || !mi || !s || *h > 23 || *mi > 59 || *s > 59) return std::nullopt;
-    const year_month_day date{year{*y}, month{static_cast<unsigned>(*mo)}, day{static_cast<unsigned>(*d)}};
-    if (!date.ok()) return std::nullopt;
-    return drill::TimePoint{sys_days{date} + hours{*h} + minutes{*mi} + seconds{*s}};
+std::int64_t secondsSinceEpoch(drill::TimePoint time) {
+    return std::chrono::floor<std::chrono::seconds>(time).time_since_epoch().count();
 }
+
+drill::TimePoint timeOfSecondsSinceEpoch(std::int64_t count) { return drill::TimePoint{std::chrono::seconds{count}}; }
 
 }  // namespace mss::progress

@@ -74,7 +74,9 @@ TEST_F(ProgressStoreTest, WhatIsRecordedComesBackInANewStore) {
                   "2026-12-10T15:03:07Z flags flag A A 1 2",
                   "2026-12-10T16:03:07Z tables meaning I-3 Таблица I, 3 1 2",
               }));
-    EXPECT_EQ(raw.column("SELECT card_set || ' ' || code || ' ' || box || ' ' || due_at || ' ' || last_answered_at "
+    EXPECT_EQ(raw.column("SELECT card_set || ' ' || code || ' ' || box || ' ' || "
+                         "strftime('%Y-%m-%dT%H:%M:%SZ', due_at, 'unixepoch') || ' ' || "
+                         "strftime('%Y-%m-%dT%H:%M:%SZ', last_answered_at, 'unixepoch') "
                          "FROM cards ORDER BY card_set, code"),
               (std::vector<std::string>{
                   "flags A 2 2026-12-11T15:03:07Z 2026-12-10T15:03:07Z",
