@@ -103,12 +103,14 @@ void ProgressStore::openExistingFile() {
 
     SqliteFailure failure;
     auto writer = SqliteConnection::open(file_, Access::ReadWrite, failure);
-    if (writer && !configureFileConnection(*writer)) failure = writer->lastFailure();
-    else if (writer) {
+    if (writer && configureFileConnection(*writer)) {
         connection_ = std::move(writer);
         return;
     }
-    writer.reset();
+    if (writer) failure = writer->lastFailure();
+    // What the file holds stays in view: it is copied while this connection
+    // is still open.
+    connection_ = std::move(writer);
     stopSaving(messages::cannotWrite(file_, failure), true);
 }
 

@@ -119,6 +119,26 @@ TEST_F(ProgressStoreTest, ABlankFileLeftByAStopDuringCreationIsTakenOver) {
     EXPECT_EQ(ProgressStore(progressFile()).allCardStates().size(), 1u);
 }
 
+TEST_F(ProgressStoreTest, RowsThisVersionCannotPlaceAreReadSafely) {
+    {
+        ProgressStore store(progressFile());
+        store.recordAnswer(answered(flagCard("A"), true, kMorning), 1);
+    }
+    {
+        // A later version's set and mode, and a box beyond the top one.
+        RawDatabase raw(progressFile());
+        raw.run("INSERT INTO cards VALUES ('ships', 'flag', 'A', 2, 1796911387, 1796911387)");
+        raw.run("INSERT INTO cards VALUES ('flags', 'semaphore', 'A', 2, 1796911387, 1796911387)");
+        raw.run("INSERT INTO cards VALUES ('flags', 'flag', 'Z', 99, 1796911387, 1796911387)");
+    }
+    ProgressStore store(progressFile());
+    const drill::CardStates all = store.allCardStates();
+    EXPECT_EQ(all.size(), 2u) << "unknown sets or modes were read as known ones";
+    ASSERT_TRUE(all.contains(flagCard("Z")));
+    EXPECT_EQ(all.at(flagCard("Z")).box, drill::kTopBox);
+    EXPECT_EQ(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag), all);
+}
+
 TEST_F(ProgressStoreTest, CountsNewLearningAndLearnedCards) {
     ProgressStore store(progressFile());
     // Flags, recognised: boxes 0, 1, 3 are being learned, 4 and 6 learned.
