@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config git
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libqt6sql6-sqlite libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libstemmer-dev
   clang libclang-rt-14-dev

@@ -1,0 +1,131 @@
+// The drill's two costs the learner can feel:
+//   - choosing the next session's questions: every card state loaded from
+//     the progress file (1,879 cards answered), then the plan of a session;
+//   - recording an answer: one committed transaction on a real file in /tmp.
+// Run with --benchmark_repetitions=N to get the median over N runs.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "drill/leitner_boxes.h"
+#include "drill/session_plan.h"
+#include "progress/progress_store.h"
+
+namespace {
+
+using namespace mss;
+namespace fs = std::filesystem;
+
+// The signals of the code book a learner can be asked the meaning of:
+// 1,403 + 442 + 25 + 9 = 1,879 cards.
+std::vector<drill::CardKey> everyMeaningCard() {
+    std::vector<drill::CardKey> cards;
+    const auto add = [&cards](drill::DrillSet set, const std::string& prefix, int count) {
+        for (int i = 0; i < count; ++i) cards.push_back({set, drill::DrillMode::Meaning, prefix + std::to_string(i)});
+    };
+    add(drill::DrillSet::General, "G", 1403);
+    add(drill::DrillSet::Medical, "M", 442);
+    add(drill::DrillSet::SingleLetter, "S", 25);
+    add(drill::DrillSet::Tables, "T-", 9);
+    return cards;
+}
+
+// A fresh folder under /tmp for one benchmark's file, removed afterwards.
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        std::string pattern = (fs::temp_directory_path() / "mss65-bench-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data()) ? fs::path(pattern) : fs::path();
+    }
+    ~TemporaryFolder() {
+        std::error_code error;
+        if (!path_.empty()) fs::remove_all(path_, error);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+const drill::TimePoint kNow = drill::TimePoint{std::chrono::seconds{1'796'911'387}};
+
+// Every card answered once, in boxes and due times spread as after months
+// of drilling: some overdue, most due later.
+bool fillProgressFile(const fs::path& file, const std::vector<drill::CardKey>& pool) {
+    progress::ProgressStore store(file);
+    std::mt19937 random(1879);
+    std::uniform_int_distribution<int> box(drill::kFirstBox, drill::kTopBox);
+    std::uniform_int_distribution<int> hoursFromNow(-240, 1440);
+    for (const drill::CardKey& card : pool) {
+        const auto last = kNow - std::chrono::hours(48);
+        const drill::CardState after{box(random), kNow + std::chrono::hours(hoursFromNow(random)), last};
+        if (!store.recordAnswer({card, "?", true, last, after}, 1)) return false;
+    }
+    return true;
+}
+
+void BM_ChooseSessionFromStore(benchmark::State& state) {
+    TemporaryFolder folder;
+    const fs::path file = folder.path() / "progress.sqlite3";
+    const std::vector<drill::CardKey> pool = everyMeaningCard();
+    if (!fillProgressFile(file, pool)) return state.SkipWithError("the progress file could not be written");
+    progress::ProgressStore store(file);
+    std::uint64_t seed = 0;
+    std::size_t questions = 0;
+    for (auto _ : state) {
+        const drill::CardStates states = store.allCardStates();
+        const std::vector<drill::CardKey> plan =
+            drill::planSession(pool, states, kNow, {}, drill::seededRandomSource(++seed));
+        questions = plan.size();
+        benchmark::DoNotOptimize(plan.data());
+    }
+    state.counters["cards"] = static_cast<double>(pool.size());
+    state.counters["questions"] = static_cast<double>(questions);
+}
+BENCHMARK(BM_ChooseSessionFromStore)->Unit(benchmark::kMillisecond);
+
+// The two halves of the above, apart.
+void BM_LoadAllCardStates(benchmark::State& state) {
+    TemporaryFolder folder;
+    const fs::path file = folder.path() / "progress.sqlite3";
+    if (!fillProgressFile(file, everyMeaningCard())) return state.SkipWithError("the progress file could not be written");
+    progress::ProgressStore store(file);
+    for (auto _ : state) benchmark::DoNotOptimize(store.allCardStates());
+}
+BENCHMARK(BM_LoadAllCardStates)->Unit(benchmark::kMillisecond);
+
+void BM_PlanSession(benchmark::State& state) {
+    TemporaryFolder folder;
+    const fs::path file = folder.path() / "progress.sqlite3";
+    const std::vector<drill::CardKey> pool = everyMeaningCard();
+    if (!fillProgressFile(file, pool)) return state.SkipWithError("the progress file could not be written");
+    const drill::CardStates states = progress::ProgressStore(file).allCardStates();
+    std::uint64_t seed = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(drill::planSession(pool, states, kNow, {}, drill::seededRandomSource(++seed)));
+}
+BENCHMARK(BM_PlanSession)->Unit(benchmark::kMillisecond);
+
+void BM_RecordAnswer(benchmark::State& state) {
+    TemporaryFolder folder;
+    const std::vector<drill::CardKey> pool = everyMeaningCard();
+    progress::ProgressStore store(folder.path() / "progress.sqlite3");
+    std::size_t next = 0;
+    bool saved = true;
+    for (auto _ : state) {
+        const drill::CardKey& card = pool[next++ % pool.size()];
+        const bool correct = next % 4 != 0;
+        saved = store.recordAnswer({card, "ответ", correct, kNow, drill::afterAnswer(std::nullopt, correct, kNow, true)},
+                                   1 + static_cast<int>(next / 20)) &&
+                saved;
+    }
+    if (!saved) state.SkipWithError(store.notSavingMessage().c_str());
+}
+BENCHMARK(BM_RecordAnswer)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace

@@ -1,0 +1,39 @@
+#include "drill_session.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "leitner_boxes.h"
+
+namespace mss::drill {
+
+DrillSession::DrillSession(std::vector<CardKey> questions, CardStates states, Clock clock)
+    : questions_(std::move(questions)), states_(std::move(states)), clock_(std::move(clock)) {}
+
+Answer DrillSession::answer(std::string given, bool correct) {
+    const CardKey card = currentCard();
+    ++next_;
+    const TimePoint now = clock_();
+
+    std::optional<CardState> before;
+    if (const auto known = states_.find(card); known != states_.end()) before = known->second;
+    const bool mayMoveUp = !movedUp_.contains(card);
+    const CardState after = afterAnswer(before, correct, now, mayMoveUp);
+    if (correct && mayMoveUp) movedUp_.insert(card);
+    states_.insert_or_assign(card, after);
+
+    tally_.count(card, given, correct);
+    if (!correct && std::find(wrongSinceRepeat_.begin(), wrongSinceRepeat_.end(), card) == wrongSinceRepeat_.end())
+        wrongSinceRepeat_.push_back(card);
+    return Answer{card, std::move(given), correct, now, after};
+}
+
+std::size_t DrillSession::repeatMistakes() {
+    const std::size_t added = wrongSinceRepeat_.size();
+    questions_.insert(questions_.end(), wrongSinceRepeat_.begin(), wrongSinceRepeat_.end());
+    wrongSinceRepeat_.clear();
+    return added;
+}
+
+}  // namespace mss::drill

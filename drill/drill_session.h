@@ -1,0 +1,59 @@
+#pragma once
+// One sitting of the drill: the planned questions one after another, then, on
+// request, the cards the learner got wrong. Within a session a card moves up
+// at most one box, however often it is answered right, so repeating the
+// mistakes is practice and not a way to jump boxes; a wrong answer always
+// sends the card back to the first box.
+
+#include <cstddef>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "card_state.h"
+#include "clock.h"
+#include "tally.h"
+
+namespace mss::drill {
+
+// One answer as it is to be recorded.
+struct Answer {
+    CardKey card;
+    std::string given;
+    bool correct = false;
+    TimePoint at;
+    CardState stateAfter;
+};
+
+class DrillSession {
+public:
+    // `states` are the cards' states when the session starts (new cards are
+    // missing from it); the session keeps its own copy up to date.
+    DrillSession(std::vector<CardKey> questions, CardStates states, Clock clock);
+
+    bool finished() const { return next_ >= questions_.size(); }
+    // The card being asked. Only while the session is not finished.
+    const CardKey& currentCard() const { return questions_.at(next_); }
+    std::size_t questionsLeft() const { return questions_.size() - next_; }
+
+    // Answers the current card and moves on to the next one.
+    Answer answer(std::string given, bool correct);
+
+    // Asks again, once each, the cards answered wrong since the last repeat.
+    // Returns how many questions were added.
+    std::size_t repeatMistakes();
+
+    const Tally& tally() const { return tally_; }
+    const CardStates& states() const { return states_; }
+
+private:
+    std::vector<CardKey> questions_;
+    std::size_t next_ = 0;
+    CardStates states_;
+    Clock clock_;
+    Tally tally_;
+    std::unordered_set<CardKey, CardKeyHash> movedUp_;
+    std::vector<CardKey> wrongSinceRepeat_;
+};
+
+}  // namespace mss::drill

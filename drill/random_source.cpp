@@ -1,0 +1,11 @@
+#include "random_source.h"
+
+#include <random>
+
+namespace mss::drill {
+
+RandomSource seededRandomSource(std::uint64_t seed) {
+    return [engine = std::mt19937_64(seed)]() mutable { return engine(); };
+}
+
+}  // namespace mss::drill

@@ -1,0 +1,16 @@
+#include "tally.h"
+
+namespace mss::drill {
+
+void Tally::count(const CardKey& card, const std::string& given, bool correct) {
+    ++asked;
+    if (correct) {
+        ++right;
+        ++streak;
+    } else {
+        streak = 0;
+        mistakes.push_back({card, given});
+    }
+}
+
+}  // namespace mss::drill

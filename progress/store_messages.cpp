@@ -1,0 +1,76 @@
+#include "store_messages.h"
+
+#include "progress_schema.h"
+
+namespace mss::progress::messages {
+
+namespace {
+
+std::string quoted(const std::filesystem::path& path) { return "«" + path.string() + "»"; }
+
+std::string whyNotWritten(const SqliteFailure& failure) {
+    switch (failure.code) {
+        case sqlite_code::kFull: return "на диске не хватает места";
+        case sqlite_code::kReadOnly:
+        case sqlite_code::kPerm:
+        case sqlite_code::kCantOpen: return "нет права записи";
+        case sqlite_code::kBusy:
+        case sqlite_code::kLocked: return "файл занят другой копией программы";
+        case sqlite_code::kIoError: return "ошибка записи на диск";
+        default: return "ошибка базы данных, код " + std::to_string(failure.code);
+    }
+}
+
+// What is wrong with the file, as the words after «файл» (capitalised by the caller).
+std::string whatIsWrong(SetAsideReason reason, const std::filesystem::path& file, int newerVersion) {
+    switch (reason) {
+        case SetAsideReason::Damaged: return " прогресса " + quoted(file) + " повреждён и не читается";
+        case SetAsideReason::NotOurs: return std::string(" ").append(quoted(file)) + " не является файлом прогресса МСС-65";
+        case SetAsideReason::NewerVersion:
+            return " прогресса " + quoted(file) + " записан более новой версией МСС-65 (версия формата " +
+                   std::to_string(newerVersion) + ", эта программа знает только версию " +
+                   std::to_string(kSchemaVersion) + ")";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string fileNameWord(SetAsideReason reason) {
+    switch (reason) {
+        case SetAsideReason::Damaged: return "damaged";
+        case SetAsideReason::NotOurs: return "foreign";
+        case SetAsideReason::NewerVersion: return "newer";
+    }
+    return "damaged";
+}
+
+std::string setAside(SetAsideReason reason, const std::filesystem::path& file, const std::filesystem::path& keptAs,
+                     int newerVersion) {
+    return "Файл" + whatIsWrong(reason, file, newerVersion) + ". Он сохранён без изменений под именем " + quoted(keptAs) +
+           ", прогресс начат заново.";
+}
+
+std::string notSaving(const std::string& reason) { return "Прогресс не сохраняется: " + reason + "."; }
+
+std::string cannotCreateFolder(const std::filesystem::path& folder) {
+    return "не удаётся создать папку " + quoted(folder);
+}
+
+std::string notAFile(const std::filesystem::path& file) { return "на месте файла " + quoted(file) + " другой объект"; }
+
+std::string cannotRead(const std::filesystem::path& file, const SqliteFailure& failure) {
+    return "не удаётся прочитать файл " + quoted(file) + " (" + whyNotWritten(failure) + ")";
+}
+
+std::string cannotWrite(const std::filesystem::path& file, const SqliteFailure& failure) {
+    return "не удаётся записать файл " + quoted(file) + " (" + whyNotWritten(failure) + ")";
+}
+
+std::string cannotSetAside(SetAsideReason reason, const std::filesystem::path& file, int newerVersion) {
+    return "файл" + whatIsWrong(reason, file, newerVersion) + ", а переименовать его, чтобы начать заново, не удаётся";
+}
+
+std::string noSqliteDriver() { return "в системе нет модуля SQLite для Qt (пакет libqt6sql6-sqlite)"; }
+
+}  // namespace mss::progress::messages

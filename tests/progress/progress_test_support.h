@@ -1,0 +1,67 @@
+#pragma once
+// What the progress tests share: a fixed morning, answers made to measure,
+// the bytes of files, and a plain look into an SQLite file that goes around
+// the store.
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "drill/drill_session.h"
+
+namespace mss::progress::testing {
+
+namespace fs = std::filesystem;
+
+// 2026-12-10 14:03:07 UTC.
+inline const drill::TimePoint kMorning{std::chrono::seconds{1'796'911'387}};
+inline constexpr const char* kMorningStamp = "20261210T140307Z";
+
+drill::Clock fixedClock(drill::TimePoint time = kMorning);
+
+// An answer given at `at`, with the state the Leitner boxes give the card.
+drill::Answer answered(const drill::CardKey& card, bool correct, drill::TimePoint at,
+                       const std::optional<drill::CardState>& before = std::nullopt, const std::string& given = "?");
+// An answer that leaves the card in `box`.
+drill::Answer answeredIntoBox(const drill::CardKey& card, int box, drill::TimePoint at);
+
+drill::CardKey flagCard(const std::string& symbol);
+
+std::string readBytes(const fs::path& file);
+void writeBytes(const fs::path& file, const std::string& bytes);
+std::string randomBytes(std::size_t count, unsigned seed);
+// Equal bytes; otherwise the sizes and the first difference, not the bytes.
+::testing::AssertionResult sameBytes(const std::string& expected, const std::string& actual);
+
+// Names of the entries of a folder, sorted.
+std::vector<std::string> entriesOf(const fs::path& folder);
+
+// An SQLite file opened directly, for arranging and checking what the store
+// wrote.
+class RawDatabase {
+public:
+    explicit RawDatabase(const fs::path& file);
+    ~RawDatabase();
+    RawDatabase(const RawDatabase&) = delete;
+    RawDatabase& operator=(const RawDatabase&) = delete;
+
+    // Runs a statement; fails the test when it does not run.
+    void run(const QString& sql);
+    // The first column of the first row, or an invalid value.
+    QVariant value(const QString& sql);
+    // The first column of every row, as text.
+    std::vector<std::string> column(const QString& sql);
+
+private:
+    QString name_;
+    QSqlDatabase database_;
+};
+
+}  // namespace mss::progress::testing
