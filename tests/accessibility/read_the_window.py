@@ -1,29 +1,50 @@
-"""Finds the program on the accessibility bus, chooses the general section,
-presses A and E by their accessible names and reads the meaning line."""
+"""Starts the program, finds it on the accessibility bus, chooses the general
+section, presses A and E by their accessible names and reads the meaning line.
+
+Every step waits for what it expects against a deadline; should the program
+end meanwhile, the check fails at once with the program's exit status."""
+import subprocess
 import sys
 import time
 
 import pyatspi
 
 WAIT_SECONDS = 60
+STEP_SECONDS = 20
+
+program = None
 
 
 def fail(message):
     print("FAIL:", message)
+    if program is not None and program.poll() is None:
+        program.terminate()
     sys.exit(1)
 
 
-def find_program():
-    deadline = time.time() + WAIT_SECONDS
-    while time.time() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.name in ("mss65", "МСС-65"):
-                for window in app:
-                    if window is not None and window.childCount > 0:
-                        return app
-        time.sleep(0.2)
-    fail("the program did not appear on the accessibility bus")
+def wait_until(condition, what, seconds=STEP_SECONDS):
+    """The value of condition() once it is true, checking that the program still runs."""
+    deadline = time.time() + seconds
+    while True:
+        status = program.poll()
+        if status is not None:
+            fail(f"the program ended with status {status} while waiting for {what}")
+        value = condition()
+        if value:
+            return value
+        if time.time() > deadline:
+            fail(f"no {what} after {seconds} s")
+        time.sleep(0.05)
+
+
+def the_program():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        if app is not None and app.name in ("mss65", "МСС-65"):
+            for window in app:
+                if window is not None and window.childCount > 0:
+                    return app
+    return None
 
 
 def walk(node):
@@ -52,20 +73,22 @@ def find_button(app, name):
     return None
 
 
+def showing_buttons(app, name):
+    return [n for n in walk(app) if n.getRole() in BUTTONS and n.name == name and showing(n)]
+
+
 def press(app, name):
-    button = find_button(app, name)
-    if button is None:
-        fail(f"no button on view named {name!r}")
+    button = wait_until(lambda: find_button(app, name), f"button on view named {name!r}")
     action = button.queryAction()
     names = [action.getName(i) for i in range(action.nActions)]
     pressing = [i for i, n in enumerate(names) if n.lower() in ("press", "click", "toggle")]
     if not pressing:
         fail(f"{name!r} offers no press action: {names!r}")
     action.doAction(pressing[0])
-    time.sleep(0.4)
 
 
 def meaning_line(app):
+    """What the list on view reads, in every way a screen reader may ask it."""
     for node in walk(app):
         if node.getRole() == pyatspi.ROLE_COMBO_BOX and showing(node):
             texts = [node.name]
@@ -83,25 +106,37 @@ def meaning_line(app):
                 if c is not None:
                     texts.append(c.name)
             return texts
-    fail("no meaning line on view")
+    return []
+
+
+def hoist(app):
+    return [n.name for n in walk(app) if n.name.startswith(("Первый флаг", "Второй флаг", "Третий флаг"))]
 
 
 def main():
-    app = find_program()
+    global program
+    program = subprocess.Popen([sys.argv[1]])
+    app = wait_until(the_program, "program on the accessibility bus", WAIT_SECONDS)
     keys = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Ee, Эко"]
     if len(keys) != 4:
         fail(f"expected the key E on each of the four keyboards, found {len(keys)}")
     press(app, "Общий раздел")
+    first_flag_e = wait_until(lambda: showing_buttons(app, "Ee, Эко"), "key E on view")
     press(app, "Aa, Алфа")
+    wait_until(lambda: "Первый флаг: Алфа (A)" in hoist(app), "flag A in the first position")
+    # The second-letter keyboard takes the first-flag keyboard's place.
+    wait_until(lambda: showing_buttons(app, "Ee, Эко") not in ([], first_flag_e),
+               "key E of the second-letter keyboard on view")
     press(app, "Ee, Эко")
-    texts = meaning_line(app)
-    if not any("Я должен оставить свое судно" in t for t in texts):
-        fail(f"the meaning line reads {texts!r}")
-    positions = [n.name for n in walk(app) if n.name.startswith(("Первый флаг", "Второй флаг", "Третий флаг"))]
+    wait_until(lambda: any("Я должен оставить свое судно" in t for t in meaning_line(app)),
+               "meaning of AE on the meaning line")
+    positions = hoist(app)
     for expected in ("Первый флаг: Алфа (A)", "Второй флаг: Эко (E)", "Третий флаг: пусто"):
         if expected not in positions:
             fail(f"no hoist position reads {expected!r}: {positions!r}")
     print("ok: a screen reader finds the keys, presses A and E and reads the meaning")
+    program.terminate()
+    program.wait(10)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs inside its own D-Bus session: a virtual display, the accessibility
-# bus, the program with its accessibility bridge on, and the AT-SPI client.
+# bus, and the AT-SPI client, which starts the program with its
+# accessibility bridge on and watches it.
 set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -10,6 +11,4 @@ start_xvfb
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 EXTRA_PIDS="$!"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
-"$program" &
-EXTRA_PIDS="$EXTRA_PIDS $!"
-/usr/bin/python3 "$here/read_the_window.py"
+/usr/bin/python3 "$here/read_the_window.py" "$program"

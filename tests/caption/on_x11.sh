@@ -6,9 +6,5 @@ tests=$1
 wm=${2:-}
 source "$(cd "$(dirname "$0")" && pwd)/../xvfb.sh"
 start_xvfb
-if [ "$wm" = openbox ]; then
-  openbox >/dev/null 2>&1 &
-  EXTRA_PIDS="$!"
-  sleep 1
-fi
+if [ "$wm" = openbox ]; then start_openbox; fi
 QT_QPA_PLATFORM=xcb "$tests" --gtest_filter='CaptionHook.*'
