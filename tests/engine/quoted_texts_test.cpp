@@ -112,6 +112,16 @@ constexpr Wording kPrintedWording[] = {
     {"III-9", "Все направления (или смешанное, или переменное)."},
 };
 
+// Rows whose wording is ours, not quoted: the qualifiers of the 1965 code that
+// the reference edition had dropped, written back from knowledge of the 1965
+// wording. Pinned whole so that they are not lost again.
+constexpr Wording kRestoredQualifiers[] = {
+    {"AI", "Указываемое судно (при необходимости — его место и/или название или опознавательный сигнал) придется оставить"},
+    {"VJ", "Ожидается шторм (8—9 баллов по шкале Бофорта) с указываемого направления."},
+    {"VK", "Ожидается сильный шторм (10 баллов и более по шкале Бофорта) с указываемого направления."},
+    {"VN", "Имеете ли вы последние сведения о тропическом циклоне (и, при необходимости, о его местоположении)?"},
+};
+
 const LoadResult& shipped() {
     static const LoadResult result = parseCodeBook(mss::data::codeBookBytes());
     return result;
@@ -218,5 +228,15 @@ TEST(PrintedWording, CheckReportsEveryKindOfDeparture) {
         const auto departures = departuresFromThePrintedWording(book);
         ASSERT_EQ(departures.size(), 1u) << damage.what << joined(departures);
         EXPECT_TRUE(departures.front().starts_with(std::string(damage.code) + ":")) << damage.what << joined(departures);
+    }
+}
+
+TEST(RestoredQualifiers, StayInTheShippedBookAsOurWording) {
+    ASSERT_TRUE(shipped().ok()) << shipped().firstProblem();
+    for (const Wording& ours : kRestoredQualifiers) {
+        const CodeBookRow* row = rowOf(shipped().book, ours.code);
+        ASSERT_NE(row, nullptr) << ours.code;
+        EXPECT_EQ(row->text, ours.text) << ours.code;
+        EXPECT_EQ(row->source, Source::Recall) << ours.code << " is written from knowledge, not quoted";
     }
 }
