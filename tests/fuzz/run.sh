@@ -11,6 +11,16 @@
 #
 # A long run, e.g. overnight on both cores, keeping what it learns:
 #   bash tests/fuzz/run.sh 28800 -jobs=2 -workers=2
+#
+# Besides the hand-made seeds (named for what they hold), tests/fuzz/corpus/
+# keeps the minimised corpus of a long run (files named by their SHA-1), so
+# that the short run starts from the coverage the long one reached. To bring
+# it up to date after a long run, minimise this folder and the long run's
+# corpus into an empty folder, then replace the SHA-1-named files here with
+# the result, leaving out copies of the hand-made seeds:
+#   mkdir build-fuzz/merged
+#   build-fuzz/codebook_fuzz -merge=1 -max_len=300000 build-fuzz/merged \
+#     tests/fuzz/corpus build-fuzz/corpus
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
