@@ -1,5 +1,6 @@
 #include "keyboard_panel.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -86,6 +87,28 @@ bool KeyboardPanel::type(const QKeyEvent& event) {
         return true;
     }
     return false;
+}
+
+std::optional<engine::Keyboard> KeyboardPanel::keyboardWithFocus() const {
+    const QWidget* focused = QApplication::focusWidget();
+    for (engine::Keyboard keyboard : engine::kKeyboards)
+        if (focused != nullptr && frame(keyboard)->isAncestorOf(focused)) return keyboard;
+    return std::nullopt;
+}
+
+void KeyboardPanel::focusKeyboard(engine::Keyboard keyboard, int flag) {
+    if (flag < 0) {
+        // The flag key that comes first in the keyboard's tab order.
+        int firstTab = 0;
+        for (const engine::KeyDefinition& key : engine::keysOf(keyboard)) {
+            const int tab = keyLayout(key).tabIndex;
+            if (key.id.role == KeyRole::Flag && (flag < 0 || tab < firstTab)) {
+                flag = key.id.flag;
+                firstTab = tab;
+            }
+        }
+    }
+    key(engine::KeyId::flagKey(keyboard, flag))->setFocus(Qt::OtherFocusReason);
 }
 
 std::vector<std::pair<int, QWidget*>> KeyboardPanel::tabStops() const {

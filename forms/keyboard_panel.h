@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -37,6 +38,12 @@ public:
 
     // Every key with its tab index.
     std::vector<std::pair<int, QWidget*>> tabStops() const;
+
+    // The keyboard whose key has the keyboard focus, if any.
+    std::optional<engine::Keyboard> keyboardWithFocus() const;
+    // Gives the focus to `keyboard`: to its key of `flag` where it has one,
+    // else to its first flag key in the tab order.
+    void focusKeyboard(engine::Keyboard keyboard, int flag);
 
 Q_SIGNALS:
     void keyPressed(mss::engine::KeyId key);

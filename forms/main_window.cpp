@@ -1,6 +1,8 @@
 #include "main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -108,6 +110,9 @@ MainWindow::MainWindow(const codebook::CodeBook& book, ExitQuestion ask) : ask_(
     tablesNote_->setVisible(tablesNoteLayout().at.visibleAtStart);
 
     meaningLine_ = new MeaningLine(book, client_);
+    // Letters and digits typed while a list has the focus press keys, as
+    // everywhere else in the window, instead of searching the list.
+    for (const auto& info : codebook::kCodeLists) meaningLine_->list(info.list)->installEventFilter(this);
     keyboards_ = new KeyboardPanel(client_);
     drillButton_ = windowButton(drillButtonLayout(), QKeySequence(Qt::Key_F2), client_);
     searchButton_ = windowButton(searchButtonLayout(), QKeySequence::Find, client_);
@@ -205,13 +210,32 @@ void MainWindow::project(Changes changes) {
     for (const auto& info : codebook::kCodeLists)
         if (changes.has(Changes::of(info.list)))
             meaningLine_->show(info.list, engine_.editField(info.list), engine_.selection(info.list));
+    // A keyboard that hides with the focus on one of its keys hands the
+    // focus to the keyboard that takes its place, on the key of the same
+    // flag, rather than to whatever control comes next in the tab order.
+    const auto focusedKeyboard = keyboards_->keyboardWithFocus();
+    const QWidget* focusedKey = QApplication::focusWidget();
     for (std::size_t e = 0; e < engine::kElementCount; ++e) {
         const auto element = static_cast<Element>(e);
         if (changes.has(Changes::of(element))) setOnView(element, engine_.isShown(element));
     }
+    if (focusedKeyboard && !engine_.isShown(engine::elementOf(*focusedKeyboard)))
+        if (const auto onView = engine_.keyboardOnView())
+            keyboards_->focusKeyboard(*onView, flagOfKey(focusedKey, *focusedKeyboard));
     for (engine::SlideTimer t : engine::kSlideTimers)
         if (changes.has(Changes::of(t)) && !engine_.isRunning(t)) slideTimer(t)->stop();
     if (changes.has(Changes::kSection)) sections_->showChosen(engine_.chosenSection());
+}
+
+int MainWindow::flagOfKey(const QWidget* widget, engine::Keyboard keyboard) const {
+    for (const engine::KeyDefinition& key : engine::keysOf(keyboard))
+        if (key.id.role == engine::KeyRole::Flag && keyboards_->key(key.id) == widget) return key.id.flag;
+    return -1;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && keyboards_->type(*static_cast<QKeyEvent*>(event))) return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

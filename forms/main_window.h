@@ -63,10 +63,13 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void applyTabOrder();
     void setOnView(engine::Element e, bool onView);
+    // The flag of `widget` if it is a flag key of `keyboard`, else -1.
+    int flagOfKey(const QWidget* widget, engine::Keyboard keyboard) const;
     void project(engine::Changes changes);
 
     engine::Engine engine_;

@@ -280,6 +280,46 @@ private Q_SLOTS:
         QCOMPARE(w.position(HoistPosition::Third)->picture(), nullptr);
     }
 
+    void typingGoesOnAfterAClickBringsAnotherKeyboard() {
+        // Keys typed go to whatever has the focus, as on a real screen.
+        auto type = [](const char* keys) {
+            for (const char* k = keys; *k; ++k) {
+                QWidget* focused = QApplication::focusWidget();
+                QVERIFY2(focused, "nothing has the focus");
+                QTest::keyClick(focused, static_cast<char>(*k));
+            }
+        };
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+
+        w.choose(Section::General);
+        QVERIFY(w.press('A'));  // a click: the first-flag keyboard gives way
+        QCOMPARE(w.keyboardOnView(), Keyboard::SecondLetter);
+        // The focus went to the same key of the keyboard that took its place.
+        QCOMPARE(QApplication::focusWidget(), w.keyOnView('A'));
+        type("e");
+        QCOMPARE(w.position(HoistPosition::Second)->picture(), flagPicture('E'));
+        QCOMPARE(w.list(CodeList::GeneralAToJ)->currentIndex(), 4);
+        // Arrows do not move the meaning line off the signal in the hoist.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(w.list(CodeList::GeneralAToJ)->currentIndex(), 4);
+
+        w.choose(Section::Medical);
+        QVERIFY(w.press('L'));  // the third-letter keyboard takes over
+        QCOMPARE(w.keyboardOnView(), Keyboard::ThirdLetter);
+        type("q");
+        QCOMPARE(w.list(CodeList::Medical)->currentIndex(), 235);
+
+        // A list with the focus lets the letters press keys instead of
+        // searching its rows.
+        w.choose(Section::SingleLetter);
+        w.list(CodeList::SingleLetter)->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), w.list(CodeList::SingleLetter));
+        type("y");
+        QCOMPARE(w.position(HoistPosition::First)->picture(), flagPicture('Y'));
+        QCOMPARE(w.list(CodeList::SingleLetter)->currentIndex(), 23);
+    }
+
     void picturesSuitTheScreenDensity() {
         // Run once as it is and once with QT_SCALE_FACTOR=2.
         const bool sharp = qApp->devicePixelRatio() >= 1.5;
