@@ -1,6 +1,9 @@
 #include "caption_hook.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QShortcut>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,6 +14,7 @@
 #include <array>
 
 #include "caption/paint_gradient_caption.h"
+#include "caption/system_menu.h"
 #include "look/bevel.h"
 
 namespace mss::caption {
@@ -105,12 +109,20 @@ public:
         buttons_[1]->setEnabled(false);  // the window has no maximised state
         QObject::connect(buttons_[0], &QAbstractButton::clicked, window_, &QWidget::showMinimized);
         QObject::connect(buttons_[2], &QAbstractButton::clicked, window_, &QWidget::close);
+        // The keys a desktop's own caption answers to: the window menu, and
+        // closing without a question, as the close button does.
+        auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), window_);
+        QObject::connect(menuKey, &QShortcut::activated, this,
+                         [this] { showMenu(window_->mapToGlobal(QPoint(m.frameWidth, m.frameWidth + m.captionHeight))); });
+        auto* closeKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), window_);
+        QObject::connect(closeKey, &QShortcut::activated, window_, &QWidget::close);
         window_->installEventFilter(this);
         painter_.LoadCaptionFont();
     }
 
     int paintCount() const { return paintCount_; }
     CaptionDrag lastDrag() const { return lastDrag_; }
+    bool movingByKeyboard() const { return keyboardMove_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -127,7 +139,9 @@ protected:
                 window_->repaint(captionRect());
                 return false;
             case QEvent::MouseButtonPress:
-                return startDrag(static_cast<QMouseEvent*>(event));
+                return openMenu(static_cast<QMouseEvent*>(event)) || startDrag(static_cast<QMouseEvent*>(event));
+            case QEvent::KeyPress:
+                return keyboardMove_ && moveByKey(static_cast<QKeyEvent*>(event));
             case QEvent::MouseMove:
                 return dragTo(static_cast<QMouseEvent*>(event));
             case QEvent::MouseButtonRelease:
@@ -154,6 +168,65 @@ private:
         const CaptionMetrics& m = kStandardCaptionMetrics;
         return p.y() >= m.frameWidth && p.y() < m.frameWidth + m.captionHeight && p.x() >= m.frameWidth &&
                p.x() < window_->width() - m.frameWidth;
+    }
+
+    QRect iconRect() const {
+        const CaptionMetrics& m = kStandardCaptionMetrics;
+        return {m.frameWidth + 1, m.frameWidth + 1, m.buttonWidth - 2, m.buttonHeight - 2};
+    }
+
+    // A click on the icon opens the window menu under it, a right click on
+    // the caption where it was made.
+    bool openMenu(QMouseEvent* e) {
+        const QPoint at = e->position().toPoint();
+        if (e->button() == Qt::LeftButton && iconRect().contains(at)) {
+            showMenu(window_->mapToGlobal(QPoint(iconRect().left(), captionRect().bottom() + 1)));
+            return true;
+        }
+        if (e->button() == Qt::RightButton && onCaption(at)) {
+            showMenu(e->globalPosition().toPoint());
+            return true;
+        }
+        return false;
+    }
+
+    void showMenu(const QPoint& at) {
+        QMenu* menu = makeSystemMenu(window_, [this] { startMove(); });
+        menu->popup(at);
+    }
+
+    // «Переместить»: the window manager moves the window where there is one;
+    // elsewhere the arrow keys move it (Ctrl: one pixel at a time), Enter
+    // keeps the place and Escape goes back.
+    void startMove() {
+        if (QWindow* handle = window_->windowHandle(); handle && handle->startSystemMove()) {
+            lastDrag_ = CaptionDrag::System;
+            return;
+        }
+        keyboardMove_ = true;
+        moveStart_ = window_->pos();
+        window_->grabKeyboard();
+    }
+
+    bool moveByKey(QKeyEvent* e) {
+        const int step = e->modifiers() & Qt::ControlModifier ? 1 : 10;
+        QPoint by;
+        switch (e->key()) {
+            case Qt::Key_Left: by = {-step, 0}; break;
+            case Qt::Key_Right: by = {step, 0}; break;
+            case Qt::Key_Up: by = {0, -step}; break;
+            case Qt::Key_Down: by = {0, step}; break;
+            case Qt::Key_Escape: window_->move(moveStart_); [[fallthrough]];
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                keyboardMove_ = false;
+                window_->releaseKeyboard();
+                return true;
+            default: return true;  // nothing else while moving
+        }
+        window_->move(window_->pos() + by);
+        lastDrag_ = CaptionDrag::Manual;
+        return true;
     }
 
     bool startDrag(QMouseEvent* e) {
@@ -225,6 +298,8 @@ private:
     bool systemMove_ = false;
     QPoint grabOffset_;
     GradientCaptionPainter painter_;
+    bool keyboardMove_ = false;
+    QPoint moveStart_;
     int paintCount_ = 0;
     CaptionDrag lastDrag_ = CaptionDrag::None;
 };

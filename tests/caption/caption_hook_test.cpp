@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QMenu>
+
+#include <functional>
+#include <vector>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QResizeEvent>
@@ -156,4 +160,89 @@ TEST(CaptionHook, GoesWithItsWindow) {
     HookedWindow again;
     EXPECT_TRUE(HasCaptionHook(again.window.get()));
     EXPECT_EQ(again.buttons().size(), 3);
+}
+
+namespace {
+
+// The window menu on view, waiting for it against a deadline.
+QMenu* openWindowMenu() {
+    QMenu* menu = nullptr;
+    const bool open = QTest::qWaitFor([&] {
+        menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return menu != nullptr;
+    });
+    return open ? menu : nullptr;
+}
+
+struct MenuItem {
+    QString text;
+    bool enabled;
+};
+
+std::vector<MenuItem> itemsOf(QMenu* menu) {
+    std::vector<MenuItem> items;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) items.push_back({a->text(), a->isEnabled()});
+    return items;
+}
+
+}  // namespace
+
+TEST(CaptionHook, TheCaptionOffersTheWindowMenu) {
+    HookedWindow w;
+    const std::vector<std::pair<QString, bool>> expected{
+        {QStringLiteral("Восстановить"), false}, {QStringLiteral("Переместить"), true},
+        {QStringLiteral("Свернуть"), true},      {QStringLiteral("Развернуть"), false},
+        {QStringLiteral("Закрыть"), true}};
+    struct Trigger { const char* what; std::function<void()> open; };
+    const Trigger triggers[] = {
+        {"a right click on the caption",
+         [&] { QTest::mouseClick(w.window.get(), Qt::RightButton, Qt::NoModifier, QPoint(300, m.frameWidth + 8)); }},
+        {"a click on the icon",
+         [&] { QTest::mouseClick(w.window.get(), Qt::LeftButton, Qt::NoModifier, QPoint(m.frameWidth + 6, m.frameWidth + 6)); }},
+        {"Alt+Space", [&] { QTest::keyClick(w.window.get(), Qt::Key_Space, Qt::AltModifier); }},
+    };
+    for (const Trigger& t : triggers) {
+        t.open();
+        QMenu* menu = openWindowMenu();
+        ASSERT_NE(menu, nullptr) << t.what;
+        const auto items = itemsOf(menu);
+        ASSERT_EQ(items.size(), expected.size()) << t.what;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            EXPECT_EQ(items[i].text, expected[i].first) << t.what;
+            EXPECT_EQ(items[i].enabled, expected[i].second) << t.what << ": " << items[i].text.toStdString();
+        }
+        EXPECT_EQ(menu->defaultAction()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+        menu->close();
+    }
+    // A right click below the caption opens nothing.
+    QTest::mouseClick(w.window.get(), Qt::RightButton, Qt::NoModifier, QPoint(300, 200));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST(CaptionHook, TheWindowMenuMovesAndCloses) {
+    HookedWindow w;
+    // Without a window manager to move it, the arrow keys do; Escape goes back.
+    QTest::mouseClick(w.window.get(), Qt::RightButton, Qt::NoModifier, QPoint(300, m.frameWidth + 8));
+    QMenu* menu = openWindowMenu();
+    ASSERT_NE(menu, nullptr);
+    const QPoint start = w.window->pos();
+    menu->actions().at(1)->trigger();  // «Переместить»
+    if (LastCaptionDrag(w.window.get()) != CaptionDrag::System) {
+        QTest::keyClick(w.window.get(), Qt::Key_Right);
+        QTest::keyClick(w.window.get(), Qt::Key_Down, Qt::ControlModifier);
+        EXPECT_EQ(w.window->pos(), start + QPoint(10, 1));
+        QTest::keyClick(w.window.get(), Qt::Key_Escape);
+        EXPECT_EQ(w.window->pos(), start);
+    }
+    // «Закрыть» closes, as Alt+F4 does.
+    QTest::mouseClick(w.window.get(), Qt::RightButton, Qt::NoModifier, QPoint(300, m.frameWidth + 8));
+    menu = openWindowMenu();
+    ASSERT_NE(menu, nullptr);
+    menu->actions().last()->trigger();
+    EXPECT_FALSE(w.window->isVisible());
+
+    HookedWindow again;
+    QTest::keyClick(again.window.get(), Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(again.window->isVisible());
 }
