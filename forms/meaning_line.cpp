@@ -6,6 +6,7 @@
 #include <QStringListModel>
 
 #include "layout.h"
+#include "list_popup_style.h"
 #include "look/look.h"
 #include "twips.h"
 
@@ -19,6 +20,9 @@ QString headingOf(CodeList list) {
     const auto& heading = codebook::infoOf(list).heading;
     return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
 }
+
+// An open list shows this many rows at most.
+constexpr int kVisibleRows = 24;
 
 // The lists are created in this order, so that the medical list, created
 // last, is drawn over the others.
@@ -38,7 +42,8 @@ MeaningLine::MeaningLine(const codebook::CodeBook& book, QWidget* client) : QObj
         for (const auto& row : bookRows) rows.append(QString::fromStdString(row.text));
         // A plain list model: one string a row, without an item object for each.
         combo->setModel(new QStringListModel(rows, combo));
-        combo->setMaxVisibleItems(24);
+        combo->setStyle(listPopupStyle());
+        combo->setMaxVisibleItems(kVisibleRows);
         combo->setCurrentIndex(-1);
         combo->setPlaceholderText(headingOf(list));
         combo->setAccessibleName(QStringLiteral("Значение сигнала"));

@@ -1,5 +1,6 @@
 // The main window, driven through its real widgets as a learner would.
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -318,6 +319,25 @@ private Q_SLOTS:
         type("y");
         QCOMPARE(w.position(HoistPosition::First)->picture(), flagPicture('Y'));
         QCOMPARE(w.list(CodeList::SingleLetter)->currentIndex(), 23);
+    }
+
+    void anOpenListShowsAtMost24RowsWithinTheScreen() {
+        for (Section section : {Section::Medical, Section::General}) {
+            w.choose(section);
+            QComboBox* list = section == Section::Medical ? w.list(CodeList::Medical) : w.list(CodeList::GeneralAToJ);
+            list->showPopup();
+            QWidget* popup = list->view()->window();
+            QTRY_VERIFY(popup->isVisible());
+            const int rowHeight = list->view()->sizeHintForRow(0);
+            QVERIFY(rowHeight > 0);
+            QVERIFY2(list->view()->viewport()->height() <= 24 * rowHeight,
+                     qPrintable(QStringLiteral("%1 px for rows of %2 px").arg(list->view()->viewport()->height()).arg(rowHeight)));
+            QVERIFY(list->view()->viewport()->height() >= 10 * rowHeight);
+            const QRect screen = list->screen()->availableGeometry();
+            QVERIFY2(screen.contains(popup->frameGeometry()),
+                     qPrintable(QStringLiteral("%1,%2 %3x%4").arg(popup->x()).arg(popup->y()).arg(popup->width()).arg(popup->height())));
+            list->hidePopup();
+        }
     }
 
     void picturesSuitTheScreenDensity() {
