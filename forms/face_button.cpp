@@ -1,5 +1,6 @@
 #include "face_button.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 
 #include "look/bevel.h"
@@ -39,16 +40,39 @@ void FaceButton::paintEvent(QPaintEvent*) {
         look::drawBevelRing(p, rect(), 1, innerLight, innerDark);
     }
 
-    const int shift = down ? 1 : 0;
-    const QRect textRect = rect().adjusted(3 + shift, 2 + shift, -3 + shift, -2 + shift);
     p.setPen(text_.isValid() ? text_ : pal.color(QPalette::ButtonText));
     p.setFont(font());
-    p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
+    p.drawText(captionArea(), kCaptionFlags, text());
 
-    if (hasFocus()) {
+    if (showsFocusCue()) {
         p.setPen(QPen(p.pen().color(), 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(4, 4, -5, -5));
+        p.drawRect(focusCueRect());
     }
+}
+
+QRect FaceButton::captionArea() const {
+    const int shift = isDown() || chosen_ ? 1 : 0;
+    return rect().adjusted(3 + shift, 2 + shift, -3 + shift, -2 + shift);
+}
+
+QRect FaceButton::captionRect() const { return fontMetrics().boundingRect(captionArea(), kCaptionFlags, text()); }
+
+QRect FaceButton::focusCueRect() const {
+    // Just inside the bevel, clear of a caption of one line or two, shifted
+    // down or not.
+    return rect().adjusted(2, 2, -2, -2);
+}
+
+bool FaceButton::showsFocusCue() const {
+    return hasFocus() && window()->property(kKeyboardCuesProperty).toBool();
+}
+
+void FaceButton::focusInEvent(QFocusEvent* event) {
+    // The focus is shown once the learner moves it with the keyboard, as
+    // desktop programs do; a click or the window's opening shows none.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        window()->setProperty(kKeyboardCuesProperty, true);
+    QPushButton::focusInEvent(event);
 }
 
 }  // namespace mss::forms

@@ -17,10 +17,22 @@ public:
     void setChosen(bool chosen);
     bool isChosen() const { return chosen_; }
 
+    // Where the caption is drawn, and the dotted focus cue round it.
+    QRect captionRect() const;
+    QRect focusCueRect() const;
+    bool showsFocusCue() const;
+
+    // Set on a window once the learner has moved the focus with Tab.
+    static constexpr const char* kKeyboardCuesProperty = "mss65KeyboardCues";
+
 protected:
     void paintEvent(QPaintEvent*) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
+    static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+    QRect captionArea() const;
+
     QColor face_;
     QColor text_;  // invalid: the platform's button text colour
     bool chosen_ = false;

@@ -340,6 +340,55 @@ private Q_SLOTS:
         }
     }
 
+    void theFocusShowsOnceTheLearnerTabsAndNeverCrossesACaption() {
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        auto* m = dynamic_cast<mss::forms::FaceButton*>(QApplication::focusWidget());
+        QVERIFY(m);
+        QVERIFY2(!m->showsFocusCue(), "a focus cue shows before any Tab");
+        w.choose(Section::General);
+        QVERIFY(!w.sectionButton(Section::General)->showsFocusCue());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* next = dynamic_cast<mss::forms::FaceButton*>(QApplication::focusWidget());
+        QVERIFY(next);
+        QVERIFY(next->showsFocusCue());
+        // Space still presses the key with the focus.
+        w.choose(Section::SingleLetter);
+        w.keyOnView('Q')->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(w.position(HoistPosition::First)->picture(), flagPicture('Q'));
+
+        // Chosen or not, one line or two, the cue runs clear of the caption:
+        // drawn without the cue, every pixel of its outline is plain face.
+        QList<mss::forms::FaceButton*> buttons{w.window->drillButton(), w.window->searchButton(),
+                                               static_cast<mss::forms::FaceButton*>(w.keyOnView('Q'))};
+        for (const auto& s : mss::codebook::kSections) buttons << w.sectionButton(s.section);
+        for (mss::forms::FaceButton* b : buttons) {
+            for (bool chosen : {false, true}) {
+                b->setChosen(chosen);
+                const QString what = b->text() + (chosen ? QStringLiteral(" (chosen)") : QString());
+                b->clearFocus();
+                const QImage plain = b->grab().toImage();
+                b->setFocus(Qt::TabFocusReason);
+                QVERIFY(b->showsFocusCue());
+                const QImage withCue = b->grab().toImage();
+                const QRect cue = b->focusCueRect();
+                const QRgb face = plain.pixel(cue.topLeft());
+                int drawn = 0;
+                for (int x = cue.left(); x <= cue.right(); ++x)
+                    for (int y = cue.top(); y <= cue.bottom(); ++y) {
+                        const bool outline = x == cue.left() || x == cue.right() || y == cue.top() || y == cue.bottom();
+                        if (!outline) continue;
+                        QVERIFY2(plain.pixel(x, y) == face,
+                                 qPrintable(QStringLiteral("%1: the caption reaches the cue at %2,%3").arg(what).arg(x).arg(y)));
+                        if (withCue.pixel(x, y) != face) ++drawn;
+                    }
+                QVERIFY2(drawn > 0, qPrintable(what + ": no cue drawn"));
+            }
+            b->setChosen(false);
+        }
+    }
+
     void picturesSuitTheScreenDensity() {
         // Run once as it is and once with QT_SCALE_FACTOR=2.
         const bool sharp = qApp->devicePixelRatio() >= 1.5;
