@@ -11,7 +11,6 @@ namespace mss::forms {
 AnimatedLabel::AnimatedLabel(const QString& caption, const QFont& font, const QColor& colour, QWidget* parent)
     : QWidget(parent), caption_(caption), colour_(colour) {
     setFont(font);
-    fitted_ = font;
     setAttribute(Qt::WA_TransparentForMouseEvents);
     clock_.start();
 }
@@ -36,22 +35,10 @@ void AnimatedLabel::timerEvent(QTimerEvent* event) {
     if (event->timerId() == timer_.timerId()) update();
 }
 
-void AnimatedLabel::resizeEvent(QResizeEvent*) { fitFont(); }
-
-void AnimatedLabel::fitFont() {
-    // The caption always shows whole within the label's rectangle: a caption
-    // wider than the rectangle is drawn in a smaller size of its font.
-    fitted_ = font();
-    for (double size = fitted_.pointSizeF(); size > 4.0; size -= 0.25) {
-        fitted_.setPointSizeF(size);
-        if (QFontMetrics(fitted_).horizontalAdvance(caption_) <= width()) break;
-    }
-}
-
 void AnimatedLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(fitted_);
+    p.setFont(font());
     const QRect r = rect();
     if (!runAnimate_) {
         p.setPen(colour_);

@@ -12,6 +12,8 @@
 namespace mss::forms {
 
 class AnimatedLabel : public QWidget {
+    Q_OBJECT
+
 public:
     AnimatedLabel(const QString& caption, const QFont& font, const QColor& colour, QWidget* parent);
 
@@ -19,7 +21,6 @@ public:
     void setRunAnimate(bool on);
     bool runAnimate() const { return runAnimate_; }
     bool animating() const { return timer_.isActive(); }
-    const QFont& shownFont() const { return fitted_; }
 
     static constexpr int kFrameIntervalMs = 50;   // 20 frames a second
     static constexpr int kSweepPeriodMs = 4000;   // one glint every four seconds
@@ -29,15 +30,12 @@ protected:
     void showEvent(QShowEvent*) override;
     void hideEvent(QHideEvent*) override;
     void timerEvent(QTimerEvent*) override;
-    void resizeEvent(QResizeEvent*) override;
 
 private:
     void startOrStop();
-    void fitFont();
 
     QString caption_;
     QColor colour_;
-    QFont fitted_;  // the font, made smaller where the caption would not fit
     bool runAnimate_ = true;
     QBasicTimer timer_;
     QElapsedTimer clock_;

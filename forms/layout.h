@@ -89,7 +89,8 @@ struct AboutControlLayout {
 };
 const WindowLayout& aboutWindowLayout();
 std::span<const AboutControlLayout> aboutWindowControls();
-inline const QString kAuthorName = QStringLiteral("Разработчики МСС-65");
+// Short enough to read whole at its 12 points in its 95-pixel label.
+inline const QString kAuthorName = QStringLiteral("Экипаж 65");
 
 // The title of the exit question.
 inline const QString kExitTitle = QStringLiteral("КРВ-65");

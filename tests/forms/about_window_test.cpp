@@ -44,12 +44,17 @@ private Q_SLOTS:
         QCOMPARE(aboutWindows, 1);
         auto* author = about->findChild<mss::forms::AnimatedLabel*>(QStringLiteral("AniLabel1"));
         QVERIFY(author);
-        QCOMPARE(author->caption(), QStringLiteral("Разработчики МСС-65"));
+        QCOMPARE(author->caption(), QStringLiteral("Экипаж 65"));
         QVERIFY(author->animating());
-        // The author's name shows whole within its label, in the label's face.
-        QVERIFY(QFontMetrics(author->shownFont()).horizontalAdvance(author->caption()) <= author->width());
-        QCOMPARE(author->shownFont().family(), author->font().family());
-        QVERIFY(author->shownFont().bold());
+        // Every animated label shows its caption whole, at its own size:
+        // the author's line at 12 points bold.
+        QCOMPARE(author->font().pointSizeF(), 12.0);
+        QVERIFY(author->font().bold());
+        for (auto* label : about->findChildren<mss::forms::AnimatedLabel*>())
+            QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->caption()) <= label->width(),
+                     qPrintable(label->caption()));
+        QVERIFY(QFontMetrics(w.window->title()->font()).horizontalAdvance(w.window->title()->caption()) <=
+                w.window->title()->width());
         // Hidden, it stops animating.
         about->hide();
         QVERIFY(!author->animating());
