@@ -12,6 +12,7 @@
 #include "look/look.h"
 #include "picture_catalogue.h"
 #include "twips.h"
+#include "window_placement.h"
 
 namespace mss::forms {
 
@@ -30,11 +31,8 @@ AboutWindow* AboutWindow::showAboutWindow(QWidget* near) {
     QPointer<AboutWindow>& window = theWindow();
     if (!window) {
         window = new AboutWindow;
-        const QRect around = near ? near->frameGeometry()
-                                  : QGuiApplication::primaryScreen()->availableGeometry();
-        QRect r = window->frameGeometry();
-        r.moveCenter(around.center());
-        window->move(r.topLeft());
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        window->move(placedTopLeft(window->frameGeometry().size(), near ? near->frameGeometry() : available, available));
     }
     window->show();
     window->raise();

@@ -27,6 +27,7 @@
 #include "picture_catalogue.h"
 #include "section_buttons.h"
 #include "twips.h"
+#include "window_placement.h"
 
 namespace mss::forms {
 
@@ -147,12 +148,9 @@ void MainWindow::applyTabOrder() {
 
 void MainWindow::load() {
     caption::InstallCaptionHook(this, client_);
-    // The window opens in the middle of the screen.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect placed = frameGeometry();
-        placed.moveCenter(screen->availableGeometry().center());
-        move(placed.topLeft());
-    }
+    // The window opens in the middle of the screen, its caption on it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(placedTopLeft(frameGeometry().size(), screen->availableGeometry(), screen->availableGeometry()));
     engine_.load();
     project(engine_.takeChanges());
     for (engine::SlideTimer t : engine::kSlideTimers)
