@@ -27,8 +27,8 @@ class ScenarioFile : public ::testing::TestWithParam<std::string> {};
 TEST_P(ScenarioFile, EveryExpectationHolds) {
     std::ifstream in(std::filesystem::path(MSS_SCENARIO_DIR) / GetParam());
     ASSERT_TRUE(in) << GetParam();
-    mss::engine::Engine engine;
-    std::string state = mss::scenario::describe(engine);
+    mss::scenario::Session session;
+    std::string state = mss::scenario::describe(session.engine());
     bool rejected = false;
     std::string lastEvent = "start";
     int lineNo = 0;
@@ -51,12 +51,8 @@ TEST_P(ScenarioFile, EveryExpectationHolds) {
             continue;
         }
         lastEvent = line;
-        const auto event = mss::scenario::parseEvent(line);
-        rejected = !event;
-        if (event) {
-            mss::scenario::deliver(engine, *event);
-            state = mss::scenario::describe(engine);
-        }
+        rejected = session.apply(line).has_value();
+        state = mss::scenario::describe(session.engine());
     }
     EXPECT_GT(checks, 0) << GetParam() << " checks nothing";
 }
@@ -91,6 +87,28 @@ std::vector<std::string> statesOf(const std::string& script) {
     std::istringstream lines(out.str());
     for (std::string line; std::getline(lines, line);) states.push_back(line.substr(line.find(": ") + 2));
     return states;
+}
+
+TEST(ScenarioLanguage, BadLinesAreErrorsShownEscapedAndTheRunSaysSo) {
+    struct Case { std::string script; std::string errorLine; };
+    const Case cases[] = {
+        {"load\nload\n", "error: load"},
+        {"press \x1b[31mA\n", "error: press \\x1b[31mA"},
+        {"click Command\xff" "1\n", "error: click Command\\xff1"},
+        {"choose геология\n", "error: choose геология"},
+        {std::string(mss::scenario::kLongestLine + 1, 'x') + "\nload\n",
+         "error: a line of 4097 bytes, longer than 4096"},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.script);
+        std::ostringstream out;
+        EXPECT_FALSE(mss::scenario::run(in, out)) << c.errorLine;
+        EXPECT_NE(out.str().find(c.errorLine + "\n"), std::string::npos) << out.str();
+    }
+    // A clean script runs clean, and a line at the limit is still read.
+    std::istringstream in("load\n# " + std::string(mss::scenario::kLongestLine - 2, '#') + "\nchoose general\n");
+    std::ostringstream out;
+    EXPECT_TRUE(mss::scenario::run(in, out)) << out.str();
 }
 
 TEST(ScenarioLanguage, TheLearnersWordsAndTheControlNamesDescribeTheSameEvents) {

@@ -1,5 +1,6 @@
 // mss-scenario: reads window events from standard input and prints the
-// engine's state after each one.
+// engine's state after each one. Exits with 1 when a line was no event, and
+// with 2 when the output could not be written.
 
 #include <iostream>
 
@@ -7,6 +8,7 @@
 
 int main() {
     std::ios::sync_with_stdio(false);
-    mss::scenario::run(std::cin, std::cout);
-    return 0;
+    const bool clean = mss::scenario::run(std::cin, std::cout);
+    if (!std::cout.good()) return 2;
+    return clean ? 0 : 1;
 }

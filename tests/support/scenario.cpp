@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "codebook/flag_catalogue.h"
+#include "codebook/utf8.h"
 #include "engine/window_names.h"
 
 namespace mss::scenario {
@@ -175,21 +176,93 @@ std::string describe(const Engine& engine) {
     return out;
 }
 
-void run(std::istream& in, std::ostream& out) {
-    Engine engine;
-    out << "start: " << describe(engine) << '\n';
-    std::string line;
-    while (std::getline(in, line)) {
-        const std::string_view text = trimmed(line);
-        if (text.empty() || text.front() == '#') continue;
-        const auto event = parseEvent(text);
-        if (!event) {
-            out << "error: " << text << '\n';
+std::optional<std::string> Session::apply(std::string_view line) {
+    const auto event = parseEvent(line);
+    if (!event) return "not an event";
+    // The window starts up once; a second start-up is no event it can have.
+    if (event->kind == Event::Kind::Load && loaded_) return "the window has started up already";
+    if (event->kind == Event::Kind::Load) loaded_ = true;
+    deliver(engine_, *event);
+    return std::nullopt;
+}
+
+std::string escaped(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    auto byte = [&](unsigned char c) {
+        out += "\\x";
+        out += kHex[c >> 4];
+        out += kHex[c & 0xF];
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F || c == '\\') {
+            byte(c);
+            ++i;
             continue;
         }
-        deliver(engine, *event);
-        out << text << ": " << describe(engine) << '\n';
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        // A character of two to four bytes, kept when it is well-formed.
+        const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        const std::string_view sequence = text.substr(i, length);
+        if (length > 1 && sequence.size() == length && codebook::decodeUtf8(sequence)) {
+            out += sequence;
+            i += length;
+        } else {
+            byte(c);
+            ++i;
+        }
     }
+    return out;
+}
+
+namespace {
+
+// Reads one line of at most `limit` bytes; a longer line is skipped to its
+// end and reported by its length, so no line can take much memory.
+enum class LineRead { Line, TooLong, End };
+LineRead readLine(std::istream& in, std::string& line, std::size_t& length) {
+    line.clear();
+    length = 0;
+    std::istream::int_type c;
+    while ((c = in.get()) != std::istream::traits_type::eof()) {
+        if (c == '\n') break;
+        ++length;
+        if (line.size() < kLongestLine) line.push_back(static_cast<char>(c));
+    }
+    if (c == std::istream::traits_type::eof() && length == 0) return LineRead::End;
+    return length > kLongestLine ? LineRead::TooLong : LineRead::Line;
+}
+
+}  // namespace
+
+bool run(std::istream& in, std::ostream& out) {
+    Session session;
+    bool clean = true;
+    out << "start: " << describe(session.engine()) << '\n';
+    std::string line;
+    std::size_t length = 0;
+    for (LineRead read; (read = readLine(in, line, length)) != LineRead::End;) {
+        if (read == LineRead::TooLong) {
+            out << "error: a line of " << length << " bytes, longer than " << kLongestLine << '\n';
+            clean = false;
+            continue;
+        }
+        const std::string_view text = trimmed(line);
+        if (text.empty() || text.front() == '#') continue;
+        if (const auto error = session.apply(text)) {
+            out << "error: " << escaped(text) << '\n';
+            clean = false;
+            continue;
+        }
+        out << text << ": " << describe(session.engine()) << '\n';
+    }
+    out.flush();
+    return clean && out.good();
 }
 
 }  // namespace mss::scenario

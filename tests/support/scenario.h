@@ -14,7 +14,9 @@
 //   click OptionN        a section, N = 1..6
 //   tick TimerN          a slide-show tick, N = 1..3
 //
-// Blank lines and lines beginning with # are skipped.
+// Blank lines and lines beginning with # are skipped. A line that is no
+// event, a second load, or a line over kLongestLine bytes gives an "error:"
+// line.
 
 #include <iosfwd>
 #include <optional>
@@ -45,7 +47,28 @@ void deliver(engine::Engine& engine, const Event& event);
 // "P1=A P2=E ... Option=2", the state after an event.
 std::string describe(const engine::Engine& engine);
 
+// An engine fed event lines: the window starts up at most once.
+class Session {
+public:
+    // Delivers the event of `line`; the reason when it is no event the
+    // window can have.
+    std::optional<std::string> apply(std::string_view line);
+    const engine::Engine& engine() const { return engine_; }
+
+private:
+    engine::Engine engine_;
+    bool loaded_ = false;
+};
+
+// Lines longer than this are refused without being kept whole.
+inline constexpr std::size_t kLongestLine = 4096;
+
+// `text` with control bytes, backslashes and bytes that are no UTF-8 written
+// as \xNN, so a bad line cannot reach a terminal raw.
+std::string escaped(std::string_view text);
+
 // Runs a whole scenario: the "start" line, then one line per event line.
-void run(std::istream& in, std::ostream& out);
+// False when a line was no event or the output could not be written.
+bool run(std::istream& in, std::ostream& out);
 
 }  // namespace mss::scenario
