@@ -1,20 +1,31 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing МСС-65 needs.
-# Installs nothing when everything is already present.
+# Installs the Debian packages МСС-65 needs: `setup.sh run` what building and
+# running the program need, `setup.sh test` (the default) those and what the
+# tests, the benchmarks and the package checks need as well. Installs
+# nothing when everything is already present.
 set -euo pipefail
 
-packages=(
-  build-essential cmake pkg-config git
+run_packages=(
+  build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libqt6sql6-sqlite libsqlite3-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   libstemmer-dev
+  fonts-liberation2 qt6-translations-l10n
+)
+test_packages=(
+  git
+  libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   libgif-dev
-  xvfb xauth fonts-liberation2 qt6-translations-l10n
-  openbox at-spi2-core python3-pyatspi dbus valgrind time
+  xvfb xauth x11-utils openbox at-spi2-core python3-pyatspi dbus valgrind time
   desktop-file-utils appstream dpkg-dev
   hyperfine
 )
+
+case "${1:-test}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "Использование: setup.sh [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,7 +5,7 @@
 # use (build/), whose run includes the memory checker.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/setup.sh
+bash tools/setup.sh test
 
 # Leaks are left to the memory-checker run of build/: the toolkit's
 # allocations that live until exit would drown the report here.
@@ -18,7 +18,7 @@ cmake --build build-asan -j"$(nproc)"
 rm -rf build-fuzz/corpus-short
 MSS65_FUZZ_CORPUS=build-fuzz/corpus-short bash tests/fuzz/run.sh 30
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DMSS65_BUILD_BENCH=OFF
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DMSS65_BUILD_TESTS=ON -DMSS65_BUILD_BENCH=OFF
 cmake --build build -j"$(nproc)"
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
