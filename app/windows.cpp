@@ -18,10 +18,7 @@ int runWindows(int argc, char* argv[], const CommandLine& command) {
         const DisplayCheck check;
         app.emplace(argc, argv);
     }
-    // No display name: the window manager shows each window's own title.
-    QApplication::setApplicationName(QStringLiteral("mss65"));
     QApplication::setApplicationVersion(QStringLiteral(MSS65_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.mss65.Trainer"));
     forms::prepareApplication();
 
     const auto loaded = codebook::parseCodeBook(data::codeBookBytes());

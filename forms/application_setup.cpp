@@ -1,6 +1,7 @@
 #include "application_setup.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -25,6 +26,9 @@ void speakRussian() {
 void prepareApplication() {
     // The largest picture decodes on a worker thread while the window is built.
     PictureCatalogue::startLoading();
+    // No display name: with one, window managers would add it to every title.
+    QCoreApplication::setApplicationName(QStringLiteral("mss65"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mss65.Trainer"));
     speakRussian();
 
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));

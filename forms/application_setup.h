@@ -1,8 +1,9 @@
 #pragma once
-// What the program sets up once, before its first window: Russian for the
-// toolkit's own dialogs, the classic font names the windows ask for, drawn by
-// metric-compatible families with Cyrillic, and the decoding of the largest
-// picture, which starts on a worker thread.
+// What the program sets up once, before its first window: its name (and no
+// display name, which window managers would add to every title), Russian for
+// the toolkit's own dialogs, the classic font names the windows ask for,
+// drawn by metric-compatible families with Cyrillic, and the decoding of the
+// largest picture, which starts on a worker thread.
 
 namespace mss::forms {
 

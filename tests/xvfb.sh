@@ -20,11 +20,12 @@ wait_for() {
     done
 }
 
+# start_xvfb [WIDTHxHEIGHT]: 1024x768 unless told otherwise.
 start_xvfb() {
-    local number_file
+    local number_file size=${1:-1024x768}
     number_file=$(mktemp)
     # Xvfb picks a free display and writes its number once it is ready.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
     XVFB_PID=$!
     trap 'kill $EXTRA_PIDS $XVFB_PID 2>/dev/null || true' EXIT
     if ! wait_for 10 test -s "$number_file"; then
