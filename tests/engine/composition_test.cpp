@@ -20,6 +20,7 @@
 #include "codebook/meanings.h"
 #include "engine/composition.h"
 #include "engine/engine.h"
+#include "support/learner_typing.h"
 #include "support/scenario.h"
 #include "support/shipped_book.h"
 
@@ -28,6 +29,7 @@ namespace {
 using namespace mss::engine;
 using mss::codebook::Meaning;
 using mss::testing::shippedBook;
+using mss::testing::typeAsALearner;
 
 std::uint64_t seedOfRun() {
     if (const char* text = std::getenv("MSS65_SEED"); text != nullptr && *text != '\0')
@@ -35,40 +37,10 @@ std::uint64_t seedOfRun() {
     return 20260417;
 }
 
-std::string sectionWord(Section s) {
-    switch (s) {
-        case Section::SingleLetter: return "single";
-        case Section::General: return "general";
-        case Section::Medical: return "medical";
-        case Section::TableI: return "table1";
-        case Section::TableII: return "table2";
-        case Section::TableIII: return "table3";
-    }
-    return "?";
-}
-
 Meaning meaningOf(const std::string& code) {
     const auto m = mss::codebook::meaningOf(shippedBook(), code);
     if (!m) throw std::invalid_argument("no such code in the shipped book: " + code);
     return *m;
-}
-
-// What a learner types for a code: its section, then every symbol of it that
-// the section does not hoist by itself (the medical M), each on whatever
-// keyboard is on view. A row of a table is picked from the list instead.
-void typeAsALearner(Engine& e, const Meaning& m) {
-    std::vector<std::string> lines{"choose " + sectionWord(m.section)};
-    if (!mss::codebook::isComplementTable(m.section)) {
-        std::string_view symbols = m.code;
-        if (m.section == Section::Medical) symbols.remove_prefix(1);
-        for (char c : symbols) lines.push_back(std::string("press ") + c);
-    }
-    for (const std::string& line : lines) {
-        const auto event = mss::scenario::parseEvent(line);
-        ASSERT_TRUE(event) << line;
-        mss::scenario::deliver(e, *event);
-    }
-    if (mss::codebook::isComplementTable(m.section)) e.pickRow(m.list, m.row);
 }
 
 // Plays a composition as the window does, each key only while its keyboard
@@ -90,7 +62,7 @@ void expectSameAsTyped(Engine& composed, Engine& typed, const std::string& code)
     ASSERT_TRUE(composition);
     EXPECT_EQ(composition->section, m.section);
     ASSERT_NO_FATAL_FAILURE(compose(composed, *composition));
-    ASSERT_NO_FATAL_FAILURE(typeAsALearner(typed, m));
+    typeAsALearner(typed, m);
     EXPECT_EQ(mss::scenario::describe(composed), mss::scenario::describe(typed));
 
     // The meaning line shows the code's row, and the hoist its flags.
