@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,11 +27,12 @@ namespace mss::forms {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Поиск сигнала");
-const QString kHint = QStringLiteral(
-    "Введите слова из значения сигнала («якорь», «лоцман») или его код («AE1», «ае1», «I-3»): "
-    "список обновляется по мере ввода. ↑ и ↓ выбирают сигнал, Enter показывает его в главном окне.");
-const QString kNothingFound = QStringLiteral("Ничего не найдено. Проверьте написание или введите начало слова.");
+QString titleText() { return QStringLiteral("Поиск сигнала"); }
+QString hintText() {
+    return QStringLiteral("Введите слова из значения или код сигнала: «якорь», «AE1», «I-3». "
+                          "↑ ↓ — выбор, Enter — показать в главном окне, Esc — закрыть.");
+}
+QString nothingFoundText() { return QStringLiteral("Ничего не найдено. Проверьте написание или введите начало слова."); }
 
 QPointer<SearchWindow>& theWindow() {
     static QPointer<SearchWindow> window;
@@ -38,7 +40,7 @@ QPointer<SearchWindow>& theWindow() {
 }
 
 QString summaryOf(std::size_t total, std::size_t shown) {
-    if (total == 0) return kNothingFound;
+    if (total == 0) return nothingFoundText();
     if (shown < total) return QStringLiteral("Показаны первые %1 из %2").arg(shown).arg(total);
     return QStringLiteral("Найдено: %1").arg(total);
 }
@@ -70,7 +72,7 @@ SearchWindow::SearchWindow(MainWindow& main, std::shared_ptr<const search::Searc
     : main_(&main), index_(std::move(index)) {
     setObjectName(QStringLiteral("SearchWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(kTitle);
+    setWindowTitle(titleText());
     setWindowIcon(PictureCatalogue::instance().icon());
     setFont(look::dialogFont());
     setMinimumSize(380, 300);
@@ -96,7 +98,7 @@ SearchWindow::SearchWindow(MainWindow& main, std::shared_ptr<const search::Searc
     field_->setAccessibleName(QStringLiteral("Поиск сигнала: слова из значения или код"));
     prompt->setBuddy(field_);
 
-    summary_ = new QLabel(kHint, this);
+    summary_ = new QLabel(hintText(), this);
     summary_->setObjectName(QStringLiteral("SearchSummary"));
     summary_->setWordWrap(true);
     QPalette note = summary_->palette();
@@ -129,6 +131,12 @@ SearchWindow::SearchWindow(MainWindow& main, std::shared_ptr<const search::Searc
     column->addWidget(summary_);
     column->addWidget(results_, 1);
 
+    // The cursor stays in the field: a screen reader hears the chosen result
+    // as the field's description.
+    QObject::connect(results_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                     [this](const QModelIndex& current) {
+                         field_->setAccessibleDescription(model_->data(current, Qt::AccessibleTextRole).toString());
+                     });
     field_->installEventFilter(this);
     results_->installEventFilter(this);
     QObject::connect(field_, &QLineEdit::textChanged, this, &SearchWindow::search);
@@ -152,7 +160,7 @@ void SearchWindow::search(const QString& query) {
     model_->setResults(found);
     if (model_->rowCount() > 0) results_->setCurrentIndex(model_->index(0));
     const bool nothingTyped = query.trimmed().isEmpty();
-    summary_->setText(nothingTyped ? kHint : summaryOf(found.total, found.results.size()));
+    summary_->setText(nothingTyped ? hintText() : summaryOf(found.total, found.results.size()));
     results_->setAccessibleDescription(summary_->text());
 }
 

@@ -336,6 +336,14 @@ private Q_SLOTS:
         QAccessibleInterface* first = list->child(0);
         QVERIFY(first);
         QCOMPARE(first->text(QAccessible::Name), QStringLiteral("RA, Общий раздел: Мой якорь нечист."));
+        // The result chosen from the field is read out with the field.
+        QCOMPARE(s->field()->accessibleDescription(), first->text(QAccessible::Name));
+        s->field()->clear();
+        typeInto(s->field(), QStringLiteral("якорем"));
+        QVERIFY(list->childCount() > 1);
+        QTest::keyClick(s->field(), Qt::Key_Down);
+        QCOMPARE(s->field()->accessibleDescription(), list->child(1)->text(QAccessible::Name));
+        QVERIFY(s->field()->accessibleDescription().contains(s->model().signalAt(1).meaning));
     }
 
     void goesWithTheMainWindow() {
