@@ -32,7 +32,9 @@ QString hintText() {
     return QStringLiteral("Введите слова из значения или код сигнала: «якорь», «AE1», «I-3». "
                           "↑ ↓ — выбор, Enter — показать в главном окне, Esc — закрыть.");
 }
-QString nothingFoundText() { return QStringLiteral("Ничего не найдено. Проверьте написание или введите начало слова."); }
+QString nothingFoundText() {
+    return QStringLiteral("Ничего не найдено. Проверьте написание или введите начало слова.");
+}
 
 QPointer<SearchWindow>& theWindow() {
     static QPointer<SearchWindow> window;

@@ -30,7 +30,8 @@ class SearchResultsModel;
 class SearchWindow : public QWidget {
 public:
     // Creates the search window if there is none, shows it and puts the
-    // cursor in its field; results are shown in `main`.
+    // cursor in its field; results are shown in `main`. An open window keeps
+    // the main window and the index it was made with.
     static SearchWindow* showSearchWindow(MainWindow& main, std::shared_ptr<const search::SearchIndex> index);
     // The open search window, or nullptr.
     static SearchWindow* current();

@@ -95,7 +95,8 @@ class SearchWindowTest : public QObject {
     }
 
     // Opens the search on `index` and types `query` into its field.
-    SearchWindow* searchFor(const QString& query, std::shared_ptr<const mss::search::SearchIndex> index = shippedIndex()) {
+    SearchWindow* searchFor(const QString& query,
+                            std::shared_ptr<const mss::search::SearchIndex> index = shippedIndex()) {
         SearchWindow* s = SearchWindow::showSearchWindow(*w.window, std::move(index));
         if (!QTest::qWaitForWindowExposed(s)) return nullptr;
         s->field()->clear();
