@@ -14,6 +14,7 @@ packages=(
   openbox at-spi2-core python3-pyatspi dbus valgrind time
   desktop-file-utils appstream dpkg-dev
   hyperfine
+  xdotool x11-apps imagemagick
 )
 
 missing=()
