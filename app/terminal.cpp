@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "codebook/codebook_parser.h"
+#include "codebook/meanings.h"
 #include "codebook/section.h"
 #include "data/codebook_bytes.h"
 #include "forms/application_setup.h"
@@ -43,13 +44,14 @@ int search(const codebook::CodeBook& book, const QStringList& words) {
 }
 
 int lookup(const codebook::CodeBook& book, const QString& typed) {
-    const search::SearchIndex index(search::searchRowsOf(book));
-    const auto row = index.lookupCode(typed.toUtf8().toStdString());
-    if (!row) {
+    // One code needs no index: its canonical form names its row.
+    const auto code = search::normaliseCode(typed.toUtf8().toStdString());
+    const auto meaning = code ? codebook::meaningOf(book, *code) : std::nullopt;
+    if (!meaning) {
         write(stderr, QStringLiteral("В своде нет сигнала «%1».\n").arg(typed));
         return 1;
     }
-    write(stdout, signalLine(row->code, row->section, row->text));
+    write(stdout, signalLine(meaning->code, meaning->section, meaning->text));
     return 0;
 }
 

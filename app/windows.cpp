@@ -9,6 +9,7 @@
 #include "forms/application_setup.h"
 #include "forms/codebook_problem.h"
 #include "forms/main_window.h"
+#include "forms/search_wiring.h"
 
 namespace mss::app {
 
@@ -29,6 +30,7 @@ int runWindows(int argc, char* argv[], const CommandLine& command) {
 
     auto* window = new forms::MainWindow(loaded.book);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    forms::offerSearch(*window, loaded.book);
     (void)command;
     window->load();
     window->show();

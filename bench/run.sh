@@ -8,9 +8,13 @@
 #   one key press in the window        median at most 0.5 ms (99th percentile shown too)
 #   start-up to the first frame        at most 1.15 x the bare window, offscreen and on X
 #   peak resident memory at that frame at most the bare window's + 12 MB
+#   the search: building the index of the code book, and one query (median
+#   and 99th percentile), shown without a goal
+#   `mss65 --lookup AE1` as a whole process on the terminal, beside `true`
+#   and a bare Qt console program (mss65_bare_console), shown without a goal
 #
 # "ratio" is the program's figure over the bare window's (start-up and
-# memory). "of goal" is what the goal bounds divided by the bound: at most
+# memory), or over the bare console program's (--lookup). "of goal" is what the goal bounds divided by the bound: at most
 # 1.00 meets an upper bound, at least 1.00 a lower one. For start-up that is
 # the ratio over 1.15; for memory, the program's peak less the bare window's,
 # over 12 MB.
@@ -31,7 +35,8 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake -S . -B build-perf -DCMAKE_BUILD_TYPE=Release -DMSS65_BUILD_BENCH=ON -DMSS65_SANITIZE=OFF >/dev/null
 cmake --build build-perf -j"$(nproc)" \
-  --target mss65_bench mss65_window_bench mss65-first-frame mss65_bare_window >/dev/null
+  --target mss65_bench mss65_window_bench mss65-first-frame mss65_bare_window \
+  mss65_search_bench mss65 mss65_bare_console >/dev/null
 
 rounds=${MSS65_BENCH_ROUNDS:-6}
 runs=${MSS65_BENCH_RUNS:-40}
@@ -39,6 +44,8 @@ memory_runs=${MSS65_BENCH_MEMORY_RUNS:-10}
 bin=build-perf/bench
 program=$bin/mss65-first-frame
 bare=$bin/mss65_bare_window
+terminal_program=build-perf/app/mss65
+bare_console=$bin/mss65_bare_console
 
 work=$(mktemp -d)
 xvfb_pid=""
@@ -54,6 +61,14 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 echo "engine and code book ..." >&2
 "$bin/mss65_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_format=json "$@" >"$work/engine.json"
+
+echo "search index and queries ..." >&2
+"$bin/mss65_search_bench" --benchmark_filter='BM_BuildSearchIndex|BM_SearchQuery' --benchmark_repetitions=5 \
+  --benchmark_report_aggregates_only=true --benchmark_format=json >"$work/search.json"
+
+echo "mss65 --lookup AE1 on the terminal ..." >&2
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM hyperfine -N --warmup 5 --runs $((rounds * runs)) --style none \
+  --export-json "$work/lookup.json" true "$bare_console" "$terminal_program --lookup AE1" >/dev/null
 
 echo "key presses in the window (offscreen) ..." >&2
 QT_QPA_PLATFORM=offscreen "$bin/mss65_window_bench" --benchmark_format=json >"$work/window.json"
@@ -97,10 +112,10 @@ if command -v Xvfb >/dev/null; then
   fi
 fi
 
-python3 - "$work" "$program" "$bare" <<'EOF'
+python3 - "$work" "$program" "$bare" "$bare_console" "$terminal_program --lookup AE1" <<'EOF'
 import glob, json, os, statistics, sys
 
-work, program, bare = sys.argv[1:4]
+work, program, bare, bare_console, lookup = sys.argv[1:6]
 rows, missed = [], False
 
 
@@ -129,6 +144,19 @@ load_ms = load["real_time"]  # the benchmark reports in milliseconds
 row("engine: key events per second", f"{events / 1e6:.1f} M", ">= 20 M", events / 20e6, events >= 20e6)
 row("engine: allocations per event", f"{allocs:.3f}", "0", None, allocs == 0)
 row(f"code book: load ({int(load['rows'])} rows)", f"{load_ms:.3f} ms", "<= 2 ms", load_ms / 2.0, load_ms <= 2.0)
+
+search = benchmarks(f"{work}/search.json")
+build = search["BM_BuildSearchIndex_median"]
+row(f"search: build the index ({int(build['rows'])} codes)", f"{build['real_time']:.2f} ms", "(none)", None, None)
+query = search["BM_SearchQuery_median"]
+row("search: one query, median", f"{query['median_us']:.1f} us", "(none)", None, None)
+row("search: one query, 99th percentile", f"{query['p99_us']:.1f} us", "(none)", None, None)
+
+with open(f"{work}/lookup.json") as f:
+    processes = {r["command"]: statistics.median(r["times"]) * 1e3 for r in json.load(f)["results"]}
+row("process: true", f"{processes['true']:.2f} ms", "(none)", None, None)
+row("process: mss65 --lookup AE1", f"{processes[lookup]:.2f} ms", "(none)", None, None,
+    f"{processes[bare_console]:.2f} ms", processes[lookup] / processes[bare_console])
 
 window = next(iter(benchmarks(f"{work}/window.json").values()))
 if window.get("error_occurred"):
@@ -171,7 +199,7 @@ for platform, label in (("offscreen", "offscreen"), ("xcb", "Xvfb")):
             "<= bare + 12 MB", extra_mb / 12, extra_mb <= 12, f"{b_kb / 1024:.1f} MB", p_kb / b_kb)
         notes.append(f"peak RSS, {label}: bare + {extra_mb:.1f} MB ({p_kb / b_kb:.2f} x)")
 
-header = ("figure", "measured", "bare window", "ratio", "goal", "of goal", "")
+header = ("figure", "measured", "bare", "ratio", "goal", "of goal", "")
 widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(len(header))]
 for r in [header] + rows:
     print("  ".join(str(c).ljust(w) if i in (0, 4, 6) else str(c).rjust(w)
