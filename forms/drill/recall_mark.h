@@ -1,0 +1,22 @@
+#pragma once
+// The small mark beside a meaning that was written from memory rather than
+// from an edition of the code: its tooltip asks the learner to check it
+// against the printed book.
+
+#include <QWidget>
+
+namespace mss::forms {
+
+inline const QString kRecallNote = QStringLiteral("Текст восстановлен; сверьте с печатным изданием");
+
+class RecallMark : public QWidget {
+public:
+    explicit RecallMark(QWidget* parent);
+
+    static constexpr int kSize = 16;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+}  // namespace mss::forms
