@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include <algorithm>
+
 #include "drill_choices.h"
 #include "drill_hoist.h"
 #include "drill_keyboard.h"
@@ -17,7 +19,7 @@ namespace {
 
 // The pages are as wide as the window and this high.
 constexpr int kPageWidth = 792, kPageHeight = 434;
-constexpr int kTextLeft = 132, kTextWidth = 620;
+constexpr int kTextLeft = 132, kTextWidth = 620, kQuestionHeight = 74;
 
 const QColor kRightColour{0, 255, 128};
 const QColor kWrongColour{255, 140, 140};
@@ -59,7 +61,7 @@ QuestionPage::QuestionPage(QWidget* parent) : QWidget(parent) {
     // Created in the order Tab goes through them.
     hoist_ = new DrillHoist(this);
     hoist_->move(16, 0);
-    question_ = label(this, "DrillQuestion", look::serifFont(13), look::kWhite, QRect(kTextLeft, 0, kTextWidth, 74));
+    question_ = label(this, "DrillQuestion", look::serifFont(13), look::kWhite, QRect(kTextLeft, 0, kTextWidth, kQuestionHeight));
     focusable(question_, Qt::StrongFocus);
     questionMark_ = new RecallMark(this);
     questionMark_->move(kTextLeft + kTextWidth + 6, 4);
@@ -81,6 +83,8 @@ QuestionPage::QuestionPage(QWidget* parent) : QWidget(parent) {
 void QuestionPage::ask(const QString& question, const QString& spokenHoist, bool reconstructed,
                        const QString& howToAnswer, bool withChoices) {
     question_->setText(question);
+    // As high as its lines, so that the focus line rings the question itself.
+    question_->setFixedHeight(std::clamp(question_->heightForWidth(kTextWidth), 24, kQuestionHeight));
     QString spoken = QStringLiteral("Вопрос: ") + question;
     if (!spokenHoist.isEmpty()) spoken += QStringLiteral(" Поднято: ") + spokenHoist + QLatin1Char('.');
     question_->setAccessibleName(spoken);
