@@ -121,8 +121,8 @@ QString russianOnKey(char latin) {
 #define CHECK(cond) QVERIFY2((cond), qPrintable(where()))
 #define CHECK_EQ(actual, expected)                                                                                    \
     do {                                                                                                              \
-        const auto& actual_ = (actual);                                                                               \
-        const auto& expected_ = (expected);                                                                           \
+        const auto actual_ = (actual);                                                                                \
+        const auto expected_ = (expected);                                                                            \
         QVERIFY2(actual_ == expected_, qPrintable(where() + QStringLiteral(": %1 is %2, expected %3")                 \
                                                                 .arg(QStringLiteral(#actual), shown(actual_),         \
                                                                      shown(expected_))));                             \
