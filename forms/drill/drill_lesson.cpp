@@ -17,9 +17,9 @@ DrillLesson::DrillLesson(const codebook::CodeBook& book, progress::ProgressStore
                          drill::RandomSource random)
     : book_(book), store_(store), clock_(std::move(clock)), random_(std::move(random)) {}
 
-std::span<const DrillSignal> DrillLesson::setSignals() const {
-    auto known = signals_.find(choice_.set);
-    if (known == signals_.end()) known = signals_.emplace(choice_.set, drill::signalsOfSet(book_, choice_.set)).first;
+std::span<const DrillSignal> DrillLesson::signalsIn(drill::DrillSet set) const {
+    auto known = signals_.find(set);
+    if (known == signals_.end()) known = signals_.emplace(set, drill::signalsOfSet(book_, set)).first;
     return known->second;
 }
 

@@ -58,8 +58,9 @@ public:
     void start(const DrillChoice& choice);
     const DrillChoice& choice() const { return choice_; }
 
-    // Every signal of the chosen set (the letter does not narrow it).
-    std::span<const drill::DrillSignal> setSignals() const;
+    // Every signal of the chosen set (the letter does not narrow it), and of any set.
+    std::span<const drill::DrillSignal> setSignals() const { return signalsIn(choice_.set); }
+    std::span<const drill::DrillSignal> signalsIn(drill::DrillSet set) const;
 
     // Before the first start() there is no session: it counts as finished.
     bool finished() const { return !session_ || session_->finished(); }

@@ -75,7 +75,7 @@ QuestionPage::QuestionPage(QWidget* parent) : QWidget(parent) {
     focusable(result_, Qt::TabFocus);
     resultMark_ = new RecallMark(this);
     resultMark_->move(kTextLeft + kTextWidth + 6, 122);
-    next_ = button(this, "DrillNext", QStringLiteral("Дальше"), QRect(656, 208, 120, 28));
+    next_ = button(this, "DrillNext", QStringLiteral("Дальше (Enter)"), QRect(656, 208, 120, 28));
     next_->setToolTip(QStringLiteral("Следующий вопрос (Enter или пробел)"));
     next_->setAccessibleDescription(next_->toolTip());
 }

@@ -35,18 +35,6 @@ constexpr int kClientWidth = 792, kClientHeight = 596;
 constexpr int kRowButtonWidth = 120, kRowButtonHeight = 33, kRowButtonStep = 126;
 constexpr int kPagesTop = 106;
 
-// How many signals each set has, for the progress view.
-int signalCount(DrillSet set) {
-    switch (set) {
-        case DrillSet::Flags: return codebook::kFlagCount;
-        case DrillSet::SingleLetter: return 25;
-        case DrillSet::General: return 1403;
-        case DrillSet::Medical: return 442;
-        case DrillSet::Tables: return 29;
-    }
-    return 0;
-}
-
 std::uint64_t seedOf(std::uint64_t wanted) {
     if (wanted != 0) return wanted;
     std::random_device device;
@@ -177,6 +165,7 @@ void DrillWindow::buildPages() {
     score_ = lineLabel(this, "DrillScore", look::kWhite, QRect(16, 542, 760, 18));
     score_->setFocusPolicy(Qt::TabFocus);
     notice_ = lineLabel(this, "DrillNotice", look::kGlint, QRect(16, 562, 760, 32));
+    notice_->setFocusPolicy(Qt::TabFocus);
     notice_->setVisible(false);
 }
 
@@ -303,7 +292,9 @@ void DrillWindow::answer(const std::string& code) {
     if (lesson_->choice().mode == DrillMode::Meaning) questionPage_->choices()->showRight(rightChoice);
     reportStore();
     showScore();
-    questionPage_->nextButton()->setFocus();
+    // A screen reader reads the result as the focus comes to it; Enter or
+    // Space goes on from there.
+    questionPage_->result()->setFocus();
 }
 
 void DrillWindow::next() {
@@ -360,7 +351,8 @@ void DrillWindow::fillChart() {
     std::vector<SetProgress> sets;
     const DrillMode mode = lesson_->choice().mode;
     for (DrillSet set : drill::kAllSets)
-        sets.push_back({texts::setTitle(set), store_->counts(set, mode, signalCount(set))});
+        sets.push_back({texts::setTitle(set),
+                        store_->counts(set, mode, static_cast<int>(lesson_->signalsIn(set).size()))});
     progressPage_->chart()->showFigures(texts::modeTitle(mode), std::move(sets), store_->recentAccuracy());
     reportStore();
 }
@@ -371,7 +363,7 @@ void DrillWindow::leaveProgress() {
         case Stage::Answered:
             stage_ = Stage::Answered;
             pages_->setCurrentWidget(questionPage_);
-            questionPage_->nextButton()->setFocus();
+            questionPage_->result()->setFocus();
             break;
         case Stage::Summary: showSummary(); break;
         default: showQuestion(); break;  // asked anew, the flags typed so far taken down
