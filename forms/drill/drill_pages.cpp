@@ -124,7 +124,6 @@ SummaryPage::SummaryPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("SummaryPage"));
     resize(kPageWidth, kPageHeight);
     heading_ = label(this, "SummaryHeading", look::serifFont(14), look::kWhite, QRect(16, 0, 760, 28));
-    heading_->setText(QStringLiteral("Занятие окончено"));
     score_ = label(this, "SummaryScore", look::dialogFont(true), look::kWhite, QRect(16, 32, 760, 18));
     focusable(score_, Qt::TabFocus);
     mistakesHeading_ = label(this, "SummaryMistakesHeading", look::dialogFont(true), look::kTablesNote,
@@ -135,13 +134,19 @@ SummaryPage::SummaryPage(QWidget* parent) : QWidget(parent) {
     mistakes_->setWordWrap(true);
     mistakes_->setGeometry(16, 76, 760, 300);
     mistakes_->setAccessibleName(QStringLiteral("Ошибки"));
+    // Light text on the window's deep blue, like the rest of the window.
+    QPalette pal = mistakes_->palette();
+    pal.setColor(QPalette::Base, look::kBlue.darker(250));
+    pal.setColor(QPalette::Text, look::kWhite);
+    mistakes_->setPalette(pal);
     repeat_ = button(this, "SummaryRepeat", QStringLiteral("Повторить ошибки"), QRect(16, 388, 160, 33));
     repeat_->setAccessibleDescription(QStringLiteral("Задать ещё раз вопросы, на которые дан неверный ответ"));
     newSession_ = button(this, "SummaryNewSession", QStringLiteral("Новое занятие"), QRect(184, 388, 160, 33));
     newSession_->setAccessibleDescription(QStringLiteral("Начать новое занятие того же набора и режима"));
 }
 
-void SummaryPage::show(const QString& score, const QStringList& mistakes) {
+void SummaryPage::show(const QString& drilled, const QString& score, const QStringList& mistakes) {
+    heading_->setText(QStringLiteral("Занятие окончено: ") + drilled);
     score_->setText(score);
     score_->setAccessibleName(QStringLiteral("Итог: ") + score);
     mistakes_->clear();

@@ -63,7 +63,8 @@ class SummaryPage : public QWidget {
 public:
     explicit SummaryPage(QWidget* parent);
 
-    void show(const QString& score, const QStringList& mistakes);
+    // `drilled` names the set and mode.
+    void show(const QString& drilled, const QString& score, const QStringList& mistakes);
 
     QLabel* score() const { return score_; }
     QListWidget* mistakes() const { return mistakes_; }

@@ -321,7 +321,8 @@ void DrillWindow::showSummary() {
     const DrillSet set = lesson_->choice().set;
     for (const drill::Mistake& m : lesson_->mistakesOfRound())
         mistakes << texts::mistakeLine(set, drill::findSignal(lesson_->setSignals(), m.card.code), m.given);
-    summaryPage_->show(score, mistakes);
+    const DrillMode mode = lesson_->choice().mode;
+    summaryPage_->show(QStringLiteral("%1, «%2»").arg(texts::setTitle(set), texts::modeTitle(mode)), score, mistakes);
     showScore();
     (mistakes.isEmpty() ? summaryPage_->newSessionButton() : summaryPage_->repeatButton())->setFocus();
 }
