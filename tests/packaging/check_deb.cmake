@@ -70,8 +70,8 @@ string(REGEX REPLACE "[,|]" ";" names "${names}")
 string(REGEX REPLACE ":[a-z0-9]+" "" names "${names}")
 # Named on purpose: the widgets library; Qt's GUI library, which also carries
 # the platform and GIF plugins the program opens at run time; the fonts the
-# windows are set in.
-foreach(name libqt6widgets6 libqt6gui6 fonts-liberation2)
+# windows are set in; the SQLite driver the progress file is read through.
+foreach(name libqt6widgets6 libqt6gui6 fonts-liberation2 libqt6sql6-sqlite)
   if(NOT name IN_LIST names)
     problem("Depends does not name ${name}")
   endif()
