@@ -10,7 +10,6 @@
 #include <random>
 #include <set>
 
-#include "codebook/meanings.h"
 #include "drill_choices.h"
 #include "drill_hoist.h"
 #include "drill_keyboard.h"
@@ -112,7 +111,7 @@ void DrillWindow::buildChoiceRows() {
     letterPicker_->setGeometry(652, 14, 124, 21);
     letterPicker_->addItem(QStringLiteral("Все буквы"), 0);
     std::set<char> letters;
-    for (const codebook::Meaning& m : codebook::signalsOf(book_, codebook::Section::General)) letters.insert(m.code.front());
+    for (const drill::DrillSignal& s : lesson_->signalsIn(DrillSet::General)) letters.insert(s.code.front());
     for (char letter : letters) letterPicker_->addItem(QStringLiteral("На букву %1").arg(QChar::fromLatin1(letter)), letter);
     letterPicker_->setAccessibleName(QStringLiteral("Первая буква сигналов"));
     letterPicker_->setToolTip(QStringLiteral("Только сигналы общего раздела на одну букву"));
