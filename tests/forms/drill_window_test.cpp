@@ -305,6 +305,7 @@ private Q_SLOTS:
         const QString name = mss::forms::drill_texts::text(mss::codebook::flagEntry(flag).phoneticName);
         CHECK(!d->questionPage()->hoist()->position(0)->accessibleName().contains(name));
         CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Вопрос 1 из 20     Верно: 0 из 0     Подряд: 0"));
+        CHECK_EQ(static_cast<QWidget*>(QApplication::focusWidget()), static_cast<QWidget*>(d->questionPage()->question()));
 
         // Typing answers at once, on the Russian layout too: the key where the letter is.
         const char symbol = q.hoist.flags.front();
