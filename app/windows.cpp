@@ -8,6 +8,7 @@
 #include "display_check.h"
 #include "forms/application_setup.h"
 #include "forms/codebook_problem.h"
+#include "forms/drill/drill_window_opener.h"
 #include "forms/main_window.h"
 #include "forms/search_wiring.h"
 
@@ -31,7 +32,10 @@ int runWindows(int argc, char* argv[], const CommandLine& command) {
     auto* window = new forms::MainWindow(loaded.book);
     window->setAttribute(Qt::WA_DeleteOnClose);
     forms::offerSearch(*window, loaded.book);
-    (void)command;
+    // The drill and its progress file open only when the learner first asks.
+    forms::DrillWindowOptions drill;
+    drill.progressFile = command.progressFile.toStdString();
+    forms::offerDrill(*window, loaded.book, std::move(drill));
     window->load();
     window->show();
     return QApplication::exec();

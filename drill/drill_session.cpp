@@ -36,4 +36,6 @@ std::size_t DrillSession::repeatMistakes() {
     return added;
 }
 
+void DrillSession::stopEarly() { questions_.resize(next_); }
+
 }  // namespace mss::drill

@@ -43,6 +43,10 @@ public:
     // Returns how many questions were added.
     std::size_t repeatMistakes();
 
+    // The learner stops before the last question: the questions not asked
+    // yet are dropped, so that a repeat asks only the mistakes.
+    void stopEarly();
+
     const Tally& tally() const { return tally_; }
     const CardStates& states() const { return states_; }
 

@@ -134,16 +134,7 @@ void SearchResultDelegate::paint(QPainter* p, const QStyleOptionViewItem& option
     p->setPen(look::kTablesNote);
     p->drawText(QRect(textLeft, top, meaningWidth() - kMarkSize, lineHeight(sectionFont_)),
                 Qt::AlignLeft | Qt::AlignVCenter, s.section);
-    if (s.reconstructed) {
-        const QRect mark = markRect(row);
-        p->setRenderHint(QPainter::Antialiasing);
-        p->setPen(Qt::NoPen);
-        p->setBrush(look::kGlint);
-        p->drawEllipse(mark);
-        p->setPen(look::kDarkFace);
-        p->setFont(look::dialogFont(true));
-        p->drawText(mark, Qt::AlignCenter, QStringLiteral("≈"));
-    }
+    if (s.reconstructed) paintReconstructedMark(*p, markRect(row));
     p->setPen(look::kWhite);
     const MeaningLayout meaning(s, meaningFont_, meaningWidth());
     meaning.layout.draw(p, QPointF(textLeft, top + lineHeight(sectionFont_) + kLineGap));

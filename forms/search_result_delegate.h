@@ -10,6 +10,8 @@
 
 #include <array>
 
+#include "reconstructed_mark.h"
+
 class QAbstractItemView;
 
 namespace mss::forms {
@@ -17,7 +19,6 @@ namespace mss::forms {
 class SearchResultsModel;
 struct FoundSignal;
 
-inline const QString kReconstructedNote = QStringLiteral("Текст восстановлен; сверьте с печатным изданием");
 
 class SearchResultDelegate : public QStyledItemDelegate {
 public:

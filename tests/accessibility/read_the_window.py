@@ -1,10 +1,16 @@
 """Starts the program, finds it on the accessibility bus, chooses the general
-section, presses A and E by their accessible names and reads the meaning line.
+section, presses A and E by their accessible names and reads the meaning line;
+then opens the drill window with «Тренировка», finds its question, answers it
+by a key of the drill's keyboard and reads the result. The progress file is
+in a temporary folder, never the learner's own.
 
 Every step waits for what it expects against a deadline; should the program
 end meanwhile, the check fails at once with the program's exit status."""
+import os
+import sqlite3
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -113,9 +119,50 @@ def hoist(app):
     return [n.name for n in walk(app) if n.name.startswith(("Первый флаг", "Второй флаг", "Третий флаг"))]
 
 
+def drill_window(app):
+    for i in range(app.childCount):
+        window = app.getChildAtIndex(i)
+        if window is not None and window.name == "Тренировка" and showing(window):
+            return window
+    return None
+
+
+def named(root, prefix):
+    """The nodes on view under root whose names begin with prefix."""
+    return [n for n in walk(root) if n.name.startswith(prefix) and showing(n)]
+
+
+def answers_in(progress_file):
+    if not os.path.exists(progress_file):
+        return 0
+    with sqlite3.connect(f"file:{progress_file}?mode=ro", uri=True) as db:
+        return db.execute("SELECT count(*) FROM answers").fetchone()[0]
+
+
+def drill(app, progress_file):
+    """Opens the drill, answers its first question and reads the result."""
+    press(app, "Тренировка")
+    window = wait_until(lambda: drill_window(app), "drill window «Тренировка»")
+    question = wait_until(lambda: named(window, "Вопрос: "), "question of the drill window")[0]
+    print("question:", question.name)
+    # The first drill asks which flag is shown; any key answers it.
+    key = wait_until(lambda: [n for n in walk(window) if n.getRole() in BUTTONS and n.name == "Aa, Алфа"
+                              and showing(n)], "key A of the drill's keyboard")[0]
+    action = key.queryAction()
+    action.doAction([i for i in range(action.nActions) if action.getName(i).lower() in ("press", "click")][0])
+    result = wait_until(lambda: [n for n in named(window, "Результат: ") if "ещё нет ответа" not in n.name],
+                        "result of the answer")[0]
+    if not result.name.startswith(("Результат: Верно!", "Результат: Неверно.")):
+        fail(f"the result reads {result.name!r}")
+    print("result:", result.name)
+    wait_until(lambda: answers_in(progress_file) == 1, "one answer in the progress file")
+
+
 def main():
     global program
-    program = subprocess.Popen([sys.argv[1]])
+    folder = tempfile.TemporaryDirectory()
+    progress_file = os.path.join(folder.name, "progress.sqlite3")
+    program = subprocess.Popen([sys.argv[1], "--progress", progress_file])
     app = wait_until(the_program, "program on the accessibility bus", WAIT_SECONDS)
     keys = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Ee, Эко"]
     if len(keys) != 4:
@@ -135,6 +182,8 @@ def main():
         if expected not in positions:
             fail(f"no hoist position reads {expected!r}: {positions!r}")
     print("ok: a screen reader finds the keys, presses A and E and reads the meaning")
+    drill(app, progress_file)
+    print("ok: a screen reader opens the drill, finds its question, answers it and reads the result")
     program.terminate()
     program.wait(10)
 

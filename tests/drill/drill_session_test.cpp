@@ -112,6 +112,36 @@ TEST(DrillSession, RepeatingMistakesAsksEachWrongCardOnceMore) {
     EXPECT_TRUE(session.finished());
 }
 
+TEST(DrillSession, StoppingEarlyDropsTheQuestionsNotAskedAndARepeatAsksOnlyTheMistakes) {
+    struct Case {
+        const char* name;
+        const char* answers;  // 'R' right, 'W' wrong, given before stopping
+        std::vector<CardKey> repeated;
+    };
+    const Case cases[] = {
+        {"stopped before the first answer", "", {}},
+        {"one wrong, one right", "WR", {flag("A")}},
+        {"the wrong ones in the order given", "RWW", {flag("B"), flag("C")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ManualClock time;
+        DrillSession session({flag("A"), flag("B"), flag("C"), flag("D"), flag("E")}, {}, time.clock());
+        for (const char* a = c.answers; *a; ++a) session.answer("?", *a == 'R');
+        session.stopEarly();
+        EXPECT_TRUE(session.finished());
+        EXPECT_EQ(session.questionsLeft(), 0u);
+        EXPECT_EQ(session.repeatMistakes(), c.repeated.size());
+        std::vector<CardKey> asked;
+        while (!session.finished()) {
+            asked.push_back(session.currentCard());
+            session.answer("?", true);
+        }
+        EXPECT_EQ(asked, c.repeated);
+        EXPECT_EQ(session.tally().asked, static_cast<int>(std::string(c.answers).size() + c.repeated.size()));
+    }
+}
+
 TEST(DrillSession, TheTallyCountsAnswersStreaksAndMistakes) {
     ManualClock time;
     const std::vector<CardKey> cards = {flag("A"), flag("B"), flag("C"), flag("D"), flag("E"), flag("F")};

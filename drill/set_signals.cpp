@@ -1,0 +1,108 @@
+#include "set_signals.h"
+
+#include "codebook/flag_catalogue.h"
+#include "codebook/meanings.h"
+#include "meaning_choices.h"
+
+namespace mss::drill {
+
+namespace {
+
+using codebook::Section;
+
+bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+void addSection(std::vector<DrillSignal>& signals, const codebook::CodeBook& book, Section section, DrillSet set) {
+    for (const codebook::Meaning& m : codebook::signalsOf(book, section)) {
+        std::string group;
+        switch (set) {
+            case DrillSet::General: group = m.code.substr(0, 1); break;
+            case DrillSet::Medical: group = m.code.substr(1, 1); break;
+            case DrillSet::Tables: group = m.code.substr(0, m.code.find('-')); break;
+            default: break;
+        }
+        signals.push_back({std::string(m.code), std::string(m.text), m.source == codebook::Source::Recall, group});
+    }
+}
+
+}  // namespace
+
+std::vector<DrillSignal> signalsOfSet(const codebook::CodeBook& book, DrillSet set) {
+    std::vector<DrillSignal> signals;
+    switch (set) {
+        case DrillSet::Flags:
+            for (const codebook::FlagEntry& flag : codebook::flagCatalogue())
+                signals.push_back({std::string(1, flag.symbol), std::string(flag.phoneticName), false,
+                                   codebook::isLetterFlag(flag.index) ? "letter" : "pennant"});
+            break;
+        case DrillSet::SingleLetter: addSection(signals, book, Section::SingleLetter, set); break;
+        case DrillSet::General: addSection(signals, book, Section::General, set); break;
+        case DrillSet::Medical: addSection(signals, book, Section::Medical, set); break;
+        case DrillSet::Tables:
+            for (const auto& table : codebook::kComplementTables) addSection(signals, book, table.section, set);
+            break;
+    }
+    return signals;
+}
+
+const DrillSignal* findSignal(std::span<const DrillSignal> list, std::string_view code) {
+    for (const DrillSignal& s : list)
+        if (s.code == code) return &s;
+    return nullptr;
+}
+
+HoistOfSignal hoistOf(DrillSet set, std::string_view code) {
+    HoistOfSignal hoist;
+    switch (set) {
+        case DrillSet::Medical:
+            hoist.medicalM = !code.empty() && code.front() == 'M';
+            hoist.flags = code.substr(hoist.medicalM ? 1 : 0);
+            break;
+        case DrillSet::Tables:
+            if (const auto dash = code.find('-'); dash != std::string_view::npos) {
+                hoist.table = code.substr(0, dash);
+                hoist.flags = code.substr(dash + 1);
+            } else {
+                hoist.flags = code;
+            }
+            break;
+        default: hoist.flags = code; break;
+    }
+    return hoist;
+}
+
+std::size_t typedFlagsAtMost(DrillSet set) {
+    switch (set) {
+        case DrillSet::General: return 3;
+        case DrillSet::Medical: return 2;
+        default: return 1;
+    }
+}
+
+bool mayType(DrillSet set, char symbol) {
+    if (!isLetter(symbol) && !isDigit(symbol)) return false;
+    switch (set) {
+        case DrillSet::Medical: return isLetter(symbol);
+        case DrillSet::Tables: return isDigit(symbol);
+        default: return true;
+    }
+}
+
+std::string codeOfTyped(DrillSet set, std::string_view askedCode, std::string_view typed) {
+    switch (set) {
+        case DrillSet::Medical: return "M" + std::string(typed);
+        case DrillSet::Tables: return hoistOf(set, askedCode).table + "-" + std::string(typed);
+        default: return std::string(typed);
+    }
+}
+
+bool isRightAnswer(DrillMode mode, const DrillSignal& asked, std::string_view givenCode,
+                   std::span<const DrillSignal> list) {
+    if (givenCode == asked.code) return true;
+    if (mode == DrillMode::RecogniseFlag) return false;
+    const DrillSignal* given = findSignal(list, givenCode);
+    return given != nullptr && readAs(given->text) == readAs(asked.text);
+}
+
+}  // namespace mss::drill

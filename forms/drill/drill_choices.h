@@ -1,0 +1,50 @@
+#pragma once
+// The four meanings to choose from, one under the other, numbered 1 to 4,
+// each with the mark of a reconstructed text where it has one. A choice by
+// click, by its number or by a screen reader comes out as chosen.
+
+#include <QObject>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+class QPushButton;
+class QWidget;
+
+namespace mss::forms {
+
+class FaceButton;
+class RecallMark;
+
+class DrillChoices : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kCount = 4;
+
+    // The buttons become children of `page`, from `top` down.
+    DrillChoices(QWidget* page, int left, int top, int width);
+
+    // Shows the texts (up to four) and which of them are reconstructed.
+    void show(const QStringList& texts, const std::vector<bool>& reconstructed);
+    void setOnView(bool onView);
+    // After the answer: the right meaning stands out.
+    void showRight(int place);
+
+    QPushButton* button(int place) const;
+    RecallMark* mark(int place) const { return marks_.at(static_cast<std::size_t>(place)); }
+    int count() const { return shown_; }
+
+Q_SIGNALS:
+    void chosen(int place);
+
+private:
+    std::array<FaceButton*, kCount> buttons_{};
+    std::array<RecallMark*, kCount> marks_{};
+    std::vector<bool> reconstructed_ = std::vector<bool>(kCount, false);
+    int shown_ = 0;
+    bool onView_ = false;
+};
+
+}  // namespace mss::forms

@@ -1,0 +1,80 @@
+#include "drill_hoist.h"
+
+#include <QAccessible>
+#include <QLabel>
+
+#include "codebook/flag_catalogue.h"
+#include "forms/flag_picture_box.h"
+#include "forms/picture_catalogue.h"
+#include "look/look.h"
+
+namespace mss::forms {
+
+namespace {
+
+constexpr int kTableNameHeight = 20;
+constexpr int kBoxWidth = 95, kBoxHeight = 64, kBoxStep = 72;
+
+const std::array<QString, DrillHoist::kPositions> kPlaceNames{
+    QStringLiteral("Первый флаг"), QStringLiteral("Второй флаг"), QStringLiteral("Третий флаг")};
+
+QString spokenFlag(char symbol) {
+    const auto flag = codebook::flagIndexOfSymbol(symbol);
+    if (!flag) return QStringLiteral("пусто");
+    const auto& name = codebook::flagEntry(*flag).phoneticName;
+    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+                                         QChar::fromLatin1(symbol));
+}
+
+}  // namespace
+
+DrillHoist::DrillHoist(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("DrillHoist"));
+    table_ = new QLabel(this);
+    table_->setObjectName(QStringLiteral("DrillHoistTable"));
+    table_->setFont(look::dialogFont(true));
+    QPalette pal = table_->palette();
+    pal.setColor(QPalette::WindowText, look::kWhite);
+    table_->setPalette(pal);
+    table_->setGeometry(0, 0, kBoxWidth, kTableNameHeight);
+    for (std::size_t p = 0; p < kPositions; ++p) {
+        auto* box = new FlagPictureBox(this);
+        box->setObjectName(QStringLiteral("DrillHoist%1").arg(p + 1));
+        box->resize(kBoxWidth, kBoxHeight);
+        positions_[p] = box;
+    }
+    resize(kBoxWidth, kTableNameHeight + static_cast<int>(kPositions) * kBoxStep);
+}
+
+void DrillHoist::show(const drill::HoistOfSignal& hoist, std::size_t positions, bool spoken) {
+    std::string places = hoist.medicalM ? "M" + hoist.flags : hoist.flags;
+    positions = std::clamp<std::size_t>(std::max(positions, places.size()), 1, kPositions);
+    places.resize(positions, ' ');
+
+    const bool table = !hoist.table.empty();
+    table_->setVisible(table);
+    table_->setText(table ? QStringLiteral("Таблица %1").arg(QString::fromStdString(hoist.table)) : QString());
+    const int top = table ? kTableNameHeight : 0;
+    const PictureCatalogue& pictures = PictureCatalogue::instance();
+    for (std::size_t p = 0; p < kPositions; ++p) {
+        FlagPictureBox* box = positions_[p];
+        box->setVisible(p < positions);
+        box->move(0, top + static_cast<int>(p) * kBoxStep);
+        const char symbol = places.size() > p ? places[p] : ' ';
+        const auto flag = codebook::flagIndexOfSymbol(symbol);
+        const bool medicalM = hoist.medicalM && p == 0;
+        box->showPicture(medicalM ? &pictures.singleM() : flag ? &pictures.flag(*flag) : nullptr);
+        QString name = kPlaceNames[p];
+        if (medicalM)
+            name += QStringLiteral(": Майк (M), медицинский раздел");
+        else if (spoken || !flag)
+            name += QStringLiteral(": ") + spokenFlag(symbol);
+        else
+            name += QStringLiteral(": флаг на рисунке");
+        box->setAccessibleName(name);
+        QAccessibleEvent changed(box, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+}  // namespace mss::forms

@@ -1,0 +1,38 @@
+#pragma once
+// The drill's hoist: up to three flags one under the other, the M of the
+// medical section above the letters, and for a table of complements the
+// table's name above its pennant. The pictures are the catalogue's own.
+
+#include <QWidget>
+
+#include <array>
+
+#include "drill/set_signals.h"
+
+class QLabel;
+
+namespace mss::forms {
+
+class FlagPictureBox;
+
+class DrillHoist : public QWidget {
+public:
+    explicit DrillHoist(QWidget* parent);
+
+    // Shows a hoist in `positions` places (at least as many as it has
+    // flags, M included); the places beyond its flags stand empty. With
+    // `spoken` false a screen reader hears only how many flags there are,
+    // so that naming the flags stays the learner's task.
+    void show(const drill::HoistOfSignal& hoist, std::size_t positions, bool spoken);
+
+    FlagPictureBox* position(std::size_t place) const { return positions_.at(place); }
+    QLabel* tableName() const { return table_; }
+
+    static constexpr std::size_t kPositions = 3;
+
+private:
+    QLabel* table_ = nullptr;
+    std::array<FlagPictureBox*, kPositions> positions_{};
+};
+
+}  // namespace mss::forms

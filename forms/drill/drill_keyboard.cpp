@@ -1,0 +1,67 @@
+#include "drill_keyboard.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include "engine/keyboards.h"
+#include "forms/face_button.h"
+#include "forms/layout.h"
+#include "forms/physical_keys.h"
+#include "forms/twips.h"
+#include "look/look.h"
+
+namespace mss::forms {
+
+namespace {
+
+constexpr int kKeyFlashMs = 120;
+// The keys stand this much higher than on the main window's keyboard, whose
+// bottom row of About and Exit the drill has no use for.
+constexpr int kRaisedTwips = 480;
+
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+DrillKeyboard::DrillKeyboard(QWidget* parent)
+    : KeyboardFrame(QStringLiteral("Клавиатура флагов"), QColor(), parent) {
+    setObjectName(QStringLiteral("DrillKeyboard"));
+    const KeyboardLayout& frame = keyboardLayout(engine::Keyboard::SingleLetter);
+    int bottom = 0;
+    for (const engine::KeyDefinition& def : engine::keysOf(engine::Keyboard::SingleLetter)) {
+        if (def.id.role != engine::KeyRole::Flag) continue;
+        const char symbol = codebook::symbolOfFlag(def.id.flag);
+        auto* b = new FaceButton(fromUtf8(def.caption), look::kDarkFace, look::kWhite, this);
+        b->setObjectName(QStringLiteral("DrillKey%1").arg(QChar::fromLatin1(symbol)));
+        const ControlLayout at = keyLayout(def);
+        b->setGeometry(pxRect(at.left, at.top - kRaisedTwips, at.width, at.height));
+        b->setFont(look::dialogFont());
+        const QString name = fromUtf8(codebook::flagEntry(def.id.flag).phoneticName);
+        b->setToolTip(name);
+        b->setAccessibleName(b->text() + QStringLiteral(", ") + name);
+        b->setAccessibleDescription(QStringLiteral("Ответ: %1").arg(QChar::fromLatin1(symbol)));
+        QObject::connect(b, &QPushButton::clicked, this, [this, symbol] { Q_EMIT flagPressed(symbol); });
+        keys_[static_cast<std::size_t>(def.id.flag)] = b;
+        bottom = std::max(bottom, b->geometry().bottom());
+    }
+    resize(px(frame.at.width), bottom + px(kRaisedTwips) / 2);
+}
+
+QPushButton* DrillKeyboard::key(char symbol) const {
+    const auto flag = codebook::flagIndexOfSymbol(symbol);
+    return flag ? keys_[static_cast<std::size_t>(*flag)] : nullptr;
+}
+
+bool DrillKeyboard::type(const QKeyEvent& event) {
+    const auto symbol = symbolOfKeyPress(event);
+    if (!symbol || event.isAutoRepeat()) return false;
+    QPushButton* b = key(*symbol);
+    // The key shows its press for a moment, but acts at once.
+    b->click();
+    b->setDown(true);
+    QTimer::singleShot(kKeyFlashMs, b, [b] { b->setDown(false); });
+    return true;
+}
+
+}  // namespace mss::forms

@@ -1,0 +1,98 @@
+#pragma once
+// The three pages of the drill window under its rows of buttons: the
+// question with its answer, the summary of a session, and the progress.
+// They only hold and place their controls; the window fills them.
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace mss::forms {
+
+class DrillChoices;
+class DrillHoist;
+class DrillKeyboard;
+class FaceButton;
+class ProgressChart;
+class RecallMark;
+
+// The page of one question: the hoist on the left, the question and how to
+// answer it, the flags typed so far, the result after the answer and the
+// button to go on; under them either the keyboard or the four meanings.
+class QuestionPage : public QWidget {
+public:
+    explicit QuestionPage(QWidget* parent);
+
+    // Puts a new question on view, with the keyboard or the four choices.
+    // `spokenHoist` is what a screen reader hears of the hoist with the
+    // question (empty when the flags themselves are the question).
+    void ask(const QString& question, const QString& spokenHoist, bool reconstructed, const QString& howToAnswer,
+             bool withChoices);
+    void showTyped(const QString& typed);
+    void showResult(bool correct, const QString& headline, const QString& details, bool reconstructed);
+
+    DrillHoist* hoist() const { return hoist_; }
+    QLabel* question() const { return question_; }
+    RecallMark* questionMark() const { return questionMark_; }
+    QLabel* howToAnswer() const { return howTo_; }
+    QLabel* typed() const { return typed_; }
+    QLabel* result() const { return result_; }
+    RecallMark* resultMark() const { return resultMark_; }
+    FaceButton* nextButton() const { return next_; }
+    DrillKeyboard* keyboard() const { return keyboard_; }
+    DrillChoices* choices() const { return choices_; }
+
+private:
+    DrillHoist* hoist_ = nullptr;
+    QLabel* question_ = nullptr;
+    RecallMark* questionMark_ = nullptr;
+    QLabel* howTo_ = nullptr;
+    QLabel* typed_ = nullptr;
+    QLabel* result_ = nullptr;
+    RecallMark* resultMark_ = nullptr;
+    FaceButton* next_ = nullptr;
+    DrillKeyboard* keyboard_ = nullptr;
+    DrillChoices* choices_ = nullptr;
+};
+
+// The end of a session: the score and the mistakes, with the way to ask
+// them again or to begin a new session.
+class SummaryPage : public QWidget {
+public:
+    explicit SummaryPage(QWidget* parent);
+
+    // `drilled` names the set and mode.
+    void show(const QString& drilled, const QString& score, const QStringList& mistakes);
+
+    QLabel* score() const { return score_; }
+    QListWidget* mistakes() const { return mistakes_; }
+    FaceButton* repeatButton() const { return repeat_; }
+    FaceButton* newSessionButton() const { return newSession_; }
+
+private:
+    QLabel* heading_ = nullptr;
+    QLabel* score_ = nullptr;
+    QLabel* mistakesHeading_ = nullptr;
+    QListWidget* mistakes_ = nullptr;
+    FaceButton* repeat_ = nullptr;
+    FaceButton* newSession_ = nullptr;
+};
+
+// The progress of every set, with the reset and the way back.
+class ProgressPage : public QWidget {
+public:
+    explicit ProgressPage(QWidget* parent);
+
+    ProgressChart* chart() const { return chart_; }
+    FaceButton* resetButton() const { return reset_; }
+    FaceButton* backButton() const { return back_; }
+
+private:
+    ProgressChart* chart_ = nullptr;
+    FaceButton* reset_ = nullptr;
+    FaceButton* back_ = nullptr;
+};
+
+}  // namespace mss::forms

@@ -1,0 +1,151 @@
+#include "progress_chart.h"
+
+#include <QPainter>
+#include <QStringList>
+
+#include <cmath>
+
+#include "look/look.h"
+
+namespace mss::forms {
+
+namespace {
+
+constexpr int kLabelWidth = 170, kBarLeft = 176, kBarWidth = 360, kBarHeight = 20, kRowStep = 30;
+constexpr int kCountsLeft = kBarLeft + kBarWidth + 10;
+constexpr int kHeadingHeight = 24;
+constexpr int kAccuracyHeight = 90, kAccuracyBarWidth = 44, kAccuracyBarStep = 64;
+
+int percent(int part, int whole) { return whole == 0 ? 0 : static_cast<int>(std::lround(100.0 * part / whole)); }
+
+QString countsText(const progress::ProgressCounts& c) {
+    return QStringLiteral("новых %1, изучаются %2, выучено %3").arg(c.fresh).arg(c.learning).arg(c.learned);
+}
+
+}  // namespace
+
+const QColor ProgressChart::kFresh{200, 200, 200};
+const QColor ProgressChart::kLearning{255, 200, 0};
+const QColor ProgressChart::kLearned{0, 200, 90};
+
+ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ProgressChart"));
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QStringLiteral("Прогресс"));
+}
+
+void ProgressChart::showFigures(const QString& modeTitle, std::vector<SetProgress> sets,
+                                progress::RecentAccuracy accuracy) {
+    modeTitle_ = modeTitle;
+    sets_ = std::move(sets);
+    accuracy_ = std::move(accuracy);
+    setAccessibleDescription(figuresText());
+    update();
+}
+
+QString ProgressChart::figuresText() const {
+    QStringList lines;
+    lines << QStringLiteral("Режим «%1».").arg(modeTitle_);
+    for (const SetProgress& s : sets_) lines << QStringLiteral("%1: %2.").arg(s.title, countsText(s.counts));
+    if (accuracy_.sessions.empty())
+        lines << QStringLiteral("Занятий ещё не было.");
+    else
+        lines << QStringLiteral("Последние занятия (%1): верно %2 из %3, %4 %.")
+                     .arg(accuracy_.sessions.size())
+                     .arg(accuracy_.right)
+                     .arg(accuracy_.answers)
+                     .arg(percent(accuracy_.right, accuracy_.answers));
+    return lines.join(QLatin1Char(' '));
+}
+
+void ProgressChart::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    paintCounts(p, 0);
+    paintAccuracy(p, kHeadingHeight + static_cast<int>(sets_.size()) * kRowStep + 40);
+    if (hasFocus()) {
+        p.setPen(QPen(look::kWhite, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void ProgressChart::paintCounts(QPainter& p, int top) const {
+    p.setPen(look::kWhite);
+    p.setFont(look::serifFont(12));
+    p.drawText(QRect(4, top, width() - 8, kHeadingHeight), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Сигналы по наборам — режим «%1»").arg(modeTitle_));
+    int y = top + kHeadingHeight + 4;
+    for (const SetProgress& s : sets_) {
+        p.setFont(look::dialogFont(true));
+        p.setPen(look::kWhite);
+        p.drawText(QRect(4, y, kLabelWidth - 4, kBarHeight), Qt::AlignLeft | Qt::AlignVCenter, s.title);
+        const int whole = s.counts.fresh + s.counts.learning + s.counts.learned;
+        int x = kBarLeft;
+        const int parts[] = {s.counts.learned, s.counts.learning, s.counts.fresh};
+        const QColor colours[] = {kLearned, kLearning, kFresh};
+        for (int i = 0; i < 3; ++i) {
+            // The last part takes what rounding leaves, so every bar is as long.
+            const int w = i == 2 ? kBarLeft + kBarWidth - x
+                                 : (whole == 0 ? 0 : static_cast<int>(std::lround(1.0 * kBarWidth * parts[i] / whole)));
+            p.fillRect(QRect(x, y, w, kBarHeight), colours[i]);
+            x += w;
+        }
+        p.setPen(look::kDarkFace);
+        p.drawRect(QRect(kBarLeft, y, kBarWidth, kBarHeight).adjusted(0, 0, -1, -1));
+        p.setPen(look::kWhite);
+        p.setFont(look::dialogFont());
+        p.drawText(QRect(kCountsLeft, y, width() - kCountsLeft, kBarHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                   countsText(s.counts));
+        y += kRowStep;
+    }
+    // The legend.
+    p.setFont(look::dialogFont());
+    int x = kBarLeft;
+    const std::pair<QColor, QString> legend[] = {
+        {kLearned, QStringLiteral("выучены (неделя и больше между вопросами)")},
+        {kLearning, QStringLiteral("изучаются")},
+        {kFresh, QStringLiteral("новые")},
+    };
+    for (const auto& [colour, name] : legend) {
+        p.fillRect(QRect(x, y + 4, 12, 12), colour);
+        p.setPen(look::kWhite);
+        const int w = p.fontMetrics().horizontalAdvance(name);
+        p.drawText(QRect(x + 16, y, w + 4, 20), Qt::AlignLeft | Qt::AlignVCenter, name);
+        x += 16 + w + 20;
+    }
+}
+
+void ProgressChart::paintAccuracy(QPainter& p, int top) const {
+    p.setPen(look::kWhite);
+    p.setFont(look::serifFont(12));
+    QString heading = QStringLiteral("Верные ответы в последних занятиях");
+    if (!accuracy_.sessions.empty())
+        heading += QStringLiteral(": %1 из %2 (%3 %)")
+                       .arg(accuracy_.right)
+                       .arg(accuracy_.answers)
+                       .arg(percent(accuracy_.right, accuracy_.answers));
+    p.drawText(QRect(4, top, width() - 8, kHeadingHeight), Qt::AlignLeft | Qt::AlignVCenter, heading);
+    const int base = top + kHeadingHeight + 16 + kAccuracyHeight;
+    p.setFont(look::dialogFont());
+    if (accuracy_.sessions.empty()) {
+        p.drawText(QRect(4, top + kHeadingHeight + 8, width() - 8, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Занятий ещё не было."));
+        return;
+    }
+    int x = 8;
+    for (const progress::SessionScore& s : accuracy_.sessions) {
+        const int share = percent(s.right, s.answers);
+        const int h = std::max(1, kAccuracyHeight * share / 100);
+        p.fillRect(QRect(x, base - kAccuracyHeight, kAccuracyBarWidth, kAccuracyHeight), look::kBlue.darker(150));
+        p.fillRect(QRect(x, base - h, kAccuracyBarWidth, h), look::kTablesNote);
+        p.setPen(look::kWhite);
+        p.drawText(QRect(x - 8, base - kAccuracyHeight - 16, kAccuracyBarWidth + 16, 16), Qt::AlignCenter,
+                   QStringLiteral("%1 %").arg(share));
+        p.drawText(QRect(x - 8, base + 2, kAccuracyBarWidth + 16, 16), Qt::AlignCenter,
+                   QStringLiteral("%1 из %2").arg(s.right).arg(s.answers));
+        x += kAccuracyBarStep;
+    }
+}
+
+}  // namespace mss::forms
