@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command line asks of the program: its window (the usual), help,
 // its version, or a search or lookup printed on the terminal.

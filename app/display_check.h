@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toolkit ends the program when it finds no display to open a window
 // on. While the application object is being made, its messages are held

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // МСС-65: a window to learn and look up the flag signals of the code, or, on
 // the terminal, a search and the meaning of one code.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program does on the terminal, without a window: help, its
 // version, a search or the meaning of one code. Output is UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counts every allocation made through the global operator new of the
 // benchmark program, so a benchmark can tell how many its loop made.

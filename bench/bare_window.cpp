@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the toolkit for start-up and memory: an application object and
 // one window of the main window's size and flags that paints its background,
 // nothing else. Built with the same first-frame hook as mss65-first-frame and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long loading the shipped code book takes: reading every row of the
 // file and checking it against the signal directory, as at start-up.
 

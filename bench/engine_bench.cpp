@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How many window events the engine handles per second, and whether handling
 // them allocates. The events are a long random walk through the window as a
 // learner could take it: keys of the keyboard on view (About and Exit among

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into the start-up programs of the benchmarks only (mss65-first-frame
 // and the bare window): the program ends as soon as its window has painted
 // its first frame, so timing the whole process times start-up and nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drill's two costs the learner can feel:
 //   - choosing the next session's questions: every card state loaded from
 //     the progress file (1,879 cards answered), then the plan of a session;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release (in build-perf/) and prints every figure
 # that matters as one table, each beside its goal:
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search under the search window: building the index of the whole code
 // book, answering queries such as a learner types (1,000 of them, fixed
 // seed), timed one by one for the median and the 99th percentile in

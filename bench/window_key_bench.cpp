@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long one key press takes in the real main window, offscreen: the mouse
 // press and release on a key of the keyboard on view, the engine's step, the
 // widgets it changes, and the painting of everything that changed (the key's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing calls the caption painter makes, behind an interface of our own,
 // and the canvas that carries them out on an off-screen QImage.

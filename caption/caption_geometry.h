@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where each part of the painted caption bar goes, worked out from numbers
 // alone (no window system involved).

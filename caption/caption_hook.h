@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hook that gives the main window its painted caption. The window goes
 // without the platform's frame and draws its own: a border, the gradient

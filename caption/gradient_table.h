@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours of the caption gradient and the table that spreads one colour into
 // another over a run of bands. Standard library only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "caption/paint_gradient_caption.h"
 
 #include <QFontDatabase>

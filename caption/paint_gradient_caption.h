@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's painted caption bar: a gradient from black to the caption
 // colour, the window icon on its left end and the title in white.

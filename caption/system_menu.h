@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window menu of the painted caption, as a desktop's own caption offers
 // it: on a click on the caption's icon, a right click on the caption, or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six lists of the code book. Each holds the meanings of one part of the
 // code in the order of the code; the window shows one of them at a time as

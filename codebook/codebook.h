@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The code book as loaded: the six lists with the text, codes and provenance
 // of every row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads and checks the code-book file (data/codebook.tsv): UTF-8, a header
 // line, then one row per line with the tab-separated fields

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 36 signal flags the program can hoist: letters A..Z, then the numeral
 // pennants 1..9, then the pennant 0. A flag is known everywhere by its index.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The general section of the code, first letter by first letter: the list
 // that holds the line, the row of its first code, how many codes it has, and
 // its second letters, each followed by the complement digits it takes.

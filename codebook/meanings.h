@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a signal means, asked by its code: the one door to the texts of the
 // code book for everything that is not the main window (drills, search, the

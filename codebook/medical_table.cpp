@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The medical section: for each second letter, the row of the group's first
 // code in the medical list and the third letters in row order. Every group runs in
 // alphabetical order except ML, where MLQ stands between MLF and MLH and there

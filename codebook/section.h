@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six sections of the code a learner chooses between, and the three
 // tables of complements that share one list.

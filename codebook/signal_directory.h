@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which signal selects which row of which list. Built once from the compact
 // tables of the code (general_section_table.cpp, medical_table.cpp) and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the bytes of INPUT into OUTPUT as a C++ array behind codeBookBytes().
 file(READ ${INPUT} hex HEX)
 string(LENGTH "${hex}" hex_length)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a drill question is about: one signal of one set, asked in one mode.
 // The set and the mode have short stable names that the progress file keeps,

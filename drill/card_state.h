@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How far the learner has come with one card. A card that has never been
 // answered has no state at all: it is new.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the drill learns the time. Nothing in the drill reads the system clock
 // itself: the program passes the real clock, tests pass one they move by hand.

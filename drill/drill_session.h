@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One sitting of the drill: the planned questions one after another, then, on
 // request, the cards the learner got wrong. Within a session a card moves up

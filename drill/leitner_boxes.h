@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Leitner boxes: a right answer moves a card up one box, a wrong one back
 // to the first box, and each box waits longer before the card comes again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four meanings offered when the learner is asked what a signal means:
 // its own and three wrong ones. The wrong ones come from the same list and,

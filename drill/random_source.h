@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The randomness of the drill: which of several equally urgent cards comes
 // first. It is passed in, so that one seed always gives the same order.

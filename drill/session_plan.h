@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which cards a session asks, in which order: first the cards that are due,
 // the longest overdue first; then a few cards never asked before; then, if

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signals of each drill set, taken from the code book, and what the
 // learner sees and types for each: the flags of its hoist, the part of it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a learner puts a signal up on the main window: the section to choose,
 // then the keys to press, each on the keyboard that is on view at that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole state of the main window that matters to a signal: the three
 // hoist positions, each list's selection and what its line shows, what is on

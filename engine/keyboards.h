@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four on-screen keyboards: their keys and what each key does, as a list
 // of steps.

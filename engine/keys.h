@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A key of an on-screen keyboard: a flag key hoists its flag, the About and
 // Exit keys belong to the window.

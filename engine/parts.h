@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts of the main window whose state the engine keeps: the three
 // hoist positions, the four keyboards, the things that can be shown or

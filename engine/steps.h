@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A key, a section button or the window's start-up is a fixed list of steps.
 // Each step is one engine operation with its argument; the lookups read the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every keyboard lays its 36 flag keys out in the rows of a typewriter:
 // digits, then three rows of letters. Reading order is row by row, left to

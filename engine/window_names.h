@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names the main window gives its controls, kept for the places that
 // need them: the widgets' object names, the screen-reader ids and the

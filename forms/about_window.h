@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About window: the code's name, the program's title, the version and
 // its authors. One window for the whole program, not owned by the main

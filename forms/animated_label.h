@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Our own animated label: its caption in its font and colour within its
 // rectangle (in a smaller size of the font where the caption would not fit),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program sets up once, before its first window: its name (and no
 // display name, which window managers would add to every title), Russian for

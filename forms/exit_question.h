@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question an Exit key asks before the main window closes. Tests put
 // their own answer in place of the message box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A push button drawn in the classic way with a solid face colour: a raised
 // bevel, sunken while pressed or, for a section button, while chosen, and its

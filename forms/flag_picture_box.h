@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A hoist position: a sunken 2-pixel border round a flag picture that it
 // borrows from the catalogue (never copies), sized to that picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hoist down the window's left edge: three positions, one under the
 // other, and the M that stands in for the first flag in the medical section.

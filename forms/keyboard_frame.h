@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A keyboard frame: a blue ground with an etched border and its caption in a
 // bold serif at the top left.

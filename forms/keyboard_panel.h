@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four on-screen keyboards of the main window: their frames and keys,
 // the keys of the computer's keyboard that stand for them, and their places

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where every control of the main window and the About window stands, in
 // twips, with its name, text, tooltip, design-time visibility and tab index.

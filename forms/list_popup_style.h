@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The meaning line's lists drop down as a list of at most their visible
 // rows, below or above the line and within the screen, instead of as a menu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the hoist down the left edge, the section buttons, the
 // meaning line and the four keyboards. It holds no state of its own: every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The line under the section buttons that shows what the hoist means: six
 // lists at one place, one on view at a time (the medical list lies on top in

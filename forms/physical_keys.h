@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which flag key a key of the computer's keyboard stands for. Keys are
 // matched by their place on the keyboard, so that on a Russian layout the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures of the main window: the 36 catalogue flags (the only images a
 // hoist position ever shows), the separate M of Picture5, the ship, the

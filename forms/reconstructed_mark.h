@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small mark beside a meaning that was written without the printed code
 // at hand (the code book's `recall` rows), wherever such a meaning shows: a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws one found signal in the search window's list, on the dark face of
 // the keys: the flags of its hoist and its code on the left (a table row:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The found signals as the search window lists them: for each, its code, the
 // flags that spell it, its section's title, its meaning and the parts of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search window «Поиск сигнала»: a field, and under it the signals whose
 // meaning has the words typed, or whose code was typed, updated at every key.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Connects the main window's «Поиск» (Ctrl+F) to the search window. The
 // search index is built from the code book the first time the learner asks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six section buttons above the meaning line. The chosen one stays down;
 // a click on any, the chosen one included, comes out as sectionChosen.

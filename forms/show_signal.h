@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Puts a signal up on the main window the way a learner would: chooses its
 // section and presses its keys through the window's own handlers (for a row

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window layout is given in twips: 1440 per inch, 15 per pixel at 96 dpi.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a window opens: centred on what it belongs to, but never with its
 // caption or its top-left corner off the screen's usable area, whatever the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The classic 3-D edge of buttons and picture boxes, one ring of pixels at a
 // time.

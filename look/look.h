@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every colour and font of the main window and the About window, in one
 // place. Colours the platform's palette gives (frames, bevels, the caption's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading card states in bulk. Choosing a session's questions loads every
 // card of the file, and Qt SQL turns each value of each row into a QVariant

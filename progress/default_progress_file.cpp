@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "default_progress_file.h"
 
 #include <cstdlib>

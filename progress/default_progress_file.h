@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the learner's progress lives unless the program is told otherwise
 // (`--progress FILE`): $XDG_DATA_HOME/mss65/progress.sqlite3, that is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading progress: card states for the schedule, counts and accuracy for
 // the drill window. A missing file, or one with nothing in it yet, reads as
 // no progress; so does a failing read (a damaged file is set aside first).

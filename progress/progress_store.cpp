@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening, creating, setting aside and writing the progress file. The
 // reading calls are in progress_reading.cpp.
 

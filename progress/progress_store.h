@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The learner's progress on disk: every answer given and the state of every
 // card, in one SQLite file (by default defaultProgressFile()).

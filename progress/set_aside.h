@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeping a progress file that cannot be used: it is renamed, never changed
 // or deleted, so the learner (or a helper) can still look into it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One private connection to an SQLite database through Qt SQL, closed and
 // removed from Qt's list of connections when the object goes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Times in the progress file: the time of an answer as UTC in ISO 8601 to
 // the second, "2026-12-10T14:03:07Z" (readable in any SQLite browser, sorts

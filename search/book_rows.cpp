@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book_rows.h"
 
 #include "codebook/meanings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The code book as rows for the search index: every signal of every section,
 // in the order of the code.

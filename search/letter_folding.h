@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a character means inside a word: the search compares words by their
 // folded letters, so that «Якорь», «ЯКОРЬ» and «якорь» are one word and «ё»

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For each key (a word form, a stem), the rows that hold it, in increasing
 // order, stored end to end in one array.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words of a search query: those already finished, and the last one when
 // it is still being typed (nothing, not even a space, follows it), which may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A set of row numbers of the index, one bit per row: the search narrows the
 // rows word by word with intersections, which on 1,879 rows are a few dozen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Russian stemmer of the Snowball project, wrapped: «якорь», «якоря»,
 // «якорем» all become «якор». One object is not safe to use from two threads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a search gives back: the matching signals, best first, each with the
 // places in its text that matched, for highlighting.

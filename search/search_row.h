@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One signal of the code book as the search sees it: its code, the section it
 // belongs to and its meaning. searchRowsOf() (book_rows.h) makes them from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Strict UTF-8 reading and writing for the search. A byte that does not
 // begin a well-formed sequence (overlong forms, surrogates and code points

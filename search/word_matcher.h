@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which rows hold every word of a query: whole (every word in one of its
 // forms) or by a beginning (the word still being typed begins a word of the

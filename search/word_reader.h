@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splits a UTF-8 text into words, one at a time, without allocating per word.
 // A word is a run of word characters (see letter_folding.h); a hyphen splits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every word of every row's text: where it stands, its folded form and its
 // stem, and which rows hold each form and each stem.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the test scripts that need a real X server: starts Xvfb on a
 # free display, exports DISPLAY and stops the server when the script ends.
 # Call start_xvfb; add the PIDs of other helpers to EXTRA_PIDS to stop them too.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The quick check while working: one Debug build (in build-check/) and the
 # fast tests, those labelled unit and window. The whole gate, with the
 # sanitizers, the fuzzer, the X11 and the slow tests, is tools/test.sh.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages МСС-65 needs: `setup.sh run` what building and
 # running the program need, `setup.sh test` (the default) those and what the
 # tests, the benchmarks and the package checks need as well. Installs

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs every test: under
 # AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), a short
 # fuzzing run of the code-book loader (build-fuzz/), and last the build for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program finds its pictures: Qt resource paths (":/pictures/...")
 // for QPixmap, QImage and QIcon.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four meanings to choose from, one under the other, numbered 1 to 4,
 // each with the mark of a reconstructed text where it has one. A choice by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drill's hoist: up to three flags one under the other, the M of the
 // medical section above the letters, and for a table of complements the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drill's keyboard: the 36 flag keys of the single-letter keyboard, in
 // its typewriter rows and look, without its About and Exit keys. A key

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill_lesson.h"
 
 #include "drill/meaning_choices.h"

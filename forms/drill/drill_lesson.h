@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The learner at the drill, without the window: the set and mode chosen,
 // the session of questions, the question being asked with its hoist and

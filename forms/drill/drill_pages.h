@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three pages of the drill window under its rows of buttons: the
 // question with its answer, the summary of a session, and the progress.

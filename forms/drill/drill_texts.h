@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the drill window says, in Russian: the names of the sets and modes,
 // the questions, the answers and the score.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drill window «Тренировка»: the learner chooses a set of signals and a
 // mode, answers questions by typing or clicking, sees at once whether the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the main window's «Тренировка» button (and F2) reaches the drill
 // window: one window for the whole program, made when it is first asked for,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The learner's progress as a picture: for each set, one bar of its signals
 // new, being learned and learned in the chosen mode, and below, the share

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small mark beside a meaning that was written from memory rather than
 // from an edition of the code: its tooltip asks the learner to check it

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts the program, finds it on the accessibility bus, chooses the general
 section, presses A and E by their accessible names and reads the meaning line;
 then opens the drill window with «Тренировка», finds its question, answers it

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs inside its own D-Bus session: a virtual display, the accessibility
 # bus, and the AT-SPI client, which starts the program with its
 # accessibility bridge on and watches it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display the program says so in Russian and ends with status 1,
 # not with a signal.   cmake -DPROGRAM=... -P no_display.cmake
 foreach(display_case "unset" ":99999")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program on the terminal for one case and checks its exit status,
 # what it prints and where. No display: DISPLAY, WAYLAND_DISPLAY and
 # QT_QPA_PLATFORM are unset for the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hook on a real window: frame, painted caption and caption buttons, and
 // the three moments the caption is painted anew.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caption drawn for real: pixels of the composed strip and of the window
 // image it is copied into.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painter tests draw text and icons, so a QApplication has to exist. They
 // run on the off-screen platform unless QT_QPA_PLATFORM names another one
 // (test discovery runs this program without the tests' environment).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the painter tests: a canvas that writes down every call, and
 // images that are easy to recognise once drawn.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the caption hook's tests on a real X server (Xvfb), with or without a
 # window manager.   usage: on_x11.sh TESTS [openbox]
 set -euo pipefail

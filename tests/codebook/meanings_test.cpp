@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a drill or a search asks of the code book: the meaning of one code,
 // and every signal of a section in the order of the code.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every row of the shipped code book marked `book` claims to be the printed
 // 1965 code character for character. Here each such row is held against the
 // wording quoted from the 1965 code, so that a lost «не», a changed word or a

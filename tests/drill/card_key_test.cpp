@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names the progress file keeps for sets and modes.
 
 #include <gtest/gtest.h>

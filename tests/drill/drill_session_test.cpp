@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A session: answers move cards between boxes at most one box up per
 // session, the mistakes can be asked again, and the tally keeps the score.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Leitner boxes: where an answer sends a card and when it comes again.
 
 #include <gtest/gtest.h>

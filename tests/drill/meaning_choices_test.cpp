@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The meanings offered to choose from: the asked one once, wrong ones from
 // its own group first, never one text twice, the right one at a random place
 // that one seed always repeats.

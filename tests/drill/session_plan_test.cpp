@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plan of a session: due cards first (longest overdue first), then a
 // limited number of new cards, then the cards due soonest; ties in a random
 // order that one seed always repeats.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The signals of each drill set as the shipped code book gives them, their
 // hoists, what the learner may type, and whether an answer is right.
 

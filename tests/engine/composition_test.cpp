@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Putting a signal up by its composition, as the search window does, ends
 // exactly where a learner typing the code ends: the scenario runner's
 // `choose` and `press` lines (and, for a row of a table of complements, the

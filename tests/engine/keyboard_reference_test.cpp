@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every hoist the keyboards can make, key by key, against a slow reading of
 // the signal directory: the row the engine selects must be the row the
 // directory names for the flags hoisted, in a list on view, and every signal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four keyboards as tables: every flag once on each, in the rows of a
 // typewriter, and the window's control name of every key.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random walks through the window: only events a learner could cause
 // (keys of the keyboard on view, About and Exit among them; section buttons;
 // ticks of running timers; the window's start-up first, or not at all). After

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The slow way to learn what a hoist means: read the whole signal directory
 // for its code. The engine looks signals up in direct tables instead; the

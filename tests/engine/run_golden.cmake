@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Feeds INPUT to the scenario runner and compares its output with EXPECTED.
 execute_process(COMMAND ${RUNNER} INPUT_FILE ${INPUT} OUTPUT_VARIABLE actual RESULT_VARIABLE rc)
 file(READ ${EXPECTED} expected)

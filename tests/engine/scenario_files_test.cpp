@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every scenario file of tests/scenarios: after each event line, the
 // lines beginning with "=" list fields the state line must hold ("P2=E
 // Combo2(0)=4/shown"); "= error" expects the event line to be rejected.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: one for the whole program, opened by the About key of
 // every keyboard, independent of the main window.
 

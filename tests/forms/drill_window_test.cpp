@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drill window, opened from the main window by F2 as the program opens
 // it, and answered by typing as a learner would. The progress file lives in
 // a temporary folder; the questions come in an order fixed by one seed,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboards' widgets: where each key stands, its place in the tab order,
 // and which key of the computer's keyboard stands for it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window, driven through its real widgets as a learner would.
 
 #include <QAbstractItemView>

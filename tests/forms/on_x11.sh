@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs window tests on a real X server (Xvfb) under a window manager.
 #   usage: on_x11.sh SIZE TESTS [test functions...]   e.g. 1280x900
 # Extra environment (QT_SCALE_FACTOR …) passes through.

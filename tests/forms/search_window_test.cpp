@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search window «Поиск сигнала»: opened once by Ctrl+F, it lists the
 // signals for what is typed, best first, with the matched words marked; Up,
 // Down and Enter from the field, or a double click, put a signal up on the

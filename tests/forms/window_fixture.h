@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window made from the shipped code book, with an exit question the
 // test answers itself, and the learner's actions on it: press a key of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random but possible event sequences through the real widgets: after every
 // event, what the window shows must be exactly the engine's state.
 //

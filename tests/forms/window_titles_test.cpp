@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a real X server: the window manager shows every window's own title,
 // exactly — the main window's, the About window's and the exit question's.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target of the code-book loader. Whatever the bytes, the loader must
 // return (no crash, no hang, no fault the sanitizers see), and when it says
 // Ok the book must really be sound: every list full, every row on the row its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the fuzz target's checks over files and folders of inputs, without
 // the fuzzer: the seed corpus in the test suite, or a crash the fuzzer saved.
 //   codebook_corpus_replay FILE_OR_FOLDER...

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz target of the code-book loader with clang, libFuzzer,
 # AddressSanitizer and UndefinedBehaviorSanitizer (in build-fuzz/) and runs it
 # for a bounded time. The seeds are tests/fuzz/corpus/ and the shipped code

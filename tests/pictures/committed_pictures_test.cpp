@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed pictures, read through the program's resources and decoded by
 // Qt the way the windows will show them.
 

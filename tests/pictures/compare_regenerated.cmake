@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 
 # Draws every picture into OUTPUT with GENERATOR and fails unless the result

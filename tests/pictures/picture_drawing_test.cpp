@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator's own parts: drawing at any scale and the file writers.
 
 #include "picture_checks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The child of the crash-safety test: records answers one after another in
 // the progress file and prints the id of each right after recordAnswer()
 // has returned, until it is killed.

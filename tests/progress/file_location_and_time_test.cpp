@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the progress file goes by default, and how times are written in it.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Crash safety: a child process records answers and reports each one the
 // moment it is committed; it is killed with SIGKILL at random moments, again
 // and again on the same file. Every reported answer must be in the file, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Places where progress cannot be written: the store says so in Russian,
 // keeps the run's progress in memory and never touches what is there.
 

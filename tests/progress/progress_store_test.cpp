@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress file in ordinary use: what is written comes back, nothing is
 // created before the first answer, and the figures of the drill window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the progress tests share: a fixed morning, answers made to measure,
 // the bytes of files, and a plain look into an SQLite file that goes around

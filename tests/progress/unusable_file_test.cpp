@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files the store cannot use: a damaged file, another program's SQLite file
 // and a newer МСС-65's file are each renamed and kept byte for byte, the
 // learner is told why in Russian, and progress starts afresh.

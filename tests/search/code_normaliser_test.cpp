@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Codes as a person types them: Latin or Cyrillic look-alikes, any case,
 // tables of complements with a hyphen, a dash or a space.
 

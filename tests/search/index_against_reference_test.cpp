@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The index against a plain reference that reads every row anew for each
 // query: on thousands of sampled queries both must give the same rows, in
 // the same order, with the same kind of match.

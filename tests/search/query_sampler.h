@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Queries such as a learner types, made from the words of the rows: one to
 // three words that stand together in one row's text, many in another form

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which words of a query are finished and which one is still being typed.
 
 #include <gtest/gtest.h>

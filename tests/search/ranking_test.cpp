@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Order of the results, the limit, and what each result carries, on a few
 // rows made for the purpose and handed in out of order.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever is typed or pasted into the search box: very long queries,
 // control characters, broken UTF-8, random bytes. The search must neither
 // crash nor return nonsense.

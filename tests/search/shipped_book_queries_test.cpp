@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Queries a learner types, against the whole shipped code book: what each
 // must find (and how it matched) and what it must leave out.
 

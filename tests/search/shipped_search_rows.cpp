@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shipped_search_rows.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What counts as a word of a text or a query, and where each word stands.
 
 #include <gtest/gtest.h>

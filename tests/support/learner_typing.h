@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a learner does to put a signal up by hand, in the scenario runner's
 // language: choose the code's section, then press every symbol of the code

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mss-scenario: reads window events from standard input and prints the
 // engine's state after each one. Exits with 1 when a line was no event, and
 // with 2 when the output could not be written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scenario language: window events as lines of text, and the engine's
 // state as one line after each event.

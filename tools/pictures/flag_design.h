@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signal flags as data: each design is a list of layers painted one over
 // the other, then cut to the flag's outline. Positions are fractions of the

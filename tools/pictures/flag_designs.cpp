@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of flag designs. Each flag is one row; a layer that is wrong is
 // mended in its row and the pictures are drawn again (target mss-pictures-update).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mss-picturegen: draws every picture of the program from its data.
 //
 //   mss-picturegen --out DIR [--scale N] [--contact-sheet FILE.png]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writers for the two palette formats the program ships: GIF (through giflib,
 // since Qt reads GIF but cannot write it) and the Windows icon format.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing without the platform's antialiasing: every shape is painted hard-edged
 // at a multiple of the wanted size and the pixels are averaged down here, so the

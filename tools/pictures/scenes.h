@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures that are not flags: the ship, the two window backgrounds and
 // the life buoy of the icon. Each is drawn for a size or a scale, so larger
