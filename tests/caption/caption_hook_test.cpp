@@ -103,7 +103,7 @@ TEST(CaptionHook, RepaintsOnPaintActivationSizeAndStateChange) {
     auto paintsAfter = [&](auto&& action) {
         const int before = CaptionPaintCount(w.window.get());
         action();
-        for (int waited = 0; CaptionPaintCount(w.window.get()) == before && waited < 3000; waited += 20) QTest::qWait(20);
+        (void)QTest::qWaitFor([&] { return CaptionPaintCount(w.window.get()) != before; }, 3000);
         return CaptionPaintCount(w.window.get()) - before;
     };
     EXPECT_GT(paintsAfter([&] {
