@@ -13,6 +13,8 @@
 #   and 99th percentile), shown without a goal
 #   `mss65 --lookup AE1` as a whole process on the terminal, beside `true`
 #   and a bare Qt console program (mss65_bare_console), shown without a goal
+#   the drill: choosing a session's questions with 1,879 cards in the
+#   progress file (at most 1 ms) and recording one answer (at most 5 ms)
 #
 # "ratio" is the program's figure over the bare window's (start-up and
 # memory), or over the bare console program's (--lookup). "of goal" is what the goal bounds divided by the bound: at most
@@ -37,7 +39,7 @@ bash tools/setup.sh
 cmake -S . -B build-perf -DCMAKE_BUILD_TYPE=Release -DMSS65_BUILD_BENCH=ON -DMSS65_SANITIZE=OFF >/dev/null
 cmake --build build-perf -j"$(nproc)" \
   --target mss65_bench mss65_window_bench mss65-first-frame mss65_bare_window \
-  mss65_search_bench mss65 mss65_bare_console >/dev/null
+  mss65_search_bench mss65_progress_bench mss65 mss65_bare_console >/dev/null
 
 rounds=${MSS65_BENCH_ROUNDS:-6}
 runs=${MSS65_BENCH_RUNS:-40}
@@ -66,6 +68,10 @@ echo "engine and code book ..." >&2
 echo "search index and queries ..." >&2
 "$bin/mss65_search_bench" --benchmark_filter='BM_BuildSearchIndex|BM_SearchQuery' --benchmark_repetitions=5 \
   --benchmark_report_aggregates_only=true --benchmark_format=json >"$work/search.json"
+
+echo "drill: choosing questions and recording answers ..." >&2
+"$bin/mss65_progress_bench" --benchmark_filter='BM_ChooseSessionFromStore|BM_RecordAnswer' \
+  --benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json >"$work/drill.json"
 
 echo "mss65 --lookup AE1 on the terminal ..." >&2
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM hyperfine -N --warmup 5 --runs $((rounds * runs)) --style none \
@@ -152,6 +158,13 @@ row(f"search: build the index ({int(build['rows'])} codes)", f"{build['real_time
 query = search["BM_SearchQuery_median"]
 row("search: one query, median", f"{query['median_us']:.1f} us", "(none)", None, None)
 row("search: one query, 99th percentile", f"{query['p99_us']:.1f} us", "(none)", None, None)
+
+drill = benchmarks(f"{work}/drill.json")
+choose_ms = drill["BM_ChooseSessionFromStore_median"]["real_time"]
+record_ms = drill["BM_RecordAnswer_median"]["real_time"]
+row(f"drill: choose a session ({int(drill['BM_ChooseSessionFromStore_median']['cards'])} cards stored)",
+    f"{choose_ms:.3f} ms", "<= 1 ms", choose_ms, choose_ms <= 1.0)
+row("drill: record an answer (commit)", f"{record_ms:.3f} ms", "<= 5 ms", record_ms / 5.0, record_ms <= 5.0)
 
 with open(f"{work}/lookup.json") as f:
     processes = {r["command"]: statistics.median(r["times"]) * 1e3 for r in json.load(f)["results"]}
