@@ -92,7 +92,11 @@ bool mayType(DrillSet set, char symbol) {
 
 std::string codeOfTyped(DrillSet set, std::string_view askedCode, std::string_view typed) {
     switch (set) {
-        case DrillSet::Medical: return "M" + std::string(typed);
+        case DrillSet::Medical: {
+            std::string code(1, 'M');
+            code += typed;
+            return code;
+        }
         case DrillSet::Tables: return hoistOf(set, askedCode).table + "-" + std::string(typed);
         default: return std::string(typed);
     }

@@ -4,8 +4,8 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
-#include <QStringListModel>
 
+#include "code_list_model.h"
 #include "layout.h"
 #include "list_popup_style.h"
 #include "look/look.h"
@@ -37,12 +37,8 @@ MeaningLine::MeaningLine(const codebook::CodeBook& book, QWidget* client) : QObj
     for (CodeList list : kCreationOrder) {
         auto* combo = new QComboBox(client);
         combo->setFont(look::dialogFont());
-        QStringList rows;
-        const auto& bookRows = book.rows(list);
-        rows.reserve(static_cast<qsizetype>(bookRows.size()));
-        for (const auto& row : bookRows) rows.append(QString::fromStdString(row.text));
-        // A plain list model: one string a row, without an item object for each.
-        combo->setModel(new QStringListModel(rows, combo));
+        // The rows come from the code book as they are shown, without a copy.
+        combo->setModel(new CodeListModel(book, list, combo));
         combo->setStyle(listPopupStyle());
         combo->setMaxVisibleItems(kVisibleRows);
         combo->setCurrentIndex(-1);

@@ -26,7 +26,7 @@ public:
     static constexpr std::size_t kLongestStemmedWord = 256;
 
 private:
-    sb_stemmer* stemmer_;
+    sb_stemmer* stemmer_ = nullptr;
 };
 
 }  // namespace mss::search

@@ -71,8 +71,9 @@ string(REGEX REPLACE "[,|]" ";" names "${names}")
 string(REGEX REPLACE ":[a-z0-9]+" "" names "${names}")
 # Named on purpose: the widgets library; Qt's GUI library, which also carries
 # the platform and GIF plugins the program opens at run time; the SQLite
-# driver the progress file is read through; the fonts the windows are set in.
-foreach(name libqt6widgets6 libqt6gui6 libqt6sql6-sqlite fonts-liberation2)
+# driver the progress file is read through; the stemmer the search opens; the
+# fonts the windows are set in.
+foreach(name libqt6widgets6 libqt6gui6 libqt6sql6-sqlite libstemmer0d fonts-liberation2)
   if(NOT name IN_LIST names)
     problem("Depends does not name ${name}")
   endif()
