@@ -18,8 +18,8 @@ void addSection(std::vector<DrillSignal>& signals, const codebook::CodeBook& boo
     for (const codebook::Meaning& m : codebook::signalsOf(book, section)) {
         std::string group;
         switch (set) {
-            case DrillSet::General: group = m.code.substr(0, 1); break;
-            case DrillSet::Medical: group = m.code.substr(1, 1); break;
+            case DrillSet::General: group.assign(1, m.code[0]); break;   // its first letter
+            case DrillSet::Medical: group.assign(1, m.code[1]); break;   // the letter after M
             case DrillSet::Tables: group = m.code.substr(0, m.code.find('-')); break;
             default: break;
         }
