@@ -46,7 +46,7 @@ struct MeaningLayout {
             band.start = first;
             band.length = length;
             band.format.setBackground(look::kGlint);
-            band.format.setForeground(QColor(Qt::black));
+            band.format.setForeground(look::kOnGlint);
             bands.append(band);
         }
         layout.setFormats(bands);

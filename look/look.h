@@ -23,6 +23,15 @@ inline const QColor kGlint{255, 236, 150};      // the bright band that sweeps o
 // second letter, third letter; an invalid colour is the palette's text colour.
 inline const QColor kKeyboardCaptions[4]{QColor(), QColor(128, 255, 255), QColor(192, 192, 255), QColor(255, 0, 0)};
 
+// The drill: a right and a wrong answer, the signals new, being learned and
+// learned in the progress chart, and a matched word's text on its bright band.
+inline const QColor kRightAnswer{0, 255, 128};
+inline const QColor kWrongAnswer{255, 140, 140};
+inline const QColor kNewSignals{200, 200, 200};
+inline const QColor kSignalsBeingLearned{255, 200, 0};
+inline const QColor kLearnedSignals{0, 200, 90};
+inline const QColor kOnGlint{0, 0, 0};
+
 // Fonts.
 QFont dialogFont(bool bold = false);              // MS Sans Serif 8.25 pt: keys, lists, buttons
 QFont serifFont(double pointSize, bool bold = true);  // Times New Roman

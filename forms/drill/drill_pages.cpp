@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "drill_label.h"
 #include "drill_choices.h"
 #include "drill_hoist.h"
 #include "drill_keyboard.h"
@@ -22,27 +23,12 @@ namespace {
 constexpr int kPageWidth = 792, kPageHeight = 434;
 constexpr int kTextLeft = 132, kTextWidth = 620, kQuestionHeight = 74;
 
-const QColor kRightColour{0, 255, 128};
-const QColor kWrongColour{255, 140, 140};
-
-QLabel* label(QWidget* parent, const char* name, const QFont& font, const QColor& colour, const QRect& at) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFont(font);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    l->setGeometry(at);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
-}
 
 // A label the learner can reach with Tab, so that a screen reader reads it;
 // a dotted line shows where the focus is.
 void focusable(QLabel* l, Qt::FocusPolicy policy) {
     l->setFocusPolicy(policy);
-    l->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted white; }"));
+    l->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted %1; }").arg(look::kWhite.name()));
 }
 
 FaceButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& at) {
@@ -110,7 +96,7 @@ void QuestionPage::showTyped(const QString& typed) {
 
 void QuestionPage::showResult(bool correct, const QString& headline, const QString& details, bool reconstructed) {
     const QString html = QStringLiteral("<span style=\"color:%1; font-size:12pt\">%2</span><br>%3")
-                             .arg((correct ? kRightColour : kWrongColour).name(), headline.toHtmlEscaped(),
+                             .arg((correct ? look::kRightAnswer : look::kWrongAnswer).name(), headline.toHtmlEscaped(),
                                   details.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
     result_->setText(html);
     result_->setAccessibleName(QStringLiteral("Результат: ") + headline + QLatin1Char(' ') +

@@ -11,6 +11,7 @@
 #include <random>
 #include <set>
 
+#include "drill_label.h"
 #include "drill_choices.h"
 #include "drill_hoist.h"
 #include "drill_keyboard.h"
@@ -42,16 +43,7 @@ std::uint64_t seedOf(std::uint64_t wanted) {
 }
 
 QLabel* lineLabel(QWidget* parent, const char* name, const QColor& colour, const QRect& at) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFont(look::dialogFont(true));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    l->setGeometry(at);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
+    return label(parent, name, look::dialogFont(true), colour, at);
 }
 
 FaceButton* rowButton(QWidget* parent, const QString& caption, const QString& toolTip, int left, int top) {

@@ -25,9 +25,9 @@ QString countsText(const progress::ProgressCounts& c) {
 
 }  // namespace
 
-const QColor ProgressChart::kFresh{200, 200, 200};
-const QColor ProgressChart::kLearning{255, 200, 0};
-const QColor ProgressChart::kLearned{0, 200, 90};
+const QColor ProgressChart::kFresh = look::kNewSignals;
+const QColor ProgressChart::kLearning = look::kSignalsBeingLearned;
+const QColor ProgressChart::kLearned = look::kLearnedSignals;
 
 ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ProgressChart"));
