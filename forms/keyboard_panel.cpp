@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <limits>
+
 #include "codebook/flag_catalogue.h"
 #include "engine/window_names.h"
 #include "face_button.h"
@@ -100,14 +102,12 @@ std::optional<engine::Keyboard> KeyboardPanel::keyboardWithFocus() const {
 void KeyboardPanel::focusKeyboard(engine::Keyboard keyboard, int flag) {
     if (flag < 0) {
         // The flag key that comes first in the keyboard's tab order.
-        int firstTab = 0;
-        for (const engine::KeyDefinition& key : engine::keysOf(keyboard)) {
-            const int tab = keyLayout(key).tabIndex;
-            if (key.id.role == KeyRole::Flag && (flag < 0 || tab < firstTab)) {
+        int firstTab = std::numeric_limits<int>::max();
+        for (const engine::KeyDefinition& key : engine::keysOf(keyboard))
+            if (key.id.role == KeyRole::Flag && keyLayout(key).tabIndex < firstTab) {
                 flag = key.id.flag;
-                firstTab = tab;
+                firstTab = keyLayout(key).tabIndex;
             }
-        }
     }
     key(engine::KeyId::flagKey(keyboard, flag))->setFocus(Qt::OtherFocusReason);
 }
