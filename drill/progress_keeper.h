@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the drill needs of the place where progress is kept: the cards'
+// states, a home for every answer, the choice drilled last, and what the
+// learner must be told about the file. The progress file implements it; the
+// drill's own tests use one in memory.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "card_state.h"
+#include "drill_choice.h"
+#include "drill_session.h"
+
+namespace mss::drill {
+
+// One session as the keeper knows it: what is drilled, and the number the
+// keeper gave it with its first answer (none before that).
+struct SessionRecord {
+    DrillChoice choice;
+    std::optional<int> number;
+};
+
+// What became of an answer handed to the keeper.
+enum class Keeping {
+    Saved,      // in the file
+    Pending,    // kept and written as soon as the file frees (another program holds it)
+    InMemory,   // kept for this run only: the file cannot be written
+};
+
+class ProgressKeeper {
+public:
+    virtual ~ProgressKeeper() = default;
+
+    virtual CardStates cardStates(DrillSet set, DrillMode mode) = 0;
+    // Records one answer of `session`; the first answer of a session also
+    // gives it its number, in the same step.
+    virtual Keeping recordAnswer(const Answer& answer, SessionRecord& session) = 0;
+    // The choice of the session answered last; nothing when none is kept.
+    virtual std::optional<DrillChoice> lastChoice() = 0;
+    // Russian sentences the learner must read about the file (set aside, not
+    // saving, waiting for another program); empty when all is well.
+    virtual std::vector<std::string> notices() = 0;
+};
+
+}  // namespace mss::drill
