@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill_choices.h"
+#include "forms/drill/drill_choices.h"
 
-#include "forms/face_button.h"
+#include "forms/shared/face_button.h"
 #include "look/look.h"
-#include "recall_mark.h"
+#include "forms/drill/recall_mark.h"
 
 namespace mss::forms {
 

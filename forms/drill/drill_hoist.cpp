@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill_hoist.h"
+#include "forms/drill/drill_hoist.h"
 
 #include <QAccessible>
 #include <QLabel>
 
 #include "codebook/flag_catalogue.h"
-#include "forms/flag_picture_box.h"
-#include "forms/picture_catalogue.h"
+#include "forms/shared/flag_picture_box.h"
+#include "forms/shared/picture_catalogue.h"
 #include "look/look.h"
 
 namespace mss::forms {

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill_keyboard.h"
+#include "forms/drill/drill_keyboard.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
 #include "engine/keyboards.h"
-#include "forms/face_button.h"
-#include "forms/layout.h"
-#include "forms/physical_keys.h"
-#include "forms/twips.h"
+#include "forms/shared/face_button.h"
+#include "forms/main/layout.h"
+#include "forms/shared/physical_keys.h"
+#include "forms/main/twips.h"
 #include "look/look.h"
 
 namespace mss::forms {

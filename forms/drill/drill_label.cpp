@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill_label.h"
+#include "forms/drill/drill_label.h"
 
 #include <QLabel>
 

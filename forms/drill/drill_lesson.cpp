@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill_lesson.h"
+#include "forms/drill/drill_lesson.h"
 
 #include "drill/meaning_choices.h"
 #include "drill/session_plan.h"

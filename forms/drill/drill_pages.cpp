@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill_pages.h"
+#include "forms/drill/drill_pages.h"
 
 #include <QLabel>
 #include <QListWidget>
 
 #include <algorithm>
 
-#include "drill_label.h"
-#include "drill_choices.h"
-#include "drill_hoist.h"
-#include "drill_keyboard.h"
-#include "forms/face_button.h"
+#include "forms/drill/drill_label.h"
+#include "forms/drill/drill_choices.h"
+#include "forms/drill/drill_hoist.h"
+#include "forms/drill/drill_keyboard.h"
+#include "forms/shared/face_button.h"
 #include "look/look.h"
-#include "progress_chart.h"
-#include "recall_mark.h"
+#include "forms/drill/progress_chart.h"
+#include "forms/drill/recall_mark.h"
 
 namespace mss::forms {
 

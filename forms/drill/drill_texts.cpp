@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill_texts.h"
+#include "forms/drill/drill_texts.h"
 
 #include <QStringList>
 

@@ -9,7 +9,7 @@
 
 #include "drill/set_signals.h"
 #include "drill/tally.h"
-#include "drill_lesson.h"
+#include "forms/drill/drill_lesson.h"
 
 namespace mss::forms::drill_texts {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill_window.h"
+#include "forms/drill/drill_window.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -11,18 +11,18 @@
 #include <random>
 #include <set>
 
-#include "drill_label.h"
-#include "drill_choices.h"
-#include "drill_hoist.h"
-#include "drill_keyboard.h"
-#include "drill_pages.h"
-#include "drill_texts.h"
-#include "forms/face_button.h"
-#include "forms/physical_keys.h"
-#include "forms/picture_catalogue.h"
+#include "forms/drill/drill_label.h"
+#include "forms/drill/drill_choices.h"
+#include "forms/drill/drill_hoist.h"
+#include "forms/drill/drill_keyboard.h"
+#include "forms/drill/drill_pages.h"
+#include "forms/drill/drill_texts.h"
+#include "forms/shared/face_button.h"
+#include "forms/shared/physical_keys.h"
+#include "forms/shared/picture_catalogue.h"
 #include "look/look.h"
 #include "progress/default_progress_file.h"
-#include "progress_chart.h"
+#include "forms/drill/progress_chart.h"
 
 namespace mss::forms {
 

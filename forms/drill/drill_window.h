@@ -17,8 +17,8 @@
 #include <string>
 
 #include "codebook/codebook.h"
-#include "drill_lesson.h"
-#include "forms/exit_question.h"
+#include "forms/drill/drill_lesson.h"
+#include "forms/shared/exit_question.h"
 #include "progress/progress_store.h"
 
 class QComboBox;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill_window_opener.h"
+#include "forms/drill/drill_window_opener.h"
 
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
 
-#include "forms/main_window.h"
+#include "forms/main/main_window.h"
 
 namespace mss::forms {
 

@@ -6,7 +6,7 @@
 // to the front. The program and the tests wire it the same way.
 
 #include "codebook/codebook.h"
-#include "drill_window.h"
+#include "forms/drill/drill_window.h"
 
 namespace mss::forms {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "progress_chart.h"
+#include "forms/drill/progress_chart.h"
 
 #include <QPainter>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "recall_mark.h"
+#include "forms/drill/recall_mark.h"
 
 #include <QPainter>
 

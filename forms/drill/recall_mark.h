@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "forms/reconstructed_mark.h"
+#include "forms/shared/reconstructed_mark.h"
 
 namespace mss::forms {
 

@@ -11,14 +11,14 @@
 #include <memory>
 
 #include "engine/keyboards.h"
-#include "forms/flag_picture_box.h"
-#include "forms/hoist_view.h"
-#include "forms/keyboard_frame.h"
-#include "forms/keyboard_panel.h"
-#include "forms/main_window.h"
-#include "forms/meaning_line.h"
-#include "forms/section_buttons.h"
-#include "forms/face_button.h"
+#include "forms/shared/flag_picture_box.h"
+#include "forms/main/hoist_view.h"
+#include "forms/main/keyboard_frame.h"
+#include "forms/main/keyboard_panel.h"
+#include "forms/main/main_window.h"
+#include "forms/main/meaning_line.h"
+#include "forms/main/section_buttons.h"
+#include "forms/shared/face_button.h"
 #include "support/shipped_book.h"
 
 namespace mss::testing {

@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/search/search_window.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QScreen>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "look/look.h"
+#include "forms/main/main_window.h"
+#include "forms/main/meaning_line.h"
+#include "forms/shared/picture_catalogue.h"
+#include "search/search_index.h"
+#include "forms/search/search_result_delegate.h"
+#include "forms/search/search_results_model.h"
+#include "forms/main/show_signal.h"
+
+namespace mss::forms {
+
+namespace {
+
+QString titleText() { return QStringLiteral("Поиск сигнала"); }
+QString hintText() {
+    return QStringLiteral("Введите слова из значения или код сигнала: «якорь», «AE1», «I-3». "
+                          "↑ ↓ — выбор, Enter — показать в главном окне, Esc — закрыть.");
+}
+QString nothingFoundText() {
+    return QStringLiteral("Ничего не найдено. Проверьте написание или введите начало слова.");
+}
+
+QPointer<SearchWindow>& theWindow() {
+    static QPointer<SearchWindow> window;
+    return window;
+}
+
+QString summaryOf(std::size_t total, std::size_t shown) {
+    if (total == 0) return nothingFoundText();
+    if (shown < total) return QStringLiteral("Показаны первые %1 из %2").arg(shown).arg(total);
+    return QStringLiteral("Найдено: %1").arg(total);
+}
+
+// The keys that move through the results while the cursor stays in the field.
+bool movesThroughResults(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+}
+
+}  // namespace
+
+SearchWindow* SearchWindow::current() { return theWindow().data(); }
+
+SearchWindow* SearchWindow::showSearchWindow(MainWindow& main, std::shared_ptr<const search::SearchIndex> index) {
+    QPointer<SearchWindow>& window = theWindow();
+    if (!window) {
+        window = new SearchWindow(main, std::move(index));
+        window->placeBeside(main);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->field_->setFocus();
+    window->field_->selectAll();
+    return window;
+}
+
+SearchWindow::SearchWindow(MainWindow& main, std::shared_ptr<const search::SearchIndex> index)
+    : main_(&main), index_(std::move(index)) {
+    setObjectName(QStringLiteral("SearchWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(titleText());
+    setWindowIcon(PictureCatalogue::instance().icon());
+    setFont(look::dialogFont());
+    setMinimumSize(380, 300);
+    resize(540, 560);
+
+    // The blue ground of the keyboards, white writing.
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, look::kBlue);
+    ground.setColor(QPalette::WindowText, look::kWhite);
+    setPalette(ground);
+    setAutoFillBackground(true);
+
+    auto* prompt = new QLabel(QStringLiteral("&Слова из значения или код сигнала:"), this);
+    prompt->setFont(look::dialogFont(true));
+
+    field_ = new QLineEdit(this);
+    field_->setObjectName(QStringLiteral("SearchField"));
+    QFont typed = look::dialogFont();
+    typed.setPointSizeF(11);
+    field_->setFont(typed);
+    field_->setPlaceholderText(QStringLiteral("например: якорь, лоцман, AE1"));
+    field_->setClearButtonEnabled(true);
+    field_->setAccessibleName(QStringLiteral("Поиск сигнала: слова из значения или код"));
+    prompt->setBuddy(field_);
+
+    summary_ = new QLabel(hintText(), this);
+    summary_->setObjectName(QStringLiteral("SearchSummary"));
+    summary_->setWordWrap(true);
+    QPalette note = summary_->palette();
+    note.setColor(QPalette::WindowText, look::kTablesNote);
+    summary_->setPalette(note);
+
+    model_ = new SearchResultsModel(this);
+    results_ = new QListView(this);
+    results_->setObjectName(QStringLiteral("SearchResults"));
+    results_->setModel(model_);
+    delegate_ = new SearchResultDelegate(*model_, *results_);
+    results_->setItemDelegate(delegate_);
+    results_->setSelectionMode(QAbstractItemView::SingleSelection);
+    results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    results_->setResizeMode(QListView::Adjust);
+    results_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    results_->setUniformItemSizes(false);
+    results_->setAccessibleName(QStringLiteral("Найденные сигналы"));
+    QPalette dark = results_->palette();
+    dark.setColor(QPalette::Base, look::kDarkFace);
+    dark.setColor(QPalette::Text, look::kWhite);
+    results_->setPalette(dark);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(10, 10, 10, 10);
+    column->setSpacing(6);
+    column->addWidget(prompt);
+    column->addWidget(field_);
+    column->addWidget(summary_);
+    column->addWidget(results_, 1);
+
+    // The cursor stays in the field: a screen reader hears the chosen result
+    // as the field's description.
+    QObject::connect(results_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                     [this](const QModelIndex& current) {
+                         field_->setAccessibleDescription(model_->data(current, Qt::AccessibleTextRole).toString());
+                     });
+    field_->installEventFilter(this);
+    results_->installEventFilter(this);
+    QObject::connect(field_, &QLineEdit::textChanged, this, &SearchWindow::search);
+    QObject::connect(field_, &QLineEdit::returnPressed, this,
+                     [this] { showResult(results_->currentIndex().row()); });
+    QObject::connect(results_, &QListView::doubleClicked, this, [this](const QModelIndex& i) { showResult(i.row()); });
+    // Ctrl+F again, here: back to the field to type a new search.
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    QObject::connect(find, &QShortcut::activated, this, [this] {
+        field_->setFocus();
+        field_->selectAll();
+    });
+    // Without the main window there is nothing to show a signal on.
+    QObject::connect(&main, &QObject::destroyed, this, [this] { delete this; });
+}
+
+SearchWindow::~SearchWindow() = default;
+
+void SearchWindow::search(const QString& query) {
+    const search::SearchResults found = index_->find(query.toUtf8().toStdString());
+    model_->setResults(found);
+    if (model_->rowCount() > 0) results_->setCurrentIndex(model_->index(0));
+    const bool nothingTyped = query.trimmed().isEmpty();
+    summary_->setText(nothingTyped ? hintText() : summaryOf(found.total, found.results.size()));
+    results_->setAccessibleDescription(summary_->text());
+}
+
+void SearchWindow::showResult(int row) {
+    if (!main_ || row < 0 || row >= model_->rowCount()) return;
+    const QByteArray code = model_->signalAt(row).code.toLatin1();
+    showSignal(*main_, std::string_view(code.constData(), static_cast<std::size_t>(code.size())));
+    if (main_->isMinimized()) main_->showNormal();
+}
+
+bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == field_ && movesThroughResults(key->key())) {
+            QKeyEvent moved(QEvent::KeyPress, key->key(), key->modifiers());
+            QCoreApplication::sendEvent(results_, &moved);
+            return true;
+        }
+        if (watched == results_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            showResult(results_->currentIndex().row());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SearchWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void SearchWindow::placeBeside(const MainWindow& main) {
+    // Right of the main window where the screen has room, else left of it;
+    // on a screen too narrow for both, over the main window's lower right,
+    // under its meaning line, so that the hoist and the meaning stay in sight.
+    const QScreen* screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect free = screen->availableGeometry();
+    const QRect beside = main.frameGeometry();
+    const QSize size = frameGeometry().size();
+    const int top = std::clamp(beside.top(), free.top(), std::max(free.top(), free.bottom() + 1 - size.height()));
+    if (beside.right() + 1 + size.width() <= free.right() + 1) return move(beside.right() + 1, top);
+    if (beside.left() - size.width() >= free.left()) return move(beside.left() - size.width(), top);
+
+    const QWidget* line = main.meaningLine().list(codebook::CodeList::SingleLetter);
+    const int under = line->mapToGlobal(QPoint(0, line->height())).y() + 8;
+    const int left = std::max(free.left(), std::min(beside.right() + 1, free.right() + 1) - size.width());
+    const int room = free.bottom() + 1 - under;
+    if (room < minimumHeight()) return move(left, top);
+    resize(width(), std::min(height(), room));
+    move(left, under);
+    // Its frame is not known before the window manager has framed it.
+    fitFrameOnScreen_ = true;
+}
+
+void SearchWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!fitFrameOnScreen_ || frameGeometry() == geometry() || !screen()) return;
+    fitFrameOnScreen_ = false;
+    const int below = frameGeometry().bottom() - screen()->availableGeometry().bottom();
+    if (below > 0) resize(width(), std::max(minimumHeight(), height() - below));
+}
+
+}  // namespace mss::forms

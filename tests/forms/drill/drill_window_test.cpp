@@ -1,0 +1,798 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The drill window, opened from the main window by F2 as the program opens
+// it, and answered by typing as a learner would. The progress file lives in
+// a temporary folder; the questions come in an order fixed by one seed,
+// named in every failure.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <set>
+
+#include "drill/set_signals.h"
+#include "forms/drill/drill_choices.h"
+#include "forms/drill/drill_hoist.h"
+#include "forms/drill/drill_keyboard.h"
+#include "forms/drill/drill_pages.h"
+#include "forms/drill/drill_texts.h"
+#include "forms/drill/drill_window_opener.h"
+#include "forms/drill/progress_chart.h"
+#include "forms/drill/recall_mark.h"
+#include "forms/shared/application_setup.h"
+#include "forms/shared/picture_catalogue.h"
+#include "support/scenario.h"
+#include "forms/window_fixture.h"
+
+using namespace mss::testing;
+using mss::drill::DrillMode;
+using mss::drill::DrillSet;
+using mss::forms::DrillChoice;
+using mss::forms::DrillWindow;
+using mss::forms::DrillWindowOptions;
+using Stage = mss::forms::DrillWindow::Stage;
+
+namespace {
+
+constexpr std::uint64_t kSeed = 19651224;
+const QString kRecallNote = QStringLiteral("Текст восстановлен; сверьте с печатным изданием");
+
+QString shown(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
+QString shown(const std::string& s) { return shown(QString::fromStdString(s)); }
+QString shown(const char* s) { return shown(QString::fromUtf8(s)); }
+QString shown(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
+template <typename Number>
+    requires std::is_arithmetic_v<Number>
+QString shown(Number n) {
+    return QString::number(n);
+}
+QString shown(Stage s) { return QStringLiteral("stage %1").arg(static_cast<int>(s)); }
+QString shown(const mss::progress::ProgressCounts& c) {
+    return QStringLiteral("{new %1, learning %2, learned %3}").arg(c.fresh).arg(c.learning).arg(c.learned);
+}
+QString shown(const void* p) { return p ? QStringLiteral("a pointer") : QStringLiteral("nullptr"); }
+
+// One row of the progress file's answers.
+struct RecordedAnswer {
+    QString set, mode, code, given;
+    bool correct = false;
+};
+
+// The answers in the file, read around the store (nothing is created).
+std::vector<RecordedAnswer> answersIn(const QString& file) {
+    std::vector<RecordedAnswer> rows;
+    const QString name = QStringLiteral("drill-window-test");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(file);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("SELECT card_set, mode, code, given, correct FROM answers ORDER BY id"));
+            while (q.next())
+                rows.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                                q.value(3).toString(), q.value(4).toInt() == 1});
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return rows;
+}
+
+// A clock one second further on at every reading.
+mss::drill::Clock steppingClock() {
+    return [t = mss::drill::TimePoint{std::chrono::seconds{1'796'911'387}}]() mutable {
+        t += std::chrono::seconds(1);
+        return t;
+    };
+}
+
+const std::vector<mss::drill::DrillSignal>& signalsOf(DrillSet set) {
+    static std::map<DrillSet, std::vector<mss::drill::DrillSignal>> all;
+    auto& list = all[set];
+    if (list.empty()) list = mss::drill::signalsOfSet(shippedBook(), set);
+    return list;
+}
+
+// The Russian letter on the key where a Latin letter is.
+QString russianOnKey(char latin) {
+    static const std::map<char, QString> keys = [] {
+        std::map<char, QString> m;
+        const char* latinRows[] = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+        const QString russianRows[] = {QStringLiteral("йцукенгшщз"), QStringLiteral("фывапролд"),
+                                       QStringLiteral("ячсмить")};
+        for (int r = 0; r < 3; ++r)
+            for (int i = 0; latinRows[r][i]; ++i) m[latinRows[r][i]] = russianRows[r].mid(i, 1);
+        return m;
+    }();
+    return keys.at(latin);
+}
+
+}  // namespace
+
+// Every check names the seed and the question on view.
+#define CHECK(cond) QVERIFY2((cond), qPrintable(where()))
+#define CHECK_EQ(actual, expected)                                                                                    \
+    do {                                                                                                              \
+        const auto actual_ = (actual);                                                                                \
+        const auto expected_ = (expected);                                                                            \
+        QVERIFY2(actual_ == expected_, qPrintable(where() + QStringLiteral(": %1 is %2, expected %3")                 \
+                                                                .arg(QStringLiteral(#actual), shown(actual_),         \
+                                                                     shown(expected_))));                             \
+    } while (false)
+#define TRY_CHECK(cond) QTRY_VERIFY2((cond), qPrintable(where()))
+
+class DrillWindowTest : public QObject {
+    Q_OBJECT
+
+    WindowFixture w;
+    std::unique_ptr<QTemporaryDir> folder;
+    struct {
+        int count = 0;
+        QString title, question;
+        bool answer = false;
+    } resetAsked;
+
+    QString progressFile() const { return folder->filePath(QStringLiteral("progress.sqlite3")); }
+
+    DrillWindowOptions options(const QString& file) {
+        DrillWindowOptions o;
+        o.progressFile = file.toStdString();
+        o.clock = steppingClock();
+        o.seed = kSeed;
+        o.ask = [this](QWidget*, const QString& title, const QString& question) {
+            ++resetAsked.count;
+            resetAsked.title = title;
+            resetAsked.question = question;
+            return resetAsked.answer;
+        };
+        return o;
+    }
+
+    DrillWindow* drill() const { return mss::forms::currentDrillWindow(); }
+
+    QString where() const {
+        QString note = QStringLiteral("seed %1").arg(kSeed);
+        // Once an answer is on view, the lesson already holds the next question.
+        if (const DrillWindow* d = drill(); d && d->lesson().question().signal)
+            note += QString::fromUtf8(d->stage() == Stage::Asking ? ", asking %1" : ", next question %1")
+                        .arg(QString::fromStdString(d->lesson().question().signal->code));
+        return note;
+    }
+
+    // Presses F2 on the main window, as the learner does.
+    bool pressF2() {
+        w.window->activateWindow();
+        if (!QTest::qWaitForWindowActive(w.window.get())) return false;
+        QTest::keyClick(w.window.get(), Qt::Key_F2);
+        return drill() != nullptr && QTest::qWaitForWindowExposed(drill());
+    }
+
+    // Wires F2 to a drill window on `file` and opens it.
+    DrillWindow* open(const QString& file) {
+        mss::forms::offerDrill(*w.window, shippedBook(), options(file));
+        return pressF2() ? drill() : nullptr;
+    }
+
+    void choose(DrillSet set, DrillMode mode) {
+        QTest::mouseClick(drill()->setButton(set), Qt::LeftButton);
+        QTest::mouseClick(drill()->modeButton(mode), Qt::LeftButton);
+    }
+
+    // Where typing goes: the control with the focus, or the window.
+    QWidget* typingTarget() const { return drill()->focusWidget() ? drill()->focusWidget() : drill(); }
+
+    void type(const QString& keys) {
+        for (const QChar c : keys) QTest::keyClicks(typingTarget(), QString(c));
+    }
+    void press(Qt::Key key) { QTest::keyClick(typingTarget(), key); }
+    // A letter typed on the Russian layout, where the platform gives no key code.
+    void typeRussian(const QString& letter) {
+        const auto key = static_cast<Qt::Key>(letter.at(0).toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Press, typingTarget(), key, letter, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, typingTarget(), key, letter, Qt::NoModifier);
+    }
+
+    // The keys that answer the question on view rightly.
+    QString rightKeys() const {
+        const auto& q = drill()->lesson().question();
+        if (drill()->lesson().choice().mode == DrillMode::Meaning) return QString::number(q.rightChoice + 1);
+        return QString::fromStdString(q.hoist.flags);
+    }
+
+    // Keys that answer it wrongly: another meaning, another last flag, or a
+    // signal the code does not have.
+    QString wrongKeys() const {
+        const auto& q = drill()->lesson().question();
+        const DrillChoice choice = drill()->lesson().choice();
+        if (choice.mode == DrillMode::Meaning) return QString::number((q.rightChoice + 1) % q.choices.size() + 1);
+        std::string keys = q.hoist.flags;
+        if (choice.mode == DrillMode::Compose && (choice.set == DrillSet::General || choice.set == DrillSet::Medical)) {
+            for (const char* made : {"QQ9", "ZZ9", "ZZ"})
+                if (mss::drill::typedFlagsAtMost(choice.set) >= std::strlen(made) &&
+                    std::string(made).find_first_of(choice.set == DrillSet::Medical ? "0123456789" : "") ==
+                        std::string::npos &&
+                    !mss::drill::findSignal(signalsOf(choice.set),
+                                            mss::drill::codeOfTyped(choice.set, q.signal->code, made)))
+                    return QString::fromLatin1(made);
+        }
+        for (char c : std::string("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"))
+            if (mss::drill::mayType(choice.set, c) && c != keys.back()) {
+                keys.back() = c;
+                break;
+            }
+        return QString::fromStdString(keys);
+    }
+
+    // Answers the question on view with keys, and Enter where the mode wants it.
+    void answerWith(const QString& keys) {
+        type(keys);
+        if (drill()->stage() == Stage::Asking && drill()->lesson().choice().mode != DrillMode::Meaning)
+            press(Qt::Key_Return);
+    }
+
+    QString resultSpoken() const { return drill()->questionPage()->result()->accessibleName(); }
+
+private Q_SLOTS:
+    void initTestCase() { mss::forms::prepareApplication(); }
+    void init() {
+        resetAsked = {};
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+        QVERIFY(w.open());
+    }
+    void cleanup() {
+        delete mss::forms::currentDrillWindow();
+        w.window.reset();
+        folder.reset();
+    }
+
+    void f2OpensOneDrillWindowAndRaisesIt() {
+        mss::forms::offerDrill(*w.window, shippedBook(), options(progressFile()));
+        CHECK(!drill());
+        CHECK(pressF2());
+        DrillWindow* first = drill();
+        CHECK_EQ(first->windowTitle(), QStringLiteral("Тренировка"));
+        CHECK(first->isVisible());
+        CHECK(!first->parentWidget());
+        CHECK(!first->isModal());
+        TRY_CHECK(QApplication::activeWindow() == first);
+        // Opening reads progress but writes nothing.
+        CHECK(!QFile::exists(progressFile()));
+
+        CHECK(pressF2());
+        CHECK_EQ(drill(), first);
+        TRY_CHECK(QApplication::activeWindow() == first);
+        QTest::mouseClick(w.window->drillButton(), Qt::LeftButton);
+        CHECK_EQ(drill(), first);
+        int drillWindows = 0;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<DrillWindow*>(top)) ++drillWindows;
+        CHECK_EQ(drillWindows, 1);
+
+        // Closed, it goes; F2 makes a new one.
+        first->close();
+        TRY_CHECK(!drill());
+        CHECK(pressF2());
+        CHECK(drill() != nullptr);
+    }
+
+    void opensOnTheFlagsWithTheFirstQuestionAsked() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        CHECK(d->setButton(DrillSet::Flags)->isChosen());
+        CHECK(d->modeButton(DrillMode::RecogniseFlag)->isChosen());
+        CHECK_EQ(d->stage(), Stage::Asking);
+        CHECK_EQ(d->pages()->currentWidget(), static_cast<QWidget*>(d->questionPage()));
+        CHECK_EQ(d->questionPage()->question()->text(), QStringLiteral("Какой это флаг?"));
+        CHECK(d->questionPage()->question()->accessibleName().startsWith(QStringLiteral("Вопрос: ")));
+        CHECK(d->questionPage()->keyboard()->isVisible());
+        CHECK(!d->letterPicker()->isVisible());
+        CHECK(!d->medicalNote()->isVisible());
+        const auto& q = d->lesson().question();
+        const int flag = *mss::codebook::flagIndexOfSymbol(q.hoist.flags.front());
+        CHECK_EQ(static_cast<const void*>(d->questionPage()->hoist()->position(0)->picture()),
+                 static_cast<const void*>(&mss::forms::PictureCatalogue::instance().flag(flag)));
+        // Reading the flag is the learner's task: a screen reader does not name it.
+        const QString name = mss::forms::drill_texts::text(mss::codebook::flagEntry(flag).phoneticName);
+        CHECK(!d->questionPage()->hoist()->position(0)->accessibleName().contains(name));
+        CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Вопрос 1 из 20     Верно: 0 из 0     Подряд: 0"));
+        CHECK_EQ(static_cast<QWidget*>(QApplication::focusWidget()), static_cast<QWidget*>(d->questionPage()->question()));
+
+        // Typing answers at once, on the Russian layout too: the key where the letter is.
+        const char symbol = q.hoist.flags.front();
+        if (symbol >= 'A' && symbol <= 'Z')
+            typeRussian(russianOnKey(symbol));
+        else
+            type(QString(QChar::fromLatin1(symbol)));
+        CHECK_EQ(d->stage(), Stage::Answered);
+        CHECK(resultSpoken().startsWith(QStringLiteral("Результат: Верно!")));
+        CHECK(resultSpoken().contains(name));
+        CHECK(d->questionPage()->hoist()->position(0)->accessibleName().contains(name));
+    }
+
+    void rightAndWrongAnswersInEveryMode_data() {
+        QTest::addColumn<int>("set");
+        QTest::addColumn<int>("mode");
+        const std::pair<DrillSet, DrillMode> rows[] = {
+            {DrillSet::Flags, DrillMode::RecogniseFlag},   {DrillSet::General, DrillMode::RecogniseFlag},
+            {DrillSet::Tables, DrillMode::RecogniseFlag},  {DrillSet::Flags, DrillMode::Meaning},
+            {DrillSet::SingleLetter, DrillMode::Meaning},  {DrillSet::General, DrillMode::Meaning},
+            {DrillSet::Medical, DrillMode::Meaning},       {DrillSet::SingleLetter, DrillMode::Compose},
+            {DrillSet::General, DrillMode::Compose},       {DrillSet::Medical, DrillMode::Compose},
+            {DrillSet::Tables, DrillMode::Compose},        {DrillSet::Medical, DrillMode::RecogniseFlag},
+        };
+        for (const auto& [set, mode] : rows)
+            QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QString::fromLatin1(mss::drill::storedName(set).data()),
+                                                                  QString::fromLatin1(mss::drill::storedName(mode).data()))))
+                << static_cast<int>(set) << static_cast<int>(mode);
+    }
+
+    void rightAndWrongAnswersInEveryMode() {
+        QFETCH(int, set);
+        QFETCH(int, mode);
+        const auto drillSet = static_cast<DrillSet>(set);
+        const auto drillMode = static_cast<DrillMode>(mode);
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        choose(drillSet, drillMode);
+        CHECK(d->setButton(drillSet)->isChosen());
+        CHECK(d->modeButton(drillMode)->isChosen());
+        CHECK_EQ(d->questionPage()->choices()->button(0)->isVisible(), drillMode == DrillMode::Meaning);
+        CHECK_EQ(d->questionPage()->keyboard()->isVisible(), drillMode != DrillMode::Meaning);
+        if (drillMode == DrillMode::Meaning) {
+            // Four different meanings, the asked signal's among them.
+            std::set<QString> texts;
+            for (int place = 0; place < 4; ++place) texts.insert(d->questionPage()->choices()->button(place)->text().mid(3));
+            CHECK_EQ(texts.size(), std::size_t{4});
+            const auto& q = d->lesson().question();
+            CHECK_EQ(d->questionPage()->choices()->button(static_cast<int>(q.rightChoice))->text().mid(3),
+                     QString::fromStdString(q.signal->text).trimmed());
+        }
+
+        for (const bool right : {true, false}) {
+            const std::string asked = d->lesson().question().signal->code;
+            const mss::drill::HoistOfSignal hoist = d->lesson().question().hoist;
+            answerWith(right ? rightKeys() : wrongKeys());
+            CHECK_EQ(d->stage(), Stage::Answered);
+            CHECK(resultSpoken().startsWith(right ? QStringLiteral("Результат: Верно!")
+                                                  : QStringLiteral("Результат: Неверно.")));
+            // The right answer with its flags and meaning.
+            const auto* signal = mss::drill::findSignal(signalsOf(drillSet), asked);
+            if (drillSet != DrillSet::Flags) CHECK(resultSpoken().contains(mss::forms::drill_texts::flagNames(hoist.flags)));
+            CHECK(resultSpoken().contains(QString::fromStdString(signal->text).trimmed()));
+            const auto& pictures = mss::forms::PictureCatalogue::instance();
+            const std::size_t first = hoist.medicalM ? 1 : 0;
+            if (hoist.medicalM)
+                CHECK_EQ(static_cast<const void*>(d->questionPage()->hoist()->position(0)->picture()),
+                         static_cast<const void*>(&pictures.singleM()));
+            for (std::size_t i = 0; i < hoist.flags.size(); ++i)
+                CHECK_EQ(static_cast<const void*>(d->questionPage()->hoist()->position(first + i)->picture()),
+                         static_cast<const void*>(&pictures.flag(*mss::codebook::flagIndexOfSymbol(hoist.flags[i]))));
+            CHECK_EQ(d->questionPage()->hoist()->tableName()->isVisible(), !hoist.table.empty());
+
+            // Recorded before the next question shows: one row per answer.
+            const auto rows = answersIn(progressFile());
+            CHECK_EQ(rows.size(), std::size_t{right ? 1u : 2u});
+            CHECK_EQ(rows.back().set, QString::fromLatin1(mss::drill::storedName(drillSet).data()));
+            CHECK_EQ(rows.back().mode, QString::fromLatin1(mss::drill::storedName(drillMode).data()));
+            CHECK_EQ(rows.back().code, QString::fromStdString(asked));
+            CHECK_EQ(rows.back().correct, right);
+            CHECK_EQ(d->scoreLine()->text(),
+                     right ? QStringLiteral("Вопрос 1 из 20     Верно: 1 из 1     Подряд: 1")
+                           : QStringLiteral("Вопрос 2 из 20     Верно: 1 из 2     Подряд: 0"));
+            // The focus is on the result, which a screen reader then reads.
+            CHECK_EQ(d->questionPage()->result()->hasFocus(), true);
+            if (right)
+                press(Qt::Key_Return);
+            else
+                QTest::keyClick(d->questionPage()->nextButton(), Qt::Key_Space);  // Space on the button goes on too
+            CHECK_EQ(d->stage(), Stage::Asking);
+        }
+        CHECK(d->store().saving());
+        CHECK(!d->notice()->isVisible());
+    }
+
+    void aMeaningIsChosenByClickAndFlagsByTheKeyboardsKeys() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        choose(DrillSet::SingleLetter, DrillMode::Meaning);
+        const int right = static_cast<int>(d->lesson().question().rightChoice);
+        QTest::mouseClick(d->questionPage()->choices()->button(right), Qt::LeftButton);
+        CHECK(resultSpoken().startsWith(QStringLiteral("Результат: Верно!")));
+        // The right meaning stands out.
+        CHECK(static_cast<mss::forms::FaceButton*>(d->questionPage()->choices()->button(right))->isChosen());
+        QTest::mouseClick(d->questionPage()->nextButton(), Qt::LeftButton);
+        CHECK_EQ(d->stage(), Stage::Asking);
+
+        choose(DrillSet::Flags, DrillMode::RecogniseFlag);
+        const char symbol = d->lesson().question().hoist.flags.front();
+        QTest::mouseClick(d->questionPage()->keyboard()->key(symbol), Qt::LeftButton);
+        CHECK(resultSpoken().startsWith(QStringLiteral("Результат: Верно!")));
+        // Space goes on from the result; a held key does not skip questions.
+        QTest::keyClick(typingTarget(), Qt::Key_Space, Qt::NoModifier);
+        CHECK_EQ(d->stage(), Stage::Asking);
+        answerWith(rightKeys());
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(typingTarget(), &held);
+        CHECK_EQ(d->stage(), Stage::Answered);
+        press(Qt::Key_Return);
+        CHECK_EQ(d->stage(), Stage::Asking);
+        CHECK_EQ(d->lesson().tally().asked, 2);
+    }
+
+    void composingPutsFlagsUpAndBackspaceTakesTheLastOff() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        choose(DrillSet::General, DrillMode::Compose);
+        auto hoistPicture = [d](std::size_t place) { return d->questionPage()->hoist()->position(place)->picture(); };
+        CHECK(!hoistPicture(0));
+        type(QStringLiteral("AB"));
+        CHECK_EQ(d->typed(), std::string("AB"));
+        CHECK(hoistPicture(1) != nullptr);
+        press(Qt::Key_Backspace);
+        CHECK_EQ(d->typed(), std::string("A"));
+        CHECK(!hoistPicture(1));
+        CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: A"));
+        type(QStringLiteral("E17"));  // the fourth flag finds no place
+        CHECK_EQ(d->typed(), std::string("AE1"));
+        CHECK_EQ(d->stage(), Stage::Asking);
+        press(Qt::Key_Return);
+        CHECK_EQ(d->stage(), Stage::Answered);
+        CHECK_EQ(answersIn(progressFile()).back().given, QStringLiteral("AE1"));
+
+        // The medical M is hoisted for the learner and stays up.
+        press(Qt::Key_Return);
+        choose(DrillSet::Medical, DrillMode::Compose);
+        CHECK_EQ(static_cast<const void*>(hoistPicture(0)),
+                 static_cast<const void*>(&mss::forms::PictureCatalogue::instance().singleM()));
+        press(Qt::Key_Backspace);
+        type(QStringLiteral("A1B"));  // no digits in the medical section
+        CHECK_EQ(d->typed(), std::string("AB"));
+        CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: MAB"));
+        press(Qt::Key_Backspace);
+        press(Qt::Key_Backspace);
+        press(Qt::Key_Backspace);
+        CHECK_EQ(static_cast<const void*>(hoistPicture(0)),
+                 static_cast<const void*>(&mss::forms::PictureCatalogue::instance().singleM()));
+        press(Qt::Key_Return);  // nothing typed: nothing answered
+        CHECK_EQ(d->stage(), Stage::Asking);
+        CHECK_EQ(answersIn(progressFile()).size(), std::size_t{1});
+    }
+
+    void theLetterPickerNarrowsTheGeneralSection() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        choose(DrillSet::General, DrillMode::Compose);
+        CHECK(d->letterPicker()->isVisible());
+        const int k = d->letterPicker()->findData(static_cast<int>('K'));
+        CHECK(k > 0);
+        d->letterPicker()->setCurrentIndex(k);
+        Q_EMIT d->letterPicker()->activated(k);
+        CHECK_EQ(d->lesson().choice().firstLetter, 'K');
+        for (int i = 0; i < 20 && d->stage() == Stage::Asking; ++i) {
+            CHECK_EQ(d->lesson().question().signal->code.front(), 'K');
+            answerWith(rightKeys());
+            press(Qt::Key_Return);
+        }
+        QTest::mouseClick(d->setButton(DrillSet::Flags), Qt::LeftButton);
+        CHECK(!d->letterPicker()->isVisible());
+    }
+
+    void aSessionEndsInASummaryAndItsMistakesCanBeAskedAgain() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        // A whole session: twenty questions, then the summary.
+        std::vector<std::string> wrong;
+        for (int i = 0; i < 20; ++i) {
+            CHECK_EQ(d->stage(), Stage::Asking);
+            const bool right = i % 7 != 3;
+            if (!right) wrong.push_back(d->lesson().question().signal->code);
+            answerWith(right ? rightKeys() : wrongKeys());
+            press(Qt::Key_Return);
+        }
+        CHECK_EQ(d->stage(), Stage::Summary);
+        CHECK_EQ(answersIn(progressFile()).size(), std::size_t{20});
+        auto* summary = d->summaryPage();
+        CHECK_EQ(summary->score()->text(), QStringLiteral("Верно 17 из 20 (85 %)."));
+        CHECK_EQ(summary->mistakes()->count(), 3);
+        for (int row = 0; row < 3; ++row)
+            CHECK(summary->mistakes()->item(row)->text().startsWith(QString::fromStdString(wrong[static_cast<std::size_t>(row)])));
+        CHECK(summary->repeatButton()->isVisible());
+
+        // «Повторить ошибки» asks the three again, in order.
+        QTest::mouseClick(summary->repeatButton(), Qt::LeftButton);
+        for (const std::string& code : wrong) {
+            CHECK_EQ(d->stage(), Stage::Asking);
+            CHECK_EQ(d->lesson().question().signal->code, code);
+            answerWith(rightKeys());
+            press(Qt::Key_Return);
+        }
+        CHECK_EQ(d->stage(), Stage::Summary);
+        CHECK_EQ(summary->score()->text(), QStringLiteral("Верно 20 из 23 (87 %)."));
+        CHECK_EQ(summary->mistakes()->count(), 0);
+        CHECK(!summary->repeatButton()->isVisible());
+        CHECK_EQ(answersIn(progressFile()).size(), std::size_t{23});
+    }
+
+    void stoppingEarlySummarisesTheAnswersGiven() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        std::vector<std::string> asked;
+        for (bool right : {false, true, false}) {
+            asked.push_back(d->lesson().question().signal->code);
+            answerWith(right ? rightKeys() : wrongKeys());
+            press(Qt::Key_Return);
+        }
+        QTest::mouseClick(d->finishButton(), Qt::LeftButton);
+        CHECK_EQ(d->stage(), Stage::Summary);
+        CHECK_EQ(d->summaryPage()->score()->text(), QStringLiteral("Верно 1 из 3 (33 %)."));
+        CHECK_EQ(d->summaryPage()->mistakes()->count(), 2);
+        CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Верно: 1 из 3     Подряд: 0"));
+        QTest::mouseClick(d->summaryPage()->repeatButton(), Qt::LeftButton);
+        CHECK_EQ(d->lesson().question().signal->code, asked[0]);
+        answerWith(rightKeys());
+        press(Qt::Key_Return);
+        CHECK_EQ(d->lesson().question().signal->code, asked[2]);
+        answerWith(wrongKeys());
+        press(Qt::Key_Return);
+        CHECK_EQ(d->stage(), Stage::Summary);
+        CHECK_EQ(d->summaryPage()->mistakes()->count(), 1);
+        // «Новое занятие» starts afresh.
+        QTest::mouseClick(d->summaryPage()->newSessionButton(), Qt::LeftButton);
+        CHECK_EQ(d->stage(), Stage::Asking);
+        CHECK_EQ(d->lesson().tally().asked, 0);
+    }
+
+    void theProgressViewShowsTheFileAndResetAsksFirst() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        for (bool right : {true, true, false}) {
+            answerWith(right ? rightKeys() : wrongKeys());
+            press(Qt::Key_Return);
+        }
+        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        CHECK_EQ(d->stage(), Stage::Progress);
+        auto* chart = d->progressPage()->chart();
+        CHECK_EQ(chart->sets().size(), std::size_t{5});
+        CHECK_EQ(chart->sets()[0].title, QStringLiteral("Флаги и вымпелы"));
+        CHECK_EQ(chart->sets()[0].counts, (mss::progress::ProgressCounts{33, 3, 0}));
+        CHECK_EQ(chart->sets()[2].counts, (mss::progress::ProgressCounts{1403, 0, 0}));
+        CHECK_EQ(chart->accuracy().answers, 3);
+        CHECK_EQ(chart->accuracy().right, 2);
+        CHECK(chart->accessibleDescription().contains(QStringLiteral("Флаги и вымпелы: новых 33, изучаются 3, выучено 0")));
+
+        // «Нет»: nothing deleted.
+        resetAsked.answer = false;
+        QTest::mouseClick(d->progressPage()->resetButton(), Qt::LeftButton);
+        CHECK_EQ(resetAsked.count, 1);
+        CHECK_EQ(resetAsked.title, QStringLiteral("Тренировка"));
+        CHECK(resetAsked.question.startsWith(QStringLiteral("Сбросить весь прогресс?")));
+        CHECK_EQ(answersIn(progressFile()).size(), std::size_t{3});
+        CHECK_EQ(chart->sets()[0].counts, (mss::progress::ProgressCounts{33, 3, 0}));
+
+        // «Да»: every signal new again, and a new session.
+        resetAsked.answer = true;
+        QTest::mouseClick(d->progressPage()->resetButton(), Qt::LeftButton);
+        CHECK_EQ(resetAsked.count, 2);
+        CHECK_EQ(answersIn(progressFile()).size(), std::size_t{0});
+        const int counts[] = {36, 25, 1403, 442, 29};
+        for (std::size_t s = 0; s < 5; ++s) CHECK_EQ(chart->sets()[s].counts, (mss::progress::ProgressCounts{counts[s], 0, 0}));
+        CHECK(chart->accuracy().sessions.empty());
+        QTest::mouseClick(d->progressPage()->backButton(), Qt::LeftButton);
+        CHECK_EQ(d->stage(), Stage::Asking);
+        CHECK_EQ(d->lesson().tally().asked, 0);
+        CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Вопрос 1 из 20     Верно: 0 из 0     Подряд: 0"));
+    }
+
+    void reopenedItStartsWhereTheLearnerLeftOff() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        choose(DrillSet::Medical, DrillMode::Meaning);
+        answerWith(rightKeys());
+        press(Qt::Key_Return);
+        answerWith(wrongKeys());
+        // Chosen but never answered: not remembered.
+        choose(DrillSet::Tables, DrillMode::Compose);
+        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        const auto countsBefore = d->progressPage()->chart()->sets();
+        d->close();
+        TRY_CHECK(!drill());
+
+        d = pressF2() ? drill() : nullptr;
+        CHECK(d);
+        CHECK(d->setButton(DrillSet::Medical)->isChosen());
+        CHECK(d->modeButton(DrillMode::Meaning)->isChosen());
+        CHECK(d->medicalNote()->isVisible());
+        CHECK_EQ(d->medicalNote()->text(), mss::forms::drill_texts::kMedicalNote);
+        CHECK_EQ(d->stage(), Stage::Asking);
+        // The progress view shows what it showed before, in the mode of the other view.
+        choose(DrillSet::Tables, DrillMode::Compose);
+        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        const auto countsAfter = d->progressPage()->chart()->sets();
+        CHECK_EQ(countsAfter.size(), countsBefore.size());
+        for (std::size_t s = 0; s < countsAfter.size(); ++s) CHECK_EQ(countsAfter[s].counts, countsBefore[s].counts);
+        choose(DrillSet::Medical, DrillMode::Meaning);
+        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        CHECK_EQ(d->progressPage()->chart()->sets()[3].counts, (mss::progress::ProgressCounts{440, 2, 0}));
+    }
+
+    void reconstructedTextsCarryTheirMark() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        // Of the general signals on X, the swell table was written from memory.
+        choose(DrillSet::General, DrillMode::Compose);
+        const int x = d->letterPicker()->findData(static_cast<int>('X'));
+        d->letterPicker()->setCurrentIndex(x);
+        Q_EMIT d->letterPicker()->activated(x);
+        std::set<bool> seen;
+        for (int i = 0; i < 20 && d->stage() == Stage::Asking; ++i) {
+            const bool reconstructed = d->lesson().question().signal->reconstructed;
+            seen.insert(reconstructed);
+            CHECK_EQ(d->questionPage()->questionMark()->isVisible(), reconstructed);
+            CHECK_EQ(d->questionPage()->questionMark()->toolTip(), kRecallNote);
+            answerWith(rightKeys());
+            CHECK_EQ(d->questionPage()->resultMark()->isVisible(), reconstructed);
+            CHECK_EQ(d->questionPage()->resultMark()->toolTip(), kRecallNote);
+            press(Qt::Key_Return);
+        }
+        CHECK_EQ(seen.size(), std::size_t{2});
+
+        // Among meanings to choose from, each carries its own mark.
+        choose(DrillSet::Medical, DrillMode::Meaning);
+        CHECK(d->medicalNote()->isVisible());
+        const auto& q = d->lesson().question();
+        for (int place = 0; place < 4; ++place) {
+            const bool reconstructed = q.choices[static_cast<std::size_t>(place)]->reconstructed;
+            CHECK_EQ(d->questionPage()->choices()->mark(place)->isVisible(), reconstructed);
+            CHECK_EQ(d->questionPage()->choices()->button(place)->accessibleDescription(),
+                     reconstructed ? kRecallNote : QString());
+        }
+        // The flags have no texts to reconstruct.
+        choose(DrillSet::Flags, DrillMode::Compose);
+        CHECK(!d->questionPage()->questionMark()->isVisible());
+        CHECK(!d->medicalNote()->isVisible());
+    }
+
+    void aStoreThatIsNotSavingSaysSoAndTheDrillGoesOn() {
+        QFile notes(folder->filePath(QStringLiteral("notes.txt")));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("мои заметки");
+        notes.close();
+        DrillWindow* d = open(folder->filePath(QStringLiteral("notes.txt/progress.sqlite3")));
+        CHECK(d);
+        CHECK(!d->notice()->isVisible());
+        for (int i = 0; i < 3; ++i) {
+            answerWith(rightKeys());
+            CHECK_EQ(d->stage(), Stage::Answered);
+            CHECK(d->notice()->isVisible());
+            CHECK(d->notice()->text().startsWith(QStringLiteral("Прогресс не сохраняется: ")));
+            CHECK_EQ(d->notice()->text().count(QStringLiteral("Прогресс не сохраняется")), 1);
+            press(Qt::Key_Return);
+            CHECK_EQ(d->stage(), Stage::Asking);
+        }
+        CHECK_EQ(d->lesson().tally().asked, 3);
+        QFile kept(folder->filePath(QStringLiteral("notes.txt")));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        CHECK_EQ(QString::fromUtf8(kept.readAll()), QStringLiteral("мои заметки"));
+    }
+
+    void aDamagedFileIsSetAsideAndSaidOnce() {
+        const QByteArray damaged = "это не файл прогресса, а просто текст " + QByteArray(200, 'x');
+        {
+            QFile file(progressFile());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(damaged);
+        }
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        CHECK(d->notice()->isVisible());
+        CHECK(d->notice()->text().contains(QStringLiteral("повреждён")));
+        for (int i = 0; i < 2; ++i) {
+            answerWith(rightKeys());
+            press(Qt::Key_Return);
+        }
+        CHECK_EQ(d->notice()->text().count(QStringLiteral("повреждён")), 1);
+        CHECK_EQ(answersIn(progressFile()).size(), std::size_t{2});
+        // The damaged file is kept as it was.
+        const QStringList kept = QDir(folder->path()).entryList({QStringLiteral("progress.sqlite3.damaged-*")});
+        CHECK_EQ(kept.size(), 1);
+        QFile keptFile(folder->filePath(kept.front()));
+        QVERIFY(keptFile.open(QIODevice::ReadOnly));
+        CHECK(keptFile.readAll() == damaged);
+    }
+
+    void theMainWindowIsUntouchedByAWholeDrill() {
+        // No tick of the slide-show during the test: its state stays the one compared.
+        std::vector<mss::engine::SlideTimer> running;
+        for (auto t : mss::engine::kSlideTimers)
+            if (w.slideTimer(t)->isActive()) {
+                running.push_back(t);
+                w.slideTimer(t)->start(3'600'000);
+            }
+        const std::string before = mss::scenario::describe(w.window->engine());
+        std::vector<int> listsBefore;
+        for (const auto& info : mss::codebook::kCodeLists) listsBefore.push_back(w.list(info.list)->currentIndex());
+
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        for (DrillMode mode : mss::drill::kAllModes) {
+            choose(DrillSet::General, mode);
+            for (int i = 0; i < 20 && d->stage() == Stage::Asking; ++i) {
+                answerWith(i % 3 ? rightKeys() : wrongKeys());
+                press(Qt::Key_Return);
+            }
+            CHECK_EQ(d->stage(), Stage::Summary);
+            QTest::mouseClick(d->summaryPage()->repeatButton(), Qt::LeftButton);
+            while (d->stage() == Stage::Asking) {
+                answerWith(rightKeys());
+                press(Qt::Key_Return);
+            }
+        }
+        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        QTest::mouseClick(d->progressPage()->backButton(), Qt::LeftButton);
+        d->close();
+        TRY_CHECK(!drill());
+
+        CHECK_EQ(mss::scenario::describe(w.window->engine()), before);
+        for (std::size_t i = 0; i < mss::codebook::kCodeLists.size(); ++i)
+            CHECK_EQ(w.list(mss::codebook::kCodeLists[i].list)->currentIndex(), listsBefore[i]);
+        CHECK(!running.empty());
+        for (auto t : running) CHECK(w.slideTimer(t)->isActive());
+        CHECK(w.window->isVisible());
+    }
+
+    void everyControlIsReachedWithTabAndNamedInRussian() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        const auto reachedByTab = [this, d] {
+            std::set<QWidget*> reached;
+            d->setButton(DrillSet::Flags)->setFocus();
+            for (int i = 0; i < 200; ++i) {
+                QWidget* now = QApplication::focusWidget();
+                if (!now || !reached.insert(now).second) break;
+                QTest::keyClick(now, Qt::Key_Tab);
+            }
+            return reached;
+        };
+        const auto hasCyrillic = [](const QString& s) {
+            return std::any_of(s.begin(), s.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+        };
+        for (DrillMode mode : mss::drill::kAllModes) {
+            choose(DrillSet::General, mode);
+            std::set<QWidget*> reached = reachedByTab();
+            std::vector<QWidget*> controls;
+            for (QWidget* child : d->findChildren<QWidget*>())
+                if (child->isVisibleTo(d) && (qobject_cast<QAbstractButton*>(child) || qobject_cast<QComboBox*>(child)))
+                    controls.push_back(child);
+            controls.push_back(d->questionPage()->question());
+            CHECK(controls.size() >= (mode == DrillMode::Meaning ? 14u : 46u));
+            for (QWidget* control : controls) {
+                QVERIFY2(reached.contains(control), qPrintable(where() + QStringLiteral(": Tab never reaches ") +
+                                                               control->objectName()));
+                QVERIFY2(hasCyrillic(control->accessibleName()),
+                         qPrintable(where() + QStringLiteral(": ") + control->objectName() +
+                                    QStringLiteral(" is named ") + shown(control->accessibleName())));
+            }
+            // Answered, the result and the way on are reached too.
+            d->questionPage()->question()->setFocus();
+            answerWith(rightKeys());
+            reached = reachedByTab();
+            CHECK(reached.contains(d->questionPage()->result()));
+            CHECK(reached.contains(d->questionPage()->nextButton()));
+            CHECK(hasCyrillic(d->questionPage()->result()->accessibleName()));
+        }
+    }
+};
+
+QTEST_MAIN(DrillWindowTest)
+#include "drill_window_test.moc"
