@@ -7,11 +7,11 @@
 #include "codebook/codebook_parser.h"
 #include "data/codebook_bytes.h"
 #include "display_check.h"
-#include "forms/application_setup.h"
-#include "forms/codebook_problem.h"
+#include "forms/shared/application_setup.h"
+#include "forms/shared/codebook_problem.h"
 #include "forms/drill/drill_window_opener.h"
-#include "forms/main_window.h"
-#include "forms/search_wiring.h"
+#include "forms/main/main_window.h"
+#include "forms/search/search_wiring.h"
 
 namespace mss::app {
 

@@ -26,12 +26,12 @@
 
 #include "codebook/codebook_parser.h"
 #include "data/codebook_bytes.h"
-#include "forms/application_setup.h"
-#include "forms/face_button.h"
-#include "forms/keyboard_frame.h"
-#include "forms/keyboard_panel.h"
-#include "forms/main_window.h"
-#include "forms/section_buttons.h"
+#include "forms/shared/application_setup.h"
+#include "forms/shared/face_button.h"
+#include "forms/main/keyboard_frame.h"
+#include "forms/main/keyboard_panel.h"
+#include "forms/main/main_window.h"
+#include "forms/main/section_buttons.h"
 
 namespace {
 
