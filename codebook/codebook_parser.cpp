@@ -38,26 +38,14 @@ std::optional<Source> sourceOfName(std::string_view name) {
 // A code is well-formed for its list when it has the shape of that list's
 // signals; whether it exists is asked of the signal directory afterwards.
 bool wellFormed(CodeList list, std::string_view code) {
-    auto letter = [](char c) { return c >= 'A' && c <= 'Z'; };
-    auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    switch (list) {
-        case CodeList::SingleLetter:
-            return code.size() == 1 && letter(code[0]);
-        case CodeList::GeneralAToJ:
-        case CodeList::GeneralJToQ:
-        case CodeList::GeneralRToZ:
-            return (code.size() == 2 && letter(code[0]) && letter(code[1])) ||
-                   (code.size() == 3 && letter(code[0]) && letter(code[1]) && digit(code[2]));
-        case CodeList::Medical:
-            return code.size() == 3 && code[0] == 'M' && letter(code[1]) && letter(code[2]);
-        case CodeList::Complements:  // a table's Roman number, a hyphen and a digit: "III-9"
-            for (const auto& table : kComplementTables)
-                if (code.size() == table.roman.size() + 2 && code.substr(0, table.roman.size()) == table.roman &&
-                    code[table.roman.size()] == '-' && digit(code.back()))
-                    return true;
-            return false;
+    const auto signal = SignalCode::parse(code);
+    if (!signal) return false;
+    switch (signal->section()) {
+        case Section::SingleLetter: return list == CodeList::SingleLetter;
+        case Section::General: return isGeneral(list);
+        case Section::Medical: return list == CodeList::Medical;
+        default: return list == CodeList::Complements;  // a table's Roman number, a hyphen and a digit: "III-9"
     }
-    return false;
 }
 
 class Parser {
@@ -267,11 +255,11 @@ private:
         }
         if (result_.status != LoadStatus::Ok) return;
         // Every row is on its place; every signal of the code must have been named.
-        for (const auto& code : SignalDirectory::instance().codes())
-            if (!seenCodes_.contains(code.code))
-                damage(0, "сигнал " + quoted(code.code) + " не указан ни в одной строке списка " +
-                              std::string(infoOf(code.target.list).fileName) + " (должен стоять в строке " +
-                              std::to_string(code.target.row) + ")");
+        for (const auto& entry : SignalDirectory::instance().codes())
+            if (!seenCodes_.contains(entry.code.text()))
+                damage(0, "сигнал " + quoted(entry.code.text()) + " не указан ни в одной строке списка " +
+                              std::string(infoOf(entry.target.list).fileName) + " (должен стоять в строке " +
+                              std::to_string(entry.target.row) + ")");
     }
 
     std::string_view bytes_;

@@ -10,11 +10,13 @@
 
 #include "codebook.h"
 #include "section.h"
+#include "signal_code.h"
 
 namespace mss::codebook {
 
 struct Meaning {
-    std::string_view code;  // "A", "AE1", "MAA", "II-3"
+    const SignalCode* signal;  // lives as long as the program
+    std::string_view code;     // its text: "A", "AE1", "MAA", "II-3"
     Section section;
     CodeList list;
     int row;
@@ -29,6 +31,7 @@ std::optional<Section> sectionOfCode(std::string_view code);
 // digits, "I-3" for a row of a table of complements); nothing for a code the
 // code book lacks. The texts belong to `book`, which must outlive the result.
 std::optional<Meaning> meaningOf(const CodeBook& book, std::string_view code);
+std::optional<Meaning> meaningOf(const CodeBook& book, const SignalCode& code);
 
 // Every signal of a section in the order of the code: 25 single-letter
 // signals, the 1,403 codes of the general section (XB0..XB9 and XH0..XH9

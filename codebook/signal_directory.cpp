@@ -80,7 +80,7 @@ SignalDirectory::SignalDirectory() {
     // Single-letter signals: every letter but R, in letter order.
     for (int letter = 0; letter < 26; ++letter)
         if (const auto target = singleLetter(letter))
-            codes_.push_back({std::string(1, static_cast<char>('A' + letter)), *target});
+            codes_.push_back({*SignalCode::singleLetter(static_cast<char>('A' + letter)), *target});
 
     // General section. The shared complements (XB0..XB9, XH0..XH9) select the
     // rows of another signal's complements and are not counted.
@@ -96,7 +96,7 @@ SignalDirectory::SignalDirectory() {
             const int second = item.second - 'A';
             const std::string two{line.first, item.second};
             twoLetter_[first][second] = pack({line.list, row});
-            codes_.push_back({two, {line.list, row++}});
+            codes_.push_back({*SignalCode::general(line.first, item.second), {line.list, row++}});
             ++count;
             const SharedComplements* shared = sharedComplementsOf(two);
             for (int d : item.digits) {
@@ -106,7 +106,7 @@ SignalDirectory::SignalDirectory() {
                 else
                     ++row;
                 complemented_[first][second][d] = pack(target);
-                codes_.push_back({two + static_cast<char>('0' + d), target});
+                codes_.push_back({*SignalCode::general(line.first, item.second, d), target});
                 ++count;
             }
         }
@@ -120,14 +120,14 @@ SignalDirectory::SignalDirectory() {
         int row = group.firstRow;
         for (char third : group.thirds) {
             medical_[group.second - 'A'][third - 'A'] = static_cast<std::int16_t>(row);
-            codes_.push_back({std::string{'M', group.second, third}, {CodeList::Medical, row++}});
+            codes_.push_back({*SignalCode::medical(group.second, third), {CodeList::Medical, row++}});
         }
     }
 
     // Tables of complements: I-1..I-9, II-0..II-9, III-0..III-9.
     for (const auto& table : kComplementTables)
         for (int d = table.firstDigit; d <= 9; ++d)
-            codes_.push_back({std::string(table.roman) + "-" + static_cast<char>('0' + d),
+            codes_.push_back({*SignalCode::tableRow(table.section, d),
                               {CodeList::Complements, *complementRow(table.section, d)}});
 
     // Every row of every list has a code.
@@ -140,20 +140,25 @@ SignalDirectory::SignalDirectory() {
     }
 }
 
-std::optional<ListRow> SignalDirectory::find(std::string_view code) const {
-    auto letter = [](char c) { return c >= 'A' && c <= 'Z'; };
-    auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (code.size() == 1 && letter(code[0])) return singleLetter(code[0] - 'A');
-    if (code.size() == 2 && letter(code[0]) && letter(code[1]))
-        return twoLetter(code[0] - 'A', code[1] - 'A');
-    if (code.size() == 3 && letter(code[0]) && letter(code[1]) && digit(code[2]))
-        return complemented(code[0] - 'A', code[1] - 'A', code[2] - '0');
-    if (code.size() == 3 && code[0] == 'M' && letter(code[1]) && letter(code[2])) {
-        if (auto row = medical(code[1] - 'A', code[2] - 'A')) return ListRow{CodeList::Medical, *row};
-        return std::nullopt;
+std::optional<ListRow> SignalDirectory::find(const SignalCode& code) const {
+    const std::string& t = code.text();
+    switch (code.section()) {
+        case Section::SingleLetter: return singleLetter(t[0] - 'A');
+        case Section::General:
+            if (const auto digit = code.digit()) return complemented(t[0] - 'A', t[1] - 'A', *digit);
+            return twoLetter(t[0] - 'A', t[1] - 'A');
+        case Section::Medical:
+            if (auto row = medical(t[1] - 'A', t[2] - 'A')) return ListRow{CodeList::Medical, *row};
+            return std::nullopt;
+        default:
+            if (const auto row = complementRow(code.section(), *code.digit()))
+                return ListRow{CodeList::Complements, *row};
+            return std::nullopt;
     }
-    for (const auto& c : codes_)
-        if (c.target.list == CodeList::Complements && c.code == code) return c.target;
+}
+
+std::optional<ListRow> SignalDirectory::find(std::string_view written) const {
+    if (const auto code = SignalCode::parse(written)) return find(*code);
     return std::nullopt;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "code_lists.h"
+#include "signal_code.h"
 
 namespace mss::codebook {
 
@@ -21,8 +22,8 @@ struct ListRow {
     friend bool operator==(const ListRow&, const ListRow&) = default;
 };
 
-struct SignalCode {
-    std::string code;  // "A", "AE1", "MLQ", "II-3"
+struct DirectoryEntry {
+    SignalCode code;
     ListRow target;
 };
 
@@ -33,9 +34,11 @@ public:
     // Every code of every list, list by list in code order; the rows of a
     // list come in row order, except that the shared codes XB0..XB9 and
     // XH0..XH9 stand in their own place of the code.
-    const std::vector<SignalCode>& codes() const { return codes_; }
+    const std::vector<DirectoryEntry>& codes() const { return codes_; }
 
-    std::optional<ListRow> find(std::string_view code) const;
+    std::optional<ListRow> find(const SignalCode& code) const;
+    // The same for a code as the program writes it ("AE1", "II-3").
+    std::optional<ListRow> find(std::string_view written) const;
 
     // Direct maps used by the keys. Arguments are letter indices 0..25 and
     // digits 0..9; a missing code gives std::nullopt.
@@ -59,7 +62,7 @@ private:
     std::array<std::array<std::array<std::int16_t, 10>, 26>, 26> complemented_{};
     std::array<std::array<std::int16_t, 26>, 26> medical_{};
     std::array<std::vector<CodeList>, 26> listsOfLetter_{};
-    std::vector<SignalCode> codes_;
+    std::vector<DirectoryEntry> codes_;
 };
 
 // The general section of the code, one line per first letter as the code

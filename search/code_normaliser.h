@@ -1,18 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Turns a code as a person types it into the code's canonical form:
-//
-//   "ae1", "AE1", "ае1" (Cyrillic letters that look Latin)  → "AE1"
-//   "маа"                                                     → "MAA"
-//   "i-3", "I 3", "I–3"                                       → "I-3"
-//   "iii-9"                                                   → "III-9"
-//
-// Spaces around the code are ignored. Case does not matter, and the Cyrillic
-// letters А В Е К М Н О Р С Т Х У (and Ukrainian І) stand for the Latin
-// letters they look like. The result has the form of a code — one to three
-// letters and at most one digit, or a table of complements I, II or III, a
-// hyphen and one digit — without any promise that the code book has it.
-// Anything else gives no code.
+// A code as a person types it, in the code's canonical form: "ае1" → "AE1",
+// "i 3" → "I-3" (codebook::SignalCode::read tells which spellings count).
+// The result has the form of a code of some section, without any promise
+// that the code book has it.
 
 #include <optional>
 #include <string>

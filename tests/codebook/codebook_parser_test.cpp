@@ -21,7 +21,7 @@ std::vector<std::string> soundCodeBook() {
         for (const auto& c : SignalDirectory::instance().codes())
             if (c.target.list == info.list) {
                 auto& field = codes[static_cast<std::size_t>(c.target.row)];
-                field += (field.empty() ? "" : ",") + c.code;
+                field += (field.empty() ? "" : ",") + c.code.text();
             }
         for (int i = 0; i < info.rowCount; ++i)
             lines.push_back(std::string(info.fileName) + "\t" + std::to_string(i) + "\t" +

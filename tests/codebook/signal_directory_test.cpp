@@ -57,8 +57,8 @@ TEST(SignalDirectory, CountsOfTheCode) {
         entries[c.target.list].insert(c.target.row);
         if (c.target.list == CodeList::GeneralAToJ || c.target.list == CodeList::GeneralJToQ ||
             c.target.list == CodeList::GeneralRToZ) {
-            if (c.code.size() == 2) { ++twoLetter; ++bySecondLetter[c.code[1]]; }
-            else { ++complemented; ++byDigit[c.code[2]]; }
+            if (c.code.text().size() == 2) { ++twoLetter; ++bySecondLetter[c.code.text()[1]]; }
+            else { ++complemented; ++byDigit[c.code.text()[2]]; }
         }
     }
     EXPECT_EQ(twoLetter, 647);
@@ -88,8 +88,8 @@ TEST(SignalDirectory, CountsOfTheCode) {
 TEST(SignalDirectory, CodesOfAListRunInEntryOrderExceptTheSharedTables) {
     std::map<CodeList, int> next;
     for (const auto& c : dir().codes()) {
-        if (c.code.starts_with("XB") && c.code.size() == 3) continue;
-        if (c.code.starts_with("XH") && c.code.size() == 3) continue;
-        EXPECT_EQ(c.target.row, next[c.target.list]++) << c.code;
+        if (c.code.text().starts_with("XB") && c.code.text().size() == 3) continue;
+        if (c.code.text().starts_with("XH") && c.code.text().size() == 3) continue;
+        EXPECT_EQ(c.target.row, next[c.target.list]++) << c.code.text();
     }
 }

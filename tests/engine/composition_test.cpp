@@ -90,7 +90,7 @@ Engine loaded() {
 
 std::vector<std::string> everyCode() {
     std::vector<std::string> codes;
-    for (const auto& c : mss::codebook::SignalDirectory::instance().codes()) codes.push_back(c.code);
+    for (const auto& c : mss::codebook::SignalDirectory::instance().codes()) codes.push_back(c.code.text());
     return codes;
 }
 

@@ -36,7 +36,7 @@ std::set<std::string> directoryCodes(std::initializer_list<CodeList> lists) {
     std::set<std::string> codes;
     for (const auto& c : mss::codebook::SignalDirectory::instance().codes())
         for (CodeList l : lists)
-            if (c.target.list == l) codes.insert(c.code);
+            if (c.target.list == l) codes.insert(c.code.text());
     return codes;
 }
 

@@ -15,7 +15,7 @@ namespace mss::robustness {
 
 inline std::optional<codebook::ListRow> scanDirectory(std::string_view code) {
     for (const auto& c : codebook::SignalDirectory::instance().codes())
-        if (c.code == code) return c.target;
+        if (c.code.text() == code) return c.target;
     return std::nullopt;
 }
 
@@ -35,7 +35,7 @@ inline std::string codeOf(std::initializer_list<int> flags) {
 inline std::optional<codebook::CodeList> listOfFirstLetter(int letter) {
     const char symbol = codebook::symbolOfFlag(letter);
     for (const auto& c : codebook::SignalDirectory::instance().codes())
-        if (c.code.size() == 2 && c.code[0] == symbol)
+        if (c.code.text().size() == 2 && c.code.text()[0] == symbol)
             return c.target.list;
     return std::nullopt;
 }

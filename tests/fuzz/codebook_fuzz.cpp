@@ -106,7 +106,7 @@ void checkSoundBook(const CodeBook& book) {
     }
     if (namings != named.size()) broken("accepted a code named twice");
     for (const auto& c : directory.codes())
-        if (!named.contains(c.code)) broken("accepted a book that leaves out the code " + c.code);
+        if (!named.contains(c.code.text())) broken("accepted a book that leaves out the code " + c.code.text());
     if (named.size() != directory.codes().size()) broken("accepted codes the directory does not have");
 }
 

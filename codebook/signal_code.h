@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The code of a signal of the code book, and every way the program writes,
+// reads, types and hoists it. Nothing else builds a code or takes one apart.
+//
+//   section          written   typed by a learner   hoisted, top down
+//   single-letter    "A"       "A"                  A
+//   general          "AE1"     "AE1"                A E 1
+//   medical          "MAA"     "AA" (M is up)       M A A
+//   table row        "II-3"    "3"                  3 (its table named beside)
+//
+// A code here has the shape of a code of its section; whether the code book
+// holds it is asked separately (inBook). Standard library only.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "section.h"
+
+namespace mss::codebook {
+
+class SignalCode {
+public:
+    // Exactly as the program writes codes: "A", "AE1", "MAA", "II-3".
+    static std::optional<SignalCode> parse(std::string_view written);
+    // As a person types one: Latin in either case, the Cyrillic letters that
+    // look like Latin ones («ае1», «маа»), a table row with any dash or space
+    // («i 3», «III–9»), spaces around. Nothing for anything else.
+    static std::optional<SignalCode> read(std::string_view typed);
+    // The symbols a learner types for a signal of `section`: "AA" in the
+    // medical section is MAA, "3" in table II is II-3.
+    static std::optional<SignalCode> ofTyped(Section section, std::string_view typed);
+
+    // Built from its parts, as the code's own tables list them. Letters are
+    // capitals, digits 0..9; nothing for parts that make no code.
+    static std::optional<SignalCode> singleLetter(char letter);
+    static std::optional<SignalCode> general(char first, char second, std::optional<int> complement = std::nullopt);
+    static std::optional<SignalCode> medical(char second, char third);
+    static std::optional<SignalCode> tableRow(Section table, int digit);
+
+    const std::string& text() const { return text_; }
+    Section section() const { return section_; }
+    // Whether the code book has this signal.
+    bool inBook() const;
+
+    // The medical section's first flag, M, stands hoisted before the learner
+    // gives the rest.
+    bool impliesMedicalM() const { return section_ == Section::Medical; }
+    // A row of a table of complements: its table, and the digit of the row.
+    const ComplementTable* table() const { return complementTableOf(section_); }
+    std::optional<int> digit() const;
+    // The group a signal is drilled and confused with: its first letter in
+    // the general section, the letter after M in the medical section, the
+    // Roman number of its table; empty for a single-letter signal.
+    std::string_view group() const;
+
+    // The flags of the hoist top down, as symbols ("AE1", "MAA", "3"), and
+    // the part of them a learner types ("AE1", "AA", "3").
+    std::string_view hoistSymbols() const;
+    std::string_view typedSymbols() const;
+    // The same flags as indices of the flag catalogue.
+    std::vector<int> hoistFlags() const;
+
+    friend bool operator==(const SignalCode&, const SignalCode&) = default;
+
+private:
+    SignalCode(std::string text, Section section) : text_(std::move(text)), section_(section) {}
+
+    std::string text_;
+    Section section_;
+};
+
+}  // namespace mss::codebook
