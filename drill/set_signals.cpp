@@ -3,6 +3,7 @@
 
 #include "codebook/flag_catalogue.h"
 #include "codebook/meanings.h"
+#include "codebook/signal_code.h"
 #include "meaning_choices.h"
 
 namespace mss::drill {
@@ -16,14 +17,8 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 void addSection(std::vector<DrillSignal>& signals, const codebook::CodeBook& book, Section section, DrillSet set) {
     for (const codebook::Meaning& m : codebook::signalsOf(book, section)) {
-        std::string group;
-        switch (set) {
-            case DrillSet::General: group.assign(1, m.code[0]); break;   // its first letter
-            case DrillSet::Medical: group.assign(1, m.code[1]); break;   // the letter after M
-            case DrillSet::Tables: group = m.code.substr(0, m.code.find('-')); break;
-            default: break;
-        }
-        signals.push_back({std::string(m.code), std::string(m.text), m.source == codebook::Source::Recall, group});
+        signals.push_back({std::string(m.code), std::string(m.text), m.source == codebook::Source::Recall,
+                           std::string(m.signal->group())});
     }
 }
 
@@ -55,21 +50,14 @@ const DrillSignal* findSignal(std::span<const DrillSignal> list, std::string_vie
 
 HoistOfSignal hoistOf(DrillSet set, std::string_view code) {
     HoistOfSignal hoist;
-    switch (set) {
-        case DrillSet::Medical:
-            hoist.medicalM = !code.empty() && code.front() == 'M';
-            hoist.flags = code.substr(hoist.medicalM ? 1 : 0);
-            break;
-        case DrillSet::Tables:
-            if (const auto dash = code.find('-'); dash != std::string_view::npos) {
-                hoist.table = code.substr(0, dash);
-                hoist.flags = code.substr(dash + 1);
-            } else {
-                hoist.flags = code;
-            }
-            break;
-        default: hoist.flags = code; break;
+    const auto signal = set == DrillSet::Flags ? std::nullopt : codebook::SignalCode::parse(code);
+    if (!signal) {
+        hoist.flags = code;  // a flag of the flags set is its own symbol
+        return hoist;
     }
+    hoist.medicalM = signal->impliesMedicalM();
+    if (const auto* table = signal->table()) hoist.table = table->roman;
+    hoist.flags = signal->typedSymbols();
     return hoist;
 }
 
@@ -91,15 +79,11 @@ bool mayType(DrillSet set, char symbol) {
 }
 
 std::string codeOfTyped(DrillSet set, std::string_view askedCode, std::string_view typed) {
-    switch (set) {
-        case DrillSet::Medical: {
-            std::string code(1, 'M');
-            code += typed;
-            return code;
-        }
-        case DrillSet::Tables: return hoistOf(set, askedCode).table + "-" + std::string(typed);
-        default: return std::string(typed);
-    }
+    if (set == DrillSet::Flags) return std::string(typed);
+    const auto asked = codebook::SignalCode::parse(askedCode);
+    const auto code = asked ? codebook::SignalCode::ofTyped(asked->section(), typed) : std::nullopt;
+    // Flags that make no code of the section are kept as typed: a wrong answer.
+    return code ? code->text() : std::string(typed);
 }
 
 bool isRightAnswer(DrillMode mode, const DrillSignal& asked, std::string_view givenCode,

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "codebook/flag_catalogue.h"
+#include "codebook/signal_code.h"
 #include "codebook/section.h"
 
 namespace mss::forms {
@@ -23,11 +23,12 @@ int characterAt(const std::string& text, std::size_t byte) {
 FoundSignal foundSignalOf(const search::SearchResult& r) {
     FoundSignal s;
     s.code = QString::fromStdString(r.code);
-    if (const auto* table = codebook::complementTableOf(r.section))
-        s.tableName = QStringLiteral("Таблица ") + fromUtf8(table->roman);
-    else
-        for (char symbol : r.code)
-            if (const auto flag = codebook::flagIndexOfSymbol(symbol)) s.flags.push_back(*flag);
+    if (const auto code = codebook::SignalCode::parse(r.code)) {
+        if (code->table())
+            s.tableName = fromUtf8(codebook::infoOf(code->section()).title);
+        else
+            s.flags = code->hoistFlags();
+    }
     s.section = fromUtf8(codebook::infoOf(r.section).title);
     s.meaning = QString::fromStdString(r.text);
     for (const search::ByteRange& range : r.highlights) {
