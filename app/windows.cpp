@@ -9,9 +9,8 @@
 #include "display_check.h"
 #include "forms/shared/application_setup.h"
 #include "forms/shared/codebook_problem.h"
-#include "forms/drill/drill_window_opener.h"
+#include "forms/wiring/secondary_windows.h"
 #include "forms/main/main_window.h"
-#include "forms/search/search_wiring.h"
 
 namespace mss::app {
 

@@ -11,7 +11,6 @@ namespace {
 
 constexpr char kNotACodeChar = 0;
 constexpr char kTableSeparator = '-';
-constexpr char kMedicalFirst = 'M';
 
 bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }

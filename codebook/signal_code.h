@@ -23,6 +23,9 @@ namespace mss::codebook {
 
 class SignalCode {
 public:
+    // The first flag of every medical signal.
+    static constexpr char kMedicalFirst = 'M';
+
     // Exactly as the program writes codes: "A", "AE1", "MAA", "II-3".
     static std::optional<SignalCode> parse(std::string_view written);
     // As a person types one: Latin in either case, the Cyrillic letters that

@@ -15,7 +15,7 @@ using codebook::Section;
 bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-void addSection(std::vector<DrillSignal>& signals, const codebook::CodeBook& book, Section section, DrillSet set) {
+void addSection(std::vector<DrillSignal>& signals, const codebook::CodeBook& book, Section section) {
     for (const codebook::Meaning& m : codebook::signalsOf(book, section)) {
         signals.push_back({std::string(m.code), std::string(m.text), m.source == codebook::Source::Recall,
                            std::string(m.signal->group())});
@@ -32,11 +32,11 @@ std::vector<DrillSignal> signalsOfSet(const codebook::CodeBook& book, DrillSet s
                 signals.push_back({std::string(1, flag.symbol), std::string(flag.phoneticName), false,
                                    codebook::isLetterFlag(flag.index) ? "letter" : "pennant"});
             break;
-        case DrillSet::SingleLetter: addSection(signals, book, Section::SingleLetter, set); break;
-        case DrillSet::General: addSection(signals, book, Section::General, set); break;
-        case DrillSet::Medical: addSection(signals, book, Section::Medical, set); break;
+        case DrillSet::SingleLetter: addSection(signals, book, Section::SingleLetter); break;
+        case DrillSet::General: addSection(signals, book, Section::General); break;
+        case DrillSet::Medical: addSection(signals, book, Section::Medical); break;
         case DrillSet::Tables:
-            for (const auto& table : codebook::kComplementTables) addSection(signals, book, table.section, set);
+            for (const auto& table : codebook::kComplementTables) addSection(signals, book, table.section);
             break;
     }
     return signals;
@@ -59,6 +59,10 @@ HoistOfSignal hoistOf(DrillSet set, std::string_view code) {
     if (const auto* table = signal->table()) hoist.table = table->roman;
     hoist.flags = signal->typedSymbols();
     return hoist;
+}
+
+std::string HoistOfSignal::symbols() const {
+    return medicalM ? codebook::SignalCode::kMedicalFirst + flags : flags;
 }
 
 std::size_t typedFlagsAtMost(DrillSet set) {

@@ -37,6 +37,8 @@ struct HoistOfSignal {
     bool medicalM = false;  // M stands above the flags (the medical section)
     std::string table;      // "II" for a row of a table of complements, otherwise empty
     std::string flags;      // the flags one under the other, as symbols: "AE1"; "AA" for MAA; "3" for II-3
+    // Every flag that stands, M included: "MAA".
+    std::string symbols() const;
 
     friend bool operator==(const HoistOfSignal&, const HoistOfSignal&) = default;
 };

@@ -1,48 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/drill/drill_choices.h"
 
+#include <QGridLayout>
+
+#include "forms/drill/recall_mark.h"
 #include "forms/shared/face_button.h"
 #include "look/look.h"
-#include "forms/drill/recall_mark.h"
 
 namespace mss::forms {
 
-namespace {
-
-constexpr int kButtonHeight = 42, kStep = 46, kMarkGap = 6;
-
-}  // namespace
-
-DrillChoices::DrillChoices(QWidget* page, int left, int top, int width) : QObject(page) {
+DrillChoices::DrillChoices(QWidget* parent) : QWidget(parent) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(4);
     for (int place = 0; place < kCount; ++place) {
-        auto* b = new FaceButton(QString(), look::kDarkFace, look::kWhite, page);
+        auto* b = new FaceButton(QString(), look::kDarkFace, look::kWhite, this);
         b->setObjectName(QStringLiteral("DrillChoice%1").arg(place + 1));
         b->setFont(look::dialogFont(true));
-        b->setGeometry(left, top + place * kStep, width, kButtonHeight);
+        b->setFixedHeight(42);
         QObject::connect(b, &QPushButton::clicked, this, [this, place] { Q_EMIT chosen(place); });
         buttons_[static_cast<std::size_t>(place)] = b;
-        auto* mark = new RecallMark(page);
-        mark->move(left + width + kMarkGap, top + place * kStep + (kButtonHeight - RecallMark::kSize) / 2);
+        auto* mark = new RecallMark(this);
         marks_[static_cast<std::size_t>(place)] = mark;
+        grid->addWidget(b, place, 0);
+        grid->addWidget(mark, place, 1, Qt::AlignVCenter);
     }
-    setOnView(false);
 }
 
 QPushButton* DrillChoices::button(int place) const { return buttons_.at(static_cast<std::size_t>(place)); }
 
 void DrillChoices::show(const QStringList& texts, const std::vector<bool>& reconstructed) {
     shown_ = std::min(static_cast<int>(texts.size()), kCount);
-    reconstructed_ = reconstructed;
-    reconstructed_.resize(kCount, false);
     for (int place = 0; place < kCount; ++place) {
-        FaceButton* b = buttons_[static_cast<std::size_t>(place)];
+        const auto at = static_cast<std::size_t>(place);
+        FaceButton* b = buttons_[at];
+        const bool shown = place < shown_;
+        const bool marked = shown && at < reconstructed.size() && reconstructed[at];
+        const QString text = shown ? texts[place].trimmed() : QString();
         b->setChosen(false);
-        const QString text = place < shown_ ? texts[place].trimmed() : QString();
         b->setText(QStringLiteral("%1. %2").arg(place + 1).arg(text));
         b->setAccessibleName(QStringLiteral("Ответ %1: %2").arg(place + 1).arg(text));
-        b->setAccessibleDescription(reconstructed_[static_cast<std::size_t>(place)] ? kRecallNote : QString());
+        b->setAccessibleDescription(marked ? kRecallNote : QString());
+        b->setVisible(shown);
+        // The mark keeps its room, so that the buttons line up.
+        QSizePolicy keepRoom = marks_[at]->sizePolicy();
+        keepRoom.setRetainSizeWhenHidden(true);
+        marks_[at]->setSizePolicy(keepRoom);
+        marks_[at]->setVisible(marked);
     }
-    setOnView(onView_);
 }
 
 void DrillChoices::showRight(int place) {
@@ -50,15 +55,6 @@ void DrillChoices::showRight(int place) {
     FaceButton* b = buttons_[static_cast<std::size_t>(place)];
     b->setChosen(true);
     b->setAccessibleDescription(QStringLiteral("Правильный ответ"));
-}
-
-void DrillChoices::setOnView(bool onView) {
-    onView_ = onView;
-    for (int place = 0; place < kCount; ++place) {
-        const bool shown = onView && place < shown_;
-        buttons_[static_cast<std::size_t>(place)]->setVisible(shown);
-        marks_[static_cast<std::size_t>(place)]->setVisible(shown && reconstructed_[static_cast<std::size_t>(place)]);
-    }
 }
 
 }  // namespace mss::forms

@@ -4,32 +4,29 @@
 // each with the mark of a reconstructed text where it has one. A choice by
 // click, by its number or by a screen reader comes out as chosen.
 
-#include <QObject>
 #include <QStringList>
+#include <QWidget>
 
 #include <array>
 #include <vector>
 
 class QPushButton;
-class QWidget;
 
 namespace mss::forms {
 
 class FaceButton;
 class RecallMark;
 
-class DrillChoices : public QObject {
+class DrillChoices : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kCount = 4;
 
-    // The buttons become children of `page`, from `top` down.
-    DrillChoices(QWidget* page, int left, int top, int width);
+    explicit DrillChoices(QWidget* parent);
 
     // Shows the texts (up to four) and which of them are reconstructed.
     void show(const QStringList& texts, const std::vector<bool>& reconstructed);
-    void setOnView(bool onView);
     // After the answer: the right meaning stands out.
     void showRight(int place);
 
@@ -43,9 +40,7 @@ Q_SIGNALS:
 private:
     std::array<FaceButton*, kCount> buttons_{};
     std::array<RecallMark*, kCount> marks_{};
-    std::vector<bool> reconstructed_ = std::vector<bool>(kCount, false);
     int shown_ = 0;
-    bool onView_ = false;
 };
 
 }  // namespace mss::forms

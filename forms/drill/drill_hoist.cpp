@@ -44,11 +44,11 @@ DrillHoist::DrillHoist(QWidget* parent) : QWidget(parent) {
         box->resize(kBoxWidth, kBoxHeight);
         positions_[p] = box;
     }
-    resize(kBoxWidth, kTableNameHeight + static_cast<int>(kPositions) * kBoxStep);
+    setFixedSize(kBoxWidth, kTableNameHeight + static_cast<int>(kPositions) * kBoxStep);
 }
 
 void DrillHoist::show(const drill::HoistOfSignal& hoist, std::size_t positions, bool spoken) {
-    std::string places = hoist.medicalM ? "M" + hoist.flags : hoist.flags;
+    std::string places = hoist.symbols();
     positions = std::clamp<std::size_t>(std::max(positions, places.size()), 1, kPositions);
     places.resize(positions, ' ');
 

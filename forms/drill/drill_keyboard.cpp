@@ -46,7 +46,7 @@ DrillKeyboard::DrillKeyboard(QWidget* parent)
         keys_[static_cast<std::size_t>(def.id.flag)] = b;
         bottom = std::max(bottom, b->geometry().bottom());
     }
-    resize(px(frame.at.width), bottom + px(kRaisedTwips) / 2);
+    setFixedSize(px(frame.at.width), bottom + px(kRaisedTwips) / 2);
 }
 
 QPushButton* DrillKeyboard::key(char symbol) const {

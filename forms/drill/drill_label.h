@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A line or block of text in the drill window: its font and colour, wrapped
-// at its width, from its top left corner.
+// Controls of the drill window in its look: text in its font and colour,
+// wrapped at its width; a label the learner reaches with Tab (so a screen
+// reader reads it), ringed by a dotted line while it has the focus; a dark
+// button with a white caption.
 
 #include <QColor>
 #include <QFont>
-#include <QRect>
+#include <QString>
 
 class QLabel;
 class QWidget;
 
 namespace mss::forms {
 
-QLabel* label(QWidget* parent, const char* name, const QFont& font, const QColor& colour, const QRect& at);
+class FaceButton;
+
+QLabel* label(QWidget* parent, const char* name, const QFont& font, const QColor& colour);
+void makeFocusable(QLabel* l, Qt::FocusPolicy policy);
+FaceButton* drillButton(QWidget* parent, const char* name, const QString& caption, const QString& description);
 
 }  // namespace mss::forms

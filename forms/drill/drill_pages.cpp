@@ -1,77 +1,82 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/drill/drill_pages.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 
-#include <algorithm>
-
-#include "forms/drill/drill_label.h"
 #include "forms/drill/drill_choices.h"
 #include "forms/drill/drill_hoist.h"
 #include "forms/drill/drill_keyboard.h"
-#include "forms/shared/face_button.h"
-#include "look/look.h"
+#include "forms/drill/drill_label.h"
 #include "forms/drill/progress_chart.h"
 #include "forms/drill/recall_mark.h"
+#include "forms/shared/face_button.h"
+#include "look/look.h"
 
 namespace mss::forms {
 
 namespace {
 
-// The pages are as wide as the window and this high.
-constexpr int kPageWidth = 792, kPageHeight = 434;
-constexpr int kTextLeft = 132, kTextWidth = 620, kQuestionHeight = 74;
-
-
-// A label the learner can reach with Tab, so that a screen reader reads it;
-// a dotted line shows where the focus is.
-void focusable(QLabel* l, Qt::FocusPolicy policy) {
-    l->setFocusPolicy(policy);
-    l->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted %1; }").arg(look::kWhite.name()));
+// A text with its «?» mark beside it, the mark's room kept when hidden.
+QHBoxLayout* withMark(QLabel* text, RecallMark* mark) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(text, 1);
+    QSizePolicy keepRoom = mark->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    mark->setSizePolicy(keepRoom);
+    row->addWidget(mark, 0, Qt::AlignTop);
+    return row;
 }
 
-FaceButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& at) {
-    auto* b = new FaceButton(caption, look::kDarkFace, look::kWhite, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(look::dialogFont(true));
-    b->setGeometry(at);
-    b->setAccessibleName(caption);
-    return b;
+QBoxLayout* noMargins(QBoxLayout* layout) {
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
 }
 
 }  // namespace
 
 QuestionPage::QuestionPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("QuestionPage"));
-    resize(kPageWidth, kPageHeight);
     // Created in the order Tab goes through them.
     hoist_ = new DrillHoist(this);
-    hoist_->move(16, 0);
-    question_ = label(this, "DrillQuestion", look::serifFont(13), look::kWhite, QRect(kTextLeft, 0, kTextWidth, kQuestionHeight));
-    focusable(question_, Qt::StrongFocus);
+    question_ = label(this, "DrillQuestion", look::serifFont(13), look::kWhite);
+    makeFocusable(question_, Qt::StrongFocus);
     questionMark_ = new RecallMark(this);
-    questionMark_->move(kTextLeft + kTextWidth + 6, 4);
-    howTo_ = label(this, "DrillHowToAnswer", look::dialogFont(), look::kTablesNote, QRect(kTextLeft, 76, 644, 16));
-    typed_ = label(this, "DrillTyped", look::dialogFont(true), look::kWhite, QRect(kTextLeft, 96, 644, 18));
-    choices_ = new DrillChoices(this, 16, 244, 736);
+    howTo_ = label(this, "DrillHowToAnswer", look::dialogFont(), look::kTablesNote);
+    typed_ = label(this, "DrillTyped", look::dialogFont(true), look::kWhite);
+    choices_ = new DrillChoices(this);
     keyboard_ = new DrillKeyboard(this);
-    keyboard_->move((kPageWidth - keyboard_->width()) / 2, 250);
-    result_ = label(this, "DrillResult", look::dialogFont(true), look::kWhite, QRect(kTextLeft, 118, kTextWidth, 88));
+    result_ = label(this, "DrillResult", look::dialogFont(true), look::kWhite);
     result_->setTextFormat(Qt::RichText);
-    focusable(result_, Qt::TabFocus);
+    makeFocusable(result_, Qt::TabFocus);
     resultMark_ = new RecallMark(this);
-    resultMark_->move(kTextLeft + kTextWidth + 6, 122);
-    next_ = button(this, "DrillNext", QStringLiteral("Дальше (Enter)"), QRect(656, 208, 120, 28));
-    next_->setToolTip(QStringLiteral("Следующий вопрос (Enter или пробел)"));
-    next_->setAccessibleDescription(next_->toolTip());
+    next_ = drillButton(this, "DrillNext", QStringLiteral("Дальше (Enter)"),
+                        QStringLiteral("Следующий вопрос (Enter или пробел)"));
+
+    auto* text = new QVBoxLayout;
+    text->addLayout(withMark(question_, questionMark_));
+    text->addWidget(howTo_);
+    text->addWidget(typed_);
+    text->addLayout(withMark(result_, resultMark_), 1);
+    text->addWidget(next_, 0, Qt::AlignRight);
+    auto* top = new QHBoxLayout;
+    top->addWidget(hoist_, 0, Qt::AlignTop);
+    top->addSpacing(20);
+    top->addLayout(text, 1);
+    auto* keys = new QHBoxLayout;
+    keys->addStretch();
+    keys->addWidget(keyboard_);
+    keys->addStretch();
+    auto* page = noMargins(new QVBoxLayout(this));
+    page->addLayout(top, 1);
+    page->addWidget(choices_);
+    page->addLayout(keys);
 }
 
 void QuestionPage::ask(const QString& question, const QString& spokenHoist, bool reconstructed,
                        const QString& howToAnswer, bool withChoices) {
     question_->setText(question);
-    // As high as its lines, so that the focus line rings the question itself.
-    question_->setFixedHeight(std::clamp(question_->heightForWidth(kTextWidth), 24, kQuestionHeight));
     QString spoken = QStringLiteral("Вопрос: ") + question;
     if (!spokenHoist.isEmpty()) spoken += QStringLiteral(" Поднято: ") + spokenHoist + QLatin1Char('.');
     question_->setAccessibleName(spoken);
@@ -86,7 +91,7 @@ void QuestionPage::ask(const QString& question, const QString& spokenHoist, bool
     resultMark_->setVisible(false);
     next_->setVisible(false);
     keyboard_->setVisible(!withChoices);
-    choices_->setOnView(withChoices);
+    choices_->setVisible(withChoices);
 }
 
 void QuestionPage::showTyped(const QString& typed) {
@@ -109,50 +114,64 @@ void QuestionPage::showResult(bool correct, const QString& headline, const QStri
 
 SummaryPage::SummaryPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("SummaryPage"));
-    resize(kPageWidth, kPageHeight);
-    heading_ = label(this, "SummaryHeading", look::serifFont(14), look::kWhite, QRect(16, 0, 760, 28));
-    score_ = label(this, "SummaryScore", look::dialogFont(true), look::kWhite, QRect(16, 32, 760, 18));
-    focusable(score_, Qt::TabFocus);
-    mistakesHeading_ = label(this, "SummaryMistakesHeading", look::dialogFont(true), look::kTablesNote,
-                             QRect(16, 56, 760, 18));
+    heading_ = label(this, "SummaryHeading", look::serifFont(14), look::kWhite);
+    score_ = label(this, "SummaryScore", look::dialogFont(true), look::kWhite);
+    makeFocusable(score_, Qt::TabFocus);
+    mistakesHeading_ = label(this, "SummaryMistakesHeading", look::dialogFont(true), look::kTablesNote);
     mistakes_ = new QListWidget(this);
     mistakes_->setObjectName(QStringLiteral("SummaryMistakes"));
     mistakes_->setFont(look::dialogFont());
     mistakes_->setWordWrap(true);
-    mistakes_->setGeometry(16, 76, 760, 300);
     mistakes_->setAccessibleName(QStringLiteral("Ошибки"));
     // Light text on the window's deep blue, like the rest of the window.
     QPalette pal = mistakes_->palette();
     pal.setColor(QPalette::Base, look::kBlue.darker(250));
     pal.setColor(QPalette::Text, look::kWhite);
     mistakes_->setPalette(pal);
-    repeat_ = button(this, "SummaryRepeat", QStringLiteral("Повторить ошибки"), QRect(16, 388, 160, 33));
-    repeat_->setAccessibleDescription(QStringLiteral("Задать ещё раз вопросы, на которые дан неверный ответ"));
-    newSession_ = button(this, "SummaryNewSession", QStringLiteral("Новое занятие"), QRect(184, 388, 160, 33));
-    newSession_->setAccessibleDescription(QStringLiteral("Начать новое занятие того же набора и режима"));
+    repeat_ = drillButton(this, "SummaryRepeat", QStringLiteral("Повторить ошибки"),
+                          QStringLiteral("Задать ещё раз вопросы, на которые дан неверный ответ"));
+    newSession_ = drillButton(this, "SummaryNewSession", QStringLiteral("Новое занятие"),
+                              QStringLiteral("Начать новое занятие того же набора и режима"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(repeat_);
+    buttons->addWidget(newSession_);
+    buttons->addStretch();
+    auto* page = noMargins(new QVBoxLayout(this));
+    page->addWidget(heading_);
+    page->addWidget(score_);
+    page->addWidget(mistakesHeading_);
+    page->addWidget(mistakes_, 1);
+    page->addStretch();
+    page->addLayout(buttons);
 }
 
-void SummaryPage::show(const QString& drilled, const QString& score, const QStringList& mistakes) {
-    heading_->setText(QStringLiteral("Занятие окончено: ") + drilled);
+void SummaryPage::show(const QString& heading, const QString& score, const QString& mistakesHeading,
+                       const QStringList& mistakes) {
+    heading_->setText(heading);
     score_->setText(score);
     score_->setAccessibleName(QStringLiteral("Итог: ") + score);
     mistakes_->clear();
     mistakes_->addItems(mistakes);
-    mistakesHeading_->setText(mistakes.isEmpty() ? QStringLiteral("Ошибок нет.")
-                                                 : QStringLiteral("Ошибки (%1):").arg(mistakes.size()));
+    mistakesHeading_->setText(mistakesHeading);
+    mistakesHeading_->setVisible(!mistakesHeading.isEmpty());
     mistakes_->setVisible(!mistakes.isEmpty());
     repeat_->setVisible(!mistakes.isEmpty());
 }
 
 ProgressPage::ProgressPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ProgressPage"));
-    resize(kPageWidth, kPageHeight);
     chart_ = new ProgressChart(this);
-    chart_->setGeometry(16, 0, 760, 380);
-    reset_ = button(this, "ProgressReset", QStringLiteral("Сбросить прогресс"), QRect(16, 388, 160, 33));
-    reset_->setAccessibleDescription(QStringLiteral("Удалить все ответы и начать сначала; сначала спросит"));
-    back_ = button(this, "ProgressBack", QStringLiteral("Назад"), QRect(616, 388, 160, 33));
-    back_->setAccessibleDescription(QStringLiteral("Вернуться к вопросам"));
+    reset_ = drillButton(this, "ProgressReset", QStringLiteral("Сбросить прогресс"),
+                         QStringLiteral("Удалить все ответы и начать сначала; сначала спросит"));
+    back_ = drillButton(this, "ProgressBack", QStringLiteral("Назад"), QStringLiteral("Вернуться к вопросам"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(reset_);
+    buttons->addStretch();
+    buttons->addWidget(back_);
+    auto* page = noMargins(new QVBoxLayout(this));
+    page->addWidget(chart_, 1);
+    page->addLayout(buttons);
 }
 
 }  // namespace mss::forms

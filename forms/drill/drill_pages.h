@@ -64,8 +64,9 @@ class SummaryPage : public QWidget {
 public:
     explicit SummaryPage(QWidget* parent);
 
-    // `drilled` names the set and mode.
-    void show(const QString& drilled, const QString& score, const QStringList& mistakes);
+    // `heading` names the set and mode; `mistakesHeading` introduces the list.
+    void show(const QString& heading, const QString& score, const QString& mistakesHeading,
+              const QStringList& mistakes);
 
     QLabel* score() const { return score_; }
     QListWidget* mistakes() const { return mistakes_; }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/drill/drill_texts.h"
 
-#include <QStringList>
-
 #include "codebook/flag_catalogue.h"
+#include "codebook/section.h"
+#include "forms/shared/russian_plural.h"
 
 namespace mss::forms::drill_texts {
 
@@ -12,9 +12,29 @@ namespace {
 using drill::DrillMode;
 using drill::DrillSet;
 
-QString quoted(const QString& s) { return QStringLiteral("«%1»").arg(s.trimmed()); }
+// A meaning in quotes, without the point that ends it, so that the sentence
+// around it can end as it must: «Усилительное устройство (мегафон)». A
+// place left for a value ("...") keeps its dots.
+QString quoted(const QString& s) {
+    QString t = s.trimmed();
+    if (t.endsWith(QLatin1Char('.')) && !t.endsWith(QStringLiteral(".."))) t.chop(1);
+    return QStringLiteral("«%1»").arg(t);
+}
+
+QString sectionTitle(codebook::Section section) { return text(codebook::infoOf(section).title); }
 
 QString tableOf(const drill::HoistOfSignal& hoist) { return QString::fromStdString(hoist.table); }
+
+// "Таблица III, цифра 8 (Октоэйт)": a row of a table, the same whether
+// asked, answered or given.
+QString tableRow(const drill::HoistOfSignal& hoist) {
+    const auto flag = hoist.flags.size() == 1 ? codebook::flagIndexOfSymbol(hoist.flags[0]) : std::nullopt;
+    if (!flag) return QStringLiteral("Таблица %1").arg(tableOf(hoist));
+    return QStringLiteral("Таблица %1, цифра %2 (%3)")
+        .arg(tableOf(hoist), QChar::fromLatin1(hoist.flags[0]), text(codebook::flagEntry(*flag).phoneticName));
+}
+
+bool isPennant(char symbol) { return symbol >= '0' && symbol <= '9'; }
 
 }  // namespace
 
@@ -23,21 +43,35 @@ QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), stat
 QString setTitle(DrillSet set) {
     switch (set) {
         case DrillSet::Flags: return QStringLiteral("Флаги и вымпелы");
-        case DrillSet::SingleLetter: return QStringLiteral("Однобуквенные сигналы");
-        case DrillSet::General: return QStringLiteral("Общий раздел");
-        case DrillSet::Medical: return QStringLiteral("Медицинский раздел");
+        case DrillSet::SingleLetter: return sectionTitle(codebook::Section::SingleLetter);
+        case DrillSet::General: return sectionTitle(codebook::Section::General);
+        case DrillSet::Medical: return sectionTitle(codebook::Section::Medical);
         case DrillSet::Tables: return QStringLiteral("Таблицы дополнений");
     }
     return {};
 }
 
-QString setToolTip(DrillSet set) {
+QString setToolTip(DrillSet set, int signalCount) {
     switch (set) {
-        case DrillSet::Flags: return QStringLiteral("26 флагов и 10 цифровых вымпелов");
-        case DrillSet::SingleLetter: return QStringLiteral("25 однобуквенных сигналов");
-        case DrillSet::General: return QStringLiteral("1403 сигнала общего раздела; можно выбрать одну первую букву");
-        case DrillSet::Medical: return QStringLiteral("442 сигнала медицинского раздела");
-        case DrillSet::Tables: return QStringLiteral("29 строк таблиц дополнений I, II и III");
+        case DrillSet::Flags: {
+            const int letters = codebook::kLetterCount, pennants = codebook::kFlagCount - codebook::kLetterCount;
+            return countOf(letters, QStringLiteral("флаг"), QStringLiteral("флага"), QStringLiteral("флагов")) +
+                   QStringLiteral(" и ") +
+                   countOf(pennants, QStringLiteral("цифровой вымпел"), QStringLiteral("цифровых вымпела"),
+                           QStringLiteral("цифровых вымпелов"));
+        }
+        case DrillSet::SingleLetter:
+            return countOf(signalCount, QStringLiteral("однобуквенный сигнал"), QStringLiteral("однобуквенных сигнала"),
+                           QStringLiteral("однобуквенных сигналов"));
+        case DrillSet::General:
+            return countOf(signalCount, QStringLiteral("сигнал"), QStringLiteral("сигнала"), QStringLiteral("сигналов")) +
+                   QStringLiteral(" общего раздела; можно выбрать одну первую букву");
+        case DrillSet::Medical:
+            return countOf(signalCount, QStringLiteral("сигнал"), QStringLiteral("сигнала"), QStringLiteral("сигналов")) +
+                   QStringLiteral(" медицинского раздела");
+        case DrillSet::Tables:
+            return countOf(signalCount, QStringLiteral("строка"), QStringLiteral("строки"), QStringLiteral("строк")) +
+                   QStringLiteral(" таблиц дополнений I, II и III");
     }
     return {};
 }
@@ -68,14 +102,15 @@ QString flagNames(std::string_view symbols) {
     return names.join(QStringLiteral(", "));
 }
 
-QString questionText(const DrillChoice& choice, const DrillQuestion& question) {
+QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestion& question) {
     if (question.signal == nullptr) return {};
     const QString meaning = quoted(QString::fromStdString(question.signal->text));
     const QString table = tableOf(question.hoist);
+    const bool pennant = question.hoist.flags.size() == 1 && isPennant(question.hoist.flags.front());
     switch (choice.mode) {
         case DrillMode::RecogniseFlag:
             switch (choice.set) {
-                case DrillSet::Flags:
+                case DrillSet::Flags: return pennant ? QStringLiteral("Какой это вымпел?") : QStringLiteral("Какой это флаг?");
                 case DrillSet::SingleLetter: return QStringLiteral("Какой это флаг?");
                 case DrillSet::General: return QStringLiteral("Какой сигнал поднят?");
                 case DrillSet::Medical: return QStringLiteral("Какой сигнал медицинского раздела поднят?");
@@ -84,16 +119,20 @@ QString questionText(const DrillChoice& choice, const DrillQuestion& question) {
             break;
         case DrillMode::Meaning:
             switch (choice.set) {
-                case DrillSet::Flags: return QStringLiteral("Как называется этот флаг?");
+                case DrillSet::Flags:
+                    return pennant ? QStringLiteral("Как называется этот вымпел?")
+                                   : QStringLiteral("Как называется этот флаг?");
                 case DrillSet::Tables: return QStringLiteral("Что означает эта цифра таблицы дополнений %1?").arg(table);
                 default: return QStringLiteral("Что означает этот сигнал?");
             }
         case DrillMode::Compose:
             switch (choice.set) {
-                case DrillSet::Flags: return QStringLiteral("Поднимите флаг %1.").arg(meaning);
+                case DrillSet::Flags:
+                    return QStringLiteral("Поднимите %1 %2.")
+                        .arg(pennant ? QStringLiteral("вымпел") : QStringLiteral("флаг"), meaning);
                 case DrillSet::SingleLetter: return QStringLiteral("Какой однобуквенный сигнал означает %1?").arg(meaning);
-                case DrillSet::General: return QStringLiteral("Наберите сигнал: %1").arg(meaning);
-                case DrillSet::Medical: return QStringLiteral("Наберите сигнал медицинского раздела: %1").arg(meaning);
+                case DrillSet::General: return QStringLiteral("Наберите сигнал: %1.").arg(meaning);
+                case DrillSet::Medical: return QStringLiteral("Наберите сигнал медицинского раздела: %1.").arg(meaning);
                 case DrillSet::Tables:
                     return QStringLiteral("Таблица дополнений %1: %2. Какая это цифра?").arg(table, meaning);
             }
@@ -102,16 +141,18 @@ QString questionText(const DrillChoice& choice, const DrillQuestion& question) {
     return {};
 }
 
-QString howToAnswer(const DrillChoice& choice) {
+QString howToAnswer(const drill::DrillChoice& choice, const drill::DrillQuestion& question) {
     switch (choice.mode) {
         case DrillMode::RecogniseFlag:
             switch (choice.set) {
                 case DrillSet::Flags: return QStringLiteral("Наберите или нажмите его букву или цифру.");
                 case DrillSet::SingleLetter: return QStringLiteral("Наберите или нажмите его букву.");
                 case DrillSet::General:
+                    if (question.hoist.flags.size() == 1) return QStringLiteral("Наберите или нажмите букву флага.");
                     return QStringLiteral("Наберите флаги сверху вниз; Backspace снимает последний, Enter — ответить.");
                 case DrillSet::Medical:
-                    return QStringLiteral("M уже поднят: наберите вторую и третью буквы; Backspace снимает последнюю.");
+                    return QStringLiteral("M уже поднят: наберите вторую и третью буквы и нажмите Enter; "
+                                          "Backspace снимает последнюю.");
                 case DrillSet::Tables: return QStringLiteral("Наберите или нажмите цифру.");
             }
             break;
@@ -129,41 +170,37 @@ QString howToAnswer(const DrillChoice& choice) {
     return {};
 }
 
+QString spokenHoist(const drill::HoistOfSignal& hoist) {
+    if (!hoist.table.empty()) return tableRow(hoist);
+    return flagNames(hoist.symbols());
+}
+
 QString signalWithMeaning(DrillSet set, const drill::DrillSignal& signal) {
     const QString code = QString::fromStdString(signal.code);
     const QString meaning = quoted(QString::fromStdString(signal.text));
     switch (set) {
         case DrillSet::Flags: return QStringLiteral("%1 — %2").arg(code, QString::fromStdString(signal.text));
-        case DrillSet::Tables: {
-            const drill::HoistOfSignal hoist = drill::hoistOf(set, signal.code);
-            return QStringLiteral("таблица %1, %2: %3").arg(tableOf(hoist), flagNames(hoist.flags), meaning);
-        }
+        case DrillSet::Tables: return QStringLiteral("%1: %2").arg(tableRow(drill::hoistOf(set, signal.code)), meaning);
         default: return QStringLiteral("%1 (%2): %3").arg(code, flagNames(signal.code), meaning);
     }
 }
 
-QString givenAnswer(DrillSet set, std::string_view code) {
-    if (code.empty()) return QStringLiteral("нет ответа");
-    if (set == DrillSet::Tables) {
-        const drill::HoistOfSignal hoist = drill::hoistOf(set, code);
-        return QStringLiteral("цифра %1 таблицы %2").arg(QString::fromStdString(hoist.flags), tableOf(hoist));
-    }
-    return text(code);
+QString givenAnswer(DrillSet set, const drill::DrillOutcome& outcome) {
+    if (outcome.given.empty()) return QStringLiteral("нет ответа");
+    if (outcome.givenSignal != nullptr) return signalWithMeaning(set, *outcome.givenSignal);
+    if (set == DrillSet::Tables) return tableRow(drill::hoistOf(set, outcome.given));
+    return text(outcome.given) + QStringLiteral(" — такого сигнала в своде нет");
 }
 
-QString resultHeadline(const DrillOutcome& outcome) {
+QString resultHeadline(const drill::DrillOutcome& outcome) {
     return outcome.correct ? QStringLiteral("Верно!") : QStringLiteral("Неверно.");
 }
 
-QString resultDetails(DrillSet set, const DrillOutcome& outcome) {
+QString resultDetails(DrillSet set, const drill::DrillOutcome& outcome) {
     if (outcome.asked == nullptr) return {};
     if (outcome.correct) return signalWithMeaning(set, *outcome.asked);
-    QString given = givenAnswer(set, outcome.given);
-    if (outcome.givenSignal != nullptr && set != DrillSet::Tables)
-        given = signalWithMeaning(set, *outcome.givenSignal);
-    else if (outcome.givenSignal != nullptr)
-        given += QStringLiteral(": ") + quoted(QString::fromStdString(outcome.givenSignal->text));
-    return QStringLiteral("Правильный ответ: %1\nВаш ответ: %2").arg(signalWithMeaning(set, *outcome.asked), given);
+    return QStringLiteral("Правильный ответ: %1\nВаш ответ: %2")
+        .arg(signalWithMeaning(set, *outcome.asked), givenAnswer(set, outcome));
 }
 
 QString scoreLine(const drill::Tally& tally, int questionNumber, int questionCount, bool finished) {
@@ -172,9 +209,36 @@ QString scoreLine(const drill::Tally& tally, int questionNumber, int questionCou
     return QStringLiteral("Вопрос %1 из %2     ").arg(questionNumber).arg(questionCount) + score;
 }
 
-QString mistakeLine(DrillSet set, const drill::DrillSignal* asked, std::string_view given) {
-    const QString what = asked ? signalWithMeaning(set, *asked) : QString();
-    return QStringLiteral("%1 — ваш ответ: %2").arg(what, givenAnswer(set, given));
+QString summaryHeading(const drill::DrillSummary& summary) {
+    return QStringLiteral("Занятие окончено: %1, «%2»")
+        .arg(setTitle(summary.choice.set), modeTitle(summary.choice.mode));
+}
+
+QString summaryScore(const drill::DrillSummary& summary) {
+    const drill::Tally& t = summary.tally;
+    if (t.asked == 0) return QStringLiteral("Ни одного ответа в этом занятии.");
+    return QStringLiteral("Верно %1 из %2 (%3 %).").arg(t.right).arg(t.asked).arg(qRound(100.0 * t.right / t.asked));
+}
+
+QString mistakesHeading(const drill::DrillSummary& summary) {
+    if (summary.tally.asked == 0) return {};
+    const auto n = static_cast<long long>(summary.mistakes.size());
+    if (n > 0) return QStringLiteral("Ошибки (%1):").arg(n);
+    // The session's earlier mistakes were asked again and answered rightly.
+    return summary.tally.mistakes.empty() ? QStringLiteral("Ошибок нет.") : QStringLiteral("При повторе ошибок нет.");
+}
+
+QStringList mistakeLines(const drill::DrillSummary& summary) {
+    QStringList lines;
+    const DrillSet set = summary.choice.set;
+    for (const drill::MistakeMade& m : summary.mistakes) {
+        const QString asked = m.asked ? signalWithMeaning(set, *m.asked) : QString();
+        const QString given = m.given.empty()             ? QStringLiteral("нет ответа")
+                              : set == DrillSet::Tables ? tableRow(drill::hoistOf(set, m.given))
+                                                        : text(m.given);
+        lines << QStringLiteral("%1 — ваш ответ: %2").arg(asked, given);
+    }
+    return lines;
 }
 
 }  // namespace mss::forms::drill_texts

@@ -1,26 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the drill window says, in Russian: the names of the sets and modes,
-// the questions, the answers and the score.
+// the questions, the answers, the score and the summary of a session.
 
 #include <QString>
+#include <QStringList>
 
 #include <string_view>
 
-#include "drill/set_signals.h"
-#include "drill/tally.h"
-#include "forms/drill/drill_lesson.h"
+#include "drill/drill_flow.h"
 
 namespace mss::forms::drill_texts {
 
 inline const QString kWindowTitle = QStringLiteral("Тренировка");
-inline const QString kMedicalNote = QStringLiteral(
-    "Большинство текстов медицинского раздела восстановлены по памяти: сверяйте их с печатным изданием.");
 
 QString text(std::string_view utf8);
 
 QString setTitle(drill::DrillSet set);
-QString setToolTip(drill::DrillSet set);
+// `signalCount` is how many signals the set has.
+QString setToolTip(drill::DrillSet set, int signalCount);
 QString modeTitle(drill::DrillMode mode);
 QString modeToolTip(drill::DrillMode mode);
 
@@ -28,23 +26,29 @@ QString modeToolTip(drill::DrillMode mode);
 QString flagNames(std::string_view symbols);
 
 // The question as the window asks it, and the line on how to answer.
-QString questionText(const DrillChoice& choice, const DrillQuestion& question);
-QString howToAnswer(const DrillChoice& choice);
+QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestion& question);
+QString howToAnswer(const drill::DrillChoice& choice, const drill::DrillQuestion& question);
+// What a screen reader hears of the hoist shown with a question, where
+// naming the flags is not the learner's task.
+QString spokenHoist(const drill::HoistOfSignal& hoist);
 
 // A signal with its flags and meaning: "AE1 (Алфа, Эко, Унауан): «…»".
 QString signalWithMeaning(drill::DrillSet set, const drill::DrillSignal& signal);
+// The answer given, as the learner typed or chose it.
+QString givenAnswer(drill::DrillSet set, const drill::DrillOutcome& outcome);
 
-// The answer given, as the learner typed or chose it: "AF", "MAB", "цифра 5".
-QString givenAnswer(drill::DrillSet set, std::string_view code);
+// The result line after an answer, and what follows it.
+QString resultHeadline(const drill::DrillOutcome& outcome);
+QString resultDetails(drill::DrillSet set, const drill::DrillOutcome& outcome);
 
-// The result line after an answer, and what a screen reader says of it.
-QString resultHeadline(const DrillOutcome& outcome);
-QString resultDetails(drill::DrillSet set, const DrillOutcome& outcome);
-
-// "Вопрос 3 из 20   Верно: 1 из 2   Подряд: 1".
+// "Вопрос 3 из 20     Верно: 1 из 2     Подряд: 1".
 QString scoreLine(const drill::Tally& tally, int questionNumber, int questionCount, bool finished);
 
-// One mistake of the summary: the signal asked, its meaning and the answer given.
-QString mistakeLine(drill::DrillSet set, const drill::DrillSignal* asked, std::string_view given);
+// The summary of a session: its heading, its score, the heading of its
+// mistakes (empty when there are none to list) and one line a mistake.
+QString summaryHeading(const drill::DrillSummary& summary);
+QString summaryScore(const drill::DrillSummary& summary);
+QString mistakesHeading(const drill::DrillSummary& summary);
+QStringList mistakeLines(const drill::DrillSummary& summary);
 
 }  // namespace mss::forms::drill_texts

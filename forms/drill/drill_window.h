@@ -6,18 +6,19 @@
 // asked again. The progress view shows every set's signals new, being
 // learned and learned, and the last sessions' share of right answers.
 //
-// The window opens its own progress store (nothing is read before it
-// opens) and never touches the main window.
+// The window shows what the drill's flow (drill::DrillFlow) says and hands
+// it the learner's keys and clicks. It opens its own progress file (nothing
+// is read before it opens) and never touches the main window.
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <string>
 
 #include "codebook/codebook.h"
-#include "forms/drill/drill_lesson.h"
+#include "drill/drill_flow.h"
 #include "forms/shared/exit_question.h"
 #include "progress/progress_store.h"
 
@@ -43,40 +44,28 @@ class DrillWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Where the learner is: a question waiting for its answer, the answer on
-    // view, the summary of a session, or the progress view.
-    enum class Stage { Asking, Answered, Summary, Progress };
+    // Makes the drill window if there is none (centred on `near`), shows it
+    // and brings it to the front. `book` must outlive the window.
+    static DrillWindow* showDrillWindow(const codebook::CodeBook& book, const DrillWindowOptions& options,
+                                        const QWidget* near);
+    // The open drill window, or nullptr.
+    static DrillWindow* current();
 
     // Opens the progress file and asks the first question of the set and
     // mode drilled last (the first time: the flags, «Узнай флаг»).
     DrillWindow(const codebook::CodeBook& book, DrillWindowOptions options);
     ~DrillWindow() override;
 
-    // What the learner does, as the controls report it.
-    void choose(const DrillChoice& choice);
-    void flagTyped(char symbol);
-    void takeBackFlag();
-    void answerTyped();
-    void choiceMade(int place);
-    void next();
-    void finish();
-    void repeatMistakes();
-    void showProgress();
-    void leaveProgress();
-    void resetProgress();
-
-    Stage stage() const { return stage_; }
-    const DrillLesson& lesson() const { return *lesson_; }
-    const std::string& typed() const { return typed_; }
+    const drill::DrillFlow& flow() const { return *flow_; }
+    drill::DrillFlow::Stage stage() const { return flow_->stage(); }
     progress::ProgressStore& store() const { return *store_; }
     std::uint64_t seed() const { return seed_; }
 
-    FaceButton* setButton(drill::DrillSet set) const;
-    FaceButton* modeButton(drill::DrillMode mode) const;
+    FaceButton* setButton(drill::DrillSet set) const { return setButtons_[static_cast<std::size_t>(set)]; }
+    FaceButton* modeButton(drill::DrillMode mode) const { return modeButtons_[static_cast<std::size_t>(mode)]; }
     QComboBox* letterPicker() const { return letterPicker_; }
     FaceButton* progressButton() const { return progressButton_; }
     FaceButton* finishButton() const { return finishButton_; }
-    QLabel* medicalNote() const { return medicalNote_; }
     QStackedWidget* pages() const { return pages_; }
     QuestionPage* questionPage() const { return questionPage_; }
     SummaryPage* summaryPage() const { return summaryPage_; }
@@ -89,41 +78,39 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    void buildChoiceRows();
-    void buildPages();
+    void buildControls();
+    void connectControls();
+    void choose(const drill::DrillChoice& choice);
+    void resetProgress();
+
+    // What the flow says, on the screen.
+    void showStage();
     void showChoice();
     void showQuestion();
-    void showHoistTyped();
-    void answer(const std::string& code);
+    void showTyped();
+    void showAnswer();
     void showSummary();
+    void showProgress();
     void showScore();
-    void reportStore();
-    void fillChart();
-    char chosenLetter() const;
+    void showNotices();
 
-    const codebook::CodeBook& book_;
     DrillWindowOptions options_;
     std::uint64_t seed_ = 0;
     std::unique_ptr<progress::ProgressStore> store_;
-    std::unique_ptr<DrillLesson> lesson_;
-    Stage stage_ = Stage::Asking;
-    Stage stageBeforeProgress_ = Stage::Asking;
-    std::string typed_;
-    std::filesystem::path setAsideShown_;
+    std::unique_ptr<drill::ProgressKeeper> keeper_;
+    std::unique_ptr<drill::DrillFlow> flow_;
 
     std::array<FaceButton*, std::size(drill::kAllSets)> setButtons_{};
     std::array<FaceButton*, std::size(drill::kAllModes)> modeButtons_{};
     QComboBox* letterPicker_ = nullptr;
     FaceButton* progressButton_ = nullptr;
     FaceButton* finishButton_ = nullptr;
-    QLabel* medicalNote_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     QuestionPage* questionPage_ = nullptr;
     SummaryPage* summaryPage_ = nullptr;
     ProgressPage* progressPage_ = nullptr;
     QLabel* score_ = nullptr;
     QLabel* notice_ = nullptr;
-    QString setAsideMessage_;
 };
 
 }  // namespace mss::forms

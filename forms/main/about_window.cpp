@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/main/about_window.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 
 #include "forms/shared/animated_label.h"
 #include "forms/main/layout.h"
@@ -29,16 +27,7 @@ QPointer<AboutWindow>& theWindow() {
 AboutWindow* AboutWindow::current() { return theWindow().data(); }
 
 AboutWindow* AboutWindow::showAboutWindow(QWidget* near) {
-    QPointer<AboutWindow>& window = theWindow();
-    if (!window) {
-        window = new AboutWindow;
-        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        window->move(placedTopLeft(window->frameGeometry().size(), near ? near->frameGeometry() : available, available));
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return showOnce(theWindow(), [] { return new AboutWindow; }, [near](QWidget& w) { placeCentred(w, near); });
 }
 
 AboutWindow::AboutWindow() {

@@ -16,13 +16,11 @@
 #include <algorithm>
 
 #include "look/look.h"
-#include "forms/main/main_window.h"
-#include "forms/main/meaning_line.h"
 #include "forms/shared/picture_catalogue.h"
 #include "search/search_index.h"
 #include "forms/search/search_result_delegate.h"
 #include "forms/search/search_results_model.h"
-#include "forms/main/show_signal.h"
+#include "forms/shared/window_placement.h"
 
 namespace mss::forms {
 
@@ -57,24 +55,18 @@ bool movesThroughResults(int key) {
 
 SearchWindow* SearchWindow::current() { return theWindow().data(); }
 
-SearchWindow* SearchWindow::showSearchWindow(MainWindow& main, std::shared_ptr<const search::SearchIndex> index) {
-    QPointer<SearchWindow>& window = theWindow();
-    if (!window) {
-        window = new SearchWindow(main, std::move(index));
-        window->placeBeside(main);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
+SearchWindow* SearchWindow::showSearchWindow(std::shared_ptr<const search::SearchIndex> index,
+                                             const MainWindowPlace& main) {
+    SearchWindow* window = showOnce(
+        theWindow(), [&index] { return new SearchWindow(std::move(index)); },
+        [&main](SearchWindow& w) { w.placeBeside(main); });
     window->field_->setFocus();
     window->field_->selectAll();
     return window;
 }
 
-SearchWindow::SearchWindow(MainWindow& main, std::shared_ptr<const search::SearchIndex> index)
-    : main_(&main), index_(std::move(index)) {
+SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : index_(std::move(index)) {
     setObjectName(QStringLiteral("SearchWindow"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(titleText());
     setWindowIcon(PictureCatalogue::instance().icon());
     setFont(look::dialogFont());
@@ -152,8 +144,6 @@ SearchWindow::SearchWindow(MainWindow& main, std::shared_ptr<const search::Searc
         field_->setFocus();
         field_->selectAll();
     });
-    // Without the main window there is nothing to show a signal on.
-    QObject::connect(&main, &QObject::destroyed, this, [this] { delete this; });
 }
 
 SearchWindow::~SearchWindow() = default;
@@ -168,10 +158,8 @@ void SearchWindow::search(const QString& query) {
 }
 
 void SearchWindow::showResult(int row) {
-    if (!main_ || row < 0 || row >= model_->rowCount()) return;
-    const QByteArray code = model_->signalAt(row).code.toLatin1();
-    showSignal(*main_, std::string_view(code.constData(), static_cast<std::size_t>(code.size())));
-    if (main_->isMinimized()) main_->showNormal();
+    if (row < 0 || row >= model_->rowCount()) return;
+    Q_EMIT signalChosen(model_->signalAt(row).code);
 }
 
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -198,21 +186,21 @@ void SearchWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void SearchWindow::placeBeside(const MainWindow& main) {
+void SearchWindow::placeBeside(const MainWindowPlace& main) {
     // Right of the main window where the screen has room, else left of it;
     // on a screen too narrow for both, over the main window's lower right,
     // under its meaning line, so that the hoist and the meaning stay in sight.
-    const QScreen* screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = QGuiApplication::screenAt(main.frame.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect free = screen->availableGeometry();
-    const QRect beside = main.frameGeometry();
+    const QRect beside = main.frame;
     const QSize size = frameGeometry().size();
     const int top = std::clamp(beside.top(), free.top(), std::max(free.top(), free.bottom() + 1 - size.height()));
     if (beside.right() + 1 + size.width() <= free.right() + 1) return move(beside.right() + 1, top);
     if (beside.left() - size.width() >= free.left()) return move(beside.left() - size.width(), top);
 
-    const QWidget* line = main.meaningLine().list(codebook::CodeList::SingleLetter);
-    const int under = line->mapToGlobal(QPoint(0, line->height())).y() + 8;
+    const int under = main.belowMeaningLine + 8;
     const int left = std::max(free.left(), std::min(beside.right() + 1, free.right() + 1) - size.width());
     const int room = free.bottom() + 1 - under;
     if (room < minimumHeight()) return move(left, top);

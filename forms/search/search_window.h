@@ -7,9 +7,11 @@
 // search stays open for the next one; Escape closes it.
 //
 // One search window for the whole program, never modal and not owned by the
-// main window; it closes when the main window goes.
+// main window. It knows nothing of the main window: a chosen signal goes out
+// as signalChosen, and whoever opens it tells it where the main window is.
 
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 
 #include <memory>
@@ -24,16 +26,23 @@ class SearchIndex;
 
 namespace mss::forms {
 
-class MainWindow;
 class SearchResultDelegate;
 class SearchResultsModel;
 
+// Where the main window stands, so that the search opens beside it.
+struct MainWindowPlace {
+    QRect frame;
+    int belowMeaningLine = 0;  // the screen's y just under its meaning line
+};
+
 class SearchWindow : public QWidget {
+    Q_OBJECT
+
 public:
-    // Creates the search window if there is none, shows it and puts the
-    // cursor in its field; results are shown in `main`. An open window keeps
-    // the main window and the index it was made with.
-    static SearchWindow* showSearchWindow(MainWindow& main, std::shared_ptr<const search::SearchIndex> index);
+    // Creates the search window if there is none (beside the main window),
+    // shows it and puts the cursor in its field. An open window keeps the
+    // index it was made with.
+    static SearchWindow* showSearchWindow(std::shared_ptr<const search::SearchIndex> index, const MainWindowPlace& main);
     // The open search window, or nullptr.
     static SearchWindow* current();
 
@@ -45,18 +54,21 @@ public:
     const SearchResultsModel& model() const { return *model_; }
     SearchResultDelegate& delegate() const { return *delegate_; }
 
+Q_SIGNALS:
+    // The learner chose a signal to see on the main window ("AE1", "II-3").
+    void signalChosen(const QString& code);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    SearchWindow(MainWindow& main, std::shared_ptr<const search::SearchIndex> index);
+    explicit SearchWindow(std::shared_ptr<const search::SearchIndex> index);
     void search(const QString& query);
     void showResult(int row);
-    void placeBeside(const MainWindow& main);
+    void placeBeside(const MainWindowPlace& main);
 
-    QPointer<MainWindow> main_;
     std::shared_ptr<const search::SearchIndex> index_;
     QLineEdit* field_ = nullptr;
     QLabel* summary_ = nullptr;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/shared/window_placement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <algorithm>
 
 namespace mss::forms {
@@ -15,6 +18,13 @@ QPoint placedTopLeft(QSize frame, const QRect& around, const QRect& available) {
     placed.moveLeft(std::max(placed.left(), available.left()));
     placed.moveTop(std::max(placed.top(), available.top()));
     return placed.topLeft();
+}
+
+void placeCentred(QWidget& window, const QWidget* near) {
+    const QScreen* screen = near && near->screen() ? near->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect available = screen->availableGeometry();
+    window.move(placedTopLeft(window.frameGeometry().size(), near ? near->frameGeometry() : available, available));
 }
 
 }  // namespace mss::forms

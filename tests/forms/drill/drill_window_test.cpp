@@ -26,7 +26,7 @@
 #include "forms/drill/drill_keyboard.h"
 #include "forms/drill/drill_pages.h"
 #include "forms/drill/drill_texts.h"
-#include "forms/drill/drill_window_opener.h"
+#include "forms/wiring/secondary_windows.h"
 #include "forms/drill/progress_chart.h"
 #include "forms/drill/recall_mark.h"
 #include "forms/shared/application_setup.h"
@@ -37,10 +37,10 @@
 using namespace mss::testing;
 using mss::drill::DrillMode;
 using mss::drill::DrillSet;
-using mss::forms::DrillChoice;
+using mss::drill::DrillChoice;
 using mss::forms::DrillWindow;
 using mss::forms::DrillWindowOptions;
-using Stage = mss::forms::DrillWindow::Stage;
+using Stage = mss::drill::DrillFlow::Stage;
 
 namespace {
 
@@ -61,6 +61,13 @@ QString shown(const mss::progress::ProgressCounts& c) {
     return QStringLiteral("{new %1, learning %2, learned %3}").arg(c.fresh).arg(c.learning).arg(c.learned);
 }
 QString shown(const void* p) { return p ? QStringLiteral("a pointer") : QStringLiteral("nullptr"); }
+
+// A meaning as the drill quotes it: «…», without its final point.
+QString meaningQuoted(const std::string& text) {
+    QString t = QString::fromStdString(text).trimmed();
+    if (t.endsWith(QLatin1Char('.')) && !t.endsWith(QStringLiteral(".."))) t.chop(1);
+    return QStringLiteral("«%1»").arg(t);
+}
 
 // One row of the progress file's answers.
 struct RecordedAnswer {
@@ -158,14 +165,13 @@ class DrillWindowTest : public QObject {
         return o;
     }
 
-    DrillWindow* drill() const { return mss::forms::currentDrillWindow(); }
+    DrillWindow* drill() const { return DrillWindow::current(); }
 
     QString where() const {
         QString note = QStringLiteral("seed %1").arg(kSeed);
-        // Once an answer is on view, the lesson already holds the next question.
-        if (const DrillWindow* d = drill(); d && d->lesson().question().signal)
-            note += QString::fromUtf8(d->stage() == Stage::Asking ? ", asking %1" : ", next question %1")
-                        .arg(QString::fromStdString(d->lesson().question().signal->code));
+        if (const DrillWindow* d = drill(); d && d->flow().question().signal)
+            note += QString::fromUtf8(d->stage() == Stage::Asking ? ", asking %1" : ", answered %1")
+                        .arg(QString::fromStdString(d->flow().question().signal->code));
         return note;
     }
 
@@ -204,16 +210,16 @@ class DrillWindowTest : public QObject {
 
     // The keys that answer the question on view rightly.
     QString rightKeys() const {
-        const auto& q = drill()->lesson().question();
-        if (drill()->lesson().choice().mode == DrillMode::Meaning) return QString::number(q.rightChoice + 1);
+        const auto& q = drill()->flow().question();
+        if (drill()->flow().choice().mode == DrillMode::Meaning) return QString::number(q.rightChoice + 1);
         return QString::fromStdString(q.hoist.flags);
     }
 
     // Keys that answer it wrongly: another meaning, another last flag, or a
     // signal the code does not have.
     QString wrongKeys() const {
-        const auto& q = drill()->lesson().question();
-        const DrillChoice choice = drill()->lesson().choice();
+        const auto& q = drill()->flow().question();
+        const DrillChoice choice = drill()->flow().choice();
         if (choice.mode == DrillMode::Meaning) return QString::number((q.rightChoice + 1) % q.choices.size() + 1);
         std::string keys = q.hoist.flags;
         if (choice.mode == DrillMode::Compose && (choice.set == DrillSet::General || choice.set == DrillSet::Medical)) {
@@ -236,7 +242,7 @@ class DrillWindowTest : public QObject {
     // Answers the question on view with keys, and Enter where the mode wants it.
     void answerWith(const QString& keys) {
         type(keys);
-        if (drill()->stage() == Stage::Asking && drill()->lesson().choice().mode != DrillMode::Meaning)
+        if (drill()->stage() == Stage::Asking && drill()->flow().choice().mode != DrillMode::Meaning)
             press(Qt::Key_Return);
     }
 
@@ -251,7 +257,7 @@ private Q_SLOTS:
         QVERIFY(w.open());
     }
     void cleanup() {
-        delete mss::forms::currentDrillWindow();
+        delete DrillWindow::current();
         w.window.reset();
         folder.reset();
     }
@@ -293,12 +299,14 @@ private Q_SLOTS:
         CHECK(d->modeButton(DrillMode::RecogniseFlag)->isChosen());
         CHECK_EQ(d->stage(), Stage::Asking);
         CHECK_EQ(d->pages()->currentWidget(), static_cast<QWidget*>(d->questionPage()));
-        CHECK_EQ(d->questionPage()->question()->text(), QStringLiteral("Какой это флаг?"));
+        const auto& q = d->flow().question();
+        // A pennant is asked as a pennant.
+        const bool pennant = q.hoist.flags.front() >= '0' && q.hoist.flags.front() <= '9';
+        CHECK_EQ(d->questionPage()->question()->text(),
+                 pennant ? QStringLiteral("Какой это вымпел?") : QStringLiteral("Какой это флаг?"));
         CHECK(d->questionPage()->question()->accessibleName().startsWith(QStringLiteral("Вопрос: ")));
         CHECK(d->questionPage()->keyboard()->isVisible());
         CHECK(!d->letterPicker()->isVisible());
-        CHECK(!d->medicalNote()->isVisible());
-        const auto& q = d->lesson().question();
         const int flag = *mss::codebook::flagIndexOfSymbol(q.hoist.flags.front());
         CHECK_EQ(static_cast<const void*>(d->questionPage()->hoist()->position(0)->picture()),
                  static_cast<const void*>(&mss::forms::PictureCatalogue::instance().flag(flag)));
@@ -323,14 +331,9 @@ private Q_SLOTS:
     void rightAndWrongAnswersInEveryMode_data() {
         QTest::addColumn<int>("set");
         QTest::addColumn<int>("mode");
-        const std::pair<DrillSet, DrillMode> rows[] = {
-            {DrillSet::Flags, DrillMode::RecogniseFlag},   {DrillSet::General, DrillMode::RecogniseFlag},
-            {DrillSet::Tables, DrillMode::RecogniseFlag},  {DrillSet::Flags, DrillMode::Meaning},
-            {DrillSet::SingleLetter, DrillMode::Meaning},  {DrillSet::General, DrillMode::Meaning},
-            {DrillSet::Medical, DrillMode::Meaning},       {DrillSet::SingleLetter, DrillMode::Compose},
-            {DrillSet::General, DrillMode::Compose},       {DrillSet::Medical, DrillMode::Compose},
-            {DrillSet::Tables, DrillMode::Compose},        {DrillSet::Medical, DrillMode::RecogniseFlag},
-        };
+        std::vector<std::pair<DrillSet, DrillMode>> rows;
+        for (DrillSet set : mss::drill::kAllSets)
+            for (DrillMode mode : mss::drill::kAllModes) rows.emplace_back(set, mode);
         for (const auto& [set, mode] : rows)
             QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QString::fromLatin1(mss::drill::storedName(set).data()),
                                                                   QString::fromLatin1(mss::drill::storedName(mode).data()))))
@@ -354,22 +357,27 @@ private Q_SLOTS:
             std::set<QString> texts;
             for (int place = 0; place < 4; ++place) texts.insert(d->questionPage()->choices()->button(place)->text().mid(3));
             CHECK_EQ(texts.size(), std::size_t{4});
-            const auto& q = d->lesson().question();
+            const auto& q = d->flow().question();
             CHECK_EQ(d->questionPage()->choices()->button(static_cast<int>(q.rightChoice))->text().mid(3),
                      QString::fromStdString(q.signal->text).trimmed());
         }
 
         for (const bool right : {true, false}) {
-            const std::string asked = d->lesson().question().signal->code;
-            const mss::drill::HoistOfSignal hoist = d->lesson().question().hoist;
+            const std::string asked = d->flow().question().signal->code;
+            const mss::drill::HoistOfSignal hoist = d->flow().question().hoist;
             answerWith(right ? rightKeys() : wrongKeys());
             CHECK_EQ(d->stage(), Stage::Answered);
             CHECK(resultSpoken().startsWith(right ? QStringLiteral("Результат: Верно!")
                                                   : QStringLiteral("Результат: Неверно.")));
             // The right answer with its flags and meaning.
             const auto* signal = mss::drill::findSignal(signalsOf(drillSet), asked);
-            if (drillSet != DrillSet::Flags) CHECK(resultSpoken().contains(mss::forms::drill_texts::flagNames(hoist.flags)));
-            CHECK(resultSpoken().contains(QString::fromStdString(signal->text).trimmed()));
+            if (drillSet == DrillSet::Tables)
+                CHECK(resultSpoken().contains(QStringLiteral("Таблица %1, цифра %2 (")
+                                                  .arg(QString::fromStdString(hoist.table), QString::fromStdString(hoist.flags))));
+            else if (drillSet != DrillSet::Flags)
+                CHECK(resultSpoken().contains(mss::forms::drill_texts::flagNames(hoist.symbols())));
+            CHECK(resultSpoken().contains(drillSet == DrillSet::Flags ? QString::fromStdString(signal->text)
+                                                                     : meaningQuoted(signal->text)));
             const auto& pictures = mss::forms::PictureCatalogue::instance();
             const std::size_t first = hoist.medicalM ? 1 : 0;
             if (hoist.medicalM)
@@ -406,7 +414,7 @@ private Q_SLOTS:
         DrillWindow* d = open(progressFile());
         CHECK(d);
         choose(DrillSet::SingleLetter, DrillMode::Meaning);
-        const int right = static_cast<int>(d->lesson().question().rightChoice);
+        const int right = static_cast<int>(d->flow().question().rightChoice);
         QTest::mouseClick(d->questionPage()->choices()->button(right), Qt::LeftButton);
         CHECK(resultSpoken().startsWith(QStringLiteral("Результат: Верно!")));
         // The right meaning stands out.
@@ -415,7 +423,7 @@ private Q_SLOTS:
         CHECK_EQ(d->stage(), Stage::Asking);
 
         choose(DrillSet::Flags, DrillMode::RecogniseFlag);
-        const char symbol = d->lesson().question().hoist.flags.front();
+        const char symbol = d->flow().question().hoist.flags.front();
         QTest::mouseClick(d->questionPage()->keyboard()->key(symbol), Qt::LeftButton);
         CHECK(resultSpoken().startsWith(QStringLiteral("Результат: Верно!")));
         // Space goes on from the result; a held key does not skip questions.
@@ -427,7 +435,7 @@ private Q_SLOTS:
         CHECK_EQ(d->stage(), Stage::Answered);
         press(Qt::Key_Return);
         CHECK_EQ(d->stage(), Stage::Asking);
-        CHECK_EQ(d->lesson().tally().asked, 2);
+        CHECK_EQ(d->flow().tally().asked, 2);
     }
 
     void composingPutsFlagsUpAndBackspaceTakesTheLastOff() {
@@ -437,14 +445,14 @@ private Q_SLOTS:
         auto hoistPicture = [d](std::size_t place) { return d->questionPage()->hoist()->position(place)->picture(); };
         CHECK(!hoistPicture(0));
         type(QStringLiteral("AB"));
-        CHECK_EQ(d->typed(), std::string("AB"));
+        CHECK_EQ(d->flow().typed().symbols(), std::string("AB"));
         CHECK(hoistPicture(1) != nullptr);
         press(Qt::Key_Backspace);
-        CHECK_EQ(d->typed(), std::string("A"));
+        CHECK_EQ(d->flow().typed().symbols(), std::string("A"));
         CHECK(!hoistPicture(1));
         CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: A"));
         type(QStringLiteral("E17"));  // the fourth flag finds no place
-        CHECK_EQ(d->typed(), std::string("AE1"));
+        CHECK_EQ(d->flow().typed().symbols(), std::string("AE1"));
         CHECK_EQ(d->stage(), Stage::Asking);
         press(Qt::Key_Return);
         CHECK_EQ(d->stage(), Stage::Answered);
@@ -457,7 +465,7 @@ private Q_SLOTS:
                  static_cast<const void*>(&mss::forms::PictureCatalogue::instance().singleM()));
         press(Qt::Key_Backspace);
         type(QStringLiteral("A1B"));  // no digits in the medical section
-        CHECK_EQ(d->typed(), std::string("AB"));
+        CHECK_EQ(d->flow().typed().symbols(), std::string("AB"));
         CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: MAB"));
         press(Qt::Key_Backspace);
         press(Qt::Key_Backspace);
@@ -478,9 +486,9 @@ private Q_SLOTS:
         CHECK(k > 0);
         d->letterPicker()->setCurrentIndex(k);
         Q_EMIT d->letterPicker()->activated(k);
-        CHECK_EQ(d->lesson().choice().firstLetter, 'K');
+        CHECK_EQ(d->flow().choice().firstLetter, 'K');
         for (int i = 0; i < 20 && d->stage() == Stage::Asking; ++i) {
-            CHECK_EQ(d->lesson().question().signal->code.front(), 'K');
+            CHECK_EQ(d->flow().question().signal->code.front(), 'K');
             answerWith(rightKeys());
             press(Qt::Key_Return);
         }
@@ -496,7 +504,7 @@ private Q_SLOTS:
         for (int i = 0; i < 20; ++i) {
             CHECK_EQ(d->stage(), Stage::Asking);
             const bool right = i % 7 != 3;
-            if (!right) wrong.push_back(d->lesson().question().signal->code);
+            if (!right) wrong.push_back(d->flow().question().signal->code);
             answerWith(right ? rightKeys() : wrongKeys());
             press(Qt::Key_Return);
         }
@@ -513,7 +521,7 @@ private Q_SLOTS:
         QTest::mouseClick(summary->repeatButton(), Qt::LeftButton);
         for (const std::string& code : wrong) {
             CHECK_EQ(d->stage(), Stage::Asking);
-            CHECK_EQ(d->lesson().question().signal->code, code);
+            CHECK_EQ(d->flow().question().signal->code, code);
             answerWith(rightKeys());
             press(Qt::Key_Return);
         }
@@ -529,7 +537,7 @@ private Q_SLOTS:
         CHECK(d);
         std::vector<std::string> asked;
         for (bool right : {false, true, false}) {
-            asked.push_back(d->lesson().question().signal->code);
+            asked.push_back(d->flow().question().signal->code);
             answerWith(right ? rightKeys() : wrongKeys());
             press(Qt::Key_Return);
         }
@@ -539,10 +547,10 @@ private Q_SLOTS:
         CHECK_EQ(d->summaryPage()->mistakes()->count(), 2);
         CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Верно: 1 из 3     Подряд: 0"));
         QTest::mouseClick(d->summaryPage()->repeatButton(), Qt::LeftButton);
-        CHECK_EQ(d->lesson().question().signal->code, asked[0]);
+        CHECK_EQ(d->flow().question().signal->code, asked[0]);
         answerWith(rightKeys());
         press(Qt::Key_Return);
-        CHECK_EQ(d->lesson().question().signal->code, asked[2]);
+        CHECK_EQ(d->flow().question().signal->code, asked[2]);
         answerWith(wrongKeys());
         press(Qt::Key_Return);
         CHECK_EQ(d->stage(), Stage::Summary);
@@ -550,7 +558,7 @@ private Q_SLOTS:
         // «Новое занятие» starts afresh.
         QTest::mouseClick(d->summaryPage()->newSessionButton(), Qt::LeftButton);
         CHECK_EQ(d->stage(), Stage::Asking);
-        CHECK_EQ(d->lesson().tally().asked, 0);
+        CHECK_EQ(d->flow().tally().asked, 0);
     }
 
     void theProgressViewShowsTheFileAndResetAsksFirst() {
@@ -590,7 +598,7 @@ private Q_SLOTS:
         CHECK(chart->accuracy().sessions.empty());
         QTest::mouseClick(d->progressPage()->backButton(), Qt::LeftButton);
         CHECK_EQ(d->stage(), Stage::Asking);
-        CHECK_EQ(d->lesson().tally().asked, 0);
+        CHECK_EQ(d->flow().tally().asked, 0);
         CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Вопрос 1 из 20     Верно: 0 из 0     Подряд: 0"));
     }
 
@@ -612,8 +620,6 @@ private Q_SLOTS:
         CHECK(d);
         CHECK(d->setButton(DrillSet::Medical)->isChosen());
         CHECK(d->modeButton(DrillMode::Meaning)->isChosen());
-        CHECK(d->medicalNote()->isVisible());
-        CHECK_EQ(d->medicalNote()->text(), mss::forms::drill_texts::kMedicalNote);
         CHECK_EQ(d->stage(), Stage::Asking);
         // The progress view shows what it showed before, in the mode of the other view.
         choose(DrillSet::Tables, DrillMode::Compose);
@@ -636,7 +642,7 @@ private Q_SLOTS:
         Q_EMIT d->letterPicker()->activated(x);
         std::set<bool> seen;
         for (int i = 0; i < 20 && d->stage() == Stage::Asking; ++i) {
-            const bool reconstructed = d->lesson().question().signal->reconstructed;
+            const bool reconstructed = d->flow().question().signal->reconstructed;
             seen.insert(reconstructed);
             CHECK_EQ(d->questionPage()->questionMark()->isVisible(), reconstructed);
             CHECK_EQ(d->questionPage()->questionMark()->toolTip(), kRecallNote);
@@ -649,8 +655,7 @@ private Q_SLOTS:
 
         // Among meanings to choose from, each carries its own mark.
         choose(DrillSet::Medical, DrillMode::Meaning);
-        CHECK(d->medicalNote()->isVisible());
-        const auto& q = d->lesson().question();
+        const auto& q = d->flow().question();
         for (int place = 0; place < 4; ++place) {
             const bool reconstructed = q.choices[static_cast<std::size_t>(place)]->reconstructed;
             CHECK_EQ(d->questionPage()->choices()->mark(place)->isVisible(), reconstructed);
@@ -660,7 +665,6 @@ private Q_SLOTS:
         // The flags have no texts to reconstruct.
         choose(DrillSet::Flags, DrillMode::Compose);
         CHECK(!d->questionPage()->questionMark()->isVisible());
-        CHECK(!d->medicalNote()->isVisible());
     }
 
     void aStoreThatIsNotSavingSaysSoAndTheDrillGoesOn() {
@@ -680,7 +684,7 @@ private Q_SLOTS:
             press(Qt::Key_Return);
             CHECK_EQ(d->stage(), Stage::Asking);
         }
-        CHECK_EQ(d->lesson().tally().asked, 3);
+        CHECK_EQ(d->flow().tally().asked, 3);
         QFile kept(folder->filePath(QStringLiteral("notes.txt")));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         CHECK_EQ(QString::fromUtf8(kept.readAll()), QStringLiteral("мои заметки"));

@@ -21,7 +21,7 @@
 #include "forms/search/search_result_delegate.h"
 #include "forms/search/search_results_model.h"
 #include "forms/search/search_window.h"
-#include "forms/search/search_wiring.h"
+#include "forms/wiring/secondary_windows.h"
 #include "search/book_rows.h"
 #include "search/search_index.h"
 #include "support/learner_typing.h"
@@ -98,7 +98,7 @@ class SearchWindowTest : public QObject {
     // Opens the search on `index` and types `query` into its field.
     SearchWindow* searchFor(const QString& query,
                             std::shared_ptr<const mss::search::SearchIndex> index = shippedIndex()) {
-        SearchWindow* s = SearchWindow::showSearchWindow(*w.window, std::move(index));
+        SearchWindow* s = mss::forms::openSearch(*w.window, std::move(index));
         if (!QTest::qWaitForWindowExposed(s)) return nullptr;
         s->field()->clear();
         typeInto(s->field(), query);

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drill_flow.h"
+
+#include "meaning_choices.h"
+#include "session_plan.h"
+
+namespace mss::drill {
+
+namespace {
+
+const Tally kNoAnswers;
+
+}  // namespace
+
+DrillFlow::DrillFlow(const codebook::CodeBook& book, ProgressKeeper& keeper, Clock clock, RandomSource random)
+    : book_(book), keeper_(keeper), clock_(std::move(clock)), random_(std::move(random)) {}
+
+std::span<const DrillSignal> DrillFlow::signalsIn(DrillSet set) const {
+    auto known = signals_.find(set);
+    if (known == signals_.end()) known = signals_.emplace(set, signalsOfSet(book_, set)).first;
+    return known->second;
+}
+
+void DrillFlow::open() { choose(keeper_.lastChoice().value_or(DrillChoice{})); }
+
+void DrillFlow::choose(const DrillChoice& choice) {
+    choice_ = choice;
+    if (choice_.set != DrillSet::General) choice_.firstLetter = 0;
+    std::vector<CardKey> pool;
+    for (const DrillSignal& s : setSignals())
+        if (choice_.firstLetter == 0 || s.code.front() == choice_.firstLetter)
+            pool.push_back({choice_.set, choice_.mode, s.code});
+    CardStates states = keeper_.cardStates(choice_.set, choice_.mode);
+    // Every new signal may come in while there is room: a session is always
+    // as long as the pool allows, and signals due come first all the same.
+    const SessionOptions options{kQuestionsPerSession, kQuestionsPerSession};
+    std::vector<CardKey> plan = planSession(pool, states, clock_(), options, random_);
+    startSession(std::move(plan), std::move(states));
+}
+
+void DrillFlow::startSession(std::vector<CardKey> plan, CardStates states) {
+    const bool nothingToAsk = plan.empty();
+    session_.emplace(std::move(plan), std::move(states), clock_);
+    record_ = {choice_, std::nullopt};
+    roundStartsAt_ = 0;
+    ask();
+    if (nothingToAsk) stage_ = Stage::NothingToAsk;
+}
+
+void DrillFlow::ask() {
+    question_ = {};
+    outcome_.reset();
+    if (session_->finished()) {
+        stage_ = Stage::Summary;
+        return;
+    }
+    stage_ = Stage::Asking;
+    const auto all = setSignals();
+    question_.signal = findSignal(all, session_->currentCard().code);
+    question_.hoist = hoistOf(choice_.set, question_.signal->code);
+    typed_ = TypedAnswer(choice_.set, choice_.mode, *question_.signal);
+    if (choice_.mode != DrillMode::Meaning) return;
+
+    std::vector<ChoiceCandidate> candidates;
+    candidates.reserve(all.size());
+    for (const DrillSignal& s : all) candidates.push_back({s.text, s.group});
+    const auto asked = static_cast<std::size_t>(question_.signal - all.data());
+    const MeaningChoices choices = chooseMeaningChoices(candidates, asked, random_);
+    for (std::size_t i : choices.offered) question_.choices.push_back(&all[i]);
+    question_.rightChoice = choices.rightPlace;
+}
+
+bool DrillFlow::type(char symbol) {
+    if (stage_ != Stage::Asking || choice_.mode == DrillMode::Meaning || !typed_.add(symbol)) return false;
+    if (typed_.judgedAtOnce()) answer(typed_.code());
+    return true;
+}
+
+bool DrillFlow::takeBack() { return stage_ == Stage::Asking && typed_.takeBack(); }
+
+void DrillFlow::enter() {
+    if (stage_ == Stage::Answered) return next();
+    if (stage_ != Stage::Asking || choice_.mode == DrillMode::Meaning || typed_.empty()) return;
+    answer(typed_.code());
+}
+
+void DrillFlow::pick(std::size_t place) {
+    if (stage_ != Stage::Asking || choice_.mode != DrillMode::Meaning || place >= question_.choices.size()) return;
+    answer(question_.choices[place]->code);
+}
+
+void DrillFlow::answer(const std::string& givenCode) {
+    const auto all = setSignals();
+    DrillOutcome outcome;
+    outcome.asked = question_.signal;
+    outcome.given = givenCode;
+    outcome.givenSignal = findSignal(all, givenCode);
+    outcome.correct = isRightAnswer(choice_.mode, *question_.signal, givenCode, all);
+    const Answer answer = session_->answer(outcome.given, outcome.correct);
+    outcome.keeping = keeper_.recordAnswer(answer, record_);
+    outcome_ = std::move(outcome);
+    stage_ = Stage::Answered;
+}
+
+void DrillFlow::next() {
+    if (stage_ == Stage::Answered) ask();
+}
+
+void DrillFlow::finish() {
+    if (stage_ != Stage::Asking && stage_ != Stage::Answered) return;
+    session_->stopEarly();
+    ask();
+}
+
+void DrillFlow::repeatMistakes() {
+    if (stage_ != Stage::Summary) return;
+    roundStartsAt_ = session_->tally().mistakes.size();
+    if (session_->repeatMistakes() > 0) ask();
+}
+
+void DrillFlow::showProgress() {
+    if (stage_ == Stage::Progress) return;
+    stageBeforeProgress_ = stage_;
+    stage_ = Stage::Progress;
+}
+
+void DrillFlow::leaveProgress() {
+    if (stage_ != Stage::Progress) return;
+    stage_ = stageBeforeProgress_;
+    // A question is asked anew, the flags typed so far taken down.
+    if (stage_ == Stage::Asking) typed_ = TypedAnswer(choice_.set, choice_.mode, *question_.signal);
+}
+
+const Tally& DrillFlow::tally() const { return session_ ? session_->tally() : kNoAnswers; }
+
+int DrillFlow::questionNumber() const { return tally().asked + (stage_ == Stage::Answered ? 0 : 1); }
+
+int DrillFlow::questionCount() const {
+    return session_ ? session_->tally().asked + static_cast<int>(session_->questionsLeft()) : 0;
+}
+
+DrillSummary DrillFlow::summary() const {
+    DrillSummary s{choice_, tally(), {}};
+    const auto& mistakes = s.tally.mistakes;
+    for (std::size_t i = std::min(roundStartsAt_, mistakes.size()); i < mistakes.size(); ++i)
+        s.mistakes.push_back({findSignal(setSignals(), mistakes[i].card.code), mistakes[i].given});
+    return s;
+}
+
+}  // namespace mss::drill

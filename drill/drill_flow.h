@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The learner at the drill, without a window: the set and mode chosen, the
+// session of questions, the question in hand with its hoist, the four
+// meanings offered or the flags typed, the outcome of every answer (kept
+// before the next question is asked), the summary of a session and the way
+// to the progress view. A window shows what the flow says and hands it the
+// learner's keys and clicks.
+
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "codebook/codebook.h"
+#include "drill_choice.h"
+#include "drill_session.h"
+#include "progress_keeper.h"
+#include "random_source.h"
+#include "set_signals.h"
+#include "typed_answer.h"
+
+namespace mss::drill {
+
+// A session has this many questions, new signals included.
+inline constexpr int kQuestionsPerSession = 20;
+
+struct DrillQuestion {
+    const DrillSignal* signal = nullptr;  // the signal asked
+    HoistOfSignal hoist;
+    // For the meaning of a signal: the meanings offered, in order, and which is right.
+    std::vector<const DrillSignal*> choices;
+    std::size_t rightChoice = 0;
+};
+
+struct DrillOutcome {
+    const DrillSignal* asked = nullptr;
+    std::string given;                      // the code given
+    const DrillSignal* givenSignal = nullptr;  // its signal, if the set has one
+    bool correct = false;
+    Keeping keeping = Keeping::Saved;
+};
+
+struct MistakeMade {
+    const DrillSignal* asked = nullptr;
+    std::string given;
+};
+
+struct DrillSummary {
+    DrillChoice choice;
+    Tally tally;
+    std::vector<MistakeMade> mistakes;  // of the last round
+};
+
+class DrillFlow {
+public:
+    // Where the learner is. NothingToAsk: nothing is due and no new signal
+    // is left in the chosen set; the learner may review early.
+    enum class Stage { Asking, Answered, Summary, NothingToAsk, Progress };
+
+    DrillFlow(const codebook::CodeBook& book, ProgressKeeper& keeper, Clock clock, RandomSource random);
+
+    // A new session of the choice drilled last (the flags the first time).
+    void open();
+    // A new session of `choice`, the most urgent signals first.
+    void choose(const DrillChoice& choice);
+    // A new session of the same choice (after the progress was reset).
+    void restart() { choose(choice_); }
+
+    // What the learner does. Each does nothing where it makes no sense.
+    bool type(char symbol);  // false when the key does not count here
+    bool takeBack();
+    void enter();            // answers the flags typed, or goes on after an answer
+    void pick(std::size_t place);  // one of the meanings offered
+    void next();
+    void finish();
+    void repeatMistakes();
+    void showProgress();
+    void leaveProgress();
+
+    Stage stage() const { return stage_; }
+    const DrillChoice& choice() const { return choice_; }
+    // The question in hand, also while its answer is on view.
+    const DrillQuestion& question() const { return question_; }
+    const TypedAnswer& typed() const { return typed_; }
+    // The answer just given, while it is on view.
+    const std::optional<DrillOutcome>& outcome() const { return outcome_; }
+    // The session so far: its score and the mistakes of the last round.
+    DrillSummary summary() const;
+    const Tally& tally() const;
+    // The number of the question in hand (from 1) and of questions in all.
+    int questionNumber() const;
+    int questionCount() const;
+
+    // Every signal of a set (the letter does not narrow it).
+    std::span<const DrillSignal> signalsIn(DrillSet set) const;
+    std::span<const DrillSignal> setSignals() const { return signalsIn(choice_.set); }
+    // What the learner must be told about the progress file, in Russian.
+    std::vector<std::string> notices() const { return keeper_.notices(); }
+
+private:
+    void startSession(std::vector<CardKey> plan, CardStates states);
+    void ask();
+    void answer(const std::string& givenCode);
+
+    const codebook::CodeBook& book_;
+    ProgressKeeper& keeper_;
+    Clock clock_;
+    RandomSource random_;
+    mutable std::map<DrillSet, std::vector<DrillSignal>> signals_;
+
+    DrillChoice choice_;
+    Stage stage_ = Stage::NothingToAsk;
+    Stage stageBeforeProgress_ = Stage::NothingToAsk;
+    std::optional<DrillSession> session_;
+    SessionRecord record_;
+    std::size_t roundStartsAt_ = 0;  // the first mistake of the round in the tally
+    DrillQuestion question_;
+    TypedAnswer typed_;
+    std::optional<DrillOutcome> outcome_;
+};
+
+}  // namespace mss::drill

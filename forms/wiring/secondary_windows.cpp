@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/wiring/secondary_windows.h"
+
+#include <QComboBox>
+#include <QMessageBox>
+
+#include <exception>
+#include <memory>
+
+#include "forms/main/main_window.h"
+#include "forms/main/meaning_line.h"
+#include "forms/main/show_signal.h"
+#include "forms/search/search_window.h"
+#include "search/book_rows.h"
+#include "search/search_index.h"
+
+namespace mss::forms {
+
+namespace {
+
+MainWindowPlace placeOf(const MainWindow& window) {
+    const QWidget* line = window.meaningLine().list(codebook::CodeList::SingleLetter);
+    return {window.frameGeometry(), line->mapToGlobal(QPoint(0, line->height())).y()};
+}
+
+}  // namespace
+
+void offerSearch(MainWindow& window, const codebook::CodeBook& book) {
+    auto index = std::make_shared<std::shared_ptr<const search::SearchIndex>>();
+    QObject::connect(&window, &MainWindow::searchRequested, &window, [&window, &book, index] {
+        if (!*index) {
+            try {
+                *index = std::make_shared<const search::SearchIndex>(search::searchRowsOf(book));
+            } catch (const std::exception& e) {
+                QMessageBox::warning(&window, QStringLiteral("Поиск сигнала"),
+                                     QStringLiteral("Поиск недоступен: %1").arg(QString::fromLocal8Bit(e.what())));
+                return;
+            }
+        }
+        openSearch(window, *index);
+    });
+}
+
+SearchWindow* openSearch(MainWindow& window, std::shared_ptr<const search::SearchIndex> index) {
+    const bool opened = SearchWindow::current() != nullptr;
+    SearchWindow* search = SearchWindow::showSearchWindow(std::move(index), placeOf(window));
+    if (opened) return search;
+    QObject::connect(search, &SearchWindow::signalChosen, &window, [&window](const QString& code) {
+        showSignal(window, code.toStdString());
+        if (window.isMinimized()) window.showNormal();
+    });
+    // Without the main window there is nothing to show a signal on.
+    QObject::connect(&window, &QObject::destroyed, search, [search] { delete search; });
+    return search;
+}
+
+void offerDrill(MainWindow& window, const codebook::CodeBook& book, DrillWindowOptions options) {
+    QObject::connect(&window, &MainWindow::drillRequested, &window, [&book, options = std::move(options), &window] {
+        DrillWindow::showDrillWindow(book, options, &window);
+    });
+}
+
+}  // namespace mss::forms

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The learner at the drill without a window: sessions of each set and mode,
+// the rules of typing an answer, what every answer leaves in the keeper, the
+// summary and the way through the progress view. The questions come in an
+// order fixed by one seed, named in every failure.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "drill/drill_flow.h"
+#include "memory_keeper.h"
+#include "manual_clock.h"
+#include "support/shipped_book.h"
+
+namespace mss::drill {
+namespace {
+
+using mss::testing::shippedBook;
+using Stage = DrillFlow::Stage;
+
+constexpr std::uint64_t kSeed = 19650611;
+
+struct Drill {
+    testing::ManualClock time;
+    testing::MemoryKeeper keeper;
+    DrillFlow flow{shippedBook(), keeper, time.clock(), seededRandomSource(kSeed)};
+
+    std::string where() const {
+        std::string s = "seed " + std::to_string(kSeed);
+        if (flow.question().signal) s += ", asking " + flow.question().signal->code;
+        return s;
+    }
+
+    // Answers the question in hand rightly, as a learner would.
+    void answerRightly() {
+        if (flow.choice().mode == DrillMode::Meaning) return flow.pick(flow.question().rightChoice);
+        for (char symbol : flow.question().hoist.flags) flow.type(symbol);
+        if (flow.stage() == Stage::Asking) flow.enter();
+    }
+    // Answers it wrongly: another meaning, or flags of no signal of the set.
+    void answerWrongly() {
+        if (flow.choice().mode == DrillMode::Meaning)
+            return flow.pick((flow.question().rightChoice + 1) % flow.question().choices.size());
+        std::string flags = flow.question().hoist.flags;
+        for (char c : std::string("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"))
+            if (mayType(flow.choice().set, c) && c != flags.back()) {
+                flags.back() = c;
+                break;
+            }
+        for (char symbol : flags) flow.type(symbol);
+        if (flow.stage() == Stage::Asking) flow.enter();
+    }
+};
+
+TEST(DrillFlow, OpensOnTheFlagsTheFirstTimeAndOnTheChoiceDrilledLastAfter) {
+    Drill d;
+    d.flow.open();
+    EXPECT_EQ(d.flow.choice(), DrillChoice{});
+    EXPECT_EQ(d.flow.stage(), Stage::Asking);
+    EXPECT_EQ(d.flow.questionNumber(), 1);
+    EXPECT_EQ(d.flow.questionCount(), kQuestionsPerSession);
+
+    const DrillChoice general{DrillSet::General, DrillMode::Compose, 'C'};
+    d.flow.choose(general);
+    d.answerRightly();
+    Drill again;
+    again.keeper.answers = d.keeper.answers;
+    again.flow.open();
+    EXPECT_EQ(again.flow.choice(), general) << "the letter is remembered with the set and mode";
+    for (int i = 0; i < 5 && again.flow.stage() == Stage::Asking; ++i) {
+        EXPECT_EQ(again.flow.question().signal->code.front(), 'C') << again.where();
+        again.answerRightly();
+        again.flow.next();
+    }
+}
+
+TEST(DrillFlow, EverySetAndModeTakesItsRightAnswerAndRefusesAWrongOne) {
+    for (DrillSet set : kAllSets)
+        for (DrillMode mode : kAllModes) {
+            Drill d;
+            d.flow.choose({set, mode, 0});
+            const std::string what = describe({set, mode, ""}) + ", " + d.where();
+            ASSERT_EQ(d.flow.stage(), Stage::Asking) << what;
+            const std::string asked = d.flow.question().signal->code;
+            d.answerRightly();
+            ASSERT_EQ(d.flow.stage(), Stage::Answered) << what;
+            EXPECT_TRUE(d.flow.outcome()->correct) << what;
+            EXPECT_EQ(d.flow.outcome()->asked->code, asked) << what;
+            EXPECT_EQ(d.keeper.answers.back().answer.card.code, asked) << what;
+            d.flow.enter();  // Enter goes on
+            ASSERT_EQ(d.flow.stage(), Stage::Asking) << what;
+            d.answerWrongly();
+            ASSERT_EQ(d.flow.stage(), Stage::Answered) << what;
+            EXPECT_FALSE(d.flow.outcome()->correct) << what;
+            EXPECT_EQ(d.flow.tally().asked, 2) << what;
+            EXPECT_EQ(d.flow.tally().right, 1) << what;
+        }
+}
+
+TEST(DrillFlow, TypingFollowsTheRulesOfTheSet) {
+    struct Case {
+        DrillSet set;
+        DrillMode mode;
+        const char* keys;
+        const char* shown;     // the flags up, as the learner reads them
+        bool judged;           // answered without Enter
+    };
+    const Case cases[] = {
+        // M stands up already; digits do not count in the medical section.
+        {DrillSet::Medical, DrillMode::Compose, "A1A", "MAA", false},
+        // Only a digit counts for a table; one digit replaces another.
+        {DrillSet::Tables, DrillMode::Compose, "A35", "5", false},
+        // Three flags at most in the general section.
+        {DrillSet::General, DrillMode::Compose, "AE12", "AE1", false},
+        // One flag to name: judged at once.
+        {DrillSet::Flags, DrillMode::RecogniseFlag, "Q", "Q", true},
+    };
+    for (const Case& c : cases) {
+        Drill d;
+        d.flow.choose({c.set, c.mode, 0});
+        for (const char* k = c.keys; *k; ++k) d.flow.type(*k);
+        const std::string what = describe({c.set, c.mode, c.keys}) + ", " + d.where();
+        EXPECT_EQ(d.flow.stage() == Stage::Answered, c.judged) << what;
+        if (!c.judged) {
+            EXPECT_EQ(d.flow.typed().shown(), c.shown) << what;
+        }
+    }
+}
+
+TEST(DrillFlow, AHoistOfSeveralFlagsIsJudgedOnEnterOnly) {
+    Drill d;
+    d.flow.choose({DrillSet::General, DrillMode::RecogniseFlag, 0});
+    const std::string flags = d.flow.question().hoist.flags;
+    for (char symbol : flags) d.flow.type(symbol);
+    EXPECT_EQ(d.flow.stage(), Stage::Asking) << "every flag named, but no Enter yet; " << d.where();
+    EXPECT_FALSE(d.flow.type('Z')) << "no more flags than the hoist has";
+    EXPECT_TRUE(d.flow.takeBack());
+    EXPECT_EQ(d.flow.typed().symbols(), flags.substr(0, flags.size() - 1));
+    d.flow.type(flags.back());
+    d.flow.enter();
+    EXPECT_EQ(d.flow.stage(), Stage::Answered);
+    EXPECT_TRUE(d.flow.outcome()->correct) << d.where();
+}
+
+TEST(DrillFlow, AnswersAreKeptWithOneSessionNumberAndWhatTheKeeperSaid) {
+    Drill d;
+    d.keeper.keeping = Keeping::Pending;
+    d.flow.choose({DrillSet::SingleLetter, DrillMode::Meaning, 0});
+    d.answerRightly();
+    EXPECT_EQ(d.flow.outcome()->keeping, Keeping::Pending);
+    d.flow.next();
+    d.answerWrongly();
+    d.flow.choose({DrillSet::Tables, DrillMode::Compose, 0});
+    d.answerRightly();
+    ASSERT_EQ(d.keeper.answers.size(), 3u);
+    EXPECT_EQ(d.keeper.answers[0].session, d.keeper.answers[1].session);
+    EXPECT_NE(d.keeper.answers[1].session, d.keeper.answers[2].session) << "a new choice is a new session";
+    EXPECT_EQ(d.keeper.answers[2].answer.card.code.substr(0, 1), "I") << "a table's digit is kept as its row";
+}
+
+TEST(DrillFlow, ASessionEndsInItsSummaryAndRepeatsExactlyItsMistakes) {
+    Drill d;
+    d.flow.choose({DrillSet::Flags, DrillMode::Compose, 0});
+    std::set<std::string> missed;
+    for (int i = 0; i < kQuestionsPerSession; ++i) {
+        ASSERT_EQ(d.flow.stage(), Stage::Asking) << d.where();
+        if (i % 4 == 0) {
+            missed.insert(d.flow.question().signal->code);
+            d.answerWrongly();
+        } else {
+            d.answerRightly();
+        }
+        d.flow.next();
+    }
+    ASSERT_EQ(d.flow.stage(), Stage::Summary);
+    DrillSummary summary = d.flow.summary();
+    EXPECT_EQ(summary.tally.asked, kQuestionsPerSession);
+    EXPECT_EQ(summary.tally.right, kQuestionsPerSession - 5);
+    ASSERT_EQ(summary.mistakes.size(), 5u);
+
+    d.flow.repeatMistakes();
+    std::set<std::string> asked;
+    while (d.flow.stage() == Stage::Asking) {
+        asked.insert(d.flow.question().signal->code);
+        d.answerRightly();
+        d.flow.next();
+    }
+    EXPECT_EQ(asked, missed);
+    EXPECT_EQ(d.flow.stage(), Stage::Summary);
+    EXPECT_TRUE(d.flow.summary().mistakes.empty()) << "the repeat's own round had no mistake";
+}
+
+TEST(DrillFlow, StoppingEarlySummarisesOnlyTheAnswersGiven) {
+    Drill d;
+    d.flow.choose({DrillSet::General, DrillMode::Meaning, 0});
+    d.flow.finish();
+    EXPECT_EQ(d.flow.stage(), Stage::Summary);
+    EXPECT_EQ(d.flow.summary().tally.asked, 0);
+
+    d.flow.choose({DrillSet::General, DrillMode::Meaning, 0});
+    d.answerWrongly();
+    d.flow.finish();
+    EXPECT_EQ(d.flow.stage(), Stage::Summary);
+    EXPECT_EQ(d.flow.summary().tally.asked, 1);
+    d.flow.repeatMistakes();
+    EXPECT_EQ(d.flow.questionCount(), 2) << "only the mistake is asked again";
+}
+
+TEST(DrillFlow, TheProgressViewReturnsWhereTheLearnerWas) {
+    Drill d;
+    d.flow.choose({DrillSet::General, DrillMode::Compose, 0});
+    d.flow.type('A');
+    d.flow.showProgress();
+    EXPECT_EQ(d.flow.stage(), Stage::Progress);
+    EXPECT_FALSE(d.flow.type('B')) << "no typing behind the progress view";
+    d.flow.leaveProgress();
+    EXPECT_EQ(d.flow.stage(), Stage::Asking);
+    EXPECT_TRUE(d.flow.typed().empty()) << "the question is asked anew";
+
+    d.answerRightly();
+    d.flow.showProgress();
+    d.flow.leaveProgress();
+    EXPECT_EQ(d.flow.stage(), Stage::Answered) << "the answer stays on view";
+}
+
+}  // namespace
+}  // namespace mss::drill
