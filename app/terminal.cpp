@@ -14,6 +14,7 @@
 #include "search/book_rows.h"
 #include "search/code_normaliser.h"
 #include "search/search_index.h"
+#include "qtext/utf8_text.h"
 
 namespace mss::app {
 
@@ -24,11 +25,10 @@ void write(std::FILE* to, const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
 }
 
-QString fromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // "AE1<TAB>Общий раздел<TAB>Я (или экипаж …" — one signal a line.
 QString signalLine(std::string_view code, codebook::Section section, std::string_view text) {
-    return fromUtf8(code) + u'\t' + fromUtf8(codebook::infoOf(section).title) + u'\t' + fromUtf8(text) + u'\n';
+    return toQString(code) + u'\t' + toQString(codebook::infoOf(section).title) + u'\t' + toQString(text) + u'\n';
 }
 
 int search(const codebook::CodeBook& book, const QStringList& words) {

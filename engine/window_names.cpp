@@ -109,4 +109,11 @@ std::string_view nameOf(HoistPosition p) {
 
 std::string_view nameOf(Keyboard k) { return kKeyboardNames[slotOf(k)]; }
 
+std::string_view nameOf(Section s) {
+    static constexpr std::array<std::string_view, codebook::kSectionCount> names{"Option1", "Option2", "Option3",
+                                                                                 "Option4", "Option5", "Option6"};
+    static_assert(optionNumber(Section::TableIII) == static_cast<int>(names.size()));
+    return names[slotOf(s)];
+}
+
 }  // namespace mss::engine

@@ -38,5 +38,6 @@ std::optional<SlideTimer> timerOfNumber(int number);
 std::string_view nameOf(Element e);
 std::string_view nameOf(HoistPosition p);
 std::string_view nameOf(Keyboard k);
+std::string_view nameOf(Section s);  // "Option1".."Option6"
 
 }  // namespace mss::engine

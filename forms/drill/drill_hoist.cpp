@@ -8,6 +8,7 @@
 #include "forms/shared/flag_picture_box.h"
 #include "forms/shared/picture_catalogue.h"
 #include "look/look.h"
+#include "qtext/utf8_text.h"
 
 namespace mss::forms {
 
@@ -23,7 +24,7 @@ QString spokenFlag(char symbol) {
     const auto flag = codebook::flagIndexOfSymbol(symbol);
     if (!flag) return QStringLiteral("пусто");
     const auto& name = codebook::flagEntry(*flag).phoneticName;
-    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+    return QStringLiteral("%1 (%2)").arg(toQString(name),
                                          QChar::fromLatin1(symbol));
 }
 

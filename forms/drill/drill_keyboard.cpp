@@ -11,6 +11,7 @@
 #include "forms/shared/physical_keys.h"
 #include "forms/main/twips.h"
 #include "look/look.h"
+#include "qtext/utf8_text.h"
 
 namespace mss::forms {
 
@@ -21,7 +22,6 @@ constexpr int kKeyFlashMs = 120;
 // bottom row of About and Exit the drill has no use for.
 constexpr int kRaisedTwips = 480;
 
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
@@ -33,12 +33,12 @@ DrillKeyboard::DrillKeyboard(QWidget* parent)
     for (const engine::KeyDefinition& def : engine::keysOf(engine::Keyboard::SingleLetter)) {
         if (def.id.role != engine::KeyRole::Flag) continue;
         const char symbol = codebook::symbolOfFlag(def.id.flag);
-        auto* b = new FaceButton(fromUtf8(def.caption), look::kDarkFace, look::kWhite, this);
+        auto* b = new FaceButton(toQString(def.caption), look::kDarkFace, look::kWhite, this);
         b->setObjectName(QStringLiteral("DrillKey%1").arg(QChar::fromLatin1(symbol)));
         const ControlLayout at = keyLayout(def);
         b->setGeometry(pxRect(at.left, at.top - kRaisedTwips, at.width, at.height));
         b->setFont(look::dialogFont());
-        const QString name = fromUtf8(codebook::flagEntry(def.id.flag).phoneticName);
+        const QString name = toQString(codebook::flagEntry(def.id.flag).phoneticName);
         b->setToolTip(name);
         b->setAccessibleName(b->text() + QStringLiteral(", ") + name);
         b->setAccessibleDescription(QStringLiteral("Ответ: %1").arg(QChar::fromLatin1(symbol)));

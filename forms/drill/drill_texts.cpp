@@ -4,6 +4,7 @@
 #include "codebook/flag_catalogue.h"
 #include "codebook/section.h"
 #include "forms/shared/russian_plural.h"
+#include "qtext/utf8_text.h"
 
 namespace mss::forms::drill_texts {
 
@@ -21,7 +22,7 @@ QString quoted(const QString& s) {
     return QStringLiteral("«%1»").arg(t);
 }
 
-QString sectionTitle(codebook::Section section) { return text(codebook::infoOf(section).title); }
+QString sectionTitle(codebook::Section section) { return toQString(codebook::infoOf(section).title); }
 
 QString tableOf(const drill::HoistOfSignal& hoist) { return QString::fromStdString(hoist.table); }
 
@@ -31,14 +32,13 @@ QString tableRow(const drill::HoistOfSignal& hoist) {
     const auto flag = hoist.flags.size() == 1 ? codebook::flagIndexOfSymbol(hoist.flags[0]) : std::nullopt;
     if (!flag) return QStringLiteral("Таблица %1").arg(tableOf(hoist));
     return QStringLiteral("Таблица %1, цифра %2 (%3)")
-        .arg(tableOf(hoist), QChar::fromLatin1(hoist.flags[0]), text(codebook::flagEntry(*flag).phoneticName));
+        .arg(tableOf(hoist), QChar::fromLatin1(hoist.flags[0]), toQString(codebook::flagEntry(*flag).phoneticName));
 }
 
 bool isPennant(char symbol) { return symbol >= '0' && symbol <= '9'; }
 
 }  // namespace
 
-QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 QString setTitle(DrillSet set) {
     switch (set) {
@@ -98,7 +98,7 @@ QString flagNames(std::string_view symbols) {
     QStringList names;
     for (char symbol : symbols)
         if (const auto flag = codebook::flagIndexOfSymbol(symbol))
-            names << QStringLiteral("%1 (%2)").arg(text(codebook::flagEntry(*flag).phoneticName), QChar::fromLatin1(symbol));
+            names << QStringLiteral("%1 (%2)").arg(toQString(codebook::flagEntry(*flag).phoneticName), QChar::fromLatin1(symbol));
     return names.join(QStringLiteral(", "));
 }
 
@@ -189,7 +189,7 @@ QString givenAnswer(DrillSet set, const drill::DrillOutcome& outcome) {
     if (outcome.given.empty()) return QStringLiteral("нет ответа");
     if (outcome.givenSignal != nullptr) return signalWithMeaning(set, *outcome.givenSignal);
     if (set == DrillSet::Tables) return tableRow(drill::hoistOf(set, outcome.given));
-    return text(outcome.given) + QStringLiteral(" — такого сигнала в своде нет");
+    return toQString(outcome.given) + QStringLiteral(" — такого сигнала в своде нет");
 }
 
 QString resultHeadline(const drill::DrillOutcome& outcome) {
@@ -235,7 +235,7 @@ QStringList mistakeLines(const drill::DrillSummary& summary) {
         const QString asked = m.asked ? signalWithMeaning(set, *m.asked) : QString();
         const QString given = m.given.empty()             ? QStringLiteral("нет ответа")
                               : set == DrillSet::Tables ? tableRow(drill::hoistOf(set, m.given))
-                                                        : text(m.given);
+                                                        : toQString(m.given);
         lines << QStringLiteral("%1 — ваш ответ: %2").arg(asked, given);
     }
     return lines;

@@ -14,8 +14,6 @@ namespace mss::forms::drill_texts {
 
 inline const QString kWindowTitle = QStringLiteral("Тренировка");
 
-QString text(std::string_view utf8);
-
 QString setTitle(drill::DrillSet set);
 // `signalCount` is how many signals the set has.
 QString setToolTip(drill::DrillSet set, int signalCount);

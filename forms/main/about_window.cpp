@@ -59,7 +59,7 @@ AboutWindow::AboutWindow() {
             w = ok_;
         }
         const ControlLayout& at = c.control.at;
-        w->setObjectName(QString::fromLatin1(at.name));
+        w->setObjectName(QString::fromLatin1(at.name.data(), static_cast<qsizetype>(at.name.size())));
         w->setGeometry(pxRect(at.left, at.top, at.width, at.height));
         if (auto* label = qobject_cast<QLabel*>(w)) label->adjustSize();
     }

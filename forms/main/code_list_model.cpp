@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/main/code_list_model.h"
+#include "qtext/utf8_text.h"
 
 namespace mss::forms {
 
@@ -14,7 +15,7 @@ QVariant CodeListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const std::string& text = rows_[static_cast<std::size_t>(index.row())].text;
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return toQString(text);
 }
 
 }  // namespace mss::forms

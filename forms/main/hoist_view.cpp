@@ -9,6 +9,7 @@
 #include "forms/main/layout.h"
 #include "forms/shared/picture_catalogue.h"
 #include "forms/main/twips.h"
+#include "qtext/utf8_text.h"
 
 namespace mss::forms {
 
@@ -22,7 +23,7 @@ QString spokenPosition(engine::HoistPosition p, int flag) {
     if (flag == engine::kNoFlag) return name + QStringLiteral(": пусто");
     const auto& phonetic = codebook::flagEntry(flag).phoneticName;
     return QStringLiteral("%1: %2 (%3)")
-        .arg(name, QString::fromUtf8(phonetic.data(), static_cast<qsizetype>(phonetic.size())),
+        .arg(name, toQString(phonetic),
              QChar::fromLatin1(codebook::symbolOfFlag(flag)));
 }
 
@@ -31,7 +32,7 @@ QString spokenPosition(engine::HoistPosition p, int flag) {
 FlagPictureBox* placed(const TextControlLayout& layout, QWidget* client, const QPixmap* picture = nullptr) {
     auto* box = new FlagPictureBox(client);
     if (picture) box->showPicture(picture);
-    box->setObjectName(QString::fromLatin1(layout.at.name));
+    box->setObjectName(QString::fromLatin1(layout.at.name.data(), static_cast<qsizetype>(layout.at.name.size())));
     box->setGeometry(pxRect(layout.at.left, layout.at.top, layout.at.width, layout.at.height));
     if (!layout.toolTip.isEmpty()) box->setToolTip(layout.toolTip);
     box->setVisible(layout.at.visibleAtStart);

@@ -16,6 +16,7 @@
 #include "look/look.h"
 #include "forms/shared/physical_keys.h"
 #include "forms/main/twips.h"
+#include "qtext/utf8_text.h"
 
 namespace mss::forms {
 
@@ -25,12 +26,11 @@ using engine::KeyRole;
 
 constexpr int kKeyFlashMs = 120;
 
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 void describeForScreenReaders(QPushButton* b, const engine::KeyDefinition& key) {
     switch (key.id.role) {
         case KeyRole::Flag: {
-            const QString name = fromUtf8(codebook::flagEntry(key.id.flag).phoneticName);
+            const QString name = toQString(codebook::flagEntry(key.id.flag).phoneticName);
             b->setToolTip(name);
             b->setAccessibleName(b->text() + QStringLiteral(", ") + name);
             b->setAccessibleDescription((codebook::isLetterFlag(key.id.flag) ? QStringLiteral("Поднимает флаг «%1»")
@@ -49,7 +49,7 @@ KeyboardPanel::KeyboardPanel(QWidget* client) : QObject(client) {
     for (engine::Keyboard keyboard : engine::kKeyboards) {
         const KeyboardLayout& layout = keyboardLayout(keyboard);
         auto* frame = new KeyboardFrame(layout.caption, look::kKeyboardCaptions[engine::slotOf(keyboard)], client);
-        frame->setObjectName(QString::fromLatin1(layout.at.name));
+        frame->setObjectName(QString::fromLatin1(layout.at.name.data(), static_cast<qsizetype>(layout.at.name.size())));
         frame->setGeometry(pxRect(layout.at.left, layout.at.top, layout.at.width, layout.at.height));
         frame->setVisible(layout.at.visibleAtStart);
         frames_[engine::slotOf(keyboard)] = frame;
@@ -58,7 +58,7 @@ KeyboardPanel::KeyboardPanel(QWidget* client) : QObject(client) {
         const auto keys = engine::keysOf(keyboard);
         for (std::size_t place = 0; place < keys.size(); ++place) {
             const engine::KeyDefinition& key = keys[place];
-            auto* b = new FaceButton(fromUtf8(key.caption), look::kDarkFace, look::kWhite, frame(keyboard));
+            auto* b = new FaceButton(toQString(key.caption), look::kDarkFace, look::kWhite, frame(keyboard));
             b->setObjectName(QStringLiteral("Command%1").arg(engine::commandNumber(key.id)));
             const ControlLayout at = keyLayout(key);
             b->setGeometry(pxRect(at.left, at.top, at.width, at.height));

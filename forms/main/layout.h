@@ -8,9 +8,11 @@
 #include <QString>
 
 #include <span>
+#include <string_view>
 
 #include "engine/keyboards.h"
 #include "engine/parts.h"
+#include "engine/window_names.h"
 
 namespace mss::forms {
 
@@ -21,7 +23,7 @@ using codebook::CodeList;
 
 // One control: its name (also its object name), place and size in twips.
 struct ControlLayout {
-    const char* name;
+    std::string_view name;
     int left, top, width, height;
     int tabIndex = -1;  // -1: not in the tab order
     bool visibleAtStart = true;
@@ -93,7 +95,9 @@ std::span<const AboutControlLayout> aboutWindowControls();
 // Short enough to read whole at its 12 points in its 95-pixel label.
 inline const QString kAuthorName = QStringLiteral("Экипаж 65");
 
-// The title of the exit question.
-inline const QString kExitTitle = QStringLiteral("КРВ-65");
+// The program's name as its windows write it: the exit question's title,
+// the About window's caption and its large animated line.
+inline const QString kNameInWindows = QStringLiteral("КРВ-65");
+inline const QString& kExitTitle = kNameInWindows;
 
 }  // namespace mss::forms

@@ -55,7 +55,7 @@ protected:
 };
 
 void place(QWidget* w, const TextControlLayout& layout) {
-    w->setObjectName(QString::fromLatin1(layout.at.name));
+    w->setObjectName(QString::fromLatin1(layout.at.name.data(), static_cast<qsizetype>(layout.at.name.size())));
     w->setGeometry(pxRect(layout.at.left, layout.at.top, layout.at.width, layout.at.height));
     if (!layout.toolTip.isEmpty()) w->setToolTip(layout.toolTip);
 }

@@ -10,6 +10,7 @@
 #include "forms/main/list_popup_style.h"
 #include "look/look.h"
 #include "forms/main/twips.h"
+#include "qtext/utf8_text.h"
 
 namespace mss::forms {
 
@@ -19,7 +20,7 @@ using codebook::CodeList;
 
 QString headingOf(CodeList list) {
     const auto& heading = codebook::infoOf(list).heading;
-    return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
+    return toQString(heading);
 }
 
 // An open list shows this many rows at most.
@@ -48,7 +49,7 @@ MeaningLine::MeaningLine(const codebook::CodeBook& book, QWidget* client) : QObj
         QObject::connect(combo, &QComboBox::activated, this, [this, list](int row) { Q_EMIT rowPicked(list, row); });
 
         const ControlLayout& at = listLayout(list);
-        combo->setObjectName(QString::fromLatin1(at.name));
+        combo->setObjectName(QString::fromLatin1(at.name.data(), static_cast<qsizetype>(at.name.size())));
         combo->setGeometry(pxRect(at.left, at.top, at.width, at.height));
         combo->setVisible(at.visibleAtStart);
         // The drop-down is wide enough to read the longest rows.

@@ -17,7 +17,7 @@ SectionButtons::SectionButtons(QWidget* client) : QObject(client) {
         QObject::connect(b, &QPushButton::clicked, this,
                          [this, section = info.section] { Q_EMIT sectionChosen(section); });
         const ControlLayout& at = layout.control.at;
-        b->setObjectName(QString::fromLatin1(at.name));
+        b->setObjectName(QString::fromLatin1(at.name.data(), static_cast<qsizetype>(at.name.size())));
         b->setGeometry(pxRect(at.left, at.top, at.width, at.height));
         b->setToolTip(layout.control.toolTip);
         b->setVisible(at.visibleAtStart);

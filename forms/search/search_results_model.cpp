@@ -6,16 +6,16 @@
 
 #include "codebook/signal_code.h"
 #include "codebook/section.h"
+#include "qtext/utf8_text.h"
 
 namespace mss::forms {
 
 namespace {
 
-QString fromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The place in the meaning, in characters, of byte `byte` of its UTF-8 text.
 int characterAt(const std::string& text, std::size_t byte) {
-    return static_cast<int>(fromUtf8(std::string_view(text).substr(0, std::min(byte, text.size()))).size());
+    return static_cast<int>(toQString(std::string_view(text).substr(0, std::min(byte, text.size()))).size());
 }
 
 }  // namespace
@@ -25,11 +25,11 @@ FoundSignal foundSignalOf(const search::SearchResult& r) {
     s.code = QString::fromStdString(r.code);
     if (const auto code = codebook::SignalCode::parse(r.code)) {
         if (code->table())
-            s.tableName = fromUtf8(codebook::infoOf(code->section()).title);
+            s.tableName = toQString(codebook::infoOf(code->section()).title);
         else
             s.flags = code->hoistFlags();
     }
-    s.section = fromUtf8(codebook::infoOf(r.section).title);
+    s.section = toQString(codebook::infoOf(r.section).title);
     s.meaning = QString::fromStdString(r.text);
     for (const search::ByteRange& range : r.highlights) {
         const int first = characterAt(r.text, range.begin);

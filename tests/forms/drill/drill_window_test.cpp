@@ -33,6 +33,7 @@
 #include "forms/shared/picture_catalogue.h"
 #include "support/scenario.h"
 #include "forms/window_fixture.h"
+#include "qtext/utf8_text.h"
 
 using namespace mss::testing;
 using mss::drill::DrillMode;
@@ -311,7 +312,7 @@ private Q_SLOTS:
         CHECK_EQ(static_cast<const void*>(d->questionPage()->hoist()->position(0)->picture()),
                  static_cast<const void*>(&mss::forms::PictureCatalogue::instance().flag(flag)));
         // Reading the flag is the learner's task: a screen reader does not name it.
-        const QString name = mss::forms::drill_texts::text(mss::codebook::flagEntry(flag).phoneticName);
+        const QString name = mss::toQString(mss::codebook::flagEntry(flag).phoneticName);
         CHECK(!d->questionPage()->hoist()->position(0)->accessibleName().contains(name));
         CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Вопрос 1 из 20     Верно: 0 из 0     Подряд: 0"));
         CHECK_EQ(static_cast<QWidget*>(QApplication::focusWidget()), static_cast<QWidget*>(d->questionPage()->question()));
