@@ -28,7 +28,7 @@
 #include "data/codebook_bytes.h"
 #include "forms/shared/application_setup.h"
 #include "forms/shared/face_button.h"
-#include "forms/main/keyboard_frame.h"
+#include "forms/shared/keyboard_frame.h"
 #include "forms/main/keyboard_panel.h"
 #include "forms/main/main_window.h"
 #include "forms/main/section_buttons.h"

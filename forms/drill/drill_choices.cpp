@@ -3,7 +3,7 @@
 
 #include <QGridLayout>
 
-#include "forms/drill/recall_mark.h"
+#include "forms/shared/reconstructed_mark.h"
 #include "forms/shared/face_button.h"
 #include "look/look.h"
 
@@ -20,7 +20,7 @@ DrillChoices::DrillChoices(QWidget* parent) : QWidget(parent) {
         b->setFixedHeight(42);
         QObject::connect(b, &QPushButton::clicked, this, [this, place] { Q_EMIT chosen(place); });
         buttons_[static_cast<std::size_t>(place)] = b;
-        auto* mark = new RecallMark(this);
+        auto* mark = new ReconstructedMark(this);
         marks_[static_cast<std::size_t>(place)] = mark;
         grid->addWidget(b, place, 0);
         grid->addWidget(mark, place, 1, Qt::AlignVCenter);
@@ -40,7 +40,7 @@ void DrillChoices::show(const QStringList& texts, const std::vector<bool>& recon
         b->setChosen(false);
         b->setText(QStringLiteral("%1. %2").arg(place + 1).arg(text));
         b->setAccessibleName(QStringLiteral("Ответ %1: %2").arg(place + 1).arg(text));
-        b->setAccessibleDescription(marked ? kRecallNote : QString());
+        b->setAccessibleDescription(marked ? kReconstructedNote : QString());
         b->setVisible(shown);
         // The mark keeps its room, so that the buttons line up.
         QSizePolicy keepRoom = marks_[at]->sizePolicy();

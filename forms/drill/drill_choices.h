@@ -15,7 +15,7 @@ class QPushButton;
 namespace mss::forms {
 
 class FaceButton;
-class RecallMark;
+class ReconstructedMark;
 
 class DrillChoices : public QWidget {
     Q_OBJECT
@@ -31,7 +31,7 @@ public:
     void showRight(int place);
 
     QPushButton* button(int place) const;
-    RecallMark* mark(int place) const { return marks_.at(static_cast<std::size_t>(place)); }
+    ReconstructedMark* mark(int place) const { return marks_.at(static_cast<std::size_t>(place)); }
     int count() const { return shown_; }
 
 Q_SIGNALS:
@@ -39,7 +39,7 @@ Q_SIGNALS:
 
 private:
     std::array<FaceButton*, kCount> buttons_{};
-    std::array<RecallMark*, kCount> marks_{};
+    std::array<ReconstructedMark*, kCount> marks_{};
     int shown_ = 0;
 };
 

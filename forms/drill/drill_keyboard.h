@@ -10,7 +10,7 @@
 #include <array>
 
 #include "codebook/flag_catalogue.h"
-#include "forms/main/keyboard_frame.h"
+#include "forms/shared/keyboard_frame.h"
 
 class QKeyEvent;
 class QPushButton;

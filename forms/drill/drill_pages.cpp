@@ -10,7 +10,7 @@
 #include "forms/drill/drill_keyboard.h"
 #include "forms/drill/drill_label.h"
 #include "forms/drill/progress_chart.h"
-#include "forms/drill/recall_mark.h"
+#include "forms/shared/reconstructed_mark.h"
 #include "forms/shared/face_button.h"
 #include "look/look.h"
 
@@ -19,7 +19,7 @@ namespace mss::forms {
 namespace {
 
 // A text with its «?» mark beside it, the mark's room kept when hidden.
-QHBoxLayout* withMark(QLabel* text, RecallMark* mark) {
+QHBoxLayout* withMark(QLabel* text, ReconstructedMark* mark) {
     auto* row = new QHBoxLayout;
     row->addWidget(text, 1);
     QSizePolicy keepRoom = mark->sizePolicy();
@@ -42,7 +42,7 @@ QuestionPage::QuestionPage(QWidget* parent) : QWidget(parent) {
     hoist_ = new DrillHoist(this);
     question_ = label(this, "DrillQuestion", look::serifFont(13), look::kWhite);
     makeFocusable(question_, Qt::StrongFocus);
-    questionMark_ = new RecallMark(this);
+    questionMark_ = new ReconstructedMark(this);
     howTo_ = label(this, "DrillHowToAnswer", look::dialogFont(), look::kTablesNote);
     typed_ = label(this, "DrillTyped", look::dialogFont(true), look::kWhite);
     choices_ = new DrillChoices(this);
@@ -50,7 +50,7 @@ QuestionPage::QuestionPage(QWidget* parent) : QWidget(parent) {
     result_ = label(this, "DrillResult", look::dialogFont(true), look::kWhite);
     result_->setTextFormat(Qt::RichText);
     makeFocusable(result_, Qt::TabFocus);
-    resultMark_ = new RecallMark(this);
+    resultMark_ = new ReconstructedMark(this);
     next_ = drillButton(this, "DrillNext", QStringLiteral("Дальше (Enter)"),
                         QStringLiteral("Следующий вопрос (Enter или пробел)"));
 
@@ -80,7 +80,7 @@ void QuestionPage::ask(const QString& question, const QString& spokenHoist, bool
     QString spoken = QStringLiteral("Вопрос: ") + question;
     if (!spokenHoist.isEmpty()) spoken += QStringLiteral(" Поднято: ") + spokenHoist + QLatin1Char('.');
     question_->setAccessibleName(spoken);
-    question_->setAccessibleDescription(reconstructed ? kRecallNote : QString());
+    question_->setAccessibleDescription(reconstructed ? kReconstructedNote : QString());
     questionMark_->setVisible(reconstructed);
     howTo_->setText(howToAnswer);
     showTyped(QString());
@@ -106,7 +106,7 @@ void QuestionPage::showResult(bool correct, const QString& headline, const QStri
     result_->setText(html);
     result_->setAccessibleName(QStringLiteral("Результат: ") + headline + QLatin1Char(' ') +
                                QString(details).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    result_->setAccessibleDescription(reconstructed ? kRecallNote : QString());
+    result_->setAccessibleDescription(reconstructed ? kReconstructedNote : QString());
     result_->setVisible(true);
     resultMark_->setVisible(reconstructed);
     next_->setVisible(true);

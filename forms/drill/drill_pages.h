@@ -17,7 +17,7 @@ class DrillHoist;
 class DrillKeyboard;
 class FaceButton;
 class ProgressChart;
-class RecallMark;
+class ReconstructedMark;
 
 // The page of one question: the hoist on the left, the question and how to
 // answer it, the flags typed so far, the result after the answer and the
@@ -36,11 +36,11 @@ public:
 
     DrillHoist* hoist() const { return hoist_; }
     QLabel* question() const { return question_; }
-    RecallMark* questionMark() const { return questionMark_; }
+    ReconstructedMark* questionMark() const { return questionMark_; }
     QLabel* howToAnswer() const { return howTo_; }
     QLabel* typed() const { return typed_; }
     QLabel* result() const { return result_; }
-    RecallMark* resultMark() const { return resultMark_; }
+    ReconstructedMark* resultMark() const { return resultMark_; }
     FaceButton* nextButton() const { return next_; }
     DrillKeyboard* keyboard() const { return keyboard_; }
     DrillChoices* choices() const { return choices_; }
@@ -48,11 +48,11 @@ public:
 private:
     DrillHoist* hoist_ = nullptr;
     QLabel* question_ = nullptr;
-    RecallMark* questionMark_ = nullptr;
+    ReconstructedMark* questionMark_ = nullptr;
     QLabel* howTo_ = nullptr;
     QLabel* typed_ = nullptr;
     QLabel* result_ = nullptr;
-    RecallMark* resultMark_ = nullptr;
+    ReconstructedMark* resultMark_ = nullptr;
     FaceButton* next_ = nullptr;
     DrillKeyboard* keyboard_ = nullptr;
     DrillChoices* choices_ = nullptr;

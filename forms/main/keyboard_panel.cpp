@@ -11,7 +11,7 @@
 #include "codebook/flag_catalogue.h"
 #include "engine/window_names.h"
 #include "forms/shared/face_button.h"
-#include "forms/main/keyboard_frame.h"
+#include "forms/shared/keyboard_frame.h"
 #include "forms/main/layout.h"
 #include "look/look.h"
 #include "forms/shared/physical_keys.h"

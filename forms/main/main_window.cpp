@@ -20,7 +20,7 @@
 #include "forms/shared/face_button.h"
 #include "forms/shared/flag_picture_box.h"
 #include "forms/main/hoist_view.h"
-#include "forms/main/keyboard_frame.h"
+#include "forms/shared/keyboard_frame.h"
 #include "forms/main/keyboard_panel.h"
 #include "forms/main/layout.h"
 #include "look/look.h"

@@ -23,4 +23,16 @@ void paintReconstructedMark(QPainter& p, const QRect& r) {
     p.restore();
 }
 
+ReconstructedMark::ReconstructedMark(QWidget* parent) : QWidget(parent) {
+    setFixedSize(kSize, kSize);
+    setToolTip(kReconstructedNote);
+    setAccessibleName(kReconstructedNote);
+    setVisible(false);
+}
+
+void ReconstructedMark::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    paintReconstructedMark(p, rect());
+}
+
 }  // namespace mss::forms

@@ -6,6 +6,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
 class QPainter;
 
@@ -14,5 +15,15 @@ namespace mss::forms {
 inline const QString kReconstructedNote = QStringLiteral("Текст восстановлен; сверьте с печатным изданием");
 
 void paintReconstructedMark(QPainter& p, const QRect& r);
+
+// The mark as a widget of its own, hidden until shown.
+class ReconstructedMark : public QWidget {
+public:
+    explicit ReconstructedMark(QWidget* parent);
+    static constexpr int kSize = 16;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
 
 }  // namespace mss::forms

@@ -13,7 +13,7 @@
 #include "engine/keyboards.h"
 #include "forms/shared/flag_picture_box.h"
 #include "forms/main/hoist_view.h"
-#include "forms/main/keyboard_frame.h"
+#include "forms/shared/keyboard_frame.h"
 #include "forms/main/keyboard_panel.h"
 #include "forms/main/main_window.h"
 #include "forms/main/meaning_line.h"

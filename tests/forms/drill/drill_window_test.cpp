@@ -28,7 +28,7 @@
 #include "forms/drill/drill_texts.h"
 #include "forms/wiring/secondary_windows.h"
 #include "forms/drill/progress_chart.h"
-#include "forms/drill/recall_mark.h"
+#include "forms/shared/reconstructed_mark.h"
 #include "forms/shared/application_setup.h"
 #include "forms/shared/picture_catalogue.h"
 #include "support/scenario.h"
@@ -46,7 +46,7 @@ using Stage = mss::drill::DrillFlow::Stage;
 namespace {
 
 constexpr std::uint64_t kSeed = 19651224;
-const QString kRecallNote = QStringLiteral("Текст восстановлен; сверьте с печатным изданием");
+const QString kReconstructedNote = QStringLiteral("Текст восстановлен; сверьте с печатным изданием");
 
 QString shown(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
 QString shown(const std::string& s) { return shown(QString::fromStdString(s)); }
@@ -646,10 +646,10 @@ private Q_SLOTS:
             const bool reconstructed = d->flow().question().signal->reconstructed;
             seen.insert(reconstructed);
             CHECK_EQ(d->questionPage()->questionMark()->isVisible(), reconstructed);
-            CHECK_EQ(d->questionPage()->questionMark()->toolTip(), kRecallNote);
+            CHECK_EQ(d->questionPage()->questionMark()->toolTip(), kReconstructedNote);
             answerWith(rightKeys());
             CHECK_EQ(d->questionPage()->resultMark()->isVisible(), reconstructed);
-            CHECK_EQ(d->questionPage()->resultMark()->toolTip(), kRecallNote);
+            CHECK_EQ(d->questionPage()->resultMark()->toolTip(), kReconstructedNote);
             press(Qt::Key_Return);
         }
         CHECK_EQ(seen.size(), std::size_t{2});
@@ -661,7 +661,7 @@ private Q_SLOTS:
             const bool reconstructed = q.choices[static_cast<std::size_t>(place)]->reconstructed;
             CHECK_EQ(d->questionPage()->choices()->mark(place)->isVisible(), reconstructed);
             CHECK_EQ(d->questionPage()->choices()->button(place)->accessibleDescription(),
-                     reconstructed ? kRecallNote : QString());
+                     reconstructed ? kReconstructedNote : QString());
         }
         // The flags have no texts to reconstruct.
         choose(DrillSet::Flags, DrillMode::Compose);

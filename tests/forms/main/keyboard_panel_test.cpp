@@ -9,7 +9,7 @@
 #include <set>
 
 #include "engine/window_names.h"
-#include "forms/main/keyboard_frame.h"
+#include "forms/shared/keyboard_frame.h"
 #include "forms/main/keyboard_panel.h"
 #include "forms/main/layout.h"
 #include "forms/shared/physical_keys.h"

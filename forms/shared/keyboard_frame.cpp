@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/main/keyboard_frame.h"
+#include "forms/shared/keyboard_frame.h"
 
 #include <QPainter>
 
