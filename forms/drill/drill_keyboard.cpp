@@ -34,6 +34,8 @@ DrillKeyboard::DrillKeyboard(QWidget* parent)
         if (def.id.role != engine::KeyRole::Flag) continue;
         const char symbol = codebook::symbolOfFlag(def.id.flag);
         auto* b = new FaceButton(toQString(def.caption), look::kDarkFace, look::kWhite, this);
+        // A click keeps the focus where it was, so that Enter still answers.
+        b->setFocusPolicy(Qt::TabFocus);
         b->setObjectName(QStringLiteral("DrillKey%1").arg(QChar::fromLatin1(symbol)));
         const ControlLayout at = keyLayout(def);
         b->setGeometry(pxRect(at.left, at.top - kRaisedTwips, at.width, at.height));

@@ -19,7 +19,7 @@
 
 #include "codebook/codebook.h"
 #include "drill/drill_flow.h"
-#include "forms/shared/exit_question.h"
+#include "forms/shared/yes_no_question.h"
 #include "progress/progress_store.h"
 
 class QComboBox;
@@ -37,7 +37,7 @@ struct DrillWindowOptions {
     std::filesystem::path progressFile;  // empty: progress::defaultProgressFile()
     drill::Clock clock = progress::ProgressStore::systemClock();
     std::uint64_t seed = 0;  // 0: a seed of its own each time the window opens
-    ExitQuestion ask = askWithMessageBox;  // asked before the progress is reset
+    YesNoQuestion ask = askBeforeDeleting;  // asked before the progress is reset
 };
 
 class DrillWindow : public QWidget {

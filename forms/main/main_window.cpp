@@ -75,7 +75,7 @@ FaceButton* windowButton(const TextControlLayout& layout, const QKeySequence& ke
 
 }  // namespace
 
-MainWindow::MainWindow(const codebook::CodeBook& book, ExitQuestion ask) : ask_(std::move(ask)) {
+MainWindow::MainWindow(const codebook::CodeBook& book, YesNoQuestion ask) : ask_(std::move(ask)) {
     setObjectName(QStringLiteral("tolm"));
     const WindowLayout& form = mainWindowLayout();
     setWindowTitle(form.caption);

@@ -11,7 +11,7 @@
 
 #include "codebook/codebook.h"
 #include "engine/engine.h"
-#include "forms/shared/exit_question.h"
+#include "forms/shared/yes_no_question.h"
 
 class QLabel;
 
@@ -29,7 +29,7 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MainWindow(const codebook::CodeBook& book, ExitQuestion ask = askWithMessageBox);
+    explicit MainWindow(const codebook::CodeBook& book, YesNoQuestion ask = askWithMessageBox);
     ~MainWindow() override;
 
     // Start-up: what the window does once it is created and before it shows.
@@ -74,7 +74,7 @@ private:
     void project(engine::Changes changes);
 
     engine::Engine engine_;
-    ExitQuestion ask_;
+    YesNoQuestion ask_;
     QWidget* client_ = nullptr;
     AnimatedLabel* title_ = nullptr;
     QLabel* ship_ = nullptr;

@@ -2,6 +2,7 @@
 #include "forms/shared/face_button.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "look/bevel.h"
@@ -66,6 +67,15 @@ QRect FaceButton::focusCueRect() const {
 
 bool FaceButton::showsFocusCue() const {
     return hasFocus() && window()->property(kKeyboardCuesProperty).toBool();
+}
+
+void FaceButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void FaceButton::focusInEvent(QFocusEvent* event) {

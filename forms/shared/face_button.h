@@ -29,6 +29,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override;
     void focusInEvent(QFocusEvent* event) override;
+    // Enter and the keypad's Enter press the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;

@@ -518,8 +518,9 @@ private Q_SLOTS:
             CHECK(summary->mistakes()->item(row)->text().startsWith(QString::fromStdString(wrong[static_cast<std::size_t>(row)])));
         CHECK(summary->repeatButton()->isVisible());
 
-        // «Повторить ошибки» asks the three again, in order.
-        QTest::mouseClick(summary->repeatButton(), Qt::LeftButton);
+        // «Повторить ошибки» has the focus: Enter asks the three again, in order.
+        CHECK(summary->repeatButton()->hasFocus());
+        press(Qt::Key_Return);
         for (const std::string& code : wrong) {
             CHECK_EQ(d->stage(), Stage::Asking);
             CHECK_EQ(d->flow().question().signal->code, code);

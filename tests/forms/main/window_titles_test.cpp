@@ -10,7 +10,7 @@
 
 #include "forms/main/about_window.h"
 #include "forms/shared/application_setup.h"
-#include "forms/shared/exit_question.h"
+#include "forms/shared/yes_no_question.h"
 #include "forms/window_fixture.h"
 
 using namespace mss::testing;
