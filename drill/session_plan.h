@@ -16,8 +16,11 @@
 
 namespace mss::drill {
 
+// A session has this many questions, new signals included.
+inline constexpr int kQuestionsPerSession = 20;
+
 struct SessionOptions {
-    int questions = 20;
+    int questions = kQuestionsPerSession;
     int newCardsAtMost = 10;
 };
 

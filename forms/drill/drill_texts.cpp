@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/drill/drill_texts.h"
 
+#include <QDateTime>
+#include <QLocale>
+
+#include <chrono>
+
 #include "codebook/flag_catalogue.h"
 #include "codebook/section.h"
 #include "forms/shared/russian_plural.h"
@@ -210,8 +215,9 @@ QString scoreLine(const drill::Tally& tally, int questionNumber, int questionCou
 }
 
 QString summaryHeading(const drill::DrillSummary& summary) {
-    return QStringLiteral("Занятие окончено: %1, «%2»")
-        .arg(setTitle(summary.choice.set), modeTitle(summary.choice.mode));
+    const QString heading = QStringLiteral("Занятие окончено: %1, «%2»")
+                                .arg(setTitle(summary.choice.set), modeTitle(summary.choice.mode));
+    return summary.earlyReview ? heading + QStringLiteral(" (досрочное повторение)") : heading;
 }
 
 QString summaryScore(const drill::DrillSummary& summary) {
@@ -239,6 +245,21 @@ QStringList mistakeLines(const drill::DrillSummary& summary) {
         lines << QStringLiteral("%1 — ваш ответ: %2").arg(asked, given);
     }
     return lines;
+}
+
+QString nothingToAskHeading() { return QStringLiteral("Сейчас повторять нечего"); }
+
+QString nothingToAskExplanation(const drill::DrillChoice& choice, const drill::PoolStatus& pool) {
+    QString chosen = QStringLiteral("«%1», «%2»").arg(setTitle(choice.set), modeTitle(choice.mode));
+    if (choice.firstLetter != 0) chosen += QStringLiteral(", на букву %1").arg(QChar::fromLatin1(choice.firstLetter));
+    QString text = QStringLiteral("В наборе %1 нет сигналов, которым пришёл срок, и не осталось новых.").arg(chosen);
+    if (pool.nextDue) {
+        const QDateTime due = QDateTime::fromSecsSinceEpoch(
+            std::chrono::duration_cast<std::chrono::seconds>(pool.nextDue->time_since_epoch()).count());
+        text += QStringLiteral(" Ближайший срок — %1.")
+                    .arg(QLocale(QLocale::Russian).toString(due.toLocalTime(), QStringLiteral("d MMMM, HH:mm")));
+    }
+    return text + QStringLiteral(" Можно повторить досрочно: ответы не продвинут сигналы по ступеням.");
 }
 
 }  // namespace mss::forms::drill_texts

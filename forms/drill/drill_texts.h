@@ -49,4 +49,8 @@ QString summaryScore(const drill::DrillSummary& summary);
 QString mistakesHeading(const drill::DrillSummary& summary);
 QStringList mistakeLines(const drill::DrillSummary& summary);
 
+// When nothing is due and nothing new is left in the chosen signals.
+QString nothingToAskHeading();
+QString nothingToAskExplanation(const drill::DrillChoice& choice, const drill::PoolStatus& pool);
+
 }  // namespace mss::forms::drill_texts

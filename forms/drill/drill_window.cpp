@@ -187,6 +187,10 @@ void DrillWindow::connectControls() {
         showStage();
     });
     QObject::connect(summaryPage_->newSessionButton(), &QPushButton::clicked, this, [this] { choose(flow_->choice()); });
+    QObject::connect(summaryPage_->reviewEarlyButton(), &QPushButton::clicked, this, [this] {
+        flow_->reviewEarly();
+        showStage();
+    });
     QObject::connect(progressPage_->resetButton(), &QPushButton::clicked, this, [this] { resetProgress(); });
     QObject::connect(progressPage_->backButton(), &QPushButton::clicked, this, [this] {
         flow_->leaveProgress();
@@ -204,8 +208,8 @@ void DrillWindow::showStage() {
     switch (flow_->stage()) {
         case Stage::Asking: showQuestion(); break;
         case Stage::Answered: showAnswer(); break;
-        case Stage::Summary:
-        case Stage::NothingToAsk: showSummary(); break;
+        case Stage::Summary: showSummary(); break;
+        case Stage::NothingToAsk: showNothingToAsk(); break;
         case Stage::Progress: showProgress(); break;
     }
     showNotices();
@@ -279,6 +283,14 @@ void DrillWindow::showSummary() {
                        mistakes);
     showScore();
     (mistakes.isEmpty() ? summaryPage_->newSessionButton() : summaryPage_->repeatButton())->setFocus();
+}
+
+void DrillWindow::showNothingToAsk() {
+    pages_->setCurrentWidget(summaryPage_);
+    summaryPage_->showNothingToAsk(texts::nothingToAskHeading(),
+                                   texts::nothingToAskExplanation(flow_->choice(), flow_->poolStatus()));
+    showScore();
+    summaryPage_->reviewEarlyButton()->setFocus();
 }
 
 void DrillWindow::showProgress() {

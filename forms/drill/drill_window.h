@@ -90,6 +90,7 @@ private:
     void showTyped();
     void showAnswer();
     void showSummary();
+    void showNothingToAsk();
     void showProgress();
     void showScore();
     void showNotices();

@@ -225,5 +225,44 @@ TEST(DrillFlow, TheProgressViewReturnsWhereTheLearnerWas) {
     EXPECT_EQ(d.flow.stage(), Stage::Answered) << "the answer stays on view";
 }
 
+TEST(DrillFlow, WhenNothingIsDueItSaysSoAndReviewsEarlyWithoutMovingUp) {
+    Drill d;
+    const DrillChoice single{DrillSet::SingleLetter, DrillMode::Compose, 0};
+    // Every single-letter signal answered right a minute ago: none is due, none is new.
+    for (const DrillSignal& s : d.flow.signalsIn(DrillSet::SingleLetter))
+        d.keeper.setState({single.set, single.mode, s.code}, {2, d.time.now + std::chrono::hours(24), d.time.now});
+    d.flow.choose(single);
+    ASSERT_EQ(d.flow.stage(), Stage::NothingToAsk);
+    EXPECT_TRUE(d.flow.poolStatus().nothingToAsk());
+    EXPECT_EQ(d.flow.poolStatus().waiting, 25u);
+    EXPECT_EQ(d.flow.poolStatus().nextDue, d.time.now + std::chrono::hours(24));
+
+    d.flow.reviewEarly();
+    ASSERT_EQ(d.flow.stage(), Stage::Asking);
+    EXPECT_TRUE(d.flow.reviewingEarly());
+    EXPECT_EQ(d.flow.questionCount(), kQuestionsPerSession);
+    for (int i = 0; i < 3; ++i) {
+        d.time.now += std::chrono::minutes(1);
+        d.answerRightly();
+        EXPECT_TRUE(d.flow.outcome()->correct) << d.where();
+        EXPECT_EQ(d.keeper.answers.back().answer.stateAfter.box, 2) << "a right answer before its time keeps the box";
+        d.flow.next();
+    }
+}
+
+TEST(DrillFlow, DrillsExactlyTheSignalsItIsGiven) {
+    Drill d;
+    d.flow.choose({DrillSet::General, DrillMode::Meaning, 0});
+    d.flow.drillThese({"NC", "ZZ9", "AE1"});  // ZZ9 is no signal of the book
+    std::vector<std::string> asked;
+    while (d.flow.stage() == Stage::Asking) {
+        asked.push_back(d.flow.question().signal->code);
+        d.answerRightly();
+        d.flow.next();
+    }
+    EXPECT_EQ(asked, (std::vector<std::string>{"NC", "AE1"}));
+    EXPECT_EQ(d.flow.stage(), Stage::Summary);
+}
+
 }  // namespace
 }  // namespace mss::drill

@@ -534,6 +534,31 @@ private Q_SLOTS:
         CHECK_EQ(answersIn(progressFile()).size(), std::size_t{23});
     }
 
+    void whenNothingIsDueItOffersAnEarlyReview() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        choose(DrillSet::SingleLetter, DrillMode::Compose);
+        // Every one of the 25 signals answered right: none due, none new.
+        for (int session = 0; session < 3 && d->stage() != Stage::NothingToAsk; ++session) {
+            while (d->stage() == Stage::Asking) {
+                answerWith(rightKeys());
+                press(Qt::Key_Return);
+            }
+            if (d->stage() == Stage::Summary) press(Qt::Key_Return);  // «Новое занятие» has the focus
+        }
+        CHECK_EQ(d->stage(), Stage::NothingToAsk);
+        CHECK_EQ(answersIn(progressFile()).size(), std::size_t{25});
+        CHECK(d->summaryPage()->score()->text().contains(QStringLiteral("нет сигналов, которым пришёл срок")));
+        CHECK(d->summaryPage()->score()->text().contains(QStringLiteral("Ближайший срок — ")));
+        CHECK(!d->summaryPage()->newSessionButton()->isVisible());
+        CHECK(d->summaryPage()->reviewEarlyButton()->hasFocus());
+        press(Qt::Key_Return);
+        CHECK_EQ(d->stage(), Stage::Asking);
+        CHECK(d->flow().reviewingEarly());
+        d->findChild<QPushButton*>(QStringLiteral("DrillFinish"))->click();
+        CHECK(d->summaryPage()->heading()->text().endsWith(QStringLiteral("(досрочное повторение)")));
+    }
+
     void stoppingEarlySummarisesTheAnswersGiven() {
         DrillWindow* d = open(progressFile());
         CHECK(d);
