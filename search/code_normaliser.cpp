@@ -9,9 +9,11 @@ namespace {
 
 constexpr char kNotACodeChar = 0;
 constexpr char kSeparator = '-';
+constexpr char kDecimalPoint = '.';
 
 // The Latin capital that a typed character stands for in a code, a digit, a
-// separator between a table and its digit, or kNotACodeChar.
+// separator between a table and its digit, the decimal point of a group, or
+// kNotACodeChar.
 char codeCharOf(char32_t c) {
     if (c >= U'A' && c <= U'Z') return static_cast<char>(c);
     if (c >= U'a' && c <= U'z') return static_cast<char>(c - U'a' + U'A');
@@ -34,6 +36,7 @@ char codeCharOf(char32_t c) {
         case U'-': case U'\u2010': case U'\u2011': case U'\u2012': case U'\u2013':
         case U'\u2014': case U'\u2015': case U'\u2212': case U' ':
             return kSeparator;
+        case U'.': case U',': return kDecimalPoint;
         default: return kNotACodeChar;
     }
 }
@@ -69,13 +72,9 @@ std::optional<std::string> signalCode(std::string_view chars) {
     return std::string(chars);
 }
 
-}  // namespace
-
-std::optional<std::string> normaliseCode(std::string_view typed) {
-    const std::string_view text = trimmed(typed);
-    constexpr std::size_t kLongestTypedCode = 24;  // "III - 9" in dashes, with room to spare
-    if (text.empty() || text.size() > kLongestTypedCode) return std::nullopt;
-
+// The characters of a typed text as code characters; nothing for text that
+// is no UTF-8 or holds a character no code has.
+std::optional<std::string> codeCharsOf(std::string_view text) {
     std::string chars;
     for (std::size_t at = 0; at < text.size();) {
         const DecodedChar decoded = decodeUtf8At(text, at);
@@ -85,8 +84,26 @@ std::optional<std::string> normaliseCode(std::string_view typed) {
         chars.push_back(c);
         at += decoded.length;
     }
-    if (chars.find(kSeparator) != std::string::npos) return tableCode(chars);
-    return signalCode(chars);
+    return chars;
+}
+
+}  // namespace
+
+std::optional<std::string> normaliseCode(std::string_view typed) {
+    const std::string_view text = trimmed(typed);
+    constexpr std::size_t kLongestTypedCode = 24;  // "III - 9" in dashes, with room to spare
+    if (text.empty() || text.size() > kLongestTypedCode) return std::nullopt;
+
+    const auto chars = codeCharsOf(text);
+    if (!chars) return std::nullopt;
+    if (chars->find(kSeparator) != std::string::npos) return tableCode(*chars);
+    return signalCode(*chars);
+}
+
+std::optional<std::string> normaliseGroup(std::string_view typed) {
+    auto chars = codeCharsOf(trimmed(typed));
+    if (!chars || chars->empty() || chars->find(kSeparator) != std::string::npos) return std::nullopt;
+    return chars;
 }
 
 }  // namespace mss::search

@@ -22,4 +22,11 @@ namespace mss::search {
 
 std::optional<std::string> normaliseCode(std::string_view typed);
 
+// Turns a group of a hoist as a person types it into capital Latin letters,
+// digits and '.', read the same way as a code: "l2330" → "L2330",
+// "маа" → "MAA", "22,2" → "22.2" (a comma is a decimal point too). Of any
+// length, with no promise that one set of flags can fly it. Empty text, a
+// table row ("I-3") or any other character gives no group.
+std::optional<std::string> normaliseGroup(std::string_view typed);
+
 }  // namespace mss::search

@@ -12,6 +12,7 @@
 namespace {
 
 using mss::search::normaliseCode;
+using mss::search::normaliseGroup;
 
 struct TypedCode {
     const char* typed;
@@ -48,6 +49,19 @@ TEST(NormaliseCode, RefusesWhatIsNotTheFormOfACode) {
         "AE1.", "«AE1»", "A\x01", "A\xFF", "\xD0", "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAA",
     };
     for (const char* typed : notCodes) EXPECT_EQ(normaliseCode(typed), std::nullopt) << "typed: \"" << typed << '"';
+}
+
+// Groups of a hoist: any length, a decimal point as '.' or ',', read like codes.
+TEST(NormaliseGroup, ReadsLettersDigitsAndTheDecimalPoint) {
+    const TypedCode cases[] = {
+        {"MAA", "MAA"}, {"маа", "MAA"}, {" l2330 ", "L2330"}, {"22.2", "22.2"}, {"22,2", "22.2"},
+        {"nonnn", "NONNN"}, {"1.2,3", "1.2.3"}, {"хв0", "XB0"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"},
+        // Not groups: empty, a table row, a space inside, other characters.
+        {"", std::nullopt}, {"  ", std::nullopt}, {"I-3", std::nullopt}, {"III 9", std::nullopt},
+        {"MA A", std::nullopt}, {"якорь", std::nullopt}, {"A;", std::nullopt}, {"A\xFF", std::nullopt},
+    };
+    for (const TypedCode& c : cases) EXPECT_EQ(normaliseGroup(c.typed), c.canonical) << "typed: \"" << c.typed << '"';
 }
 
 }  // namespace
