@@ -17,6 +17,11 @@ struct Parser {
                                              "по одному в строке: код, раздел, значение.")};
     QCommandLineOption lookup{QStringLiteral("lookup"), QStringLiteral("Вывести значение сигнала с кодом КОД."),
                               QStringLiteral("КОД")};
+    QCommandLineOption hoist{QStringLiteral("hoist"),
+                             QStringLiteral("Вывести флаги, которыми группу ГРУППА поднимают одним набором "
+                                            "(с заменяющими), сверху вниз, по одному в строке: флаг, что он "
+                                            "обозначает, азбука Морзе."),
+                             QStringLiteral("ГРУППА")};
     QCommandLineOption progress{QStringLiteral("progress"),
                                 QStringLiteral("Хранить прогресс тренировки в файле ФАЙЛ вместо папки данных "
                                                "пользователя."),
@@ -25,7 +30,7 @@ struct Parser {
     Parser() {
         parser.setApplicationDescription(
             QStringLiteral("МСС-65 — тренажер и справочник флажных сигналов Международного свода сигналов 1965 года."));
-        parser.addOptions({help, version, search, lookup, progress});
+        parser.addOptions({help, version, search, lookup, hoist, progress});
         parser.addPositionalArgument(QStringLiteral("СЛОВА"), QStringLiteral("Слова или код для --search."),
                                      QStringLiteral("[СЛОВА…]"));
     }
@@ -57,6 +62,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     } else if (p.parser.isSet(p.lookup)) {
         result.mode = CommandLine::Mode::Lookup;
         result.lookupCode = p.parser.value(p.lookup);
+    } else if (p.parser.isSet(p.hoist)) {
+        result.mode = CommandLine::Mode::Hoist;
+        result.hoistGroup = p.parser.value(p.hoist);
     }
     if (result.mode != CommandLine::Mode::Search && !words.isEmpty() && result.mode != CommandLine::Mode::Help &&
         result.mode != CommandLine::Mode::Version) {

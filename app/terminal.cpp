@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "terminal.h"
 
+#include "hoist_command.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -76,6 +78,8 @@ int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
             write(stderr, parseCommandLine(QCoreApplication::arguments()).error +
                               QStringLiteral("\nСправка: mss65 --help\n"));
             return 2;
+        case CommandLine::Mode::Hoist:
+            return printHoist(command.hoistGroup);
         case CommandLine::Mode::Search:
         case CommandLine::Mode::Lookup:
         case CommandLine::Mode::Window:

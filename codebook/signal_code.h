@@ -75,4 +75,11 @@ private:
     Section section_;
 };
 
+// A group of flags as a person types it, read the way a code is read
+// (Latin in either case, the Cyrillic look-alikes), with '.' or ',' for the
+// decimal point: "l2330" → "L2330", "маа" → "MAA", "22,2" → "22.2". Of any
+// length, with no promise that one set of flags can fly it. Empty text, a
+// table row ("I-3"), a space inside or any other character gives no group.
+std::optional<std::string> readGroup(std::string_view typed);
+
 }  // namespace mss::codebook

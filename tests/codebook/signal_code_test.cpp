@@ -113,6 +113,24 @@ TEST(SignalCode, RefusesWhatIsNotTheFormOfACode) {
     EXPECT_FALSE(SignalCode::ofTyped(Section::General, "A")) << "a single letter is not a general signal";
 }
 
+// Groups of a hoist: any length, a decimal point as '.' or ',', read like codes.
+TEST(SignalCode, ReadsGroupsOfFlagsLikeCodes) {
+    using mss::codebook::readGroup;
+    const struct {
+        const char* typed;
+        std::optional<std::string> group;
+    } cases[] = {
+        {"MAA", "MAA"}, {"маа", "MAA"}, {" l2330 ", "L2330"}, {"22.2", "22.2"}, {"22,2", "22.2"},
+        {"nonnn", "NONNN"}, {"1.2,3", "1.2.3"}, {"хв0", "XB0"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"},
+        // Not groups: empty, a table row, a space inside, other characters.
+        {"", std::nullopt}, {"  ", std::nullopt}, {"I-3", std::nullopt}, {"III 9", std::nullopt},
+        {"MA A", std::nullopt}, {"якорь", std::nullopt}, {"A;", std::nullopt}, {"A\xFF", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(readGroup(c.typed), c.group) << "typed: \"" << c.typed << '"';
+    EXPECT_FALSE(SignalCode::read("A.1")) << "a code has no decimal point";
+}
+
 TEST(SignalCode, ACodeOfTheRightShapeNeedNotBeInTheBook) {
     for (const char* absent : {"MAG", "RA9", "I-0"}) {
         const auto code = SignalCode::parse(absent);
