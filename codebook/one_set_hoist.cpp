@@ -235,4 +235,12 @@ std::vector<int> flagsOf(const FlownHoist& hoist) {
     return flags;
 }
 
+FlownHoist readHoist(std::span<const int> flags) {
+    const DecodedHoist decoded = decodeHoist(flags);
+    if (decoded.ok()) return encodeHoist(decoded.group).flags;
+    FlownHoist hoist;
+    for (int flag : flags) hoist.push_back({flag, isSubstitute(flag) ? char(0) : signalFlag(flag).symbol});
+    return hoist;
+}
+
 }  // namespace mss::codebook

@@ -97,4 +97,10 @@ std::optional<HoistRefusal> refusalOfNextFlag(std::span<const int> raised, int n
 // The flags alone.
 std::vector<int> flagsOf(const FlownHoist& hoist);
 
+// Flags as they stand, each with the character it gives where they are a
+// hoist of one set (a substitute then names what it repeats); where they are
+// not (a hoist half made, say), each letter or digit gives itself and a
+// substitute nothing.
+FlownHoist readHoist(std::span<const int> flags);
+
 }  // namespace mss::codebook

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "signal_code.h"
 
-#include "flag_catalogue.h"
 #include "signal_directory.h"
 #include "utf8.h"
 
@@ -179,11 +178,8 @@ std::string_view SignalCode::typedSymbols() const {
     return impliesMedicalM() ? hoist.substr(1) : hoist;
 }
 
-std::vector<int> SignalCode::hoistFlags() const {
-    std::vector<int> flags;
-    for (char symbol : hoistSymbols())
-        if (const auto flag = flagIndexOfSymbol(symbol)) flags.push_back(*flag);
-    return flags;
-}
+FlownHoist SignalCode::flownHoist() const { return encodeHoist(hoistSymbols()).flags; }
+
+std::vector<int> SignalCode::hoistFlags() const { return flagsOf(flownHoist()); }
 
 }  // namespace mss::codebook

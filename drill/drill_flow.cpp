@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill_flow.h"
 
+#include "codebook/flag_catalogue.h"
 #include "meaning_choices.h"
 #include "session_plan.h"
 
@@ -91,10 +92,15 @@ void DrillFlow::ask() {
     question_.rightChoice = choices.rightPlace;
 }
 
-bool DrillFlow::type(char symbol) {
-    if (stage_ != Stage::Asking || choice_.mode == DrillMode::Meaning || !typed_.add(symbol)) return false;
+bool DrillFlow::raise(int flag) {
+    if (stage_ != Stage::Asking || choice_.mode == DrillMode::Meaning || !typed_.raise(flag)) return false;
     if (typed_.judgedAtOnce()) answer(typed_.code());
     return true;
+}
+
+bool DrillFlow::type(char symbol) {
+    const auto flag = codebook::flagIndexOfSymbol(symbol);
+    return flag && raise(*flag);
 }
 
 bool DrillFlow::takeBack() { return stage_ == Stage::Asking && typed_.takeBack(); }

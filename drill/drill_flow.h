@@ -76,7 +76,8 @@ public:
     void drillThese(const std::vector<std::string>& codes);
 
     // What the learner does. Each does nothing where it makes no sense.
-    bool type(char symbol);  // false when the key does not count here
+    bool raise(int flag);    // a flag (0..39) put up; false when it does not go up here
+    bool type(char symbol);  // the same for a letter or digit
     bool takeBack();
     void enter();            // answers the flags typed, or goes on after an answer
     void pick(std::size_t place);  // one of the meanings offered

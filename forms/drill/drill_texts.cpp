@@ -7,6 +7,8 @@
 #include <chrono>
 
 #include "codebook/flag_catalogue.h"
+#include "codebook/hoist_words.h"
+#include "codebook/signal_flags.h"
 #include "codebook/section.h"
 #include "forms/shared/russian_plural.h"
 #include "qtext/utf8_text.h"
@@ -36,11 +38,11 @@ QString tableOf(const drill::HoistOfSignal& hoist) { return QString::fromStdStri
 QString tableRow(const drill::HoistOfSignal& hoist) {
     const auto flag = hoist.flags.size() == 1 ? codebook::flagIndexOfSymbol(hoist.flags[0]) : std::nullopt;
     if (!flag) return QStringLiteral("Таблица %1").arg(tableOf(hoist));
-    return QStringLiteral("Таблица %1, цифра %2 (%3)")
-        .arg(tableOf(hoist), QChar::fromLatin1(hoist.flags[0]), toQString(codebook::flagEntry(*flag).phoneticName));
+    const codebook::SignalFlag& pennant = codebook::signalFlag(*flag);
+    return QStringLiteral("Таблица %1, цифра %2 (%3, %4)")
+        .arg(tableOf(hoist), QChar::fromLatin1(pennant.symbol), toQString(pennant.spellingWord),
+             toQString(pennant.morse));
 }
-
-bool isPennant(char symbol) { return symbol >= '0' && symbol <= '9'; }
 
 }  // namespace
 
@@ -99,11 +101,26 @@ QString modeToolTip(DrillMode mode) {
     return {};
 }
 
-QString flagNames(std::string_view symbols) {
+QString flagNames(const std::vector<int>& flags) {
     QStringList names;
-    for (char symbol : symbols)
-        if (const auto flag = codebook::flagIndexOfSymbol(symbol))
-            names << QStringLiteral("%1 (%2)").arg(toQString(codebook::flagEntry(*flag).phoneticName), QChar::fromLatin1(symbol));
+    for (const codebook::FlownFlag& flown : codebook::readHoist(flags)) {
+        const codebook::SignalFlag& flag = codebook::signalFlag(flown.flag);
+        switch (flag.kind) {
+            case codebook::FlagKind::Letter:
+            case codebook::FlagKind::Numeral:
+                names << QStringLiteral("%1 (%2, %3)")
+                             .arg(toQString(flag.spellingWord), QChar::fromLatin1(flag.symbol), toQString(flag.morse));
+                break;
+            case codebook::FlagKind::Substitute:
+                names << QStringLiteral("%1 (%2)").arg(toQString(flag.shortName), toQString(codebook::flownFlagWord(flown)));
+                break;
+            case codebook::FlagKind::AnsweringPennant:
+                names << QStringLiteral("%1 (%2, %3)")
+                             .arg(toQString(flag.shortName), toQString(codebook::flownFlagWord(flown)),
+                                  toQString(flag.morse));
+                break;
+        }
+    }
     return names.join(QStringLiteral(", "));
 }
 
@@ -111,7 +128,10 @@ QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestio
     if (question.signal == nullptr) return {};
     const QString meaning = quoted(QString::fromStdString(question.signal->text));
     const QString table = tableOf(question.hoist);
-    const bool pennant = question.hoist.flags.size() == 1 && isPennant(question.hoist.flags.front());
+    // A flag of the flags set is asked by what it is: a flag, a pennant, a substitute.
+    const codebook::SignalFlag* alone =
+        question.hoist.flown.size() == 1 ? &codebook::signalFlag(question.hoist.flown.front()) : nullptr;
+    const bool pennant = alone && alone->kind != codebook::FlagKind::Letter;
     switch (choice.mode) {
         case DrillMode::RecogniseFlag:
             switch (choice.set) {
@@ -133,6 +153,8 @@ QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestio
         case DrillMode::Compose:
             switch (choice.set) {
                 case DrillSet::Flags:
+                    if (alone && alone->spellingWord.empty())  // a substitute, the answering pennant
+                        return QStringLiteral("Поднимите %1.").arg(toQString(alone->fullName));
                     return QStringLiteral("Поднимите %1 %2.")
                         .arg(pennant ? QStringLiteral("вымпел") : QStringLiteral("флаг"), meaning);
                 case DrillSet::SingleLetter: return QStringLiteral("Какой однобуквенный сигнал означает %1?").arg(meaning);
@@ -177,16 +199,21 @@ QString howToAnswer(const drill::DrillChoice& choice, const drill::DrillQuestion
 
 QString spokenHoist(const drill::HoistOfSignal& hoist) {
     if (!hoist.table.empty()) return tableRow(hoist);
-    return flagNames(hoist.symbols());
+    return flagNames(hoist.flown);
 }
 
 QString signalWithMeaning(DrillSet set, const drill::DrillSignal& signal) {
     const QString code = QString::fromStdString(signal.code);
     const QString meaning = quoted(QString::fromStdString(signal.text));
     switch (set) {
-        case DrillSet::Flags: return QStringLiteral("%1 — %2").arg(code, QString::fromStdString(signal.text));
+        case DrillSet::Flags: {
+            const std::vector<int>& flown = drill::hoistOf(set, signal.code).flown;
+            const QString morse = flown.empty() ? QString() : toQString(codebook::signalFlag(flown.front()).morse);
+            const QString named = QStringLiteral("%1 — %2").arg(code, QString::fromStdString(signal.text));
+            return morse.isEmpty() ? named : QStringLiteral("%1, %2").arg(named, morse);
+        }
         case DrillSet::Tables: return QStringLiteral("%1: %2").arg(tableRow(drill::hoistOf(set, signal.code)), meaning);
-        default: return QStringLiteral("%1 (%2): %3").arg(code, flagNames(signal.code), meaning);
+        default: return QStringLiteral("%1 — %2: %3").arg(code, flagNames(drill::hoistOf(set, signal.code).flown), meaning);
     }
 }
 

@@ -8,9 +8,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "codebook/signal_code.h"
 #include "codebook/signal_directory.h"
+#include "codebook/signal_flags.h"
 
 namespace {
 
@@ -67,9 +69,23 @@ TEST(SignalCode, EveryCodeOfTheBookRoundTripsThroughEverySpelling) {
         EXPECT_EQ(SignalCode::read(code.text()), code) << code.text();
         EXPECT_EQ(SignalCode::ofTyped(code.section(), code.typedSymbols()), code) << code.text();
         EXPECT_TRUE(code.inBook()) << code.text();
+        // One set flies every code of the book; a repeat is a substitute.
         EXPECT_EQ(code.hoistFlags().size(), code.hoistSymbols().size()) << code.text();
     }
     EXPECT_EQ(codes, 1899);
+}
+
+TEST(SignalCode, HoistsAsOneSetFliesThem) {
+    using mss::codebook::substituteFlag;
+    const int A = 0, B = 1, M = 12, one = 26, three = 28;
+    const struct {
+        const char* written;
+        std::vector<int> flags;
+    } cases[] = {
+        {"AE1", {A, 4, one}}, {"MAA", {M, A, substituteFlag(2)}}, {"MMA", {M, substituteFlag(1), A}},
+        {"BB1", {B, substituteFlag(1), one}}, {"III-3", {three}}, {"II-1", {one}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SignalCode::parse(c.written)->hoistFlags(), c.flags) << c.written;
 }
 
 TEST(SignalCode, ReadsTypedFormsIntoTheWrittenCode) {
