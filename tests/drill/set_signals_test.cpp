@@ -40,7 +40,7 @@ TEST(SetSignals, EverySetHoldsItsSignalsOnceEach) {
         {DrillSet::Flags, 40, "A", "ответный вымпел", 0},
         {DrillSet::SingleLetter, 25, "A", "Z", 0},
         {DrillSet::General, 1403, "AA", "ZZ1", 0},  // reconstructed: checked below
-        {DrillSet::Medical, 442, "MAA", "MVU", 439},
+        {DrillSet::Medical, 442, "MAA", "MVU", 0},
         {DrillSet::Tables, 29, "I-1", "III-9", 0},
     };
     for (const auto& c : cases) {
@@ -78,7 +78,7 @@ TEST(SetSignals, ASignalCarriesItsTextItsSourceAndItsGroup) {
         {DrillSet::SingleLetter, "Y", "Меня дрейфует на якоре ", false, ""},
         {DrillSet::General, "XB0", "Штиль, зеркально-гладкое море, высота волны 0", false, "X"},
         {DrillSet::General, "XE1", "Слабая зыбь (высота до 2 м), короткая или средняя (длина до 200 м)", true, "X"},
-        {DrillSet::Medical, "MBA", "Симптомы (заболевание, травма) локализуются в ..... (таблица М-I).", true, "B"},
+        {DrillSet::Medical, "MBA", "Больной ранее перенес ..... (таблица М-II).", false, "B"},
         {DrillSet::Tables, "II-3", "Водоотливные средства.", false, "II"},
     };
     for (const auto& c : cases) {
