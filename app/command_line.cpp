@@ -3,6 +3,8 @@
 
 #include <QCommandLineParser>
 
+#include "echo.h"
+
 namespace mss::app {
 
 namespace {
@@ -43,7 +45,23 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine result;
     if (!p.parser.parse(arguments)) {
         result.mode = CommandLine::Mode::Error;
-        result.error = p.parser.errorText();
+        result.error = echoed(p.parser.errorText());
+        return result;
+    }
+    // One value for an option, and one thing to do at a time.
+    for (const QCommandLineOption* once : {&p.lookup, &p.hoist, &p.progress})
+        if (p.parser.values(*once).size() > 1) {
+            result.mode = CommandLine::Mode::Error;
+            result.error = QStringLiteral("Параметр --%1 указан больше одного раза.").arg(once->names().constLast());
+            return result;
+        }
+    QStringList commands;
+    for (const QCommandLineOption* command : {&p.search, &p.lookup, &p.hoist})
+        if (p.parser.isSet(*command)) commands << QStringLiteral("--") + command->names().constLast();
+    if (commands.size() > 1) {
+        result.mode = CommandLine::Mode::Error;
+        result.error = QStringLiteral("Параметры %1 нельзя указывать вместе: выберите один.")
+                           .arg(commands.join(QStringLiteral(" и ")));
         return result;
     }
     result.progressFile = p.parser.value(p.progress);
@@ -69,7 +87,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (result.mode != CommandLine::Mode::Search && !words.isEmpty() && result.mode != CommandLine::Mode::Help &&
         result.mode != CommandLine::Mode::Version) {
         result.mode = CommandLine::Mode::Error;
-        result.error = QStringLiteral("Лишний аргумент: «%1».").arg(words.first());
+        result.error = QStringLiteral("Лишний аргумент: «%1».").arg(echoed(words.first()));
     }
     return result;
 }

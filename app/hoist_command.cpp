@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hoist_command.h"
 
+#include "echo.h"
+
 #include <cstdio>
 
 #include "codebook/hoist_words.h"
@@ -35,7 +37,7 @@ int printHoist(const QString& typed) {
                           ? QStringLiteral("После --hoist укажите группу флагов, например MAA.\n")
                           : QStringLiteral("«%1» — не группа флагов: в группе бывают только латинские буквы "
                                            "(или похожие на них русские), цифры и десятичная запятая.\n")
-                                .arg(typed));
+                                .arg(echoed(typed)));
         return 2;
     }
     const codebook::EncodedHoist hoist = codebook::encodeHoist(*group);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "terminal.h"
 
-#include "hoist_command.h"
-
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -11,6 +9,8 @@
 #include "codebook/meanings.h"
 #include "codebook/section.h"
 #include "data/codebook_bytes.h"
+#include "echo.h"
+#include "hoist_command.h"
 #include "forms/shared/application_setup.h"
 #include "forms/shared/codebook_problem.h"
 #include "search/book_rows.h"
@@ -39,7 +39,7 @@ int search(const codebook::CodeBook& book, const QStringList& words) {
     // Every match, however many: a terminal can take them.
     const search::SearchResults found = index.find(query.toStdString(), std::size_t(-1));
     if (found.results.empty()) {
-        write(stderr, QStringLiteral("Ничего не найдено: «%1».\n").arg(words.join(u' ')));
+        write(stderr, QStringLiteral("Ничего не найдено: «%1».\n").arg(echoed(words.join(u' '))));
         return 1;
     }
     for (const search::SearchResult& r : found.results) write(stdout, signalLine(r.code, r.section, r.text));
@@ -51,7 +51,7 @@ int lookup(const codebook::CodeBook& book, const QString& typed) {
     const auto code = search::normaliseCode(typed.toUtf8().toStdString());
     const auto meaning = code ? codebook::meaningOf(book, *code) : std::nullopt;
     if (!meaning) {
-        write(stderr, QStringLiteral("В своде нет сигнала «%1».\n").arg(typed));
+        write(stderr, QStringLiteral("В своде нет сигнала «%1».\n").arg(echoed(typed)));
         return 1;
     }
     write(stdout, signalLine(meaning->code, meaning->section, meaning->text));
