@@ -24,6 +24,14 @@ struct Parser {
                                             "(с заменяющими), сверху вниз, по одному в строке: флаг, что он "
                                             "обозначает, азбука Морзе."),
                              QStringLiteral("ГРУППА")};
+    QCommandLineOption ticket{QStringLiteral("ticket"),
+                              QStringLiteral("Вывести билет зачёта с номером N (1–999): вопросы, по одному в "
+                                             "строке, затем ответы."),
+                              QStringLiteral("N")};
+    QCommandLineOption scope{QStringLiteral("scope"),
+                             QStringLiteral("Объём билета для --ticket: основной (по умолчанию), полный, флаги, "
+                                            "однобуквенные, общий, медицинский, таблицы."),
+                             QStringLiteral("ОБЪЁМ")};
     QCommandLineOption progress{QStringLiteral("progress"),
                                 QStringLiteral("Хранить прогресс тренировки в файле ФАЙЛ вместо папки данных "
                                                "пользователя."),
@@ -32,7 +40,7 @@ struct Parser {
     Parser() {
         parser.setApplicationDescription(
             QStringLiteral("МСС-65 — тренажер и справочник флажных сигналов Международного свода сигналов 1965 года."));
-        parser.addOptions({help, version, search, lookup, hoist, progress});
+        parser.addOptions({help, version, search, lookup, hoist, ticket, scope, progress});
         parser.addPositionalArgument(QStringLiteral("СЛОВА"), QStringLiteral("Слова или код для --search."),
                                      QStringLiteral("[СЛОВА…]"));
     }
@@ -49,14 +57,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return result;
     }
     // One value for an option, and one thing to do at a time.
-    for (const QCommandLineOption* once : {&p.lookup, &p.hoist, &p.progress})
+    for (const QCommandLineOption* once : {&p.lookup, &p.hoist, &p.ticket, &p.scope, &p.progress})
         if (p.parser.values(*once).size() > 1) {
             result.mode = CommandLine::Mode::Error;
             result.error = QStringLiteral("Параметр --%1 указан больше одного раза.").arg(once->names().constLast());
             return result;
         }
     QStringList commands;
-    for (const QCommandLineOption* command : {&p.search, &p.lookup, &p.hoist})
+    for (const QCommandLineOption* command : {&p.search, &p.lookup, &p.hoist, &p.ticket})
         if (p.parser.isSet(*command)) commands << QStringLiteral("--") + command->names().constLast();
     if (commands.size() > 1) {
         result.mode = CommandLine::Mode::Error;
@@ -83,6 +91,19 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     } else if (p.parser.isSet(p.hoist)) {
         result.mode = CommandLine::Mode::Hoist;
         result.hoistGroup = p.parser.value(p.hoist);
+    } else if (p.parser.isSet(p.ticket)) {
+        bool number = false;
+        result.ticketNumber = p.parser.value(p.ticket).trimmed().toInt(&number);
+        result.ticketScope = p.parser.value(p.scope);
+        result.mode = CommandLine::Mode::Ticket;
+        if (!number || result.ticketNumber < 1 || result.ticketNumber > 999) {
+            result.mode = CommandLine::Mode::Error;
+            result.error = QStringLiteral("Номер билета — число от 1 до 999, а не «%1».").arg(echoed(p.parser.value(p.ticket)));
+        }
+    }
+    if (p.parser.isSet(p.scope) && result.mode != CommandLine::Mode::Ticket && result.mode != CommandLine::Mode::Error) {
+        result.mode = CommandLine::Mode::Error;
+        result.error = QStringLiteral("Параметр --scope задаёт объём билета и нужен только вместе с --ticket.");
     }
     if (result.mode != CommandLine::Mode::Search && !words.isEmpty() && result.mode != CommandLine::Mode::Help &&
         result.mode != CommandLine::Mode::Version) {

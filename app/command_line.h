@@ -9,12 +9,14 @@
 namespace mss::app {
 
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Search, Lookup, Hoist, Error };
+    enum class Mode { Window, Help, Version, Search, Lookup, Hoist, Ticket, Error };
     Mode mode = Mode::Window;
     QString progressFile;     // --progress FILE; empty: the learner's data folder
     QStringList searchWords;  // --search WORDS…
     QString lookupCode;       // --lookup CODE
     QString hoistGroup;       // --hoist GROUP
+    int ticketNumber = 0;     // --ticket N
+    QString ticketScope;      // --scope SCOPE; empty: the basic one
     QString error;            // in Russian, for Mode::Error
 };
 

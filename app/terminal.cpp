@@ -11,6 +11,7 @@
 #include "data/codebook_bytes.h"
 #include "echo.h"
 #include "hoist_command.h"
+#include "ticket_command.h"
 #include "forms/shared/application_setup.h"
 #include "forms/shared/codebook_problem.h"
 #include "search/book_rows.h"
@@ -82,6 +83,7 @@ int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
             return printHoist(command.hoistGroup);
         case CommandLine::Mode::Search:
         case CommandLine::Mode::Lookup:
+        case CommandLine::Mode::Ticket:
         case CommandLine::Mode::Window:
             break;
     }
@@ -91,6 +93,16 @@ int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
         return 2;
     }
     if (command.mode == CommandLine::Mode::Search) return search(loaded.book, command.searchWords);
+    if (command.mode == CommandLine::Mode::Ticket) {
+        const auto scope = command.ticketScope.isEmpty() ? exam::ExamScope::Basic : scopeOfWord(command.ticketScope);
+        if (!scope) {
+            write(stderr, QStringLiteral("Неизвестный объём билета «%1»: основной, полный, флаги, однобуквенные, "
+                                         "общий, медицинский или таблицы.\n")
+                              .arg(echoed(command.ticketScope)));
+            return 2;
+        }
+        return printTicket(loaded.book, command.ticketNumber, *scope);
+    }
     return lookup(loaded.book, command.lookupCode);
 }
 

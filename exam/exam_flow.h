@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A cadet at a ticket, without a window: the questions one after another
+// (and back: every answer can be changed until the ticket is handed in), no
+// word on right or wrong until then, an optional time limit that hands the
+// ticket in when it runs out, and the grade: «Зачёт» with at most one
+// mistake in ten, and no gross error (a wrong answer on a distress or
+// urgency signal), otherwise «Незачёт».
+
+#include <chrono>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "drill/clock.h"
+#include "drill/typed_answer.h"
+#include "exam_keeper.h"
+#include "ticket.h"
+
+namespace mss::exam {
+
+// The answer to one question so far: flags put up, or a meaning chosen.
+struct ExamAnswer {
+    drill::TypedAnswer typed;
+    std::optional<std::size_t> chosen;
+};
+
+struct QuestionResult {
+    const TicketQuestion* question = nullptr;
+    std::string given;  // the code given; empty: no answer
+    const drill::DrillSignal* givenSignal = nullptr;
+    bool correct = false;
+};
+
+struct ExamResult {
+    std::vector<QuestionResult> questions;
+    int right = 0;
+    int mistakes = 0;
+    int grossErrors = 0;
+    bool passed = false;
+    bool timedOut = false;
+    std::chrono::seconds taken{0};
+    int percent() const;
+};
+
+// The most mistakes a ticket of `questions` may hold and pass: 2 in 20, 1 in 10.
+constexpr int mistakesAllowed(int questions) { return questions / 10; }
+
+class ExamFlow {
+public:
+    ExamFlow(const ExamPool& pool, Ticket ticket, ExamKeeper& keeper, drill::Clock clock,
+             std::optional<std::chrono::minutes> limit = std::nullopt);
+
+    const Ticket& ticket() const { return ticket_; }
+    std::size_t questionCount() const { return ticket_.questions.size(); }
+    std::size_t current() const { return current_; }
+    const TicketQuestion& question() const { return ticket_.questions.at(current_); }
+    const ExamAnswer& answer() const { return answers_.at(current_); }
+    const ExamAnswer& answerTo(std::size_t place) const { return answers_.at(place); }
+    bool answered(std::size_t place) const;
+    std::size_t answeredCount() const;
+
+    // Moving between questions; each does nothing past the ends or after the end.
+    void goTo(std::size_t place);
+    void next();
+    void previous();
+
+    // Answering the question in hand; nothing once the ticket is handed in.
+    bool raise(int flag);
+    bool type(char symbol);
+    bool takeBack();
+    void pick(std::size_t place);
+
+    // Hands the ticket in and grades it.
+    void handIn();
+    // Reads the clock: hands the ticket in when its time has run out. True
+    // when this call ended it.
+    bool checkTime();
+    // The time left, when there is a limit.
+    std::optional<std::chrono::seconds> timeLeft() const;
+
+    bool finished() const { return result_.has_value(); }
+    const ExamResult& result() const { return *result_; }
+
+private:
+    drill::DrillSet setOf(const TicketQuestion& q) const { return q.set; }
+    std::string givenCode(std::size_t place) const;
+    bool isRight(std::size_t place, const std::string& given) const;
+    void keep(std::size_t place);
+    void finish(bool timedOut);
+
+    const ExamPool& pool_;
+    Ticket ticket_;
+    ExamKeeper& keeper_;
+    drill::Clock clock_;
+    std::optional<std::chrono::minutes> limit_;
+    drill::TimePoint startedAt_;
+    std::vector<ExamAnswer> answers_;
+    std::size_t current_ = 0;
+    std::optional<long long> kept_;
+    std::optional<ExamResult> result_;
+};
+
+}  // namespace mss::exam

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the exam needs of the place where progress is kept: a home for each
+// ticket and its answers, written as they are given (a ticket closed before
+// it is handed in stays in the history, unfinished, with what was answered),
+// and the history of past tickets. Exam answers never touch the drill's
+// schedule. The progress file implements it; the exam's tests use one in
+// memory.
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "drill/clock.h"
+#include "ticket.h"
+
+namespace mss::exam {
+
+struct TicketStart {
+    int number = 0;
+    ExamScope scope = ExamScope::Basic;
+    int length = kTicketQuestions;
+    drill::TimePoint startedAt;
+    std::optional<std::chrono::minutes> limit;
+};
+
+// One question of a ticket as kept: what was asked, and the answer given so far.
+struct QuestionRecord {
+    int place = 0;  // from 0, in the ticket's order
+    TaskKind kind = TaskKind::FlagBySight;
+    std::string asked;  // the code asked: "AE1", "1-й заменяющий"
+    std::string given;  // the code given; empty when not answered
+    bool correct = false;
+};
+
+struct TicketEnd {
+    drill::TimePoint endedAt;
+    int right = 0;
+    int mistakes = 0;
+    int grossErrors = 0;
+    bool passed = false;
+    bool timedOut = false;
+};
+
+// A ticket of the history.
+struct PastTicket {
+    int number = 0;
+    ExamScope scope = ExamScope::Basic;
+    int length = 0;
+    drill::TimePoint startedAt;
+    std::optional<std::chrono::minutes> limit;
+    std::optional<TicketEnd> end;  // none: closed before it was handed in
+    int answered = 0;
+};
+
+class ExamKeeper {
+public:
+    virtual ~ExamKeeper() = default;
+
+    // The ticket's number in the keeper, written with its first answer.
+    virtual std::optional<long long> startTicket(const TicketStart& start) = 0;
+    // Records the answer to one question, replacing an earlier one.
+    virtual void saveAnswer(long long ticket, const QuestionRecord& record) = 0;
+    virtual void finishTicket(long long ticket, const TicketEnd& end) = 0;
+    // Past tickets, the latest first.
+    virtual std::vector<PastTicket> pastTickets() = 0;
+};
+
+}  // namespace mss::exam

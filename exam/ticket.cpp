@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ticket.h"
+
+#include <algorithm>
+#include <array>
+#include <set>
+#include <utility>
+
+#include "drill/meaning_choices.h"
+#include "ticket_random.h"
+
+namespace mss::exam {
+
+namespace {
+
+using drill::DrillSet;
+using drill::DrillSignal;
+
+struct KindCount {
+    TaskKind kind;
+    int count;
+};
+
+// How many questions of each task a ticket of twenty holds.
+std::vector<KindCount> tasksOf(ExamScope scope) {
+    switch (scope) {
+        case ExamScope::Basic:
+            return {{TaskKind::FlagBySight, 4}, {TaskKind::SingleLetterMeaning, 4}, {TaskKind::ReadHoistChoose, 3},
+                    {TaskKind::ReadHoistType, 3}, {TaskKind::ComposeHoist, 6}};
+        case ExamScope::Full:
+            return {{TaskKind::FlagBySight, 3},     {TaskKind::SingleLetterMeaning, 3}, {TaskKind::ReadHoistChoose, 4},
+                    {TaskKind::ReadHoistType, 3},   {TaskKind::ComposeHoist, 5},        {TaskKind::TableDigitMeaning, 2}};
+        case ExamScope::Flags: return {{TaskKind::FlagBySight, 20}};
+        case ExamScope::SingleLetter:
+            return {{TaskKind::SingleLetterMeaning, 8}, {TaskKind::ReadHoistType, 4}, {TaskKind::ComposeHoist, 8}};
+        case ExamScope::General:
+        case ExamScope::Medical:
+            return {{TaskKind::ReadHoistChoose, 7}, {TaskKind::ReadHoistType, 6}, {TaskKind::ComposeHoist, 7}};
+        case ExamScope::Tables: return {{TaskKind::TableDigitMeaning, 10}, {TaskKind::ComposeHoist, 10}};
+    }
+    return {};
+}
+
+struct Candidate {
+    DrillSet set;
+    const DrillSignal* signal;
+};
+
+// The signals a task of a scope may ask.
+std::vector<Candidate> candidatesOf(const ExamPool& pool, ExamScope scope, TaskKind kind) {
+    std::vector<Candidate> out;
+    auto all = [&](DrillSet set) {
+        for (const DrillSignal& s : pool.signalsIn(set)) out.push_back({set, &s});
+    };
+    switch (kind) {
+        case TaskKind::FlagBySight: all(DrillSet::Flags); break;
+        case TaskKind::SingleLetterMeaning: all(DrillSet::SingleLetter); break;
+        case TaskKind::TableDigitMeaning: all(DrillSet::Tables); break;
+        case TaskKind::ReadHoistChoose:
+        case TaskKind::ReadHoistType:
+        case TaskKind::ComposeHoist:
+            switch (scope) {
+                case ExamScope::Basic:
+                    for (DrillSet set : {DrillSet::SingleLetter, DrillSet::General})
+                        for (const DrillSignal& s : pool.signalsIn(set))
+                            if (pool.examSignals().contains(s.code)) out.push_back({set, &s});
+                    break;
+                case ExamScope::Full: all(DrillSet::General); all(DrillSet::Medical); break;
+                case ExamScope::SingleLetter: all(DrillSet::SingleLetter); break;
+                case ExamScope::Medical: all(DrillSet::Medical); break;
+                case ExamScope::Tables: all(DrillSet::Tables); break;
+                default: all(DrillSet::General); break;
+            }
+            break;
+    }
+    return out;
+}
+
+bool choosesOfFour(TaskKind kind) {
+    return kind == TaskKind::SingleLetterMeaning || kind == TaskKind::ReadHoistChoose ||
+           kind == TaskKind::TableDigitMeaning;
+}
+
+}  // namespace
+
+std::string_view storedName(ExamScope scope) {
+    switch (scope) {
+        case ExamScope::Basic: return "basic";
+        case ExamScope::Full: return "full";
+        case ExamScope::Flags: return "flags";
+        case ExamScope::SingleLetter: return "single";
+        case ExamScope::General: return "general";
+        case ExamScope::Medical: return "medical";
+        case ExamScope::Tables: return "tables";
+    }
+    return {};
+}
+
+std::optional<ExamScope> scopeNamed(std::string_view name) {
+    for (ExamScope scope : kAllScopes)
+        if (storedName(scope) == name) return scope;
+    return std::nullopt;
+}
+
+std::string_view storedName(TaskKind kind) {
+    switch (kind) {
+        case TaskKind::FlagBySight: return "flag";
+        case TaskKind::SingleLetterMeaning: return "single-meaning";
+        case TaskKind::ReadHoistChoose: return "read-choose";
+        case TaskKind::ReadHoistType: return "read-type";
+        case TaskKind::ComposeHoist: return "compose";
+        case TaskKind::TableDigitMeaning: return "table-meaning";
+    }
+    return {};
+}
+
+drill::DrillMode modeOf(TaskKind kind) {
+    switch (kind) {
+        case TaskKind::FlagBySight:
+        case TaskKind::ReadHoistType: return drill::DrillMode::RecogniseFlag;
+        case TaskKind::ComposeHoist: return drill::DrillMode::Compose;
+        default: return drill::DrillMode::Meaning;
+    }
+}
+
+ExamPool::ExamPool(const codebook::CodeBook& book, const ExamSignals& examSignals) : signals_(examSignals) {
+    for (DrillSet set : drill::kAllSets) sets_.push_back(drill::signalsOfSet(book, set));
+}
+
+const std::vector<DrillSignal>& ExamPool::signalsIn(DrillSet set) const { return sets_.at(static_cast<std::size_t>(set)); }
+
+Ticket drawTicket(const ExamPool& pool, int number, ExamScope scope, int length) {
+    TicketRandom random(TicketRandom::seedOf(number, storedName(scope)));
+    const drill::RandomSource source = [&random] { return random.next(); };
+    Ticket ticket{number, scope, {}};
+    std::set<std::pair<DrillSet, std::string>> asked;
+    for (const auto& [kind, count] : tasksOf(scope)) {
+        std::vector<Candidate> candidates = candidatesOf(pool, scope, kind);
+        // Drawn without repeats: the first of a shuffled pool, skipping what another task asks.
+        random.shuffle(candidates);
+        int drawn = 0;
+        for (const Candidate& c : candidates) {
+            if (drawn == count) break;
+            if (!asked.emplace(c.set, c.signal->code).second) continue;
+            TicketQuestion q{kind, c.set, c.signal, drill::hoistOf(c.set, c.signal->code), {}, 0, false};
+            q.gross = c.set != DrillSet::Flags && pool.examSignals().isGross(c.signal->code);
+            if (choosesOfFour(kind)) {
+                const auto& all = pool.signalsIn(c.set);
+                std::vector<drill::ChoiceCandidate> offered;
+                offered.reserve(all.size());
+                for (const DrillSignal& s : all) offered.push_back({s.text, s.group});
+                const auto at = static_cast<std::size_t>(c.signal - all.data());
+                const drill::MeaningChoices choices = drill::chooseMeaningChoices(offered, at, source);
+                for (std::size_t i : choices.offered) q.choices.push_back(&all[i]);
+                q.rightChoice = choices.rightPlace;
+            }
+            ticket.questions.push_back(std::move(q));
+            ++drawn;
+        }
+    }
+    random.shuffle(ticket.questions);
+    ticket.questions.resize(std::min<std::size_t>(ticket.questions.size(), static_cast<std::size_t>(length)));
+    return ticket;
+}
+
+}  // namespace mss::exam

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/exam/exam_texts.h"
+
+#include "codebook/hoist_words.h"
+#include "codebook/signal_flags.h"
+#include "forms/drill/drill_texts.h"
+#include "forms/shared/russian_plural.h"
+#include "qtext/utf8_text.h"
+
+namespace mss::forms::exam_texts {
+
+namespace {
+
+using exam::ExamScope;
+using exam::TaskKind;
+
+// A meaning in quotes, without the point that ends it.
+QString quoted(const std::string& text) {
+    QString t = toQString(text).trimmed();
+    if (t.endsWith(QLatin1Char('.')) && !t.endsWith(QStringLiteral(".."))) t.chop(1);
+    return QStringLiteral("«%1»").arg(t);
+}
+
+// What the teacher hoists for a question: the code, a table's row, or a flag's name.
+QString shownHoist(const exam::TicketQuestion& q) {
+    if (q.set == drill::DrillSet::Flags) return toQString(codebook::signalFlag(q.hoist.flown.front()).fullName);
+    if (!q.hoist.table.empty())
+        return QStringLiteral("таблица %1, цифра %2").arg(toQString(q.hoist.table), toQString(q.hoist.flags));
+    // A hoist with a substitute is named flag by flag: AA (A, 1-й заменяющий).
+    const QString code = toQString(q.signal->code);
+    const QString flags = toQString(codebook::hoistLine(q.hoist.flown));
+    return flags == QStringList(code.split(QString(), Qt::SkipEmptyParts)).join(QStringLiteral(", "))
+               ? code
+               : QStringLiteral("%1 (%2)").arg(code, flags);
+}
+
+}  // namespace
+
+QString scopeTitle(ExamScope scope) {
+    switch (scope) {
+        case ExamScope::Basic: return QStringLiteral("Основной");
+        case ExamScope::Full: return QStringLiteral("Полный");
+        case ExamScope::Flags: return drill_texts::setTitle(drill::DrillSet::Flags);
+        case ExamScope::SingleLetter: return drill_texts::setTitle(drill::DrillSet::SingleLetter);
+        case ExamScope::General: return drill_texts::setTitle(drill::DrillSet::General);
+        case ExamScope::Medical: return drill_texts::setTitle(drill::DrillSet::Medical);
+        case ExamScope::Tables: return drill_texts::setTitle(drill::DrillSet::Tables);
+    }
+    return {};
+}
+
+QString scopeToolTip(ExamScope scope) {
+    switch (scope) {
+        case ExamScope::Basic:
+            return QStringLiteral("40 флагов и вымпелов, однобуквенные сигналы и главные сигналы общего раздела: "
+                                  "бедствие, срочность, самые ходовые");
+        case ExamScope::Full: return QStringLiteral("Весь свод, медицинский раздел и таблицы дополнений тоже");
+        default: return QStringLiteral("Только этот раздел");
+    }
+}
+
+QString taskTitle(TaskKind kind) {
+    switch (kind) {
+        case TaskKind::FlagBySight: return QStringLiteral("флаг по виду");
+        case TaskKind::SingleLetterMeaning: return QStringLiteral("однобуквенный сигнал");
+        case TaskKind::ReadHoistChoose: return QStringLiteral("разобрать (значение)");
+        case TaskKind::ReadHoistType: return QStringLiteral("разобрать (код)");
+        case TaskKind::ComposeHoist: return QStringLiteral("набрать");
+        case TaskKind::TableDigitMeaning: return QStringLiteral("цифра таблицы");
+    }
+    return {};
+}
+
+QString questionText(const exam::TicketQuestion& q) {
+    switch (q.kind) {
+        case TaskKind::FlagBySight: return QStringLiteral("Какой это флаг или вымпел?");
+        case TaskKind::SingleLetterMeaning: return QStringLiteral("Что означает этот однобуквенный сигнал?");
+        case TaskKind::ReadHoistChoose: return QStringLiteral("Разберите сигнал: что он означает?");
+        case TaskKind::ReadHoistType: return QStringLiteral("Разберите сигнал: какой это код?");
+        case TaskKind::ComposeHoist: return QStringLiteral("Наберите сигнал одним набором флагов: %1.").arg(quoted(q.signal->text));
+        case TaskKind::TableDigitMeaning:
+            return QStringLiteral("Что означает цифра %1 таблицы дополнений %2?")
+                .arg(toQString(q.hoist.flags), toQString(q.hoist.table));
+    }
+    return {};
+}
+
+QString howToAnswer(const exam::TicketQuestion& q) {
+    switch (q.kind) {
+        case TaskKind::FlagBySight:
+            return QStringLiteral("Нажмите его клавишу; заменяющие — Shift+1, 2, 3, ответный вымпел — Shift+0.");
+        case TaskKind::ReadHoistType:
+            return QStringLiteral("Наберите буквы и цифры, которые обозначает подъём; Backspace снимает последнюю.");
+        case TaskKind::ComposeHoist:
+            return QStringLiteral("Поднимайте флаги сверху вниз; повтор — заменяющим (Shift+1, 2, 3); "
+                                  "Backspace снимает последний.");
+        default: return QStringLiteral("Выберите ответ: клавиши 1–4 или щелчок.");
+    }
+}
+
+QString progressLine(std::size_t place, std::size_t count) {
+    return QStringLiteral("Вопрос %1 из %2").arg(place + 1).arg(count);
+}
+
+QString timeLeftText(std::chrono::seconds left) {
+    const auto minutes = std::chrono::duration_cast<std::chrono::minutes>(left).count();
+    if (minutes >= 1) return QStringLiteral("Осталось: %1 мин").arg(minutes + (left.count() % 60 ? 1 : 0));
+    return QStringLiteral("Осталось: %1 с").arg(left.count());
+}
+
+QString gradeTitle(const exam::ExamResult& r) { return r.passed ? QStringLiteral("Зачёт") : QStringLiteral("Незачёт"); }
+
+QString gradeDetails(const exam::ExamResult& r, std::size_t questions) {
+    const auto taken = r.taken.count();
+    QString line = QStringLiteral("Верно %1 из %2 (%3 %), %4. Время: %5 мин %6 с.")
+                       .arg(r.right)
+                       .arg(questions)
+                       .arg(r.percent())
+                       .arg(countOf(r.mistakes, QStringLiteral("ошибка"), QStringLiteral("ошибки"),
+                                    QStringLiteral("ошибок")))
+                       .arg(taken / 60)
+                       .arg(taken % 60, 2, 10, QLatin1Char('0'));
+    if (r.grossErrors > 0)
+        line += QStringLiteral(" Грубых ошибок: %1 — сигнал бедствия или срочности понят неверно.").arg(r.grossErrors);
+    if (r.timedOut) line += QStringLiteral(" Время вышло; вопросы без ответа засчитаны как ошибки.");
+    return line;
+}
+
+QString givenText(const exam::QuestionResult& r) {
+    if (r.given.empty()) return QStringLiteral("нет ответа");
+    if (r.givenSignal && exam::modeOf(r.question->kind) == drill::DrillMode::Meaning) return quoted(r.givenSignal->text);
+    return toQString(r.given);
+}
+
+QString rightText(const exam::TicketQuestion& q) {
+    if (exam::modeOf(q.kind) == drill::DrillMode::Meaning) return quoted(q.signal->text);
+    if (q.set == drill::DrillSet::Flags) return toQString(q.signal->code);
+    return QStringLiteral("%1: %2").arg(toQString(q.signal->code), toQString(codebook::hoistLine(q.hoist.flown)));
+}
+
+QString ticketHeading(const exam::Ticket& ticket) {
+    return QStringLiteral("Билет № %1. %2, %3.")
+        .arg(ticket.number)
+        .arg(scopeTitle(ticket.scope))
+        .arg(countOf(static_cast<long long>(ticket.questions.size()), QStringLiteral("вопрос"), QStringLiteral("вопроса"),
+                     QStringLiteral("вопросов")));
+}
+
+QStringList ticketLines(const exam::Ticket& ticket) {
+    QStringList lines;
+    int n = 0;
+    for (const exam::TicketQuestion& q : ticket.questions) {
+        ++n;
+        QString asked;
+        switch (q.kind) {
+            case TaskKind::FlagBySight: asked = QStringLiteral("Назовите поднятый флаг: %1.").arg(shownHoist(q)); break;
+            case TaskKind::SingleLetterMeaning:
+            case TaskKind::ReadHoistChoose:
+            case TaskKind::TableDigitMeaning: asked = QStringLiteral("Что означает %1?").arg(shownHoist(q)); break;
+            case TaskKind::ReadHoistType: asked = QStringLiteral("Разберите подъём: %1.").arg(shownHoist(q)); break;
+            case TaskKind::ComposeHoist: asked = QStringLiteral("Наберите: %1.").arg(quoted(q.signal->text)); break;
+        }
+        lines << QStringLiteral("%1. %2. %3").arg(n).arg(taskTitle(q.kind), asked);
+    }
+    return lines;
+}
+
+QStringList answerKeyLines(const exam::Ticket& ticket) {
+    QStringList lines;
+    int n = 0;
+    for (const exam::TicketQuestion& q : ticket.questions) {
+        ++n;
+        QString key = rightText(q);
+        if (q.gross) key += QStringLiteral(" — сигнал бедствия или срочности: ошибка грубая");
+        lines << QStringLiteral("%1. %2").arg(n).arg(key);
+    }
+    return lines;
+}
+
+}  // namespace mss::forms::exam_texts

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the exam says, in Russian: scopes, tasks, questions, the grade, and a
+// ticket as a teacher reads it out or hands it round (the command line and
+// the printed ticket use the same words).
+
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+
+#include "exam/exam_flow.h"
+
+namespace mss::forms::exam_texts {
+
+inline const QString kExamTitle = QStringLiteral("Зачёт");
+
+QString scopeTitle(exam::ExamScope scope);
+QString scopeToolTip(exam::ExamScope scope);
+// «набрать», «разобрать», … as a teacher names the task.
+QString taskTitle(exam::TaskKind kind);
+// The question on the screen.
+QString questionText(const exam::TicketQuestion& q);
+QString howToAnswer(const exam::TicketQuestion& q);
+// «Вопрос 7 из 20».
+QString progressLine(std::size_t place, std::size_t count);
+// «Осталось 9 мин» / «Осталось 45 с».
+QString timeLeftText(std::chrono::seconds left);
+// «Зачёт» / «Незачёт», and the line under it.
+QString gradeTitle(const exam::ExamResult& r);
+QString gradeDetails(const exam::ExamResult& r, std::size_t questions);
+// An answer as the cadet gave it, and the right one, for the table of results.
+QString givenText(const exam::QuestionResult& r);
+QString rightText(const exam::TicketQuestion& q);
+
+// The ticket as a teacher reads it out: a heading, one question a line,
+// then a blank line and the answer key, one line a question.
+QStringList ticketLines(const exam::Ticket& ticket);
+QStringList answerKeyLines(const exam::Ticket& ticket);
+QString ticketHeading(const exam::Ticket& ticket);
+
+}  // namespace mss::forms::exam_texts

@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A cadet at a ticket with a clock moved by hand: the grade rules, a gross
+// error, the time limit, answers changed before the ticket is handed in, and
+// what the keeper holds of it all.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "codebook/signal_flags.h"
+#include "drill/manual_clock.h"
+#include "exam/exam_flow.h"
+#include "memory_exam_keeper.h"
+#include "support/shipped_book.h"
+
+namespace mss::exam {
+namespace {
+
+using namespace std::chrono_literals;
+
+const ExamPool& pool() {
+    static const ExamPool p(mss::testing::shippedBook(), ExamSignals::shipped());
+    return p;
+}
+
+struct Sitting {
+    drill::testing::ManualClock time;
+    testing::MemoryExamKeeper keeper;
+    ExamFlow flow;
+
+    explicit Sitting(int number, ExamScope scope = ExamScope::Basic, int length = kTicketQuestions,
+                     std::optional<std::chrono::minutes> limit = std::nullopt)
+        : flow(pool(), drawTicket(pool(), number, scope, length), keeper, time.clock(), limit) {}
+
+    std::string where() const {
+        return "ticket " + std::to_string(flow.ticket().number) + ", question " + std::to_string(flow.current() + 1) +
+               " (" + flow.question().signal->code + ")";
+    }
+
+    void answerRightly() {
+        const TicketQuestion& q = flow.question();
+        switch (q.kind) {
+            case TaskKind::ReadHoistType:
+                for (char c : q.hoist.flags) flow.type(c);
+                break;
+            case TaskKind::FlagBySight:
+            case TaskKind::ComposeHoist:
+                for (std::size_t i = q.hoist.medicalM ? 1 : 0; i < q.hoist.flown.size(); ++i) flow.raise(q.hoist.flown[i]);
+                break;
+            default: flow.pick(q.rightChoice); break;
+        }
+    }
+    void answerWrongly() {
+        const TicketQuestion& q = flow.question();
+        if (modeOf(q.kind) == drill::DrillMode::Meaning) return flow.pick((q.rightChoice + 1) % q.choices.size());
+        // A flag that is no part of the right answer, where one may go up.
+        for (int flag = 0; flag < codebook::kSignalFlagCount; ++flag)
+            if (std::find(q.hoist.flown.begin(), q.hoist.flown.end(), flag) == q.hoist.flown.end() && flow.raise(flag))
+                return;
+    }
+    // Answers every question, wrongly where `wrong` says, and hands in.
+    void sit(const std::vector<bool>& wrong) {
+        for (std::size_t i = 0; i < flow.questionCount(); ++i) {
+            flow.goTo(i);
+            i < wrong.size() && wrong[i] ? answerWrongly() : answerRightly();
+        }
+        flow.handIn();
+    }
+    // The places of questions that are and are not gross, for tests that need either.
+    std::vector<std::size_t> places(bool gross) const {
+        std::vector<std::size_t> out;
+        for (std::size_t i = 0; i < flow.questionCount(); ++i)
+            if (flow.ticket().questions[i].gross == gross) out.push_back(i);
+        return out;
+    }
+};
+
+TEST(ExamFlow, GradesByMistakesAndFailsOnAGrossError) {
+    struct Case {
+        int length;
+        int plainMistakes;
+        int grossMistakes;
+        bool passed;
+    };
+    const Case cases[] = {
+        {20, 0, 0, true}, {20, 2, 0, true}, {20, 3, 0, false}, {20, 0, 1, false},
+        {10, 1, 0, true}, {10, 2, 0, false},
+    };
+    for (const Case& c : cases)
+        for (int number = 1; number <= 60; ++number) {
+            Sitting s(number, ExamScope::Basic, c.length);
+            const auto plain = s.places(false), gross = s.places(true);
+            if (plain.size() < std::size_t(c.plainMistakes) || gross.size() < std::size_t(c.grossMistakes)) continue;
+            std::vector<bool> wrong(s.flow.questionCount(), false);
+            for (int i = 0; i < c.plainMistakes; ++i) wrong[plain[std::size_t(i)]] = true;
+            for (int i = 0; i < c.grossMistakes; ++i) wrong[gross[std::size_t(i)]] = true;
+            s.sit(wrong);
+            const ExamResult& r = s.flow.result();
+            const std::string what = "ticket " + std::to_string(number) + " of " + std::to_string(c.length);
+            EXPECT_EQ(r.mistakes, c.plainMistakes + c.grossMistakes) << what;
+            EXPECT_EQ(r.grossErrors, c.grossMistakes) << what;
+            EXPECT_EQ(r.passed, c.passed) << what;
+            EXPECT_EQ(r.right + r.mistakes, c.length) << what;
+            break;  // one ticket with enough questions of each kind is enough
+        }
+}
+
+TEST(ExamFlow, AnswersCanBeChangedUntilTheTicketIsHandedIn) {
+    Sitting s(7);
+    s.answerWrongly();
+    const std::size_t first = s.flow.current();
+    s.flow.next();
+    s.flow.previous();
+    EXPECT_EQ(s.flow.current(), first);
+    EXPECT_TRUE(s.flow.answered(first));
+    // Taken down and answered again, rightly this time.
+    while (s.flow.takeBack()) {
+    }
+    s.answerRightly();
+    EXPECT_EQ(s.keeper.tickets.size(), 1u) << "one ticket in the keeper";
+    EXPECT_TRUE(s.keeper.tickets[0].answers.at(0).correct) << s.where();
+    s.flow.handIn();
+    EXPECT_TRUE(s.flow.result().questions[0].correct) << s.where();
+    EXPECT_FALSE(s.flow.raise(0)) << "no answer after the ticket is handed in";
+    EXPECT_EQ(s.flow.result().mistakes, kTicketQuestions - 1) << "unanswered questions count as wrong";
+    ASSERT_TRUE(s.keeper.tickets[0].end);
+    EXPECT_FALSE(s.keeper.tickets[0].end->passed);
+}
+
+TEST(ExamFlow, TheTimeLimitHandsTheTicketIn) {
+    Sitting s(12, ExamScope::Basic, kTicketQuestions, 10min);
+    s.answerRightly();
+    s.time.now += 9min;
+    EXPECT_FALSE(s.flow.checkTime());
+    EXPECT_EQ(s.flow.timeLeft(), std::chrono::seconds(60));
+    s.time.now += 61s;
+    EXPECT_TRUE(s.flow.checkTime());
+    EXPECT_TRUE(s.flow.finished());
+    EXPECT_TRUE(s.flow.result().timedOut);
+    EXPECT_EQ(s.flow.result().right, 1);
+    EXPECT_EQ(s.flow.result().taken, std::chrono::seconds(600));
+    EXPECT_EQ(s.flow.timeLeft(), std::chrono::seconds(0));
+    EXPECT_TRUE(s.keeper.tickets.at(0).end->timedOut);
+}
+
+TEST(ExamFlow, ATicketClosedBeforeItIsHandedInStaysUnfinished) {
+    Sitting s(3);
+    s.answerRightly();
+    s.flow.next();
+    s.answerWrongly();
+    const auto past = s.keeper.pastTickets();
+    ASSERT_EQ(past.size(), 1u);
+    EXPECT_FALSE(past[0].end);
+    EXPECT_EQ(past[0].answered, 2);
+    EXPECT_EQ(past[0].number, 3);
+}
+
+TEST(ExamFlow, HoistsAreComposedWithOneSet) {
+    // Every «набрать» of many tickets is right only as one set flies it.
+    int composed = 0;
+    for (int number = 1; number <= 30; ++number) {
+        Sitting s(number, ExamScope::General);
+        for (std::size_t i = 0; i < s.flow.questionCount(); ++i) {
+            s.flow.goTo(i);
+            if (s.flow.question().kind != TaskKind::ComposeHoist) continue;
+            s.answerRightly();
+            ++composed;
+        }
+        s.flow.handIn();
+        for (const QuestionResult& r : s.flow.result().questions)
+            if (r.question->kind == TaskKind::ComposeHoist) EXPECT_TRUE(r.correct) << r.question->signal->code;
+    }
+    EXPECT_GT(composed, 100);
+}
+
+}  // namespace
+}  // namespace mss::exam
