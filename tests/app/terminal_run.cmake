@@ -123,9 +123,9 @@ elseif(CASE STREQUAL "ticket_prints")
   if(out STREQUAL seven)
     expect(FALSE "ticket 8 should differ from ticket 7")
   endif()
-  string(REGEX MATCHALL "\n[0-9]+\. " numbered "${seven}")
+  string(REGEX MATCHALL "\n[0-9]+[.] " numbered "${seven}")
   list(LENGTH numbered lines)
-  if(NOT seven MATCHES "^Билет № 7\. Основной, 20 вопросов\.\n1\. " OR NOT seven MATCHES "\n\nОтветы:\n1\. "
+  if(NOT seven MATCHES "^Билет № 7[.] Основной, 20 вопросов[.]\n1[.] " OR NOT seven MATCHES "\n\nОтветы:\n1[.] "
      OR NOT lines EQUAL 40)
     expect(FALSE "a heading, twenty questions, a blank line and twenty answers")
   endif()
