@@ -60,6 +60,19 @@ void DrillFlow::drillThese(const std::vector<std::string>& codes) {
     startSession(std::move(plan), keeper_.cardStates(choice_.set, choice_.mode), Review::Scheduled);
 }
 
+void DrillFlow::drillCards(const std::vector<CardKey>& cards) {
+    std::vector<CardKey> plan;
+    CardStates states;
+    for (const CardKey& card : cards) {
+        if (!findSignal(signalsIn(card.set), card.code)) continue;
+        plan.push_back(card);
+        for (auto& [key, state] : keeper_.cardStates(card.set, card.mode))
+            if (key == card) states.emplace(key, state);
+    }
+    if (!plan.empty()) choice_ = {plan.front().set, plan.front().mode, 0};
+    startSession(std::move(plan), std::move(states), Review::Scheduled);
+}
+
 void DrillFlow::startSession(std::vector<CardKey> plan, CardStates states, Review review) {
     const bool nothingToAsk = plan.empty();
     session_.emplace(std::move(plan), std::move(states), clock_, review);
@@ -77,11 +90,14 @@ void DrillFlow::ask() {
         return;
     }
     stage_ = Stage::Asking;
-    const auto all = setSignals();
-    question_.signal = findSignal(all, session_->currentCard().code);
-    question_.hoist = hoistOf(choice_.set, question_.signal->code);
-    typed_ = TypedAnswer(choice_.set, choice_.mode, *question_.signal);
-    if (choice_.mode != DrillMode::Meaning) return;
+    const CardKey& card = session_->currentCard();
+    const auto all = signalsIn(card.set);
+    question_.set = card.set;
+    question_.mode = card.mode;
+    question_.signal = findSignal(all, card.code);
+    question_.hoist = hoistOf(card.set, question_.signal->code);
+    typed_ = TypedAnswer(card.set, card.mode, *question_.signal);
+    if (card.mode != DrillMode::Meaning) return;
 
     std::vector<ChoiceCandidate> candidates;
     candidates.reserve(all.size());
@@ -93,7 +109,7 @@ void DrillFlow::ask() {
 }
 
 bool DrillFlow::raise(int flag) {
-    if (stage_ != Stage::Asking || choice_.mode == DrillMode::Meaning || !typed_.raise(flag)) return false;
+    if (stage_ != Stage::Asking || question_.mode == DrillMode::Meaning || !typed_.raise(flag)) return false;
     if (typed_.judgedAtOnce()) answer(typed_.code());
     return true;
 }
@@ -107,22 +123,22 @@ bool DrillFlow::takeBack() { return stage_ == Stage::Asking && typed_.takeBack()
 
 void DrillFlow::enter() {
     if (stage_ == Stage::Answered) return next();
-    if (stage_ != Stage::Asking || choice_.mode == DrillMode::Meaning || typed_.empty()) return;
+    if (stage_ != Stage::Asking || question_.mode == DrillMode::Meaning || typed_.empty()) return;
     answer(typed_.code());
 }
 
 void DrillFlow::pick(std::size_t place) {
-    if (stage_ != Stage::Asking || choice_.mode != DrillMode::Meaning || place >= question_.choices.size()) return;
+    if (stage_ != Stage::Asking || question_.mode != DrillMode::Meaning || place >= question_.choices.size()) return;
     answer(question_.choices[place]->code);
 }
 
 void DrillFlow::answer(const std::string& givenCode) {
-    const auto all = setSignals();
+    const auto all = signalsIn(question_.set);
     DrillOutcome outcome;
     outcome.asked = question_.signal;
     outcome.given = givenCode;
     outcome.givenSignal = findSignal(all, givenCode);
-    outcome.correct = isRightAnswer(choice_.mode, *question_.signal, givenCode, all);
+    outcome.correct = isRightAnswer(question_.mode, *question_.signal, givenCode, all);
     const Answer answer = session_->answer(outcome.given, outcome.correct);
     outcome.keeping = keeper_.recordAnswer(answer, record_);
     outcome_ = std::move(outcome);
@@ -155,7 +171,7 @@ void DrillFlow::leaveProgress() {
     if (stage_ != Stage::Progress) return;
     stage_ = stageBeforeProgress_;
     // A question is asked anew, the flags typed so far taken down.
-    if (stage_ == Stage::Asking) typed_ = TypedAnswer(choice_.set, choice_.mode, *question_.signal);
+    if (stage_ == Stage::Asking) typed_ = TypedAnswer(question_.set, question_.mode, *question_.signal);
 }
 
 const Tally& DrillFlow::tally() const { return session_ ? session_->tally() : kNoAnswers; }
@@ -170,7 +186,8 @@ DrillSummary DrillFlow::summary() const {
     DrillSummary s{choice_, tally(), {}, reviewingEarly()};
     const auto& mistakes = s.tally.mistakes;
     for (std::size_t i = std::min(roundStartsAt_, mistakes.size()); i < mistakes.size(); ++i)
-        s.mistakes.push_back({findSignal(setSignals(), mistakes[i].card.code), mistakes[i].given});
+        s.mistakes.push_back(
+            {mistakes[i].card.set, findSignal(signalsIn(mistakes[i].card.set), mistakes[i].card.code), mistakes[i].given});
     return s;
 }
 

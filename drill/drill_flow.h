@@ -27,6 +27,10 @@
 namespace mss::drill {
 
 struct DrillQuestion {
+    // Where the signal comes from and how it is asked: the session's choice,
+    // except in a session of given cards (the mistakes of an exam, say).
+    DrillSet set = DrillSet::Flags;
+    DrillMode mode = DrillMode::RecogniseFlag;
     const DrillSignal* signal = nullptr;  // the signal asked
     HoistOfSignal hoist;
     // For the meaning of a signal: the meanings offered, in order, and which is right.
@@ -43,6 +47,7 @@ struct DrillOutcome {
 };
 
 struct MistakeMade {
+    DrillSet set = DrillSet::Flags;
     const DrillSignal* asked = nullptr;
     std::string given;
 };
@@ -74,6 +79,9 @@ public:
     // A session of exactly these signals of the set chosen (the learner's
     // hardest, say), in this order.
     void drillThese(const std::vector<std::string>& codes);
+    // A session of exactly these cards, each of its own set and mode (the
+    // mistakes of an exam ticket), in this order.
+    void drillCards(const std::vector<CardKey>& cards);
 
     // What the learner does. Each does nothing where it makes no sense.
     bool raise(int flag);    // a flag (0..39) put up; false when it does not go up here

@@ -263,8 +263,8 @@ QString mistakesHeading(const drill::DrillSummary& summary) {
 
 QStringList mistakeLines(const drill::DrillSummary& summary) {
     QStringList lines;
-    const DrillSet set = summary.choice.set;
     for (const drill::MistakeMade& m : summary.mistakes) {
+        const DrillSet set = m.set;
         const QString asked = m.asked ? signalWithMeaning(set, *m.asked) : QString();
         const QString given = m.given.empty()             ? QStringLiteral("нет ответа")
                               : set == DrillSet::Tables ? tableRow(drill::hoistOf(set, m.given))

@@ -235,13 +235,14 @@ void DrillWindow::showChoice() {
 
 void DrillWindow::showQuestion() {
     pages_->setCurrentWidget(questionPage_);
-    const drill::DrillChoice& choice = flow_->choice();
     const drill::DrillQuestion& q = flow_->question();
+    // Asked as its own set and mode say (a session of an exam's mistakes mixes them).
+    const drill::DrillChoice choice{q.set, q.mode, 0};
     const bool meaning = choice.mode == DrillMode::Meaning;
     if (choice.mode == DrillMode::Compose)
         questionPage_->hoist()->show(flow_->typed().hoist(), flow_->typed().atMost() + (q.hoist.medicalM ? 1 : 0), true);
     else
-        questionPage_->hoist()->show(q.hoist, q.hoist.symbols().size(), meaning);
+        questionPage_->hoist()->show(q.hoist, q.hoist.flown.size(), meaning);
     const bool reconstructed = choice.mode == DrillMode::Compose && q.signal->reconstructed;
     questionPage_->ask(texts::questionText(choice, q), meaning ? texts::spokenHoist(q.hoist) : QString(), reconstructed,
                        texts::howToAnswer(choice, q), meaning);
@@ -266,20 +267,20 @@ void DrillWindow::showTyped() {
     // A flag one set cannot put there: why, and what goes up instead.
     if (const auto& refused = typed.refusal()) shown += QStringLiteral(" — ") + toQString(codebook::refusalText(*refused));
     questionPage_->showTyped(shown);
-    if (flow_->choice().mode == DrillMode::Compose)
+    if (flow_->question().mode == DrillMode::Compose)
         questionPage_->hoist()->show(typed.hoist(), typed.atMost() + (typed.hoist().medicalM ? 1 : 0), true);
 }
 
 void DrillWindow::showAnswer() {
     pages_->setCurrentWidget(questionPage_);
-    const DrillSet set = flow_->choice().set;
+    const DrillSet set = flow_->question().set;
     const drill::DrillOutcome& outcome = *flow_->outcome();
     // The right hoist, flags named, beside the right meaning.
     const drill::HoistOfSignal right = drill::hoistOf(set, outcome.asked->code);
-    questionPage_->hoist()->show(right, right.symbols().size(), true);
+    questionPage_->hoist()->show(right, right.flown.size(), true);
     questionPage_->showResult(outcome.correct, texts::resultHeadline(outcome), texts::resultDetails(set, outcome),
                               outcome.asked->reconstructed || (outcome.givenSignal && outcome.givenSignal->reconstructed));
-    if (flow_->choice().mode == DrillMode::Meaning)
+    if (flow_->question().mode == DrillMode::Meaning)
         questionPage_->choices()->showRight(static_cast<int>(flow_->question().rightChoice));
     showScore();
     showNotices();
@@ -350,7 +351,7 @@ void DrillWindow::resetProgress() {
 void DrillWindow::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool held = event->isAutoRepeat();
-    if (flow_->stage() == Stage::Asking && flow_->choice().mode == DrillMode::Meaning) {
+    if (flow_->stage() == Stage::Asking && flow_->question().mode == DrillMode::Meaning) {
         const auto symbol = symbolOfKeyPress(*event);
         if (symbol && *symbol >= '1' && *symbol < '1' + DrillChoices::kCount && !held) {
             flow_->pick(static_cast<std::size_t>(*symbol - '1'));
