@@ -61,14 +61,13 @@ JudgedFigures judge(const std::vector<JudgedQuery>& queries, const CodesFound& s
         if (found.empty()) ++figures.nothing;
         if (!found.empty() && isRight(found.front())) ++figures.first;
         const auto firstThree = found.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(3, found.size()));
-        if (std::any_of(found.begin(), firstThree, isRight)) {
-            ++figures.topThree;
-        } else {
-            std::string miss = q.query + " →";
-            for (auto it = found.begin(); it != firstThree; ++it) miss += ' ' + *it;
-            if (found.empty()) miss += " (nothing)";
-            figures.missed.push_back(std::move(miss));
-        }
+        std::string listed = q.query + " →";
+        for (auto it = found.begin(); it != firstThree; ++it) listed += ' ' + *it;
+        if (found.empty()) listed += " (nothing)";
+        if (!std::any_of(found.begin(), firstThree, isRight))
+            figures.missed.push_back(std::move(listed));
+        else if (++figures.topThree, !isRight(found.front()))
+            figures.notFirst.push_back(std::move(listed));
     }
     return figures;
 }

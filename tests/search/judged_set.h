@@ -29,7 +29,8 @@ struct JudgedFigures {
     std::size_t first = 0;     // a right signal first
     std::size_t topThree = 0;  // a right signal among the first three
     std::size_t nothing = 0;   // no result at all
-    std::vector<std::string> missed;  // "query → first three found", for those not in the first three
+    std::vector<std::string> missed;      // "query → first three found", for those not in the first three
+    std::vector<std::string> notFirst;    // the same, for those in the first three but not first
 
     double share(std::size_t n) const { return queries == 0 ? 0.0 : static_cast<double>(n) / static_cast<double>(queries); }
 };
