@@ -87,9 +87,12 @@ QueryPlan planQuery(std::string_view query, const Lexicon& lexicon, RussianStemm
         if (std::find(seen.begin(), seen.end(), word.folded) != seen.end()) continue;
         seen.push_back(word.folded);
 
-        if (const auto id = wordOf(at))
+        if (const auto id = wordOf(at)) {
             part.alternatives.push_back(
                 {Alternative::Kind::AllWords, Weights::kWord, {*id}, {}, false, lexicon.table.formId(word.folded)});
+        } else if (auto near = lexicon.table.wordsNear(keys[at]); !near.empty()) {
+            part.alternatives.push_back({Alternative::Kind::AnyWord, Weights::kOtherEnding, std::move(near), {}, false, {}});
+        }
         if (saying) addEveryday(part, *saying->inBook, Weights::kEveryday);
         WordTable::FormRange begun;
         if (typing) {

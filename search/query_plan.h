@@ -5,6 +5,7 @@
 // concept the ways a row may hold it:
 //
 //   the word itself, in any of its forms          «якорем» → якорь, якоря …
+//   or a stem one ending away, if the book has not «дрейфуем» → дрейфую
 //   what the everyday words put for it            «доктор» → врач
 //   forms it begins, while it is being typed      «лоц» → лоцман, лоцманское …
 //   words near it, when the book has no such word «пажар» → пожар
@@ -61,6 +62,7 @@ struct QueryPlan {
 // The weights of the ways to hold a concept.
 struct Weights {
     static constexpr float kWord = 1.0f;
+    static constexpr float kOtherEnding = 0.95f;  // a word of the book whose stem the stemmer ended otherwise
     static constexpr float kEveryday = 0.9f;  // a word put for a word
     static constexpr float kSaying = 1.0f;    // words put for a saying of several words, as good as the saying
     static constexpr float kNearWord = 0.85f;

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <numeric>
+#include <set>
 
+#include "utf8_decoder.h"
 #include "word_groups.h"
 #include "word_reader.h"
 
@@ -24,6 +26,9 @@ int depthAfter(std::string_view text, int depth) {
 constexpr std::size_t kShortestCountedWord = 3;  // letters
 
 constexpr std::string_view kDenials[] = {"не", "нет", "ни"};
+
+// Stems shorter than this are too alike to take one for another one letter longer.
+constexpr std::size_t kShortestNearStem = 5;
 
 }  // namespace
 
@@ -81,17 +86,33 @@ WordTable::WordTable(const std::vector<SearchRow>& rows, const WordGroups& group
     }
     for (Spot& spot : spots_) spot.form = sortedId[spot.form];
 
-    // The word of each form, found once.
+    // The word of each form, found once. A stem that differs from another
+    // of the book only by a fleeting vowel («шлюпок», «шлюпк») is that word.
+    std::vector<std::string> formKeys;
+    formKeys.reserve(forms_.size());
+    for (const std::string& form : forms_) formKeys.push_back(groups.keyOf(form, stemmer));
+    std::unordered_map<std::string, std::string> alias;
+    {
+        const std::set<std::string> keys(formKeys.begin(), formKeys.end());
+        for (const std::string& key : keys)
+            if (const std::string other = withoutFleetingVowel(key); !other.empty() && keys.count(other) > 0)
+                alias.emplace(key, other);
+    }
     formWords_.reserve(forms_.size());
-    for (const std::string& form : forms_) {
-        std::string key = groups.keyOf(form, stemmer);
-        auto entry = wordIds_.find(key);
+    for (std::string& key : formKeys) {
+        const auto aliased = alias.find(key);
+        std::string word = aliased == alias.end() ? key : aliased->second;
+        auto entry = wordIds_.find(word);
         if (entry == wordIds_.end()) {
-            entry = wordIds_.emplace(key, static_cast<std::uint32_t>(wordKeys_.size())).first;
-            wordKeys_.push_back(std::move(key));
+            entry = wordIds_.emplace(word, static_cast<std::uint32_t>(wordKeys_.size())).first;
+            wordKeys_.push_back(std::move(word));
         }
+        if (aliased != alias.end()) wordIds_.emplace(key, entry->second);
         formWords_.push_back(entry->second);
     }
+    sortedKeys_.reserve(wordIds_.size());
+    for (const auto& [key, id] : wordIds_) sortedKeys_.push_back(key);
+    std::sort(sortedKeys_.begin(), sortedKeys_.end());
 
     std::vector<PostingLists::Entry> formEntries;
     std::vector<PostingLists::Entry> wordEntries;
@@ -111,6 +132,54 @@ std::optional<std::uint32_t> WordTable::wordId(std::string_view key) const {
     const auto found = wordIds_.find(key);
     if (found == wordIds_.end()) return std::nullopt;
     return found->second;
+}
+
+std::string WordTable::withoutFleetingVowel(std::string_view key) {
+    // A consonant, о, е or ё, and a last consonant: «шлюпок», «ветер», «огон».
+    std::u32string letters;
+    for (std::size_t at = 0; at < key.size();) {
+        const DecodedChar c = decodeUtf8At(key, at);
+        letters.push_back(c.codePoint);
+        at += c.length;
+    }
+    const auto consonant = [](char32_t c) {
+        return c >= U'б' && c <= U'щ' && std::u32string_view(U"еиоуъыь").find(c) == std::u32string_view::npos;
+    };
+    const std::size_t n = letters.size();
+    if (n < 4 || !consonant(letters[n - 1]) || !consonant(letters[n - 3])) return {};
+    if (letters[n - 2] != U'о' && letters[n - 2] != U'е' && letters[n - 2] != U'ё') return {};
+    letters.erase(n - 2, 1);
+    std::string out;
+    for (char32_t c : letters) appendUtf8(out, c);
+    return out;
+}
+
+std::vector<std::uint32_t> WordTable::wordsNear(std::string_view key) const {
+    // Another ending the stemmer keeps: «дрейфу» (дрейфуем) is «дрейф»
+    // (дрейфую); «лоцма» is «лоцман»; and a fleeting vowel either way.
+    std::vector<std::uint32_t> words;
+    const auto add = [&](std::string_view other) {
+        if (const auto id = wordId(other); id && std::find(words.begin(), words.end(), *id) == words.end())
+            words.push_back(*id);
+    };
+    if (key.empty() || key.front() == '=') return words;
+    if (const std::string other = withoutFleetingVowel(key); !other.empty()) add(other);
+    std::size_t letters = 0;
+    std::size_t lastLetter = 0;
+    for (std::size_t at = 0; at < key.size();) {
+        lastLetter = at;
+        at += decodeUtf8At(key, at).length;
+        ++letters;
+    }
+    if (letters > kShortestNearStem) add(key.substr(0, lastLetter));
+    if (letters >= kShortestNearStem) {
+        for (auto it = std::lower_bound(sortedKeys_.begin(), sortedKeys_.end(), key);
+             it != sortedKeys_.end() && it->starts_with(key); ++it) {
+            const std::string_view rest = std::string_view(*it).substr(key.size());
+            if (!rest.empty() && decodeUtf8At(rest, 0).length == rest.size()) add(*it);
+        }
+    }
+    return words;
 }
 
 bool WordTable::isDenial(std::string_view folded) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every word of every row's text: where it stands, its folded form and the
-// word (WordGroups) it is a form of, which rows hold each form and each word,
+// word (WordGroups) it is a form of (stems that differ only by a fleeting
+// vowel, «шлюпок» and «шлюпки», are one word), which rows hold each form and each word,
 // and how long each row is, in words.
 //
 // Forms are numbered in sorted order, so the forms that begin with a typed
@@ -59,6 +60,12 @@ public:
 
     // Words, by their WordGroups key.
     std::optional<std::uint32_t> wordId(std::string_view key) const;
+    // For a key the rows do not have: words whose stem is the same but for a
+    // fleeting vowel or one more or one less letter of its ending
+    // («дрейфуем» → «дрейфую»), where the stems are long enough to tell.
+    std::vector<std::uint32_t> wordsNear(std::string_view key) const;
+    // «шлюпок» → «шлюпк», «огон» → «огн»; empty when the key has no fleeting vowel.
+    static std::string withoutFleetingVowel(std::string_view key);
     std::size_t wordCount() const { return wordKeys_.size(); }
     const std::string& wordKey(std::uint32_t word) const { return wordKeys_[word]; }
     std::span<const std::uint32_t> rowsWithWord(std::uint32_t word) const { return wordRows_.rowsOf(word); }
@@ -87,7 +94,8 @@ private:
     float averageRowLength_ = 1;
     std::vector<std::string> forms_;  // sorted
     std::vector<std::uint32_t> formWords_;
-    IdsByString wordIds_;
+    IdsByString wordIds_;             // also a key that differs by a fleeting vowel
+    std::vector<std::string> sortedKeys_;  // of wordIds_
     std::vector<std::string> wordKeys_;
     PostingLists formRows_;
     PostingLists wordRows_;
