@@ -3,6 +3,8 @@
 
 #include <QCommandLineParser>
 
+#include "echo.h"
+
 namespace mss::app {
 
 namespace {
@@ -17,6 +19,11 @@ struct Parser {
                                              "по одному в строке: код, раздел, значение.")};
     QCommandLineOption lookup{QStringLiteral("lookup"), QStringLiteral("Вывести значение сигнала с кодом КОД."),
                               QStringLiteral("КОД")};
+    QCommandLineOption hoist{QStringLiteral("hoist"),
+                             QStringLiteral("Вывести флаги, которыми группу ГРУППА поднимают одним набором "
+                                            "(с заменяющими), сверху вниз, по одному в строке: флаг, что он "
+                                            "обозначает, азбука Морзе."),
+                             QStringLiteral("ГРУППА")};
     QCommandLineOption progress{QStringLiteral("progress"),
                                 QStringLiteral("Хранить прогресс тренировки в файле ФАЙЛ вместо папки данных "
                                                "пользователя."),
@@ -25,7 +32,7 @@ struct Parser {
     Parser() {
         parser.setApplicationDescription(
             QStringLiteral("МСС-65 — тренажер и справочник флажных сигналов Международного свода сигналов 1965 года."));
-        parser.addOptions({help, version, search, lookup, progress});
+        parser.addOptions({help, version, search, lookup, hoist, progress});
         parser.addPositionalArgument(QStringLiteral("СЛОВА"), QStringLiteral("Слова или код для --search."),
                                      QStringLiteral("[СЛОВА…]"));
     }
@@ -38,7 +45,23 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine result;
     if (!p.parser.parse(arguments)) {
         result.mode = CommandLine::Mode::Error;
-        result.error = p.parser.errorText();
+        result.error = echoed(p.parser.errorText());
+        return result;
+    }
+    // One value for an option, and one thing to do at a time.
+    for (const QCommandLineOption* once : {&p.lookup, &p.hoist, &p.progress})
+        if (p.parser.values(*once).size() > 1) {
+            result.mode = CommandLine::Mode::Error;
+            result.error = QStringLiteral("Параметр --%1 указан больше одного раза.").arg(once->names().constLast());
+            return result;
+        }
+    QStringList commands;
+    for (const QCommandLineOption* command : {&p.search, &p.lookup, &p.hoist})
+        if (p.parser.isSet(*command)) commands << QStringLiteral("--") + command->names().constLast();
+    if (commands.size() > 1) {
+        result.mode = CommandLine::Mode::Error;
+        result.error = QStringLiteral("Параметры %1 нельзя указывать вместе: выберите один.")
+                           .arg(commands.join(QStringLiteral(" и ")));
         return result;
     }
     result.progressFile = p.parser.value(p.progress);
@@ -57,11 +80,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     } else if (p.parser.isSet(p.lookup)) {
         result.mode = CommandLine::Mode::Lookup;
         result.lookupCode = p.parser.value(p.lookup);
+    } else if (p.parser.isSet(p.hoist)) {
+        result.mode = CommandLine::Mode::Hoist;
+        result.hoistGroup = p.parser.value(p.hoist);
     }
     if (result.mode != CommandLine::Mode::Search && !words.isEmpty() && result.mode != CommandLine::Mode::Help &&
         result.mode != CommandLine::Mode::Version) {
         result.mode = CommandLine::Mode::Error;
-        result.error = QStringLiteral("Лишний аргумент: «%1».").arg(words.first());
+        result.error = QStringLiteral("Лишний аргумент: «%1».").arg(echoed(words.first()));
     }
     return result;
 }

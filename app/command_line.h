@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command line asks of the program: its window (the usual), help,
-// its version, or a search or lookup printed on the terminal.
+// its version, or a search, a lookup or a hoist printed on the terminal.
 
 #include <QString>
 #include <QStringList>
@@ -9,11 +9,12 @@
 namespace mss::app {
 
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Search, Lookup, Error };
+    enum class Mode { Window, Help, Version, Search, Lookup, Hoist, Error };
     Mode mode = Mode::Window;
     QString progressFile;     // --progress FILE; empty: the learner's data folder
     QStringList searchWords;  // --search WORDS…
     QString lookupCode;       // --lookup CODE
+    QString hoistGroup;       // --hoist GROUP
     QString error;            // in Russian, for Mode::Error
 };
 

@@ -9,6 +9,8 @@
 #include "codebook/meanings.h"
 #include "codebook/section.h"
 #include "data/codebook_bytes.h"
+#include "echo.h"
+#include "hoist_command.h"
 #include "forms/shared/application_setup.h"
 #include "forms/shared/codebook_problem.h"
 #include "search/book_rows.h"
@@ -41,11 +43,11 @@ int search(const codebook::CodeBook& book, const QStringList& words) {
     const QByteArray query = words.join(u' ').toUtf8();
     const search::SearchResults found = index.find(query.toStdString(), kMostLines);
     if (found.results.empty()) {
-        write(stderr, QStringLiteral("Ничего не найдено: «%1».\n").arg(words.join(u' ')));
+        write(stderr, QStringLiteral("Ничего не найдено: «%1».\n").arg(echoed(words.join(u' '))));
         return 1;
     }
     if (!found.corrected.empty())
-        write(stderr, QStringLiteral("Показаны результаты для: %1\n").arg(toQString(found.corrected)));
+        write(stderr, QStringLiteral("Показаны результаты для: %1\n").arg(echoed(toQString(found.corrected))));
     if (found.total > found.results.size())
         write(stderr, QStringLiteral("Показаны первые %1 из %2\n").arg(found.results.size()).arg(found.total));
     for (const search::SearchResult& r : found.results) write(stdout, signalLine(r.code, r.section, r.text));
@@ -57,7 +59,7 @@ int lookup(const codebook::CodeBook& book, const QString& typed) {
     const auto code = search::normaliseCode(typed.toUtf8().toStdString());
     const auto meaning = code ? codebook::meaningOf(book, *code) : std::nullopt;
     if (!meaning) {
-        write(stderr, QStringLiteral("В своде нет сигнала «%1».\n").arg(typed));
+        write(stderr, QStringLiteral("В своде нет сигнала «%1».\n").arg(echoed(typed)));
         return 1;
     }
     write(stdout, signalLine(meaning->code, meaning->section, meaning->text));
@@ -84,6 +86,8 @@ int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
             write(stderr, parseCommandLine(QCoreApplication::arguments()).error +
                               QStringLiteral("\nСправка: mss65 --help\n"));
             return 2;
+        case CommandLine::Mode::Hoist:
+            return printHoist(command.hoistGroup);
         case CommandLine::Mode::Search:
         case CommandLine::Mode::Lookup:
         case CommandLine::Mode::Window:

@@ -121,7 +121,7 @@ void BM_RecordAnswer(benchmark::State& state) {
     for (auto _ : state) {
         const drill::CardKey& card = pool[next++ % pool.size()];
         const bool correct = next % 4 != 0;
-        saved = store.recordAnswer({card, "ответ", correct, kNow, drill::afterAnswer(std::nullopt, correct, kNow, true)},
+        saved = store.recordAnswer({card, "ответ", correct, kNow, drill::afterAnswer(std::nullopt, correct, kNow)},
                                    1 + static_cast<int>(next / 20)) &&
                 saved;
     }

@@ -15,6 +15,9 @@
 #   and a bare Qt console program (mss65_bare_console), shown without a goal
 #   the drill: choosing a session's questions with 1,879 cards in the
 #   progress file (at most 1 ms) and recording one answer (at most 5 ms)
+#   idle processor time over 10 s under openbox (bench/idle_cpu.sh): a bare
+#   window, the untouched main window, and the main window with the drill
+#   and the search open (each at most 0.5 % of a core)
 #
 # "ratio" is the program's figure over the bare window's (start-up and
 # memory), or over the bare console program's (--lookup). "of goal" is what the goal bounds divided by the bound: at most
@@ -39,7 +42,7 @@ bash tools/setup.sh
 cmake -S . -B build-perf -DCMAKE_BUILD_TYPE=Release -DMSS65_BUILD_BENCH=ON -DMSS65_SANITIZE=OFF >/dev/null
 cmake --build build-perf -j"$(nproc)" \
   --target mss65_bench mss65_window_bench mss65-first-frame mss65_bare_window \
-  mss65_search_bench mss65_progress_bench mss65 mss65_bare_console >/dev/null
+  mss65_search_bench mss65_progress_bench mss65 mss65_bare_console mss65_bare_window_idle >/dev/null
 
 rounds=${MSS65_BENCH_ROUNDS:-6}
 runs=${MSS65_BENCH_RUNS:-40}
@@ -117,6 +120,11 @@ if command -v Xvfb >/dev/null; then
   else
     echo "Xvfb did not start; the X figures are left out" >&2
   fi
+fi
+
+if command -v Xvfb >/dev/null && command -v openbox >/dev/null; then
+  echo "idle processor time, Xvfb and openbox ..." >&2
+  bash bench/idle_cpu.sh "$bin/mss65_bare_window_idle" "$terminal_program" >"$work/idle.tsv"
 fi
 
 python3 - "$work" "$program" "$bare" "$bare_console" "$terminal_program --lookup AE1" <<'EOF'
@@ -215,6 +223,15 @@ for platform, label in (("offscreen", "offscreen"), ("xcb", "Xvfb")):
         row(f"peak RSS, {label}: median of {len(peaks('program'))}", f"{p_kb / 1024:.1f} MB",
             "<= bare + 12 MB", extra_mb / 12, extra_mb <= 12, f"{b_kb / 1024:.1f} MB", p_kb / b_kb)
         notes.append(f"peak RSS, {label}: bare + {extra_mb:.1f} MB ({p_kb / b_kb:.2f} x)")
+
+if os.path.exists(f"{work}/idle.tsv"):
+    with open(f"{work}/idle.tsv") as f:
+        for line in f:
+            name, percent = line.rstrip("\n").split("\t")
+            share = float(percent)
+            bare_case = name == "bare window"
+            row(f"idle processor time: {name}", f"{share:.2f} % of a core", "(none)" if bare_case else "<= 0.5 %",
+                None if bare_case else share / 0.5, None if bare_case else share <= 0.5)
 
 header = ("figure", "measured", "bare", "ratio", "goal", "of goal", "")
 widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(len(header))]

@@ -16,7 +16,7 @@ struct FlagEntry {
     int index;
     char symbol;                    // 'A'..'Z' or '0'..'9'
     std::string_view keyCaption;    // text on every key that hoists the flag
-    std::string_view phoneticName;  // tooltip of those keys, UTF-8
+    std::string_view phoneticName;  // tooltip of those keys, UTF-8 (the spelling word of signal_flags.h)
 };
 
 const std::array<FlagEntry, kFlagCount>& flagCatalogue();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "signal_code.h"
 
-#include "flag_catalogue.h"
 #include "signal_directory.h"
 #include "utf8.h"
 
@@ -11,6 +10,7 @@ namespace {
 
 constexpr char kNotACodeChar = 0;
 constexpr char kTableSeparator = '-';
+constexpr char kDecimalPoint = '.';
 
 bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -46,6 +46,7 @@ char codeCharOf(char32_t c) {
         case U'-': case U'\u2010': case U'\u2011': case U'\u2012': case U'\u2013':
         case U'\u2014': case U'\u2015': case U'\u2212': case U' ':
             return kTableSeparator;
+        case U'.': case U',': return kDecimalPoint;
         default: return kNotACodeChar;
     }
 }
@@ -54,6 +55,21 @@ const ComplementTable* tableOfRoman(std::string_view roman) {
     for (const auto& t : kComplementTables)
         if (t.roman == roman) return &t;
     return nullptr;
+}
+
+// The characters of a typed text as code characters; nothing for text that
+// is no UTF-8 or holds a character no code or group has.
+std::optional<std::string> codeCharsOf(std::string_view text) {
+    std::string chars;
+    for (std::size_t at = 0; at < text.size();) {
+        const DecodedChar decoded = decodeUtf8At(text, at);
+        if (!decoded.valid) return std::nullopt;
+        const char c = codeCharOf(decoded.codePoint);
+        if (c == kNotACodeChar) return std::nullopt;
+        chars.push_back(c);
+        at += decoded.length;
+    }
+    return chars;
 }
 
 }  // namespace
@@ -101,20 +117,20 @@ std::optional<SignalCode> SignalCode::parse(std::string_view w) {
     }
 }
 
+std::optional<std::string> readGroup(std::string_view typed) {
+    auto chars = codeCharsOf(trimmed(typed));
+    if (!chars || chars->empty() || chars->find(kTableSeparator) != std::string::npos) return std::nullopt;
+    return chars;
+}
+
 std::optional<SignalCode> SignalCode::read(std::string_view typed) {
     const std::string_view text = trimmed(typed);
     constexpr std::size_t kLongestTypedCode = 24;  // "III - 9" in dashes, with room to spare
     if (text.empty() || text.size() > kLongestTypedCode) return std::nullopt;
 
-    std::string chars;
-    for (std::size_t at = 0; at < text.size();) {
-        const DecodedChar decoded = decodeUtf8At(text, at);
-        if (!decoded.valid) return std::nullopt;
-        const char c = codeCharOf(decoded.codePoint);
-        if (c == kNotACodeChar) return std::nullopt;
-        chars.push_back(c);
-        at += decoded.length;
-    }
+    const auto read = codeCharsOf(text);
+    if (!read || read->find(kDecimalPoint) != std::string::npos) return std::nullopt;
+    const std::string& chars = *read;
     const auto separator = chars.find(kTableSeparator);
     if (separator == std::string::npos) return parse(chars);
     // A table's Roman number, then any run of separators, then its digit.
@@ -162,11 +178,8 @@ std::string_view SignalCode::typedSymbols() const {
     return impliesMedicalM() ? hoist.substr(1) : hoist;
 }
 
-std::vector<int> SignalCode::hoistFlags() const {
-    std::vector<int> flags;
-    for (char symbol : hoistSymbols())
-        if (const auto flag = flagIndexOfSymbol(symbol)) flags.push_back(*flag);
-    return flags;
-}
+FlownHoist SignalCode::flownHoist() const { return encodeHoist(hoistSymbols()).flags; }
+
+std::vector<int> SignalCode::hoistFlags() const { return flagsOf(flownHoist()); }
 
 }  // namespace mss::codebook

@@ -6,7 +6,7 @@
 //   section          written   typed by a learner   hoisted, top down
 //   single-letter    "A"       "A"                  A
 //   general          "AE1"     "AE1"                A E 1
-//   medical          "MAA"     "AA" (M is up)       M A A
+//   medical          "MAA"     "AA" (M is up)       M A, 2-й заменяющий
 //   table row        "II-3"    "3"                  3 (its table named beside)
 //
 // A code here has the shape of a code of its section; whether the code book
@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "one_set_hoist.h"
 #include "section.h"
 
 namespace mss::codebook {
@@ -63,7 +64,10 @@ public:
     // the part of them a learner types ("AE1", "AA", "3").
     std::string_view hoistSymbols() const;
     std::string_view typedSymbols() const;
-    // The same flags as indices of the flag catalogue.
+    // The hoist as one set of flags flies it, top first: MAA is M, A and
+    // the 2nd substitute (one_set_hoist.h). Every code of the book flies.
+    FlownHoist flownHoist() const;
+    // Its flags alone, each 0..39 (signal_flags.h).
     std::vector<int> hoistFlags() const;
 
     friend bool operator==(const SignalCode&, const SignalCode&) = default;
@@ -74,5 +78,12 @@ private:
     std::string text_;
     Section section_;
 };
+
+// A group of flags as a person types it, read the way a code is read
+// (Latin in either case, the Cyrillic look-alikes), with '.' or ',' for the
+// decimal point: "l2330" → "L2330", "маа" → "MAA", "22,2" → "22.2". Of any
+// length, with no promise that one set of flags can fly it. Empty text, a
+// table row ("I-3"), a space inside or any other character gives no group.
+std::optional<std::string> readGroup(std::string_view typed);
 
 }  // namespace mss::codebook

@@ -157,6 +157,13 @@ std::optional<ListRow> SignalDirectory::find(const SignalCode& code) const {
     }
 }
 
+std::vector<const SignalCode*> SignalDirectory::codesOf(ListRow row) const {
+    std::vector<const SignalCode*> codes;
+    for (const DirectoryEntry& entry : codes_)
+        if (entry.target == row) codes.push_back(&entry.code);
+    return codes;
+}
+
 std::optional<ListRow> SignalDirectory::find(std::string_view written) const {
     if (const auto code = SignalCode::parse(written)) return find(*code);
     return std::nullopt;

@@ -39,6 +39,9 @@ public:
     std::optional<ListRow> find(const SignalCode& code) const;
     // The same for a code as the program writes it ("AE1", "II-3").
     std::optional<ListRow> find(std::string_view written) const;
+    // The codes that select a row, in code order: one, or two for the rows
+    // WY0..WY9 and XE0..XE9 (XB0..XB9 and XH0..XH9 share them).
+    std::vector<const SignalCode*> codesOf(ListRow row) const;
 
     // Direct maps used by the keys. Arguments are letter indices 0..25 and
     // digits 0..9; a missing code gives std::nullopt.

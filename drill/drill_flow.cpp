@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill_flow.h"
 
+#include "codebook/flag_catalogue.h"
 #include "meaning_choices.h"
 #include "session_plan.h"
 
@@ -23,24 +24,45 @@ std::span<const DrillSignal> DrillFlow::signalsIn(DrillSet set) const {
 
 void DrillFlow::open() { choose(keeper_.lastChoice().value_or(DrillChoice{})); }
 
-void DrillFlow::choose(const DrillChoice& choice) {
-    choice_ = choice;
-    if (choice_.set != DrillSet::General) choice_.firstLetter = 0;
+std::vector<CardKey> DrillFlow::poolOfChoice() const {
     std::vector<CardKey> pool;
     for (const DrillSignal& s : setSignals())
         if (choice_.firstLetter == 0 || s.code.front() == choice_.firstLetter)
             pool.push_back({choice_.set, choice_.mode, s.code});
-    CardStates states = keeper_.cardStates(choice_.set, choice_.mode);
-    // Every new signal may come in while there is room: a session is always
-    // as long as the pool allows, and signals due come first all the same.
-    const SessionOptions options{kQuestionsPerSession, kQuestionsPerSession};
-    std::vector<CardKey> plan = planSession(pool, states, clock_(), options, random_);
-    startSession(std::move(plan), std::move(states));
+    return pool;
 }
 
-void DrillFlow::startSession(std::vector<CardKey> plan, CardStates states) {
+void DrillFlow::choose(const DrillChoice& choice) {
+    choice_ = choice;
+    if (choice_.set != DrillSet::General) choice_.firstLetter = 0;
+    const std::vector<CardKey> pool = poolOfChoice();
+    CardStates states = keeper_.cardStates(choice_.set, choice_.mode);
+    const TimePoint now = clock_();
+    // New signals may fill the session while there is room; those due come first.
+    const SessionOptions options{kQuestionsPerSession, kQuestionsPerSession};
+    std::vector<CardKey> plan = planSession(pool, states, now, options, random_);
+    pool_ = drill::poolStatus(pool, states, now);
+    startSession(std::move(plan), std::move(states), Review::Scheduled);
+}
+
+void DrillFlow::reviewEarly() {
+    if (stage_ != Stage::NothingToAsk && stage_ != Stage::Summary) return;
+    const std::vector<CardKey> pool = poolOfChoice();
+    CardStates states = keeper_.cardStates(choice_.set, choice_.mode);
+    std::vector<CardKey> plan = planEarlyReview(pool, states, clock_(), kQuestionsPerSession, random_);
+    startSession(std::move(plan), std::move(states), Review::Early);
+}
+
+void DrillFlow::drillThese(const std::vector<std::string>& codes) {
+    std::vector<CardKey> plan;
+    for (const std::string& code : codes)
+        if (findSignal(setSignals(), code)) plan.push_back({choice_.set, choice_.mode, code});
+    startSession(std::move(plan), keeper_.cardStates(choice_.set, choice_.mode), Review::Scheduled);
+}
+
+void DrillFlow::startSession(std::vector<CardKey> plan, CardStates states, Review review) {
     const bool nothingToAsk = plan.empty();
-    session_.emplace(std::move(plan), std::move(states), clock_);
+    session_.emplace(std::move(plan), std::move(states), clock_, review);
     record_ = {choice_, std::nullopt};
     roundStartsAt_ = 0;
     ask();
@@ -70,10 +92,15 @@ void DrillFlow::ask() {
     question_.rightChoice = choices.rightPlace;
 }
 
-bool DrillFlow::type(char symbol) {
-    if (stage_ != Stage::Asking || choice_.mode == DrillMode::Meaning || !typed_.add(symbol)) return false;
+bool DrillFlow::raise(int flag) {
+    if (stage_ != Stage::Asking || choice_.mode == DrillMode::Meaning || !typed_.raise(flag)) return false;
     if (typed_.judgedAtOnce()) answer(typed_.code());
     return true;
+}
+
+bool DrillFlow::type(char symbol) {
+    const auto flag = codebook::flagIndexOfSymbol(symbol);
+    return flag && raise(*flag);
 }
 
 bool DrillFlow::takeBack() { return stage_ == Stage::Asking && typed_.takeBack(); }
@@ -140,7 +167,7 @@ int DrillFlow::questionCount() const {
 }
 
 DrillSummary DrillFlow::summary() const {
-    DrillSummary s{choice_, tally(), {}};
+    DrillSummary s{choice_, tally(), {}, reviewingEarly()};
     const auto& mistakes = s.tally.mistakes;
     for (std::size_t i = std::min(roundStartsAt_, mistakes.size()); i < mistakes.size(); ++i)
         s.mistakes.push_back({findSignal(setSignals(), mistakes[i].card.code), mistakes[i].given});

@@ -20,13 +20,11 @@
 #include "drill_session.h"
 #include "progress_keeper.h"
 #include "random_source.h"
+#include "session_plan.h"
 #include "set_signals.h"
 #include "typed_answer.h"
 
 namespace mss::drill {
-
-// A session has this many questions, new signals included.
-inline constexpr int kQuestionsPerSession = 20;
 
 struct DrillQuestion {
     const DrillSignal* signal = nullptr;  // the signal asked
@@ -53,6 +51,7 @@ struct DrillSummary {
     DrillChoice choice;
     Tally tally;
     std::vector<MistakeMade> mistakes;  // of the last round
+    bool earlyReview = false;
 };
 
 class DrillFlow {
@@ -69,9 +68,16 @@ public:
     void choose(const DrillChoice& choice);
     // A new session of the same choice (after the progress was reset).
     void restart() { choose(choice_); }
+    // When nothing is due: the signals not due yet, soonest first, asked
+    // without moving any of them up.
+    void reviewEarly();
+    // A session of exactly these signals of the set chosen (the learner's
+    // hardest, say), in this order.
+    void drillThese(const std::vector<std::string>& codes);
 
     // What the learner does. Each does nothing where it makes no sense.
-    bool type(char symbol);  // false when the key does not count here
+    bool raise(int flag);    // a flag (0..39) put up; false when it does not go up here
+    bool type(char symbol);  // the same for a letter or digit
     bool takeBack();
     void enter();            // answers the flags typed, or goes on after an answer
     void pick(std::size_t place);  // one of the meanings offered
@@ -95,6 +101,11 @@ public:
     int questionNumber() const;
     int questionCount() const;
 
+    // Whether the session in hand reviews early.
+    bool reviewingEarly() const { return session_ && session_->earlyReview(); }
+    // How the chosen signals stand: due, new and waiting, and when the next falls due.
+    const PoolStatus& poolStatus() const { return pool_; }
+
     // Every signal of a set (the letter does not narrow it).
     std::span<const DrillSignal> signalsIn(DrillSet set) const;
     std::span<const DrillSignal> setSignals() const { return signalsIn(choice_.set); }
@@ -102,7 +113,8 @@ public:
     std::vector<std::string> notices() const { return keeper_.notices(); }
 
 private:
-    void startSession(std::vector<CardKey> plan, CardStates states);
+    std::vector<CardKey> poolOfChoice() const;
+    void startSession(std::vector<CardKey> plan, CardStates states, Review review);
     void ask();
     void answer(const std::string& givenCode);
 
@@ -116,6 +128,7 @@ private:
     Stage stage_ = Stage::NothingToAsk;
     Stage stageBeforeProgress_ = Stage::NothingToAsk;
     std::optional<DrillSession> session_;
+    PoolStatus pool_;
     SessionRecord record_;
     std::size_t roundStartsAt_ = 0;  // the first mistake of the round in the tally
     DrillQuestion question_;

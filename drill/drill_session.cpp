@@ -5,12 +5,10 @@
 #include <optional>
 #include <utility>
 
-#include "leitner_boxes.h"
-
 namespace mss::drill {
 
-DrillSession::DrillSession(std::vector<CardKey> questions, CardStates states, Clock clock)
-    : questions_(std::move(questions)), states_(std::move(states)), clock_(std::move(clock)) {}
+DrillSession::DrillSession(std::vector<CardKey> questions, CardStates states, Clock clock, Review review)
+    : questions_(std::move(questions)), states_(std::move(states)), clock_(std::move(clock)), review_(review) {}
 
 Answer DrillSession::answer(std::string given, bool correct) {
     const CardKey card = currentCard();
@@ -19,9 +17,7 @@ Answer DrillSession::answer(std::string given, bool correct) {
 
     std::optional<CardState> before;
     if (const auto known = states_.find(card); known != states_.end()) before = known->second;
-    const bool mayMoveUp = !movedUp_.contains(card);
-    const CardState after = afterAnswer(before, correct, now, mayMoveUp);
-    if (correct && mayMoveUp) movedUp_.insert(card);
+    const CardState after = afterAnswer(before, correct, now, review_);
     states_.insert_or_assign(card, after);
 
     tally_.count(card, given, correct);

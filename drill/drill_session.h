@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One sitting of the drill: the planned questions one after another, then, on
-// request, the cards the learner got wrong. Within a session a card moves up
-// at most one box, however often it is answered right, so repeating the
-// mistakes is practice and not a way to jump boxes; a wrong answer always
-// sends the card back to the first box.
+// request, the cards the learner got wrong. Each answer moves its card by the
+// rule of the Leitner boxes: up only when it was due, so answering a card
+// again within the session never moves it further (it waits ten minutes at
+// least once moved up), and a wrong answer sends it back to the first box.
+// An early review asks cards ahead of their time: its right answers count in
+// the tally but never move a card up.
 
 #include <cstddef>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "card_state.h"
 #include "clock.h"
+#include "leitner_boxes.h"
 #include "tally.h"
 
 namespace mss::drill {
@@ -29,8 +31,12 @@ struct Answer {
 class DrillSession {
 public:
     // `states` are the cards' states when the session starts (new cards are
-    // missing from it); the session keeps its own copy up to date.
-    DrillSession(std::vector<CardKey> questions, CardStates states, Clock clock);
+    // missing from it); the session keeps its own copy up to date. `review`
+    // says whether it asks what is due or reviews early.
+    DrillSession(std::vector<CardKey> questions, CardStates states, Clock clock,
+                 Review review = Review::Scheduled);
+
+    bool earlyReview() const { return review_ == Review::Early; }
 
     bool finished() const { return next_ >= questions_.size(); }
     // The card being asked. Only while the session is not finished.
@@ -56,8 +62,8 @@ private:
     std::size_t next_ = 0;
     CardStates states_;
     Clock clock_;
+    Review review_;
     Tally tally_;
-    std::unordered_set<CardKey, CardKeyHash> movedUp_;
     std::vector<CardKey> wrongSinceRepeat_;
 };
 

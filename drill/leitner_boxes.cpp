@@ -5,25 +5,26 @@
 
 namespace mss::drill {
 
-namespace {
-
-using namespace std::chrono_literals;
-
-constexpr std::array<std::chrono::seconds, kBoxCount> kDelays = {
-    0s, 10min, 24h, 3 * 24h, 7 * 24h, 21 * 24h, 60 * 24h,
-};
-
-}  // namespace
-
 std::chrono::seconds delayOfBox(int box) {
-    return kDelays[static_cast<std::size_t>(std::clamp(box, kFirstBox, kTopBox))];
+    return kBoxDelays[static_cast<std::size_t>(std::clamp(box, kFirstBox, kTopBox))];
 }
 
-CardState afterAnswer(const std::optional<CardState>& before, bool correct, TimePoint now, bool mayMoveUp) {
-    const int boxBefore = before ? std::clamp(before->box, kFirstBox, kTopBox) : kFirstBox;
-    int box = kFirstBox;
-    if (correct) box = mayMoveUp ? std::min(boxBefore + 1, kTopBox) : boxBefore;
-    return CardState{box, now + delayOfBox(box), now};
+CardState afterAnswer(const std::optional<CardState>& before, bool correct, TimePoint now, Review review) {
+    if (!correct) return CardState{kFirstBox, now + delayOfBox(kFirstBox), now};
+    if (!before) {
+        const int box = review == Review::Early ? kFirstBox : kFirstBox + 1;
+        return CardState{box, now + delayOfBox(box), now};
+    }
+    const int box = std::clamp(before->box, kFirstBox, kTopBox);
+    if (review == Review::Early || !isDue(*before, now)) return CardState{box, before->due, now};
+    const int up = std::min(box + 1, kTopBox);
+    return CardState{up, now + delayOfBox(up), now};
+}
+
+std::optional<CardState> replayAnswers(std::span<const PastAnswer> history) {
+    std::optional<CardState> state;
+    for (const PastAnswer& answer : history) state = afterAnswer(state, answer.correct, answer.at);
+    return state;
 }
 
 }  // namespace mss::drill

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "leitner_boxes.h"
+
 namespace mss::drill {
 
 namespace {
@@ -14,10 +16,34 @@ struct Candidate {
     const CardKey* card;
 };
 
+// The cards of a pool, with a number drawn for each in the pool's order.
+struct Sorted {
+    std::vector<Candidate> due;
+    std::vector<Candidate> fresh;
+    std::vector<Candidate> waiting;
+};
+
+Sorted sortOut(std::span<const CardKey> pool, const CardStates& states, TimePoint now, const RandomSource& random) {
+    Sorted sorted;
+    for (const CardKey& card : pool) {
+        const std::uint64_t tieBreak = random();
+        const auto state = states.find(card);
+        if (state == states.end())
+            sorted.fresh.push_back({TimePoint{}, tieBreak, &card});
+        else if (isDue(state->second, now))
+            sorted.due.push_back({state->second.due, tieBreak, &card});
+        else
+            sorted.waiting.push_back({state->second.due, tieBreak, &card});
+    }
+    return sorted;
+}
+
 bool moreUrgent(const Candidate& a, const Candidate& b) {
     if (a.due != b.due) return a.due < b.due;
     return a.tieBreak < b.tieBreak;
 }
+
+std::size_t atLeastNone(int count) { return static_cast<std::size_t>(std::max(count, 0)); }
 
 // Moves the `count` most urgent candidates of `group`, in order, to `plan`.
 void takeMostUrgent(std::vector<Candidate>& group, std::size_t count, std::vector<CardKey>& plan) {
@@ -30,28 +56,36 @@ void takeMostUrgent(std::vector<Candidate>& group, std::size_t count, std::vecto
 
 std::vector<CardKey> planSession(std::span<const CardKey> pool, const CardStates& states, TimePoint now,
                                  const SessionOptions& options, const RandomSource& random) {
-    std::vector<Candidate> due;
-    std::vector<Candidate> fresh;
-    std::vector<Candidate> later;
-    for (const CardKey& card : pool) {
-        const std::uint64_t tieBreak = random();
-        const auto state = states.find(card);
-        if (state == states.end())
-            fresh.push_back({TimePoint{}, tieBreak, &card});
-        else if (state->second.due <= now)
-            due.push_back({state->second.due, tieBreak, &card});
-        else
-            later.push_back({state->second.due, tieBreak, &card});
-    }
-
-    const auto wanted = static_cast<std::size_t>(std::max(options.questions, 0));
+    Sorted sorted = sortOut(pool, states, now, random);
+    const std::size_t wanted = atLeastNone(options.questions);
     std::vector<CardKey> plan;
-    plan.reserve(std::min(wanted, pool.size()));
-    takeMostUrgent(due, wanted, plan);
-    takeMostUrgent(fresh, std::min(wanted - plan.size(), static_cast<std::size_t>(std::max(options.newCardsAtMost, 0))),
-                   plan);
-    takeMostUrgent(later, wanted - plan.size(), plan);
+    takeMostUrgent(sorted.due, wanted, plan);
+    takeMostUrgent(sorted.fresh, std::min(wanted - plan.size(), atLeastNone(options.newCardsAtMost)), plan);
     return plan;
+}
+
+std::vector<CardKey> planEarlyReview(std::span<const CardKey> pool, const CardStates& states, TimePoint now,
+                                     int questions, const RandomSource& random) {
+    Sorted sorted = sortOut(pool, states, now, random);
+    std::vector<CardKey> plan;
+    takeMostUrgent(sorted.waiting, atLeastNone(questions), plan);
+    return plan;
+}
+
+PoolStatus poolStatus(std::span<const CardKey> pool, const CardStates& states, TimePoint now) {
+    PoolStatus status;
+    for (const CardKey& card : pool) {
+        const auto state = states.find(card);
+        if (state == states.end()) {
+            ++status.fresh;
+        } else if (isDue(state->second, now)) {
+            ++status.due;
+        } else {
+            ++status.waiting;
+            if (!status.nextDue || state->second.due < *status.nextDue) status.nextDue = state->second.due;
+        }
+    }
+    return status;
 }
 
 }  // namespace mss::drill

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "set_signals.h"
 
-#include "codebook/flag_catalogue.h"
+#include "codebook/signal_flags.h"
 #include "codebook/meanings.h"
 #include "codebook/signal_code.h"
 #include "meaning_choices.h"
@@ -28,9 +28,14 @@ std::vector<DrillSignal> signalsOfSet(const codebook::CodeBook& book, DrillSet s
     std::vector<DrillSignal> signals;
     switch (set) {
         case DrillSet::Flags:
-            for (const codebook::FlagEntry& flag : codebook::flagCatalogue())
-                signals.push_back({std::string(1, flag.symbol), std::string(flag.phoneticName), false,
-                                   codebook::isLetterFlag(flag.index) ? "letter" : "pennant"});
+            for (const codebook::SignalFlag& flag : codebook::signalFlags()) {
+                const bool named = !flag.spellingWord.empty();
+                const char* group = flag.kind == codebook::FlagKind::Letter    ? "letter"
+                                    : flag.kind == codebook::FlagKind::Numeral ? "numeral"
+                                                                               : "special";
+                signals.push_back({std::string(flag.shortName),
+                                   std::string(named ? flag.spellingWord : flag.fullName), false, group});
+            }
             break;
         case DrillSet::SingleLetter: addSection(signals, book, Section::SingleLetter); break;
         case DrillSet::General: addSection(signals, book, Section::General); break;
@@ -50,14 +55,19 @@ const DrillSignal* findSignal(std::span<const DrillSignal> list, std::string_vie
 
 HoistOfSignal hoistOf(DrillSet set, std::string_view code) {
     HoistOfSignal hoist;
-    const auto signal = set == DrillSet::Flags ? std::nullopt : codebook::SignalCode::parse(code);
-    if (!signal) {
-        hoist.flags = code;  // a flag of the flags set is its own symbol
+    hoist.flags = code;
+    if (set == DrillSet::Flags) {
+        // A flag of the flags set is known by its short name.
+        for (const codebook::SignalFlag& flag : codebook::signalFlags())
+            if (flag.shortName == code) hoist.flown = {flag.index};
         return hoist;
     }
+    const auto signal = codebook::SignalCode::parse(code);
+    if (!signal) return hoist;
     hoist.medicalM = signal->impliesMedicalM();
     if (const auto* table = signal->table()) hoist.table = table->roman;
     hoist.flags = signal->typedSymbols();
+    hoist.flown = signal->hoistFlags();
     return hoist;
 }
 
@@ -71,6 +81,17 @@ std::size_t typedFlagsAtMost(DrillSet set) {
         case DrillSet::Medical: return 2;
         default: return 1;
     }
+}
+
+bool mayRaise(DrillSet set, DrillMode mode, int flag) {
+    if (!codebook::isSignalFlag(flag)) return false;
+    const codebook::SignalFlag& f = codebook::signalFlag(flag);
+    if (f.kind == codebook::FlagKind::Letter || f.kind == codebook::FlagKind::Numeral) return mayType(set, f.symbol);
+    // A substitute or the answering pennant: asked by sight in the flags
+    // set, or raised in a hoist the learner composes.
+    if (set == DrillSet::Flags) return true;
+    if (mode != DrillMode::Compose || set == DrillSet::Tables) return false;
+    return !(set == DrillSet::Medical && f.kind == codebook::FlagKind::AnsweringPennant);
 }
 
 bool mayType(DrillSet set, char symbol) {

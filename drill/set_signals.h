@@ -16,14 +16,19 @@
 namespace mss::drill {
 
 struct DrillSignal {
-    std::string code;    // as the progress file keeps it: "E" for a flag, "A", "AE1", "MAA", "II-3"
-    std::string text;    // its meaning; for the flags set, the flag's phonetic name
+    // As the progress file keeps it: "A", "AE1", "MAA", "II-3"; for the
+    // flags set the flag's short name, "E", "7", "1-й заменяющий".
+    std::string code;
+    // Its meaning; for the flags set the spelling word of a letter or digit,
+    // the full name of a substitute or of the answering pennant.
+    std::string text;
     bool reconstructed = false;  // the meaning was written from memory, not from an edition of the code
     std::string group;   // signals offered together as wrong meanings; see signalsOfSet
 };
 
-// Every signal of a set, in the order of the code: the 36 flags (grouped as
-// letter flags and numeral pennants), the 25 single-letter signals (one
+// Every signal of a set, in the order of the code: the 40 flags of a set
+// (grouped as letter flags, numeral pennants, and the substitutes with the
+// answering pennant), the 25 single-letter signals (one
 // group), the 1,403 codes of the general section (grouped by first letter),
 // the 442 medical signals (grouped by the letter after M) and the 29 rows of
 // the tables of complements (grouped by table).
@@ -36,8 +41,13 @@ const DrillSignal* findSignal(std::span<const DrillSignal> list, std::string_vie
 struct HoistOfSignal {
     bool medicalM = false;  // M stands above the flags (the medical section)
     std::string table;      // "II" for a row of a table of complements, otherwise empty
-    std::string flags;      // the flags one under the other, as symbols: "AE1"; "AA" for MAA; "3" for II-3
-    // Every flag that stands, M included: "MAA".
+    // What a learner types to name the hoist: "AE1"; "AA" for MAA (M stands
+    // already); "3" for II-3; for a flag of the flags set, its short name.
+    std::string flags;
+    // Every flag that stands, as one set flies it, top first, M included:
+    // M, A and the 2nd substitute for MAA (flags 0..39, signal_flags.h).
+    std::vector<int> flown;
+    // What the flags give, M included: "MAA".
     std::string symbols() const;
 
     friend bool operator==(const HoistOfSignal&, const HoistOfSignal&) = default;
@@ -45,10 +55,13 @@ struct HoistOfSignal {
 HoistOfSignal hoistOf(DrillSet set, std::string_view code);
 
 // How many flags the learner hoists for a signal of the set (M not counted:
-// it is hoisted for the learner), and which keys count: only digits for the
-// tables of complements, only letters for the medical section.
+// it is hoisted for the learner), and which flags count: only numeral
+// pennants for the tables of complements, no numeral pennant in the medical
+// section; a substitute or the answering pennant only where a whole hoist is
+// composed or where the flags themselves are asked.
 std::size_t typedFlagsAtMost(DrillSet set);
 bool mayType(DrillSet set, char symbol);
+bool mayRaise(DrillSet set, DrillMode mode, int flag);
 
 // The code that the flags typed for `askedCode` stand for: "MAA" for "AA"
 // in the medical section, "II-5" for "5" asked about a row of table II.

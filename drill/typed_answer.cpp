@@ -1,42 +1,91 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "typed_answer.h"
 
+#include "codebook/hoist_words.h"
+#include "codebook/signal_flags.h"
+
 namespace mss::drill {
+
+namespace {
+
+constexpr int kFlagM = 'M' - 'A';
+
+// Naming flags by what they give: letters and digits, as a code is written.
+std::string symbolsOf(const std::vector<int>& flags) {
+    std::string symbols;
+    for (int flag : flags) symbols += codebook::signalFlag(flag).symbol;
+    return symbols;
+}
+
+}  // namespace
 
 TypedAnswer::TypedAnswer(DrillSet set, DrillMode mode, const DrillSignal& asked)
     : set_(set), mode_(mode), askedCode_(asked.code), askedHoist_(hoistOf(set, asked.code)) {
-    // Reading a hoist names exactly its flags; composing one may put up as
-    // many as the longest signal of the set has.
-    atMost_ = mode == DrillMode::RecogniseFlag ? askedHoist_.flags.size() : typedFlagsAtMost(set);
+    // Naming a hoist takes exactly its flags (M stands); composing one may
+    // put up as many as the longest signal of the set has.
+    const std::size_t m = askedHoist_.medicalM ? 1 : 0;
+    atMost_ = mode == DrillMode::RecogniseFlag ? askedHoist_.flown.size() - m : typedFlagsAtMost(set);
+    if (set == DrillSet::Flags) atMost_ = 1;
 }
 
-bool TypedAnswer::add(char symbol) {
-    if (atMost_ == 0 || !mayType(set_, symbol)) return false;
-    if (symbols_.size() < atMost_)
-        symbols_ += symbol;
-    else if (atMost_ == 1)
-        symbols_.assign(1, symbol);
-    else
-        return false;
+std::vector<int> TypedAnswer::standing() const {
+    std::vector<int> up;
+    if (askedHoist_.medicalM) up.push_back(kFlagM);
+    up.insert(up.end(), flags_.begin(), flags_.end());
+    return up;
+}
+
+bool TypedAnswer::raise(int flag) {
+    if (atMost_ == 0 || !mayRaise(set_, mode_, flag)) return false;
+    if (atMost_ == 1) {
+        flags_.assign(1, flag);
+        refusal_.reset();
+        return true;
+    }
+    if (flags_.size() >= atMost_) return false;
+    // A hoist composed is one set's: each flag flies once.
+    if (mode_ == DrillMode::Compose) {
+        refusal_ = codebook::refusalOfNextFlag(standing(), flag);
+        if (refusal_) return false;
+    }
+    flags_.push_back(flag);
     return true;
 }
 
 bool TypedAnswer::takeBack() {
-    if (symbols_.empty()) return false;
-    symbols_.pop_back();
+    if (flags_.empty()) return false;
+    flags_.pop_back();
+    refusal_.reset();
     return true;
+}
+
+std::optional<std::string> TypedAnswer::composedGroup() const {
+    const codebook::DecodedHoist decoded = codebook::decodeHoist(standing());
+    if (!decoded.ok()) return std::nullopt;
+    return askedHoist_.medicalM ? decoded.group.substr(1) : decoded.group;
 }
 
 HoistOfSignal TypedAnswer::hoist() const {
     HoistOfSignal up = askedHoist_;
-    up.flags = symbols_;
+    up.flags = mode_ == DrillMode::Compose ? composedGroup().value_or(std::string()) : symbolsOf(flags_);
+    up.flown = standing();
     return up;
 }
 
 std::string TypedAnswer::shown() const {
-    return symbols_.empty() ? std::string() : hoist().symbols();
+    if (flags_.empty()) return {};
+    if (set_ == DrillSet::Flags) return std::string(codebook::signalFlag(flags_.front()).shortName);
+    if (mode_ == DrillMode::Compose) return codebook::hoistLine(standing());
+    return hoist().symbols();
 }
 
-std::string TypedAnswer::code() const { return codeOfTyped(set_, askedCode_, symbols_); }
+std::string TypedAnswer::code() const {
+    if (flags_.empty()) return {};
+    if (set_ == DrillSet::Flags) return std::string(codebook::signalFlag(flags_.front()).shortName);
+    if (mode_ != DrillMode::Compose) return codeOfTyped(set_, askedCode_, symbolsOf(flags_));
+    // A hoist composed stands for the group one set flies with it.
+    if (const auto group = composedGroup()) return codeOfTyped(set_, askedCode_, *group);
+    return codebook::hoistLine(standing());
+}
 
 }  // namespace mss::drill

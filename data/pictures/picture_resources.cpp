@@ -2,6 +2,7 @@
 #include "picture_resources.h"
 
 #include "codebook/flag_catalogue.h"
+#include "codebook/signal_flags.h"
 
 #include <QtCore/qglobal.h>
 
@@ -29,6 +30,13 @@ void initPictureResources() {
 QString flagPicturePath(int flagIndex) {
     if (flagIndex < 0 || flagIndex >= codebook::kFlagCount) return {};
     return resource(QStringLiteral("flag-%1.gif").arg(QChar(codebook::symbolOfFlag(flagIndex))));
+}
+
+QString signalFlagPicturePath(int index) {
+    if (index == codebook::kAnsweringPennant) return resource(QStringLiteral("flag-answering.gif"));
+    if (codebook::isSubstitute(index))
+        return resource(QStringLiteral("flag-substitute-%1.gif").arg(codebook::substituteNumber(index)));
+    return flagPicturePath(index);
 }
 
 QString medicalFlagPicturePath() { return resource(QStringLiteral("flag-M-single.gif")); }

@@ -16,6 +16,12 @@ void initPictureResources();
 // is 91 × 60 pixels except M (12), which is 92 × 58.
 QString flagPicturePath(int flagIndex);
 
+// The picture of flag `index` of the forty of one set (codebook/signal_flags.h):
+// the catalogue's 36 as flagPicturePath gives them, then the 1st, 2nd and 3rd
+// substitutes and the answering pennant, 91 × 60 pixels like the numeral
+// pennants; empty for any other index.
+QString signalFlagPicturePath(int index);
+
 // The separate 91 × 60 picture of flag M shown at the head of medical signals.
 // It is not the catalogue's picture of M.
 QString medicalFlagPicturePath();

@@ -4,7 +4,7 @@
 #include <QAccessible>
 #include <QLabel>
 
-#include "codebook/flag_catalogue.h"
+#include "codebook/hoist_words.h"
 #include "forms/shared/flag_picture_box.h"
 #include "forms/shared/picture_catalogue.h"
 #include "look/look.h"
@@ -16,17 +16,8 @@ namespace {
 
 constexpr int kTableNameHeight = 20;
 constexpr int kBoxWidth = 95, kBoxHeight = 64, kBoxStep = 72;
-
 const std::array<QString, DrillHoist::kPositions> kPlaceNames{
     QStringLiteral("Первый флаг"), QStringLiteral("Второй флаг"), QStringLiteral("Третий флаг")};
-
-QString spokenFlag(char symbol) {
-    const auto flag = codebook::flagIndexOfSymbol(symbol);
-    if (!flag) return QStringLiteral("пусто");
-    const auto& name = codebook::flagEntry(*flag).phoneticName;
-    return QStringLiteral("%1 (%2)").arg(toQString(name),
-                                         QChar::fromLatin1(symbol));
-}
 
 }  // namespace
 
@@ -49,10 +40,8 @@ DrillHoist::DrillHoist(QWidget* parent) : QWidget(parent) {
 }
 
 void DrillHoist::show(const drill::HoistOfSignal& hoist, std::size_t positions, bool spoken) {
-    std::string places = hoist.symbols();
-    positions = std::clamp<std::size_t>(std::max(positions, places.size()), 1, kPositions);
-    places.resize(positions, ' ');
-
+    const codebook::FlownHoist flown = codebook::readHoist(hoist.flown);
+    positions = std::clamp<std::size_t>(std::max(positions, flown.size()), 1, kPositions);
     const bool table = !hoist.table.empty();
     table_->setVisible(table);
     table_->setText(table ? QStringLiteral("Таблица %1").arg(QString::fromStdString(hoist.table)) : QString());
@@ -62,18 +51,20 @@ void DrillHoist::show(const drill::HoistOfSignal& hoist, std::size_t positions, 
         FlagPictureBox* box = positions_[p];
         box->setVisible(p < positions);
         box->move(0, top + static_cast<int>(p) * kBoxStep);
-        const char symbol = places.size() > p ? places[p] : ' ';
-        const auto flag = codebook::flagIndexOfSymbol(symbol);
+        const bool up = p < flown.size();
         const bool medicalM = hoist.medicalM && p == 0;
-        box->showPicture(medicalM ? &pictures.singleM() : flag ? &pictures.flag(*flag) : nullptr);
+        box->showPicture(medicalM ? &pictures.singleM() : up ? &pictures.flag(flown[p].flag) : nullptr);
         QString name = kPlaceNames[p];
         if (medicalM)
             name += QStringLiteral(": Майк (M), медицинский раздел");
-        else if (spoken || !flag)
-            name += QStringLiteral(": ") + spokenFlag(symbol);
+        else if (!up)
+            name += QStringLiteral(": пусто");
+        else if (spoken)
+            name += QStringLiteral(": ") + toQString(codebook::spokenFlownFlag(flown[p]));
         else
             name += QStringLiteral(": флаг на рисунке");
         box->setAccessibleName(name);
+        box->setToolTip(up && spoken ? toQString(codebook::spokenFlownFlag(flown[p])) : QString());
         QAccessibleEvent changed(box, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drill's keyboard: the 36 flag keys of the single-letter keyboard, in
-// its typewriter rows and look, without its About and Exit keys. A key
-// pressed by mouse, by typing or by a screen reader comes out as
-// flagPressed.
+// its typewriter rows and look, and under them a row of their own for the
+// three substitutes and the answering pennant (Shift+1, Shift+2, Shift+3
+// and Shift+0 on the computer's keyboard). A key pressed by mouse, by typing
+// or by a screen reader comes out as flagPressed.
 
 #include <QObject>
 
 #include <array>
 
-#include "codebook/flag_catalogue.h"
+#include "codebook/signal_flags.h"
 #include "forms/shared/keyboard_frame.h"
 
 class QKeyEvent;
@@ -23,18 +24,21 @@ class DrillKeyboard : public KeyboardFrame {
 public:
     explicit DrillKeyboard(QWidget* parent);
 
-    // The key of a letter or digit.
+    // The key of a flag (0..39), or of a letter or digit.
+    QPushButton* key(int flag) const;
     QPushButton* key(char symbol) const;
-
-    // Presses the key a typed letter or digit stands for (matched by its
-    // place, as on the main window); false when the key press is no such key.
+    // Presses the key a typed key stands for (matched by its place, as on
+    // the main window); false when the key press is no such key or its key
+    // is off.
     bool type(const QKeyEvent& event);
+    // Which keys count for the question in hand; the others are greyed.
+    void enableFlags(const std::function<bool(int flag)>& counts);
 
 Q_SIGNALS:
-    void flagPressed(char symbol);
+    void flagPressed(int flag);
 
 private:
-    std::array<QPushButton*, codebook::kFlagCount> keys_{};
+    std::array<QPushButton*, codebook::kSignalFlagCount> keys_{};
 };
 
 }  // namespace mss::forms

@@ -132,8 +132,12 @@ SummaryPage::SummaryPage(QWidget* parent) : QWidget(parent) {
                           QStringLiteral("Задать ещё раз вопросы, на которые дан неверный ответ"));
     newSession_ = drillButton(this, "SummaryNewSession", QStringLiteral("Новое занятие"),
                               QStringLiteral("Начать новое занятие того же набора и режима"));
+    reviewEarly_ = drillButton(this, "SummaryReviewEarly", QStringLiteral("Повторить досрочно"),
+                               QStringLiteral("Спросить сигналы, срок которых ещё не настал; "
+                                              "ответы не продвигают их по ступеням"));
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(reviewEarly_);
     buttons->addWidget(repeat_);
     buttons->addWidget(newSession_);
     buttons->addStretch();
@@ -157,6 +161,15 @@ void SummaryPage::show(const QString& heading, const QString& score, const QStri
     mistakesHeading_->setVisible(!mistakesHeading.isEmpty());
     mistakes_->setVisible(!mistakes.isEmpty());
     repeat_->setVisible(!mistakes.isEmpty());
+    newSession_->setVisible(true);
+    reviewEarly_->setVisible(false);
+}
+
+void SummaryPage::showNothingToAsk(const QString& heading, const QString& explanation) {
+    show(heading, explanation, QString(), {});
+    score_->setAccessibleName(explanation);
+    newSession_->setVisible(false);
+    reviewEarly_->setVisible(true);
 }
 
 ProgressPage::ProgressPage(QWidget* parent) : QWidget(parent) {

@@ -68,10 +68,15 @@ public:
     void show(const QString& heading, const QString& score, const QString& mistakesHeading,
               const QStringList& mistakes);
 
+    QLabel* heading() const { return heading_; }
     QLabel* score() const { return score_; }
     QListWidget* mistakes() const { return mistakes_; }
     FaceButton* repeatButton() const { return repeat_; }
     FaceButton* newSessionButton() const { return newSession_; }
+    FaceButton* reviewEarlyButton() const { return reviewEarly_; }
+    // Nothing is due and nothing new is left: the page says so and offers
+    // an early review instead of the score.
+    void showNothingToAsk(const QString& heading, const QString& explanation);
 
 private:
     QLabel* heading_ = nullptr;
@@ -80,6 +85,7 @@ private:
     QListWidget* mistakes_ = nullptr;
     FaceButton* repeat_ = nullptr;
     FaceButton* newSession_ = nullptr;
+    FaceButton* reviewEarly_ = nullptr;
 };
 
 // The progress of every set, with the reset and the way back.

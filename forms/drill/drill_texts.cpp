@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/drill/drill_texts.h"
 
+#include <QDateTime>
+#include <QLocale>
+
+#include <chrono>
+
 #include "codebook/flag_catalogue.h"
+#include "codebook/hoist_words.h"
+#include "codebook/signal_flags.h"
 #include "codebook/section.h"
 #include "forms/shared/russian_plural.h"
 #include "qtext/utf8_text.h"
@@ -31,11 +38,11 @@ QString tableOf(const drill::HoistOfSignal& hoist) { return QString::fromStdStri
 QString tableRow(const drill::HoistOfSignal& hoist) {
     const auto flag = hoist.flags.size() == 1 ? codebook::flagIndexOfSymbol(hoist.flags[0]) : std::nullopt;
     if (!flag) return QStringLiteral("Таблица %1").arg(tableOf(hoist));
-    return QStringLiteral("Таблица %1, цифра %2 (%3)")
-        .arg(tableOf(hoist), QChar::fromLatin1(hoist.flags[0]), toQString(codebook::flagEntry(*flag).phoneticName));
+    const codebook::SignalFlag& pennant = codebook::signalFlag(*flag);
+    return QStringLiteral("Таблица %1, цифра %2 (%3, %4)")
+        .arg(tableOf(hoist), QChar::fromLatin1(pennant.symbol), toQString(pennant.spellingWord),
+             toQString(pennant.morse));
 }
-
-bool isPennant(char symbol) { return symbol >= '0' && symbol <= '9'; }
 
 }  // namespace
 
@@ -94,11 +101,26 @@ QString modeToolTip(DrillMode mode) {
     return {};
 }
 
-QString flagNames(std::string_view symbols) {
+QString flagNames(const std::vector<int>& flags) {
     QStringList names;
-    for (char symbol : symbols)
-        if (const auto flag = codebook::flagIndexOfSymbol(symbol))
-            names << QStringLiteral("%1 (%2)").arg(toQString(codebook::flagEntry(*flag).phoneticName), QChar::fromLatin1(symbol));
+    for (const codebook::FlownFlag& flown : codebook::readHoist(flags)) {
+        const codebook::SignalFlag& flag = codebook::signalFlag(flown.flag);
+        switch (flag.kind) {
+            case codebook::FlagKind::Letter:
+            case codebook::FlagKind::Numeral:
+                names << QStringLiteral("%1 (%2, %3)")
+                             .arg(toQString(flag.spellingWord), QChar::fromLatin1(flag.symbol), toQString(flag.morse));
+                break;
+            case codebook::FlagKind::Substitute:
+                names << QStringLiteral("%1 (%2)").arg(toQString(flag.shortName), toQString(codebook::flownFlagWord(flown)));
+                break;
+            case codebook::FlagKind::AnsweringPennant:
+                names << QStringLiteral("%1 (%2, %3)")
+                             .arg(toQString(flag.shortName), toQString(codebook::flownFlagWord(flown)),
+                                  toQString(flag.morse));
+                break;
+        }
+    }
     return names.join(QStringLiteral(", "));
 }
 
@@ -106,7 +128,10 @@ QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestio
     if (question.signal == nullptr) return {};
     const QString meaning = quoted(QString::fromStdString(question.signal->text));
     const QString table = tableOf(question.hoist);
-    const bool pennant = question.hoist.flags.size() == 1 && isPennant(question.hoist.flags.front());
+    // A flag of the flags set is asked by what it is: a flag, a pennant, a substitute.
+    const codebook::SignalFlag* alone =
+        question.hoist.flown.size() == 1 ? &codebook::signalFlag(question.hoist.flown.front()) : nullptr;
+    const bool pennant = alone && alone->kind != codebook::FlagKind::Letter;
     switch (choice.mode) {
         case DrillMode::RecogniseFlag:
             switch (choice.set) {
@@ -128,6 +153,8 @@ QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestio
         case DrillMode::Compose:
             switch (choice.set) {
                 case DrillSet::Flags:
+                    if (alone && alone->spellingWord.empty())  // a substitute, the answering pennant
+                        return QStringLiteral("Поднимите %1.").arg(toQString(alone->fullName));
                     return QStringLiteral("Поднимите %1 %2.")
                         .arg(pennant ? QStringLiteral("вымпел") : QStringLiteral("флаг"), meaning);
                 case DrillSet::SingleLetter: return QStringLiteral("Какой однобуквенный сигнал означает %1?").arg(meaning);
@@ -172,16 +199,21 @@ QString howToAnswer(const drill::DrillChoice& choice, const drill::DrillQuestion
 
 QString spokenHoist(const drill::HoistOfSignal& hoist) {
     if (!hoist.table.empty()) return tableRow(hoist);
-    return flagNames(hoist.symbols());
+    return flagNames(hoist.flown);
 }
 
 QString signalWithMeaning(DrillSet set, const drill::DrillSignal& signal) {
     const QString code = QString::fromStdString(signal.code);
     const QString meaning = quoted(QString::fromStdString(signal.text));
     switch (set) {
-        case DrillSet::Flags: return QStringLiteral("%1 — %2").arg(code, QString::fromStdString(signal.text));
+        case DrillSet::Flags: {
+            const std::vector<int>& flown = drill::hoistOf(set, signal.code).flown;
+            const QString morse = flown.empty() ? QString() : toQString(codebook::signalFlag(flown.front()).morse);
+            const QString named = QStringLiteral("%1 — %2").arg(code, QString::fromStdString(signal.text));
+            return morse.isEmpty() ? named : QStringLiteral("%1, %2").arg(named, morse);
+        }
         case DrillSet::Tables: return QStringLiteral("%1: %2").arg(tableRow(drill::hoistOf(set, signal.code)), meaning);
-        default: return QStringLiteral("%1 (%2): %3").arg(code, flagNames(signal.code), meaning);
+        default: return QStringLiteral("%1 — %2: %3").arg(code, flagNames(drill::hoistOf(set, signal.code).flown), meaning);
     }
 }
 
@@ -210,8 +242,9 @@ QString scoreLine(const drill::Tally& tally, int questionNumber, int questionCou
 }
 
 QString summaryHeading(const drill::DrillSummary& summary) {
-    return QStringLiteral("Занятие окончено: %1, «%2»")
-        .arg(setTitle(summary.choice.set), modeTitle(summary.choice.mode));
+    const QString heading = QStringLiteral("Занятие окончено: %1, «%2»")
+                                .arg(setTitle(summary.choice.set), modeTitle(summary.choice.mode));
+    return summary.earlyReview ? heading + QStringLiteral(" (досрочное повторение)") : heading;
 }
 
 QString summaryScore(const drill::DrillSummary& summary) {
@@ -239,6 +272,21 @@ QStringList mistakeLines(const drill::DrillSummary& summary) {
         lines << QStringLiteral("%1 — ваш ответ: %2").arg(asked, given);
     }
     return lines;
+}
+
+QString nothingToAskHeading() { return QStringLiteral("Сейчас повторять нечего"); }
+
+QString nothingToAskExplanation(const drill::DrillChoice& choice, const drill::PoolStatus& pool) {
+    QString chosen = QStringLiteral("«%1», «%2»").arg(setTitle(choice.set), modeTitle(choice.mode));
+    if (choice.firstLetter != 0) chosen += QStringLiteral(", на букву %1").arg(QChar::fromLatin1(choice.firstLetter));
+    QString text = QStringLiteral("В наборе %1 нет сигналов, которым пришёл срок, и не осталось новых.").arg(chosen);
+    if (pool.nextDue) {
+        const QDateTime due = QDateTime::fromSecsSinceEpoch(
+            std::chrono::duration_cast<std::chrono::seconds>(pool.nextDue->time_since_epoch()).count());
+        text += QStringLiteral(" Ближайший срок — %1.")
+                    .arg(QLocale(QLocale::Russian).toString(due.toLocalTime(), QStringLiteral("d MMMM, HH:mm")));
+    }
+    return text + QStringLiteral(" Можно повторить досрочно: ответы не продвинут сигналы по ступеням.");
 }
 
 }  // namespace mss::forms::drill_texts

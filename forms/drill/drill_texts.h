@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <string_view>
+#include <vector>
 
 #include "drill/drill_flow.h"
 
@@ -20,8 +21,9 @@ QString setToolTip(drill::DrillSet set, int signalCount);
 QString modeTitle(drill::DrillMode mode);
 QString modeToolTip(drill::DrillMode mode);
 
-// "Алфа (A), Эко (E), Унауан (1)": the flags of a hoist by name.
-QString flagNames(std::string_view symbols);
+// The flags of a hoist by name, with Morse where they have it: "Майк (M, --),
+// Алфа (A, .-), 2-й заменяющий (повторяет A)".
+QString flagNames(const std::vector<int>& flags);
 
 // The question as the window asks it, and the line on how to answer.
 QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestion& question);
@@ -48,5 +50,9 @@ QString summaryHeading(const drill::DrillSummary& summary);
 QString summaryScore(const drill::DrillSummary& summary);
 QString mistakesHeading(const drill::DrillSummary& summary);
 QStringList mistakeLines(const drill::DrillSummary& summary);
+
+// When nothing is due and nothing new is left in the chosen signals.
+QString nothingToAskHeading();
+QString nothingToAskExplanation(const drill::DrillChoice& choice, const drill::PoolStatus& pool);
 
 }  // namespace mss::forms::drill_texts

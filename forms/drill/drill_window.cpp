@@ -24,8 +24,10 @@
 #include "forms/shared/physical_keys.h"
 #include "forms/shared/picture_catalogue.h"
 #include "forms/shared/window_placement.h"
+#include "codebook/hoist_words.h"
 #include "look/look.h"
 #include "progress/default_progress_file.h"
+#include "qtext/utf8_text.h"
 
 namespace mss::forms {
 
@@ -171,8 +173,9 @@ void DrillWindow::connectControls() {
         flow_->finish();
         showStage();
     });
-    QObject::connect(questionPage_->keyboard(), &DrillKeyboard::flagPressed, this, [this](char symbol) {
-        if (flow_->type(symbol)) flow_->stage() == Stage::Answered ? showAnswer() : showTyped();
+    QObject::connect(questionPage_->keyboard(), &DrillKeyboard::flagPressed, this, [this](int flag) {
+        flow_->raise(flag);
+        flow_->stage() == Stage::Answered ? showAnswer() : showTyped();
     });
     QObject::connect(questionPage_->choices(), &DrillChoices::chosen, this, [this](int place) {
         flow_->pick(static_cast<std::size_t>(place));
@@ -187,6 +190,10 @@ void DrillWindow::connectControls() {
         showStage();
     });
     QObject::connect(summaryPage_->newSessionButton(), &QPushButton::clicked, this, [this] { choose(flow_->choice()); });
+    QObject::connect(summaryPage_->reviewEarlyButton(), &QPushButton::clicked, this, [this] {
+        flow_->reviewEarly();
+        showStage();
+    });
     QObject::connect(progressPage_->resetButton(), &QPushButton::clicked, this, [this] { resetProgress(); });
     QObject::connect(progressPage_->backButton(), &QPushButton::clicked, this, [this] {
         flow_->leaveProgress();
@@ -199,13 +206,18 @@ void DrillWindow::choose(const drill::DrillChoice& choice) {
     showStage();
 }
 
+void DrillWindow::drillSignals(const std::vector<std::string>& codes) {
+    flow_->drillThese(codes);
+    showStage();
+}
+
 void DrillWindow::showStage() {
     showChoice();
     switch (flow_->stage()) {
         case Stage::Asking: showQuestion(); break;
         case Stage::Answered: showAnswer(); break;
-        case Stage::Summary:
-        case Stage::NothingToAsk: showSummary(); break;
+        case Stage::Summary: showSummary(); break;
+        case Stage::NothingToAsk: showNothingToAsk(); break;
         case Stage::Progress: showProgress(); break;
     }
     showNotices();
@@ -242,13 +254,18 @@ void DrillWindow::showQuestion() {
         }
         questionPage_->choices()->show(choiceTexts, choiceReconstructed);
     }
+    const drill::DrillChoice now = choice;
+    questionPage_->keyboard()->enableFlags([now](int flag) { return drill::mayRaise(now.set, now.mode, flag); });
     showScore();
     questionPage_->question()->setFocus();
 }
 
 void DrillWindow::showTyped() {
     const drill::TypedAnswer& typed = flow_->typed();
-    questionPage_->showTyped(QString::fromStdString(typed.shown()));
+    QString shown = QString::fromStdString(typed.shown());
+    // A flag one set cannot put there: why, and what goes up instead.
+    if (const auto& refused = typed.refusal()) shown += QStringLiteral(" — ") + toQString(codebook::refusalText(*refused));
+    questionPage_->showTyped(shown);
     if (flow_->choice().mode == DrillMode::Compose)
         questionPage_->hoist()->show(typed.hoist(), typed.atMost() + (typed.hoist().medicalM ? 1 : 0), true);
 }
@@ -279,6 +296,14 @@ void DrillWindow::showSummary() {
                        mistakes);
     showScore();
     (mistakes.isEmpty() ? summaryPage_->newSessionButton() : summaryPage_->repeatButton())->setFocus();
+}
+
+void DrillWindow::showNothingToAsk() {
+    pages_->setCurrentWidget(summaryPage_);
+    summaryPage_->showNothingToAsk(texts::nothingToAskHeading(),
+                                   texts::nothingToAskExplanation(flow_->choice(), flow_->poolStatus()));
+    showScore();
+    summaryPage_->reviewEarlyButton()->setFocus();
 }
 
 void DrillWindow::showProgress() {

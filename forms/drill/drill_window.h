@@ -57,6 +57,9 @@ public:
     ~DrillWindow() override;
 
     const drill::DrillFlow& flow() const { return *flow_; }
+    // A session of exactly these signals of the set chosen (the learner's
+    // hardest, say).
+    void drillSignals(const std::vector<std::string>& codes);
     drill::DrillFlow::Stage stage() const { return flow_->stage(); }
     progress::ProgressStore& store() const { return *store_; }
     std::uint64_t seed() const { return seed_; }
@@ -90,6 +93,7 @@ private:
     void showTyped();
     void showAnswer();
     void showSummary();
+    void showNothingToAsk();
     void showProgress();
     void showScore();
     void showNotices();

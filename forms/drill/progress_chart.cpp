@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "forms/shared/russian_plural.h"
 #include "look/look.h"
 
 namespace mss::forms {
@@ -19,8 +20,13 @@ constexpr int kAccuracyHeight = 90, kAccuracyBarWidth = 44, kAccuracyBarStep = 6
 
 int percent(int part, int whole) { return whole == 0 ? 0 : static_cast<int>(std::lround(100.0 * part / whole)); }
 
+// "37 новых, 3 изучаемых, 1 выученный".
 QString countsText(const progress::ProgressCounts& c) {
-    return QStringLiteral("новых %1, изучаются %2, выучено %3").arg(c.fresh).arg(c.learning).arg(c.learned);
+    return countOf(c.fresh, QStringLiteral("новый"), QStringLiteral("новых"), QStringLiteral("новых")) +
+           QStringLiteral(", ") +
+           countOf(c.learning, QStringLiteral("изучаемый"), QStringLiteral("изучаемых"), QStringLiteral("изучаемых")) +
+           QStringLiteral(", ") +
+           countOf(c.learned, QStringLiteral("выученный"), QStringLiteral("выученных"), QStringLiteral("выученных"));
 }
 
 }  // namespace

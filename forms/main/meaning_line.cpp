@@ -4,7 +4,10 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QStringList>
 
+#include "codebook/hoist_words.h"
+#include "codebook/signal_directory.h"
 #include "forms/main/code_list_model.h"
 #include "forms/main/layout.h"
 #include "forms/main/list_popup_style.h"
@@ -21,6 +24,17 @@ using codebook::CodeList;
 QString headingOf(CodeList list) {
     const auto& heading = codebook::infoOf(list).heading;
     return toQString(heading);
+}
+
+// The whole meaning, which a narrow line may cut, and how its signal is
+// hoisted by one set of flags: «Поднимают: M, A, 2-й заменяющий».
+QString toolTipOf(CodeList list, int row, const QString& text) {
+    QStringList hoists;
+    if (list != CodeList::Complements)
+        for (const codebook::SignalCode* code : codebook::SignalDirectory::instance().codesOf({list, row}))
+            hoists << toQString(codebook::hoistLine(code->flownHoist()));
+    if (hoists.isEmpty()) return text.trimmed();
+    return text.trimmed() + QStringLiteral("\nПоднимают: ") + hoists.join(QStringLiteral(" или "));
 }
 
 // An open list shows this many rows at most.
@@ -73,6 +87,7 @@ void MeaningLine::show(CodeList list, engine::EditField field, int row) {
             combo->setCurrentIndex(row);
             break;
     }
+    combo->setToolTip(field == engine::EditField::Row ? toolTipOf(list, row, combo->currentText()) : QString());
     // The meaning line is read out when it changes.
     QAccessibleValueChangeEvent spoken(combo, combo->currentText());
     QAccessible::updateAccessibility(&spoken);

@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+#include "codebook/signal_flags.h"
 #include "engine/typewriter.h"
 
 namespace mss::forms {
@@ -33,6 +34,16 @@ std::optional<char> symbolOfRussianLetter(char16_t upper) {
     return std::nullopt;
 }
 
+std::optional<char> digitUnderShiftedSign(int qtKey, const QString& text) {
+    switch (qtKey) {
+        case Qt::Key_Exclam: return '1';
+        case Qt::Key_At: case Qt::Key_QuoteDbl: return '2';
+        case Qt::Key_NumberSign: return '3';
+        case Qt::Key_ParenRight: return '0';
+        default: return text == QStringLiteral("№") ? std::optional<char>('3') : std::nullopt;
+    }
+}
+
 }  // namespace
 
 std::optional<char> symbolOfKey(unsigned x11KeyCode, int qtKey, const QString& text) {
@@ -41,6 +52,21 @@ std::optional<char> symbolOfKey(unsigned x11KeyCode, int qtKey, const QString& t
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return static_cast<char>('0' + (qtKey - Qt::Key_0));
     if (text.size() == 1) return symbolOfRussianLetter(text.at(0).toUpper().unicode());
     return std::nullopt;
+}
+
+std::optional<int> flagOfKeyPress(const QKeyEvent& event) {
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    std::optional<char> symbol = symbolOfKey(x11 ? event.nativeScanCode() : 0, event.key(), event.text());
+    if (event.modifiers() & Qt::ShiftModifier) {
+        // Without a key code, Shift and a digit arrive as the sign above it,
+        // on the English or the Russian layout.
+        if (!symbol) symbol = digitUnderShiftedSign(event.key(), event.text());
+        if (symbol && *symbol >= '1' && *symbol <= '3') return codebook::substituteFlag(*symbol - '0');
+        if (symbol == '0') return codebook::kAnsweringPennant;
+    }
+    if (!symbol) return std::nullopt;
+    return codebook::flagIndexOfSymbol(*symbol);
 }
 
 std::optional<char> symbolOfKeyPress(const QKeyEvent& event) {

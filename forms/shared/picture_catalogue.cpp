@@ -59,7 +59,7 @@ void PictureCatalogue::startLoading() {
 }
 
 const QPixmap& PictureCatalogue::flag(int index) const {
-    return once(flags_.at(static_cast<std::size_t>(index)), pictures::flagPicturePath(index));
+    return once(flags_.at(static_cast<std::size_t>(index)), pictures::signalFlagPicturePath(index));
 }
 
 const QPixmap& PictureCatalogue::singleM() const { return once(singleM_, pictures::medicalFlagPicturePath()); }

@@ -30,7 +30,7 @@ TEST(Meanings, ACodeGivesItsSectionListRowTextAndSource) {
         {"XB0", Section::General, CodeList::GeneralRToZ, 279, "Штиль, зеркально-гладкое море, высота волны 0",
          Source::Book},
         {"XH9", Section::General, CodeList::GeneralRToZ, 304, nullptr, Source::Recall},
-        {"MLQ", Section::Medical, CodeList::Medical, 235, nullptr, Source::Recall},
+        {"MLQ", Section::Medical, CodeList::Medical, 235, nullptr, Source::Ref},
         {"I-9", Section::TableI, CodeList::Complements, 8, "УКВ радиотелефон  —  канал 16.", Source::Book},
         {"II-0", Section::TableII, CodeList::Complements, 9, "Вода.", Source::Book},
         {"III-9", Section::TableIII, CodeList::Complements, 28, nullptr, Source::Book},

@@ -8,9 +8,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "codebook/signal_code.h"
 #include "codebook/signal_directory.h"
+#include "codebook/signal_flags.h"
 
 namespace {
 
@@ -67,9 +69,23 @@ TEST(SignalCode, EveryCodeOfTheBookRoundTripsThroughEverySpelling) {
         EXPECT_EQ(SignalCode::read(code.text()), code) << code.text();
         EXPECT_EQ(SignalCode::ofTyped(code.section(), code.typedSymbols()), code) << code.text();
         EXPECT_TRUE(code.inBook()) << code.text();
+        // One set flies every code of the book; a repeat is a substitute.
         EXPECT_EQ(code.hoistFlags().size(), code.hoistSymbols().size()) << code.text();
     }
     EXPECT_EQ(codes, 1899);
+}
+
+TEST(SignalCode, HoistsAsOneSetFliesThem) {
+    using mss::codebook::substituteFlag;
+    const int A = 0, B = 1, M = 12, one = 26, three = 28;
+    const struct {
+        const char* written;
+        std::vector<int> flags;
+    } cases[] = {
+        {"AE1", {A, 4, one}}, {"MAA", {M, A, substituteFlag(2)}}, {"MMA", {M, substituteFlag(1), A}},
+        {"BB1", {B, substituteFlag(1), one}}, {"III-3", {three}}, {"II-1", {one}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SignalCode::parse(c.written)->hoistFlags(), c.flags) << c.written;
 }
 
 TEST(SignalCode, ReadsTypedFormsIntoTheWrittenCode) {
@@ -111,6 +127,24 @@ TEST(SignalCode, RefusesWhatIsNotTheFormOfACode) {
     EXPECT_FALSE(SignalCode::ofTyped(Section::Medical, "A1")) << "a medical signal has no digit";
     EXPECT_FALSE(SignalCode::ofTyped(Section::TableII, "A"));
     EXPECT_FALSE(SignalCode::ofTyped(Section::General, "A")) << "a single letter is not a general signal";
+}
+
+// Groups of a hoist: any length, a decimal point as '.' or ',', read like codes.
+TEST(SignalCode, ReadsGroupsOfFlagsLikeCodes) {
+    using mss::codebook::readGroup;
+    const struct {
+        const char* typed;
+        std::optional<std::string> group;
+    } cases[] = {
+        {"MAA", "MAA"}, {"маа", "MAA"}, {" l2330 ", "L2330"}, {"22.2", "22.2"}, {"22,2", "22.2"},
+        {"nonnn", "NONNN"}, {"1.2,3", "1.2.3"}, {"хв0", "XB0"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"},
+        // Not groups: empty, a table row, a space inside, other characters.
+        {"", std::nullopt}, {"  ", std::nullopt}, {"I-3", std::nullopt}, {"III 9", std::nullopt},
+        {"MA A", std::nullopt}, {"якорь", std::nullopt}, {"A;", std::nullopt}, {"A\xFF", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(readGroup(c.typed), c.group) << "typed: \"" << c.typed << '"';
+    EXPECT_FALSE(SignalCode::read("A.1")) << "a code has no decimal point";
 }
 
 TEST(SignalCode, ACodeOfTheRightShapeNeedNotBeInTheBook) {

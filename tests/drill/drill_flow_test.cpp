@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "codebook/signal_flags.h"
 #include "drill/drill_flow.h"
 #include "memory_keeper.h"
 #include "manual_clock.h"
@@ -33,10 +34,16 @@ struct Drill {
         return s;
     }
 
-    // Answers the question in hand rightly, as a learner would.
+    // Answers the question in hand rightly, as a learner would: naming the
+    // letters and digits of a hoist, or putting up its flags as flown.
     void answerRightly() {
+        const HoistOfSignal& hoist = flow.question().hoist;
         if (flow.choice().mode == DrillMode::Meaning) return flow.pick(flow.question().rightChoice);
-        for (char symbol : flow.question().hoist.flags) flow.type(symbol);
+        if (flow.choice().mode == DrillMode::Compose || flow.choice().set == DrillSet::Flags) {
+            for (std::size_t i = hoist.medicalM ? 1 : 0; i < hoist.flown.size(); ++i) flow.raise(hoist.flown[i]);
+        } else {
+            for (char symbol : hoist.flags) flow.type(symbol);
+        }
         if (flow.stage() == Stage::Asking) flow.enter();
     }
     // Answers it wrongly: another meaning, or flags of no signal of the set.
@@ -44,8 +51,9 @@ struct Drill {
         if (flow.choice().mode == DrillMode::Meaning)
             return flow.pick((flow.question().rightChoice + 1) % flow.question().choices.size());
         std::string flags = flow.question().hoist.flags;
+        if (flow.choice().set == DrillSet::Flags) flags = flags == "Q" ? "R" : "Q";
         for (char c : std::string("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"))
-            if (mayType(flow.choice().set, c) && c != flags.back()) {
+            if (mayType(flow.choice().set, c) && c != flags.back() && flags.find(c) == std::string::npos) {
                 flags.back() = c;
                 break;
             }
@@ -108,12 +116,15 @@ TEST(DrillFlow, TypingFollowsTheRulesOfTheSet) {
         bool judged;           // answered without Enter
     };
     const Case cases[] = {
-        // M stands up already; digits do not count in the medical section.
-        {DrillSet::Medical, DrillMode::Compose, "A1A", "MAA", false},
+        // M stands up already; digits do not count in the medical section,
+        // and a second A cannot go up: one set has one A.
+        {DrillSet::Medical, DrillMode::Compose, "A1A", "M, A", false},
+        // Letters and digits named as the learner reads them.
+        {DrillSet::Medical, DrillMode::RecogniseFlag, "A1A", "MAA", false},
         // Only a digit counts for a table; one digit replaces another.
         {DrillSet::Tables, DrillMode::Compose, "A35", "5", false},
         // Three flags at most in the general section.
-        {DrillSet::General, DrillMode::Compose, "AE12", "AE1", false},
+        {DrillSet::General, DrillMode::Compose, "AE12", "A, E, 1", false},
         // One flag to name: judged at once.
         {DrillSet::Flags, DrillMode::RecogniseFlag, "Q", "Q", true},
     };
@@ -129,6 +140,62 @@ TEST(DrillFlow, TypingFollowsTheRulesOfTheSet) {
     }
 }
 
+TEST(DrillFlow, AComposedHoistIsOneSetsWithItsSubstitutes) {
+    using codebook::substituteFlag;
+    struct Case {
+        DrillSet set;
+        const char* code;
+        std::vector<int> flags;  // put up in this order
+        bool right;
+    };
+    const int A = 0, B = 1, E = 4, M = 12, one = 26;
+    const Case cases[] = {
+        {DrillSet::General, "AA", {A, substituteFlag(1)}, true},
+        {DrillSet::General, "BB1", {B, substituteFlag(1), one}, true},
+        {DrillSet::Medical, "MAA", {A, substituteFlag(2)}, true},
+        {DrillSet::Medical, "MMA", {substituteFlag(1), A}, true},
+        // Refused flags do not go up: A twice leaves only one A, a wrong answer.
+        {DrillSet::General, "AA", {A, A}, false},
+        {DrillSet::General, "AE", {A, E}, true},
+        {DrillSet::General, "AE", {A, E, substituteFlag(3)}, true},  // no third letter to repeat: refused
+    };
+    for (const Case& c : cases) {
+        Drill d;
+        d.flow.choose({c.set, DrillMode::Compose, 0});
+        d.flow.drillThese({c.code});
+        for (int flag : c.flags) d.flow.raise(flag);
+        d.flow.enter();
+        ASSERT_EQ(d.flow.stage(), Stage::Answered) << c.code;
+        EXPECT_EQ(d.flow.outcome()->correct, c.right) << c.code << " given " << d.flow.outcome()->given;
+    }
+    Drill d;
+    d.flow.choose({DrillSet::General, DrillMode::Compose, 0});
+    d.flow.drillThese({"AA"});
+    EXPECT_TRUE(d.flow.raise(A));
+    EXPECT_FALSE(d.flow.raise(A));
+    ASSERT_TRUE(d.flow.typed().refusal());
+    EXPECT_EQ(d.flow.typed().refusal()->problem, codebook::HoistProblem::FlagTwice);
+    EXPECT_TRUE(d.flow.raise(substituteFlag(1)));
+    EXPECT_FALSE(d.flow.typed().refusal());
+    EXPECT_EQ(d.flow.typed().shown(), "A, 1-й заменяющий");
+    (void)M;
+}
+
+TEST(DrillFlow, TheFlagsSetAsksAllFortyFlagsBySight) {
+    Drill d;
+    EXPECT_EQ(d.flow.signalsIn(DrillSet::Flags).size(), 40u);
+    d.flow.choose({DrillSet::Flags, DrillMode::RecogniseFlag, 0});
+    d.flow.drillThese({"2-й заменяющий", "ответный вымпел"});
+    EXPECT_EQ(d.flow.question().hoist.flown, std::vector<int>{codebook::substituteFlag(2)});
+    d.flow.raise(codebook::substituteFlag(2));
+    ASSERT_EQ(d.flow.stage(), Stage::Answered) << "one flag is judged at once";
+    EXPECT_TRUE(d.flow.outcome()->correct);
+    d.flow.next();
+    d.flow.raise(codebook::substituteFlag(1));
+    EXPECT_FALSE(d.flow.outcome()->correct);
+    EXPECT_EQ(d.flow.outcome()->given, "1-й заменяющий");
+}
+
 TEST(DrillFlow, AHoistOfSeveralFlagsIsJudgedOnEnterOnly) {
     Drill d;
     d.flow.choose({DrillSet::General, DrillMode::RecogniseFlag, 0});
@@ -137,7 +204,7 @@ TEST(DrillFlow, AHoistOfSeveralFlagsIsJudgedOnEnterOnly) {
     EXPECT_EQ(d.flow.stage(), Stage::Asking) << "every flag named, but no Enter yet; " << d.where();
     EXPECT_FALSE(d.flow.type('Z')) << "no more flags than the hoist has";
     EXPECT_TRUE(d.flow.takeBack());
-    EXPECT_EQ(d.flow.typed().symbols(), flags.substr(0, flags.size() - 1));
+    EXPECT_EQ(d.flow.typed().hoist().flags, flags.substr(0, flags.size() - 1));
     d.flow.type(flags.back());
     d.flow.enter();
     EXPECT_EQ(d.flow.stage(), Stage::Answered);
@@ -223,6 +290,45 @@ TEST(DrillFlow, TheProgressViewReturnsWhereTheLearnerWas) {
     d.flow.showProgress();
     d.flow.leaveProgress();
     EXPECT_EQ(d.flow.stage(), Stage::Answered) << "the answer stays on view";
+}
+
+TEST(DrillFlow, WhenNothingIsDueItSaysSoAndReviewsEarlyWithoutMovingUp) {
+    Drill d;
+    const DrillChoice single{DrillSet::SingleLetter, DrillMode::Compose, 0};
+    // Every single-letter signal answered right a minute ago: none is due, none is new.
+    for (const DrillSignal& s : d.flow.signalsIn(DrillSet::SingleLetter))
+        d.keeper.setState({single.set, single.mode, s.code}, {2, d.time.now + std::chrono::hours(24), d.time.now});
+    d.flow.choose(single);
+    ASSERT_EQ(d.flow.stage(), Stage::NothingToAsk);
+    EXPECT_TRUE(d.flow.poolStatus().nothingToAsk());
+    EXPECT_EQ(d.flow.poolStatus().waiting, 25u);
+    EXPECT_EQ(d.flow.poolStatus().nextDue, d.time.now + std::chrono::hours(24));
+
+    d.flow.reviewEarly();
+    ASSERT_EQ(d.flow.stage(), Stage::Asking);
+    EXPECT_TRUE(d.flow.reviewingEarly());
+    EXPECT_EQ(d.flow.questionCount(), kQuestionsPerSession);
+    for (int i = 0; i < 3; ++i) {
+        d.time.now += std::chrono::minutes(1);
+        d.answerRightly();
+        EXPECT_TRUE(d.flow.outcome()->correct) << d.where();
+        EXPECT_EQ(d.keeper.answers.back().answer.stateAfter.box, 2) << "a right answer before its time keeps the box";
+        d.flow.next();
+    }
+}
+
+TEST(DrillFlow, DrillsExactlyTheSignalsItIsGiven) {
+    Drill d;
+    d.flow.choose({DrillSet::General, DrillMode::Meaning, 0});
+    d.flow.drillThese({"NC", "ZZ9", "AE1"});  // ZZ9 is no signal of the book
+    std::vector<std::string> asked;
+    while (d.flow.stage() == Stage::Asking) {
+        asked.push_back(d.flow.question().signal->code);
+        d.answerRightly();
+        d.flow.next();
+    }
+    EXPECT_EQ(asked, (std::vector<std::string>{"NC", "AE1"}));
+    EXPECT_EQ(d.flow.stage(), Stage::Summary);
 }
 
 }  // namespace

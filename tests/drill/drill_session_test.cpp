@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A session: answers move cards between boxes at most one box up per
-// session, the mistakes can be asked again, and the tally keeps the score.
+// A session: answers move cards between boxes (up only when due, so never
+// twice in one session; never in an early review), the mistakes can be asked
+// again, and the tally keeps the score.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,18 +26,19 @@ struct RepeatCase {
     std::optional<int> boxBefore;  // empty: a new card
     const char* answers;           // 'R' right, 'W' wrong, one per asking of the same card
     int boxAfter;
+    int dueSetBy;  // which answer (from 1) set the due time the card has at the end
 };
 
-TEST(DrillSession, ACardMovesUpAtMostOnceInASession) {
+TEST(DrillSession, AnsweringACardAgainInTheSessionNeverMovesItFurther) {
     const RepeatCase cases[] = {
-        {"right twice moves up once", 2, "RR", 3},
-        {"right three times from the first box", 0, "RRR", 1},
-        {"a new card right twice", std::nullopt, "RR", 1},
-        {"wrong, then right on the repeat: up from the first box", 3, "WR", 1},
-        {"right, wrong, right: the wrong answer wins", 2, "RWR", 0},
-        {"wrong twice", 5, "WW", 0},
-        {"right on top stays on top", kTopBox, "RR", kTopBox},
-        {"right then wrong", 4, "RW", 0},
+        {"right twice moves up once", 2, "RR", 3, 1},
+        {"right three times from the first box", 0, "RRR", 1, 1},
+        {"a new card right twice", std::nullopt, "RR", 1, 1},
+        {"wrong, then right on the repeat: up from the first box", 3, "WR", 1, 2},
+        {"right, wrong, right: up from the first box", 2, "RWR", 1, 3},
+        {"wrong twice", 5, "WW", 0, 2},
+        {"right on top stays on top", kTopBox, "RR", kTopBox, 1},
+        {"right then wrong", 4, "RW", 0, 2},
     };
     for (const RepeatCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -44,6 +47,7 @@ TEST(DrillSession, ACardMovesUpAtMostOnceInASession) {
         if (c.boxBefore) states[flag("K")] = CardState{*c.boxBefore, time.now - 1h, time.now - 48h};
         const std::string answers = c.answers;
         DrillSession session(std::vector<CardKey>(answers.size(), flag("K")), states, time.clock());
+        const TimePoint start = time.now;
         Answer last;
         for (char a : answers) {
             time.now += 1min;
@@ -51,9 +55,48 @@ TEST(DrillSession, ACardMovesUpAtMostOnceInASession) {
         }
         EXPECT_TRUE(session.finished());
         EXPECT_EQ(last.stateAfter.box, c.boxAfter);
-        EXPECT_EQ(last.stateAfter.due, time.now + delayOfBox(c.boxAfter));
+        EXPECT_EQ(last.stateAfter.due, start + c.dueSetBy * 1min + delayOfBox(c.boxAfter));
         EXPECT_EQ(session.states().at(flag("K")), last.stateAfter);
     }
+}
+
+TEST(DrillSession, AnEarlyReviewNeverMovesACardUp) {
+    struct Case {
+        const char* name;
+        int boxBefore;
+        std::chrono::seconds dueFromStart;
+        const char* answers;  // 'R' right, 'W' wrong, one a minute
+        int boxAfter;
+    };
+    const Case cases[] = {
+        {"right, a day before due", 3, 24h, "R", 3},
+        {"right several times", 1, 9min, "RRR", 1},
+        {"right as the card falls due during the review", 2, 90s, "RR", 2},
+        {"wrong: back to the first box", 5, 10 * 24h, "W", 0},
+        {"wrong, then right on the repeat: stays in the first box", 4, 2 * 24h, "WR", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ManualClock time;
+        const CardState before{c.boxBefore, time.now + c.dueFromStart, time.now - 24h};
+        const std::string answers = c.answers;
+        DrillSession session(std::vector<CardKey>(answers.size(), flag("K")), {{flag("K"), before}}, time.clock(),
+                             Review::Early);
+        EXPECT_TRUE(session.earlyReview());
+        for (char a : answers) {
+            time.now += 1min;
+            session.answer(a == 'R' ? "K" : "L", a == 'R');
+        }
+        const CardState& after = session.states().at(flag("K"));
+        EXPECT_EQ(after.box, c.boxAfter);
+        if (after.box == c.boxBefore) {
+            EXPECT_EQ(after.due, before.due) << "the due time moved";
+        }
+        EXPECT_EQ(session.tally().right, static_cast<int>(std::count(answers.begin(), answers.end(), 'R')))
+            << "right answers count in the score all the same";
+    }
+    ManualClock time;
+    EXPECT_FALSE(DrillSession({flag("K")}, {}, time.clock()).earlyReview()) << "a session is scheduled unless told";
 }
 
 TEST(DrillSession, TheNextSessionMovesTheCardUpAgain) {

@@ -23,41 +23,46 @@ TEST(LeitnerBoxes, EachBoxWaitsItsOwnDelay) {
 struct AnswerCase {
     const char* name;
     std::optional<int> boxBefore;  // empty: a new card
+    std::chrono::seconds dueFromNow;  // of the card before the answer
     bool correct;
-    bool mayMoveUp;
+    Review review;
     int boxAfter;
+    bool keepsDueTime;  // otherwise due after the wait of `boxAfter`
 };
 
 TEST(LeitnerBoxes, AnAnswerMovesTheCardAndSetsWhenItComesAgain) {
+    constexpr Review scheduled = Review::Scheduled;
+    constexpr Review early = Review::Early;
     const AnswerCase cases[] = {
-        {"new card, right", std::nullopt, true, true, 1},
-        {"new card, wrong", std::nullopt, false, true, 0},
-        {"first box, right", 0, true, true, 1},
-        {"box 3, right", 3, true, true, 4},
-        {"box 5, right", 5, true, true, 6},
-        {"top box, right, stays on top", 6, true, true, 6},
-        {"top box, wrong, back to the first", 6, false, true, 0},
-        {"box 3, wrong", 3, false, true, 0},
-        {"box 3, right again in the session", 3, true, false, 3},
-        {"box 3, wrong again in the session", 3, false, false, 0},
-        {"new card, right again in the session", std::nullopt, true, false, 0},
+        {"new card, right", std::nullopt, 0s, true, scheduled, 1, false},
+        {"new card, wrong", std::nullopt, 0s, false, scheduled, 0, false},
+        {"first box, right", 0, -1h, true, scheduled, 1, false},
+        {"box 3, due this very second, right", 3, 0s, true, scheduled, 4, false},
+        {"box 3, long overdue, right: one box only", 3, -40 * 24h, true, scheduled, 4, false},
+        {"box 5, right", 5, -1s, true, scheduled, 6, false},
+        {"top box, right, stays on top", kTopBox, -1h, true, scheduled, kTopBox, false},
+        {"box 3, a second before due, right: keeps its box and due time", 3, 1s, true, scheduled, 3, true},
+        {"box 1, just answered again, right", 1, 10min, true, scheduled, 1, true},
+        {"box 3, not due, wrong: back to the first", 3, 2 * 24h, false, scheduled, 0, false},
+        {"top box, due, wrong: back to the first", kTopBox, -1h, false, scheduled, 0, false},
+        {"early review, not due, right", 4, 3 * 24h, true, early, 4, true},
+        {"early review, a card that fell due meanwhile, right", 2, -1min, true, early, 2, true},
+        {"early review, the first box, right", 0, 0s, true, early, 0, true},
+        {"early review, wrong: back to the first", 4, 3 * 24h, false, early, 0, false},
+        {"early review, new card, right", std::nullopt, 0s, true, early, 0, false},
     };
-    const TimePoint earlier = kMorning - 48h;
     for (const AnswerCase& c : cases) {
         SCOPED_TRACE(c.name);
         std::optional<CardState> before;
-        if (c.boxBefore) before = CardState{*c.boxBefore, earlier, earlier - 24h};
-        const CardState after = afterAnswer(before, c.correct, kMorning, c.mayMoveUp);
+        if (c.boxBefore) before = CardState{*c.boxBefore, kMorning + c.dueFromNow, kMorning - 48h};
+        const CardState after = afterAnswer(before, c.correct, kMorning, c.review);
         EXPECT_EQ(after.box, c.boxAfter);
-        EXPECT_EQ(after.due, kMorning + delayOfBox(c.boxAfter));
+        EXPECT_EQ(after.due, c.keepsDueTime ? before->due : kMorning + delayOfBox(c.boxAfter));
         EXPECT_EQ(after.lastAnswered, kMorning);
     }
 }
 
-TEST(LeitnerBoxes, OnlyTheFourthBoxAndAboveCountAsLearned) {
-    for (int box = kFirstBox; box <= kTopBox; ++box)
-        EXPECT_EQ(isLearned(box), delayOfBox(box) >= 7 * 24h) << "box " << box;
-}
+TEST(LeitnerBoxes, ReplayingNoAnswersLeavesTheCardNew) { EXPECT_EQ(replayAnswers({}), std::nullopt); }
 
 }  // namespace
 }  // namespace mss::drill

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The plan of a session: due cards first (longest overdue first), then a
-// limited number of new cards, then the cards due soonest; ties in a random
-// order that one seed always repeats.
+// limited number of new cards, and nothing that is not due; an early review
+// of the cards not due yet, the soonest first; ties in a random order that
+// one seed always repeats; and what a pool holds, so that a session with
+// nothing to ask can say so.
 
 #include <gtest/gtest.h>
 
@@ -79,6 +81,10 @@ std::vector<std::string> plannedCodes(const Deck& deck, const SessionOptions& op
     return codesOf(planSession(deck.pool, deck.states, kMorning, options, seededRandomSource(seed)));
 }
 
+std::vector<std::string> earlyCodes(const Deck& deck, int questions, std::uint64_t seed) {
+    return codesOf(planEarlyReview(deck.pool, deck.states, kMorning, questions, seededRandomSource(seed)));
+}
+
 struct PlanCase {
     const char* name;
     std::vector<PoolCard> cards;
@@ -88,22 +94,22 @@ struct PlanCase {
     std::vector<std::string> expected;
 };
 
-TEST(SessionPlan, OrdersDueThenNewThenSoonestDue) {
+TEST(SessionPlan, AsksDueThenNewAndNothingNotDue) {
     std::vector<std::string> twentyMostOverdue;
     for (int i = 0; i < 20; ++i) twentyMostOverdue.push_back("D" + std::to_string(i));
     const PlanCase cases[] = {
-        {"due first, the longest overdue first; then new; then the soonest due",
+        {"due first, the longest overdue first; then new; the cards not due wait",
          {{"A", -2h}, {"B", -24h}, {"C", std::nullopt}, {"D", std::nullopt}, {"E", 3 * 24h}, {"F", 1h}},
          {},
-         {"B", "A", "new", "new", "F", "E"}},
-        {"a card due this very second is due",
+         {"B", "A", "new", "new"}},
+        {"a card due this very second is due, one due a second later is not",
          {{"later", 1s}, {"new", std::nullopt}, {"now", 0s}},
          {},
-         {"now", "new", "later"}},
-        {"no more than ten new cards; the rest are topped up from the soonest due",
+         {"now", "new"}},
+        {"no more than ten new cards, and the session is not topped up with cards not due",
          joined({newCards("N", 15), cardsDueFrom("L", 1h, 3)}),
          {},
-         {"new", "new", "new", "new", "new", "new", "new", "new", "new", "new", "L0", "L1", "L2"}},
+         {"new", "new", "new", "new", "new", "new", "new", "new", "new", "new"}},
         {"due cards fill the whole session, however many new cards wait",
          joined({newCards("N", 5), cardsDueFrom("D", -30 * 24h, 25)}),
          {},
@@ -111,14 +117,15 @@ TEST(SessionPlan, OrdersDueThenNewThenSoonestDue) {
         {"a smaller session and a smaller new-card limit",
          joined({newCards("N", 4), cardsDueFrom("L", 10min, 5), {{"due", -1s}}}),
          {.questions = 5, .newCardsAtMost = 2},
-         {"due", "new", "new", "L0", "L1"}},
-        {"a pool smaller than the session gives every card once",
-         {{"X", 5h}, {"Y", std::nullopt}, {"Z", -5h}},
+         {"due", "new", "new"}},
+        {"a pool smaller than the session gives every card due or new once",
+         {{"X", -5h}, {"Y", std::nullopt}, {"Z", -6h}},
          {},
-         {"Z", "new", "X"}},
+         {"Z", "X", "new"}},
+        {"nothing due and nothing new: nothing to ask", cardsDueFrom("L", 1s, 4), {}, {}},
         {"a session of no questions", joined({newCards("N", 3), cardsDueFrom("D", -1h, 3)}), {.questions = 0}, {}},
-        {"no new cards allowed", joined({newCards("N", 3), cardsDueFrom("L", 1h, 2)}), {.newCardsAtMost = 0},
-         {"L0", "L1"}},
+        {"no new cards allowed", joined({newCards("N", 3), cardsDueFrom("D", -1h, 2)}), {.newCardsAtMost = 0},
+         {"D0", "D1"}},
     };
     for (const PlanCase& c : cases) {
         const Deck deck = deckOf(c.cards);
@@ -175,11 +182,73 @@ TEST(SessionPlan, TiesAreBrokenDifferentlyByDifferentSeeds) {
 }
 
 TEST(SessionPlan, ARandomSourceNeverOverridesTheDueOrder) {
-    // Due times a minute apart: no two cards tie, so every seed gives the same plan.
+    // Due times a minute apart: no two cards tie, so every seed gives the same plans.
     const Deck deck = deckOf(joined({cardsDueFrom("D", -5h, 8), cardsDueFrom("L", 1s, 8)}));
     const auto reference = plannedCodes(deck, {.questions = 12}, 1);
-    for (std::uint64_t seed = 2; seed <= 10; ++seed)
+    const auto earlyReference = earlyCodes(deck, 6, 1);
+    EXPECT_EQ(listed(reference), "D0 D1 D2 D3 D4 D5 D6 D7 ");
+    EXPECT_EQ(listed(earlyReference), "L0 L1 L2 L3 L4 L5 ");
+    for (std::uint64_t seed = 2; seed <= 10; ++seed) {
         EXPECT_EQ(plannedCodes(deck, {.questions = 12}, seed), reference) << "seed " << seed;
+        EXPECT_EQ(earlyCodes(deck, 6, seed), earlyReference) << "seed " << seed;
+    }
+}
+
+TEST(SessionPlan, AnEarlyReviewAsksOnlyCardsNotDueTheSoonestFirst) {
+    struct Case {
+        const char* name;
+        std::vector<PoolCard> cards;
+        int questions;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"neither due nor new cards",
+         {{"A", -2h}, {"B", std::nullopt}, {"C", 3 * 24h}, {"D", 1h}, {"E", 0s}, {"F", 1s}},
+         20,
+         {"F", "D", "C"}},
+        {"no more than asked for", cardsDueFrom("L", 10min, 6), 4, {"L0", "L1", "L2", "L3"}},
+        {"nothing waiting: nothing to review", joined({newCards("N", 3), cardsDueFrom("D", -1h, 2)}), 20, {}},
+        {"no questions", cardsDueFrom("L", 1h, 3), 0, {}},
+    };
+    for (const Case& c : cases) {
+        const Deck deck = deckOf(c.cards);
+        const std::vector<std::string> plan = earlyCodes(deck, c.questions, kSeed);
+        SCOPED_TRACE(std::string(c.name) + "; plan: " + listed(plan) + "; seed " + std::to_string(kSeed));
+        EXPECT_EQ(plan, c.expected);
+    }
+}
+
+TEST(SessionPlan, ThePoolTellsWhenThereIsNothingToAsk) {
+    struct Case {
+        const char* name;
+        std::vector<PoolCard> cards;
+        std::size_t due, fresh, waiting;
+        std::optional<std::chrono::seconds> nextDueFromNow;
+        bool nothingToAsk;
+    };
+    const Case cases[] = {
+        {"due, new and waiting cards", joined({cardsDueFrom("D", -1h, 2), newCards("N", 3), cardsDueFrom("L", 2h, 4)}),
+         2, 3, 4, 2h, false},
+        {"only waiting cards: nothing to ask until the first falls due",
+         {{"A", 3 * 24h}, {"B", 10min}, {"C", 24h}}, 0, 0, 3, 10min, true},
+        {"a card due this very second is there to ask", {{"A", 0s}, {"B", 5min}}, 1, 0, 1, 5min, false},
+        {"only new cards", newCards("N", 2), 0, 2, 0, std::nullopt, false},
+        {"an empty pool", {}, 0, 0, 0, std::nullopt, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Deck deck = deckOf(c.cards);
+        const PoolStatus status = poolStatus(deck.pool, deck.states, kMorning);
+        EXPECT_EQ(status.due, c.due);
+        EXPECT_EQ(status.fresh, c.fresh);
+        EXPECT_EQ(status.waiting, c.waiting);
+        if (c.nextDueFromNow)
+            EXPECT_EQ(status.nextDue, kMorning + *c.nextDueFromNow);
+        else
+            EXPECT_EQ(status.nextDue, std::nullopt);
+        EXPECT_EQ(status.nothingToAsk(), c.nothingToAsk);
+        EXPECT_EQ(plannedCodes(deck, {}, kSeed).empty(), c.nothingToAsk) << "the plan and the pool disagree";
+    }
 }
 
 }  // namespace

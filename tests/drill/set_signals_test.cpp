@@ -37,10 +37,10 @@ TEST(SetSignals, EverySetHoldsItsSignalsOnceEach) {
         const char* last;
         std::size_t reconstructed;
     } cases[] = {
-        {DrillSet::Flags, 36, "A", "0", 0},
+        {DrillSet::Flags, 40, "A", "ответный вымпел", 0},
         {DrillSet::SingleLetter, 25, "A", "Z", 0},
         {DrillSet::General, 1403, "AA", "ZZ1", 0},  // reconstructed: checked below
-        {DrillSet::Medical, 442, "MAA", "MVU", 439},
+        {DrillSet::Medical, 442, "MAA", "MVU", 0},
         {DrillSet::Tables, 29, "I-1", "III-9", 0},
     };
     for (const auto& c : cases) {
@@ -72,11 +72,13 @@ TEST(SetSignals, ASignalCarriesItsTextItsSourceAndItsGroup) {
         const char* group;
     } cases[] = {
         {DrillSet::Flags, "E", "Эко", false, "letter"},
-        {DrillSet::Flags, "0", "Надазэро", false, "pennant"},
+        {DrillSet::Flags, "0", "Надазэро", false, "numeral"},
+        {DrillSet::Flags, "2-й заменяющий", "2-й заменяющий вымпел", false, "special"},
+        {DrillSet::Flags, "ответный вымпел", "ответный вымпел", false, "special"},
         {DrillSet::SingleLetter, "Y", "Меня дрейфует на якоре ", false, ""},
         {DrillSet::General, "XB0", "Штиль, зеркально-гладкое море, высота волны 0", false, "X"},
         {DrillSet::General, "XE1", "Слабая зыбь (высота до 2 м), короткая или средняя (длина до 200 м)", true, "X"},
-        {DrillSet::Medical, "MBA", "Симптомы (заболевание, травма) локализуются в ..... (таблица М-I).", true, "B"},
+        {DrillSet::Medical, "MBA", "Больной ранее перенес ..... (таблица М-II).", false, "B"},
         {DrillSet::Tables, "II-3", "Водоотливные средства.", false, "II"},
     };
     for (const auto& c : cases) {
@@ -94,15 +96,18 @@ TEST(SetSignals, TheHoistOfASignal) {
         const char* code;
         HoistOfSignal hoist;
     } cases[] = {
-        {DrillSet::Flags, "E", {false, "", "E"}},
-        {DrillSet::Flags, "7", {false, "", "7"}},
-        {DrillSet::SingleLetter, "A", {false, "", "A"}},
-        {DrillSet::General, "AE1", {false, "", "AE1"}},
-        {DrillSet::General, "MM", {false, "", "MM"}},
-        {DrillSet::Medical, "MAA", {true, "", "AA"}},
-        {DrillSet::Medical, "MMA", {true, "", "MA"}},
-        {DrillSet::Tables, "II-3", {false, "II", "3"}},
-        {DrillSet::Tables, "III-0", {false, "III", "0"}},
+        // The flags as one set flies them: a repeat is a substitute (36..38).
+        {DrillSet::Flags, "E", {false, "", "E", {4}}},
+        {DrillSet::Flags, "7", {false, "", "7", {32}}},
+        {DrillSet::Flags, "1-й заменяющий", {false, "", "1-й заменяющий", {36}}},
+        {DrillSet::Flags, "ответный вымпел", {false, "", "ответный вымпел", {39}}},
+        {DrillSet::SingleLetter, "A", {false, "", "A", {0}}},
+        {DrillSet::General, "AE1", {false, "", "AE1", {0, 4, 26}}},
+        {DrillSet::General, "MM", {false, "", "MM", {12, 36}}},
+        {DrillSet::Medical, "MAA", {true, "", "AA", {12, 0, 37}}},
+        {DrillSet::Medical, "MMA", {true, "", "MA", {12, 36, 0}}},
+        {DrillSet::Tables, "II-3", {false, "II", "3", {28}}},
+        {DrillSet::Tables, "III-0", {false, "III", "0", {35}}},
     };
     for (const auto& c : cases) {
         const HoistOfSignal hoist = hoistOf(c.set, c.code);

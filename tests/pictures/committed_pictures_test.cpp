@@ -6,6 +6,7 @@
 #include "picture_resources.h"
 
 #include "codebook/flag_catalogue.h"
+#include "codebook/signal_flags.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -29,27 +30,34 @@ constexpr QRgb kRed = 0xffff0000, kBlue = 0xff0000ff, kYellow = 0xffffff00, kBla
 struct FlagPicture {
     std::string label;
     QString path;
-    char symbol;
+    std::string name;  // "A", "7", "substitute-1", "answering"
     QSize size;
 };
 
-// The 36 catalogue pictures and the separate M.
+// The 36 catalogue pictures, the separate M, the three substitutes and the
+// answering pennant.
 std::vector<FlagPicture> flagPictures() {
     std::vector<FlagPicture> list;
     for (int k = 0; k < mss::codebook::kFlagCount; ++k) {
         const char symbol = mss::codebook::symbolOfFlag(k);
-        list.push_back({"flag " + std::to_string(k) + " (" + symbol + ")", pictures::flagPicturePath(k), symbol,
-                        k == 12 ? QSize(92, 58) : QSize(91, 60)});
+        list.push_back({"flag " + std::to_string(k) + " (" + symbol + ")", pictures::flagPicturePath(k),
+                        std::string(1, symbol), k == 12 ? QSize(92, 58) : QSize(91, 60)});
     }
-    list.push_back({"medical M", pictures::medicalFlagPicturePath(), 'M', QSize(91, 60)});
+    list.push_back({"medical M", pictures::medicalFlagPicturePath(), "M", QSize(91, 60)});
+    for (int n = 1; n <= mss::codebook::kSubstituteCount; ++n)
+        list.push_back({"substitute " + std::to_string(n),
+                        pictures::signalFlagPicturePath(mss::codebook::substituteFlag(n)),
+                        "substitute-" + std::to_string(n), QSize(91, 60)});
+    list.push_back({"answering pennant", pictures::signalFlagPicturePath(mss::codebook::kAnsweringPennant),
+                    "answering", QSize(91, 60)});
     return list;
 }
 
 enum class Shape { Rectangle, SwallowTail, Pennant };
 
-Shape shapeOf(char symbol) {
-    if (symbol == 'A' || symbol == 'B') return Shape::SwallowTail;
-    if (symbol >= '0' && symbol <= '9') return Shape::Pennant;
+Shape shapeOf(const std::string& name) {
+    if (name == "A" || name == "B") return Shape::SwallowTail;
+    if (name.size() > 1 || (name[0] >= '0' && name[0] <= '9')) return Shape::Pennant;
     return Shape::Rectangle;
 }
 
@@ -76,7 +84,7 @@ TEST(CommittedFlags, TransparentExactlyOutsideTheOutline) {
 
         // How far (in pixels) a point lies inside the outline; negative outside.
         std::function<double(double, double)> inside;
-        switch (shapeOf(flag.symbol)) {
+        switch (shapeOf(flag.name)) {
         case Shape::Rectangle: inside = [](double, double) { return 1e9; }; break;
         case Shape::Pennant:
             // Full height at the hoist, a point in the middle of the fly.
@@ -112,58 +120,67 @@ TEST(CommittedFlags, TransparentExactlyOutsideTheOutline) {
 }
 
 struct Probe {
-    char symbol;
+    std::string_view flag;  // "A", "7", "substitute-1", "answering"
     double x, y;  // fractions of the width and height
     QRgb colour;
 };
 
 // A few pixels of each flag that show its design.
 const std::vector<Probe> kProbes = {
-    {'A', 0.2, 0.5, kWhite},   {'A', 0.6, 0.5, kBlue},    {'A', 0.92, 0.08, kBlue},  {'A', 0.92, 0.92, kBlue},
-    {'B', 0.2, 0.5, kRed},     {'B', 0.92, 0.08, kRed},   {'B', 0.92, 0.92, kRed},
-    {'C', 0.5, 0.1, kBlue},    {'C', 0.5, 0.3, kWhite},   {'C', 0.5, 0.5, kRed},     {'C', 0.5, 0.7, kWhite},
-    {'C', 0.5, 0.9, kBlue},
-    {'D', 0.5, 0.1, kYellow},  {'D', 0.5, 0.3, kBlue},    {'D', 0.5, 0.7, kBlue},    {'D', 0.5, 0.9, kYellow},
-    {'E', 0.5, 0.25, kBlue},   {'E', 0.5, 0.75, kRed},
-    {'F', 0.5, 0.5, kRed},     {'F', 0.5, 0.15, kRed},    {'F', 0.2, 0.2, kWhite},   {'F', 0.8, 0.8, kWhite},
-    {'G', 1 / 12., 0.5, kYellow}, {'G', 3 / 12., 0.5, kBlue}, {'G', 5 / 12., 0.5, kYellow},
-    {'G', 7 / 12., 0.5, kBlue},   {'G', 9 / 12., 0.5, kYellow}, {'G', 11 / 12., 0.5, kBlue},
-    {'H', 0.25, 0.5, kWhite},  {'H', 0.75, 0.5, kRed},
-    {'I', 0.5, 0.5, kBlack},   {'I', 0.5, 0.1, kYellow},  {'I', 0.1, 0.5, kYellow},  {'I', 0.9, 0.9, kYellow},
-    {'J', 0.5, 1 / 6., kBlue}, {'J', 0.5, 0.5, kWhite},   {'J', 0.5, 5 / 6., kBlue},
-    {'K', 0.25, 0.5, kYellow}, {'K', 0.75, 0.5, kBlue},
-    {'L', 0.25, 0.25, kYellow}, {'L', 0.75, 0.25, kBlack}, {'L', 0.25, 0.75, kBlack}, {'L', 0.75, 0.75, kYellow},
-    {'M', 0.5, 0.5, kWhite},   {'M', 0.1, 0.1, kWhite},   {'M', 0.1, 0.9, kWhite},   {'M', 0.5, 0.12, kBlue},
-    {'M', 0.1, 0.5, kBlue},    {'M', 0.9, 0.5, kBlue},
-    {'N', 0.125, 0.125, kBlue}, {'N', 0.375, 0.125, kWhite}, {'N', 0.125, 0.375, kWhite},
-    {'N', 0.375, 0.375, kBlue}, {'N', 0.875, 0.875, kBlue},  {'N', 0.875, 0.125, kWhite},
-    {'O', 0.8, 0.2, kRed},     {'O', 0.2, 0.8, kYellow},
-    {'P', 0.5, 0.5, kWhite},   {'P', 0.1, 0.5, kBlue},    {'P', 0.5, 0.1, kBlue},    {'P', 0.9, 0.9, kBlue},
-    {'Q', 0.5, 0.5, kYellow},  {'Q', 0.05, 0.05, kYellow}, {'Q', 0.95, 0.95, kYellow},
-    {'R', 0.5, 0.5, kYellow},  {'R', 0.5, 0.1, kYellow},  {'R', 0.1, 0.5, kYellow},  {'R', 0.2, 0.2, kRed},
-    {'R', 0.8, 0.8, kRed},
-    {'S', 0.5, 0.5, kBlue},    {'S', 0.1, 0.5, kWhite},   {'S', 0.5, 0.1, kWhite},
-    {'T', 1 / 6., 0.5, kRed},  {'T', 0.5, 0.5, kWhite},   {'T', 5 / 6., 0.5, kBlue},
-    {'U', 0.25, 0.25, kRed},   {'U', 0.75, 0.25, kWhite}, {'U', 0.25, 0.75, kWhite}, {'U', 0.75, 0.75, kRed},
-    {'V', 0.5, 0.5, kRed},     {'V', 0.1, 0.1, kRed},     {'V', 0.5, 0.12, kWhite},  {'V', 0.1, 0.5, kWhite},
-    {'W', 0.04, 0.5, kBlue},   {'W', 0.5, 0.05, kBlue},   {'W', 0.5, 0.25, kWhite},  {'W', 0.15, 0.5, kWhite},
-    {'W', 0.5, 0.5, kRed},
-    {'X', 0.5, 0.5, kBlue},    {'X', 0.5, 0.1, kBlue},    {'X', 0.1, 0.5, kBlue},    {'X', 0.2, 0.2, kWhite},
+    {"A", 0.2, 0.5, kWhite},   {"A", 0.6, 0.5, kBlue},    {"A", 0.92, 0.08, kBlue},  {"A", 0.92, 0.92, kBlue},
+    {"B", 0.2, 0.5, kRed},     {"B", 0.92, 0.08, kRed},   {"B", 0.92, 0.92, kRed},
+    {"C", 0.5, 0.1, kBlue},    {"C", 0.5, 0.3, kWhite},   {"C", 0.5, 0.5, kRed},     {"C", 0.5, 0.7, kWhite},
+    {"C", 0.5, 0.9, kBlue},
+    {"D", 0.5, 0.1, kYellow},  {"D", 0.5, 0.3, kBlue},    {"D", 0.5, 0.7, kBlue},    {"D", 0.5, 0.9, kYellow},
+    {"E", 0.5, 0.25, kBlue},   {"E", 0.5, 0.75, kRed},
+    {"F", 0.5, 0.5, kRed},     {"F", 0.5, 0.15, kRed},    {"F", 0.2, 0.2, kWhite},   {"F", 0.8, 0.8, kWhite},
+    {"G", 1 / 12., 0.5, kYellow}, {"G", 3 / 12., 0.5, kBlue}, {"G", 5 / 12., 0.5, kYellow},
+    {"G", 7 / 12., 0.5, kBlue},   {"G", 9 / 12., 0.5, kYellow}, {"G", 11 / 12., 0.5, kBlue},
+    {"H", 0.25, 0.5, kWhite},  {"H", 0.75, 0.5, kRed},
+    {"I", 0.5, 0.5, kBlack},   {"I", 0.5, 0.1, kYellow},  {"I", 0.1, 0.5, kYellow},  {"I", 0.9, 0.9, kYellow},
+    {"J", 0.5, 1 / 6., kBlue}, {"J", 0.5, 0.5, kWhite},   {"J", 0.5, 5 / 6., kBlue},
+    {"K", 0.25, 0.5, kYellow}, {"K", 0.75, 0.5, kBlue},
+    {"L", 0.25, 0.25, kYellow}, {"L", 0.75, 0.25, kBlack}, {"L", 0.25, 0.75, kBlack}, {"L", 0.75, 0.75, kYellow},
+    {"M", 0.5, 0.5, kWhite},   {"M", 0.1, 0.1, kWhite},   {"M", 0.1, 0.9, kWhite},   {"M", 0.5, 0.12, kBlue},
+    {"M", 0.1, 0.5, kBlue},    {"M", 0.9, 0.5, kBlue},
+    {"N", 0.125, 0.125, kBlue}, {"N", 0.375, 0.125, kWhite}, {"N", 0.125, 0.375, kWhite},
+    {"N", 0.375, 0.375, kBlue}, {"N", 0.875, 0.875, kBlue},  {"N", 0.875, 0.125, kWhite},
+    {"O", 0.8, 0.2, kRed},     {"O", 0.2, 0.8, kYellow},
+    {"P", 0.5, 0.5, kWhite},   {"P", 0.1, 0.5, kBlue},    {"P", 0.5, 0.1, kBlue},    {"P", 0.9, 0.9, kBlue},
+    {"Q", 0.5, 0.5, kYellow},  {"Q", 0.05, 0.05, kYellow}, {"Q", 0.95, 0.95, kYellow},
+    {"R", 0.5, 0.5, kYellow},  {"R", 0.5, 0.1, kYellow},  {"R", 0.1, 0.5, kYellow},  {"R", 0.2, 0.2, kRed},
+    {"R", 0.8, 0.8, kRed},
+    {"S", 0.5, 0.5, kBlue},    {"S", 0.1, 0.5, kWhite},   {"S", 0.5, 0.1, kWhite},
+    {"T", 1 / 6., 0.5, kRed},  {"T", 0.5, 0.5, kWhite},   {"T", 5 / 6., 0.5, kBlue},
+    {"U", 0.25, 0.25, kRed},   {"U", 0.75, 0.25, kWhite}, {"U", 0.25, 0.75, kWhite}, {"U", 0.75, 0.75, kRed},
+    {"V", 0.5, 0.5, kRed},     {"V", 0.1, 0.1, kRed},     {"V", 0.5, 0.12, kWhite},  {"V", 0.1, 0.5, kWhite},
+    {"W", 0.04, 0.5, kBlue},   {"W", 0.5, 0.05, kBlue},   {"W", 0.5, 0.25, kWhite},  {"W", 0.15, 0.5, kWhite},
+    {"W", 0.5, 0.5, kRed},
+    {"X", 0.5, 0.5, kBlue},    {"X", 0.5, 0.1, kBlue},    {"X", 0.1, 0.5, kBlue},    {"X", 0.2, 0.2, kWhite},
     // Y: yellow in the upper hoist corner, bands slanting up toward the fly.
-    {'Y', 0.02, 0.03, kYellow}, {'Y', 0.2, 0.5, kRed},    {'Y', 0.4, 0.5, kYellow},  {'Y', 0.98, 0.97, kRed},
-    {'Z', 0.5, 0.1, kYellow},  {'Z', 0.9, 0.5, kBlue},    {'Z', 0.5, 0.9, kRed},     {'Z', 0.1, 0.5, kBlack},
-    {'1', 0.27, 0.5, kRed},    {'1', 0.05, 0.1, kWhite},  {'1', 0.6, 0.5, kWhite},
-    {'2', 0.27, 0.5, kWhite},  {'2', 0.05, 0.1, kBlue},   {'2', 0.6, 0.5, kBlue},
-    {'3', 1 / 6., 0.5, kRed},  {'3', 0.5, 0.5, kWhite},   {'3', 5 / 6., 0.5, kBlue},
-    {'4', 0.27, 0.5, kWhite},  {'4', 0.27, 0.2, kWhite},  {'4', 0.7, 0.5, kWhite},   {'4', 0.1, 0.3, kRed},
-    {'4', 0.5, 0.35, kRed},
-    {'5', 0.25, 0.5, kYellow}, {'5', 0.75, 0.5, kBlue},
-    {'6', 0.2, 0.3, kBlack},   {'6', 0.2, 0.7, kWhite},
-    {'7', 0.2, 0.3, kYellow},  {'7', 0.2, 0.7, kRed},
-    {'8', 0.27, 0.5, kRed},    {'8', 0.27, 0.2, kRed},    {'8', 0.7, 0.5, kRed},     {'8', 0.1, 0.3, kWhite},
-    {'8', 0.5, 0.35, kWhite},
-    {'9', 0.2, 0.3, kWhite},   {'9', 0.55, 0.4, kBlack},  {'9', 0.2, 0.7, kRed},     {'9', 0.55, 0.6, kYellow},
-    {'0', 1 / 6., 0.5, kYellow}, {'0', 0.5, 0.5, kRed},   {'0', 5 / 6., 0.5, kYellow},
+    {"Y", 0.02, 0.03, kYellow}, {"Y", 0.2, 0.5, kRed},    {"Y", 0.4, 0.5, kYellow},  {"Y", 0.98, 0.97, kRed},
+    {"Z", 0.5, 0.1, kYellow},  {"Z", 0.9, 0.5, kBlue},    {"Z", 0.5, 0.9, kRed},     {"Z", 0.1, 0.5, kBlack},
+    {"1", 0.27, 0.5, kRed},    {"1", 0.05, 0.1, kWhite},  {"1", 0.6, 0.5, kWhite},
+    {"2", 0.27, 0.5, kWhite},  {"2", 0.05, 0.1, kBlue},   {"2", 0.6, 0.5, kBlue},
+    {"3", 1 / 6., 0.5, kRed},  {"3", 0.5, 0.5, kWhite},   {"3", 5 / 6., 0.5, kBlue},
+    {"4", 0.27, 0.5, kWhite},  {"4", 0.27, 0.2, kWhite},  {"4", 0.7, 0.5, kWhite},   {"4", 0.1, 0.3, kRed},
+    {"4", 0.5, 0.35, kRed},
+    {"5", 0.25, 0.5, kYellow}, {"5", 0.75, 0.5, kBlue},
+    {"6", 0.2, 0.3, kBlack},   {"6", 0.2, 0.7, kWhite},
+    {"7", 0.2, 0.3, kYellow},  {"7", 0.2, 0.7, kRed},
+    {"8", 0.27, 0.5, kRed},    {"8", 0.27, 0.2, kRed},    {"8", 0.7, 0.5, kRed},     {"8", 0.1, 0.3, kWhite},
+    {"8", 0.5, 0.35, kWhite},
+    {"9", 0.2, 0.3, kWhite},   {"9", 0.55, 0.4, kBlack},  {"9", 0.2, 0.7, kRed},     {"9", 0.55, 0.6, kYellow},
+    {"0", 1 / 6., 0.5, kYellow}, {"0", 0.5, 0.5, kRed},   {"0", 5 / 6., 0.5, kYellow},
+    // The 1st substitute: yellow, bordered in blue along all three edges.
+    {"substitute-1", 0.2, 0.5, kYellow}, {"substitute-1", 0.02, 0.5, kBlue}, {"substitute-1", 0.3, 0.2, kBlue},
+    {"substitute-1", 0.3, 0.8, kBlue},   {"substitute-1", 0.6, 0.5, kYellow}, {"substitute-1", 0.85, 0.5, kBlue},
+    {"substitute-2", 0.15, 0.5, kBlue},  {"substitute-2", 0.3, 0.3, kBlue},   {"substitute-2", 0.45, 0.5, kWhite},
+    {"substitute-2", 0.7, 0.5, kWhite},
+    {"substitute-3", 0.2, 0.15, kWhite}, {"substitute-3", 0.2, 0.5, kBlack},  {"substitute-3", 0.2, 0.85, kWhite},
+    {"substitute-3", 0.8, 0.5, kBlack},
+    {"answering", 0.1, 0.5, kRed},       {"answering", 0.3, 0.5, kWhite},     {"answering", 0.5, 0.5, kRed},
+    {"answering", 0.7, 0.5, kWhite},     {"answering", 0.85, 0.5, kRed},
 };
 
 TEST(CommittedFlags, ProbedPixelsShowEachDesign) {
@@ -173,7 +190,7 @@ TEST(CommittedFlags, ProbedPixelsShowEachDesign) {
         ASSERT_FALSE(image.isNull());
         int probes = 0;
         for (const Probe& probe : kProbes) {
-            if (probe.symbol != flag.symbol) continue;
+            if (probe.flag != flag.name) continue;
             ++probes;
             const int x = static_cast<int>(probe.x * image.width()), y = static_cast<int>(probe.y * image.height());
             EXPECT_TRUE(colourNear(image.pixel(x, y), probe.colour)) << "at (" << x << ", " << y << ")";
@@ -358,6 +375,21 @@ TEST(CommittedResources, PathsForEveryPictureAndNoneOutsideTheCatalogue) {
     for (const QString& path : {pictures::medicalFlagPicturePath(), pictures::shipPicturePath(),
                                 pictures::mainBackgroundPath(), pictures::aboutBackgroundPath(), pictures::iconPath()})
         EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+
+    // The forty flags of a set: the catalogue's own pictures, then four more.
+    for (int k = 0; k < mss::codebook::kSignalFlagCount; ++k) {
+        const QString path = pictures::signalFlagPicturePath(k);
+        EXPECT_TRUE(QFile::exists(path)) << k;
+        if (k < mss::codebook::kFlagCount) {
+            EXPECT_EQ(path, pictures::flagPicturePath(k));
+        }
+        paths.insert(path);
+    }
+    EXPECT_EQ(paths.size(), 40u);
+    EXPECT_TRUE(pictures::signalFlagPicturePath(37).endsWith("flag-substitute-2.gif"));
+    EXPECT_TRUE(pictures::signalFlagPicturePath(39).endsWith("flag-answering.gif"));
+    EXPECT_TRUE(pictures::signalFlagPicturePath(40).isEmpty());
+    EXPECT_TRUE(pictures::signalFlagPicturePath(-1).isEmpty());
 
     EXPECT_TRUE(pictures::flagPicturePath(-1).isEmpty());
     EXPECT_TRUE(pictures::flagPicturePath(36).isEmpty());

@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
         const auto now = std::chrono::system_clock::now();
         const bool correct = n % 3 != 0;
         const drill::Answer answer{card, std::to_string(first + n), correct, now,
-                                   drill::afterAnswer(std::nullopt, correct, now, true)};
+                                   drill::afterAnswer(std::nullopt, correct, now)};
         if (!store.recordAnswer(answer, session)) {
             std::fprintf(stderr, "not saved: %s\n", store.notSavingMessage().c_str());
             return 2;

@@ -21,7 +21,7 @@ drill::Clock fixedClock(drill::TimePoint time) {
 
 drill::Answer answered(const drill::CardKey& card, bool correct, drill::TimePoint at,
                        const std::optional<drill::CardState>& before, const std::string& given) {
-    return {card, given, correct, at, drill::afterAnswer(before, correct, at, true)};
+    return {card, given, correct, at, drill::afterAnswer(before, correct, at)};
 }
 
 drill::Answer answeredIntoBox(const drill::CardKey& card, int box, drill::TimePoint at) {

@@ -7,6 +7,7 @@
 // so that a disc stays round and a square stays square at any width.
 
 #include <QPointF>
+#include <QString>
 
 #include <variant>
 #include <vector>
@@ -90,18 +91,30 @@ struct Polygon {
     Colour colour;
     std::vector<QPointF> points;
 };
-
-using Layer = std::variant<Field, HorizontalStripes, VerticalStripes, Quarters, Chequers, Disc, Cross,
-                           Saltire, CentreSquare, Inset, DiagonalStripes, Polygon>;
-
-struct FlagDesign {
-    char symbol;  // 'A'..'Z' or '0'..'9'
-    Outline outline;
-    std::vector<Layer> layers;
+// The triangle of a pennant's outline drawn smaller, leaving a band of
+// `margin` (a fraction of the height) along each of its three edges.
+struct PennantInset {
+    Colour colour;
+    double margin;
 };
 
-// The 36 designs of the signal flags: letters A..Z, then pennants 1..9 and 0.
+using Layer = std::variant<Field, HorizontalStripes, VerticalStripes, Quarters, Chequers, Disc, Cross,
+                           Saltire, CentreSquare, Inset, DiagonalStripes, Polygon, PennantInset>;
+
+struct FlagDesign {
+    char symbol;  // 'A'..'Z' or '0'..'9'; 0 for the substitutes and the answering pennant
+    Outline outline;
+    std::vector<Layer> layers;
+    const char* name = nullptr;  // for a flag without a symbol: "substitute-1", "answering"
+};
+
+// The 40 designs of the flags of one set: letters A..Z, pennants 1..9 and 0,
+// the 1st, 2nd and 3rd substitutes and the answering pennant.
 const std::vector<FlagDesign>& flagDesigns();
+
+// What follows "flag-" in the name of a flag's picture: "A", "7",
+// "substitute-1", "answering".
+QString fileStemOf(const FlagDesign& design);
 
 // The design of the flag with this symbol; throws std::out_of_range for none.
 const FlagDesign& flagDesign(char symbol);

@@ -75,6 +75,10 @@ std::vector<FlagDesign> makeDesigns() {
         {'8', pennant, {Field{White}, Cross{Red, pennantCharge, arm}}},
         {'9', pennant, {Quarters{White, Black, Red, Yellow, 0.4}}},
         {'0', pennant, {VerticalStripes{{Yellow, Red, Yellow}}}},
+        {0, pennant, {Field{Blue}, PennantInset{Yellow, 0.1}}, "substitute-1"},
+        {0, pennant, {VerticalStripes{{{Blue, 1}, {White, 2}}}}, "substitute-2"},
+        {0, pennant, {HorizontalStripes{{White, Black, White}}}, "substitute-3"},
+        {0, pennant, {VerticalStripes{{Red, White, Red, White, Red}}}, "answering"},
     };
     // clang-format on
 }
@@ -90,9 +94,13 @@ const std::vector<FlagDesign>& flagDesigns() {
     return designs;
 }
 
+QString fileStemOf(const FlagDesign& design) {
+    return design.name ? QString::fromLatin1(design.name) : QString(QChar::fromLatin1(design.symbol));
+}
+
 const FlagDesign& flagDesign(char symbol) {
     for (const FlagDesign& design : flagDesigns())
-        if (design.symbol == symbol) return design;
+        if (symbol != 0 && design.symbol == symbol) return design;
     throw std::out_of_range(std::string("no flag design for symbol ") + symbol);
 }
 

@@ -102,6 +102,20 @@ public:
         polygon(points, poly.colour);
     }
 
+    void operator()(const PennantInset& inset) {
+        // The triangle shrunk toward its incentre, which lies as far from
+        // each edge as the inscribed circle's radius.
+        const QPointF corners[] = {QPointF(0, 0), QPointF(w_, h_ / 2), QPointF(0, h_)};
+        const double slant = std::hypot(w_, h_ / 2);
+        const double perimeter = h_ + 2 * slant;
+        const double radius = w_ * h_ / perimeter;  // the area over half the perimeter
+        const QPointF incentre(h_ * w_ / perimeter, h_ / 2);
+        const double shrink = (radius - inset.margin * h_) / radius;
+        QPolygonF inner;
+        for (const QPointF& corner : corners) inner << incentre + (corner - incentre) * shrink;
+        polygon(inner, inset.colour);
+    }
+
 private:
     static double weightOf(const std::vector<Band>& bands) {
         return std::accumulate(bands.begin(), bands.end(), 0.0, [](double s, const Band& b) { return s + b.weight; });

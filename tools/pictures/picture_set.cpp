@@ -38,7 +38,7 @@ std::vector<PictureFile> drawPictureSet(int scale) {
     };
 
     for (const FlagDesign& design : flagDesigns())
-        gif(QString("flag-%1").arg(design.symbol), flagPicture(design, catalogueSize(design.symbol) * scale));
+        gif("flag-" + fileStemOf(design), flagPicture(design, catalogueSize(design.symbol) * scale));
     // The M shown at the head of medical signals is a picture of its own,
     // of the common flag size.
     gif("flag-M-single", flagPicture(flagDesign('M'), QSize(91, 60) * scale));

@@ -15,11 +15,11 @@ struct PictureFile {
     QByteArray bytes;
 };
 
-// The size of a catalogue picture of the flag with `symbol` at scale 1: every
-// flag is 91 × 60 pixels except M, which is 92 × 58.
+// The size of the picture of the flag with `symbol` at scale 1: every flag
+// is 91 × 60 pixels except M, which is 92 × 58.
 QSize catalogueSize(char symbol);
 
-// Every picture, drawn at `scale`: the 36 flags, the separate M, the ship and
+// Every picture, drawn at `scale`: the 40 flags, the separate M, the ship and
 // the two backgrounds, and at scale 1 also the icon and its PNG sizes. At
 // scale 1 the names are those of the committed files (flag-A.gif); at other
 // scales they carry the scale (flag-A@2x.gif).

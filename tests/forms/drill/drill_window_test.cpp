@@ -20,6 +20,7 @@
 #include <memory>
 #include <set>
 
+#include "codebook/signal_flags.h"
 #include "drill/set_signals.h"
 #include "forms/drill/drill_choices.h"
 #include "forms/drill/drill_hoist.h"
@@ -209,11 +210,32 @@ class DrillWindowTest : public QObject {
         QTest::sendKeyEvent(QTest::Release, typingTarget(), key, letter, Qt::NoModifier);
     }
 
-    // The keys that answer the question on view rightly.
-    QString rightKeys() const {
+    // Puts flags up with the keys of the computer's keyboard: letters and
+    // digits as they are, a substitute with Shift and its number, the
+    // answering pennant with Shift+0.
+    void raiseByKeys(const std::vector<int>& flags) {
+        for (int flag : flags) {
+            const auto& f = mss::codebook::signalFlag(flag);
+            if (f.kind == mss::codebook::FlagKind::Letter || f.kind == mss::codebook::FlagKind::Numeral)
+                type(QString(QChar::fromLatin1(f.symbol)));
+            else
+                QTest::keyClick(typingTarget(), static_cast<Qt::Key>(Qt::Key_0 + mss::codebook::substituteNumber(flag)),
+                                Qt::ShiftModifier);
+        }
+    }
+
+    // Answers the question on view rightly, as a learner would: its number
+    // among the meanings, its letters and digits named, or its hoist put up
+    // as one set flies it; Enter where the mode wants it.
+    void answerRightly() {
         const auto& q = drill()->flow().question();
-        if (drill()->flow().choice().mode == DrillMode::Meaning) return QString::number(q.rightChoice + 1);
-        return QString::fromStdString(q.hoist.flags);
+        const DrillChoice choice = drill()->flow().choice();
+        if (choice.mode == DrillMode::Meaning) return type(QString::number(q.rightChoice + 1));
+        if (choice.mode == DrillMode::Compose || choice.set == DrillSet::Flags)
+            raiseByKeys(std::vector<int>(q.hoist.flown.begin() + (q.hoist.medicalM ? 1 : 0), q.hoist.flown.end()));
+        else
+            type(QString::fromStdString(q.hoist.flags));
+        if (drill()->stage() == Stage::Asking) press(Qt::Key_Return);
     }
 
     // Keys that answer it wrongly: another meaning, another last flag, or a
@@ -222,6 +244,7 @@ class DrillWindowTest : public QObject {
         const auto& q = drill()->flow().question();
         const DrillChoice choice = drill()->flow().choice();
         if (choice.mode == DrillMode::Meaning) return QString::number((q.rightChoice + 1) % q.choices.size() + 1);
+        if (choice.set == DrillSet::Flags) return q.hoist.flags == "Q" ? QStringLiteral("R") : QStringLiteral("Q");
         std::string keys = q.hoist.flags;
         if (choice.mode == DrillMode::Compose && (choice.set == DrillSet::General || choice.set == DrillSet::Medical)) {
             for (const char* made : {"QQ9", "ZZ9", "ZZ"})
@@ -366,7 +389,7 @@ private Q_SLOTS:
         for (const bool right : {true, false}) {
             const std::string asked = d->flow().question().signal->code;
             const mss::drill::HoistOfSignal hoist = d->flow().question().hoist;
-            answerWith(right ? rightKeys() : wrongKeys());
+            right ? answerRightly() : answerWith(wrongKeys());
             CHECK_EQ(d->stage(), Stage::Answered);
             CHECK(resultSpoken().startsWith(right ? QStringLiteral("Результат: Верно!")
                                                   : QStringLiteral("Результат: Неверно.")));
@@ -376,17 +399,18 @@ private Q_SLOTS:
                 CHECK(resultSpoken().contains(QStringLiteral("Таблица %1, цифра %2 (")
                                                   .arg(QString::fromStdString(hoist.table), QString::fromStdString(hoist.flags))));
             else if (drillSet != DrillSet::Flags)
-                CHECK(resultSpoken().contains(mss::forms::drill_texts::flagNames(hoist.symbols())));
+                CHECK(resultSpoken().contains(mss::forms::drill_texts::flagNames(hoist.flown)));
             CHECK(resultSpoken().contains(drillSet == DrillSet::Flags ? QString::fromStdString(signal->text)
                                                                      : meaningQuoted(signal->text)));
             const auto& pictures = mss::forms::PictureCatalogue::instance();
+            // The hoist as one set flies it: MRR as M, R and the 2nd substitute.
             const std::size_t first = hoist.medicalM ? 1 : 0;
             if (hoist.medicalM)
                 CHECK_EQ(static_cast<const void*>(d->questionPage()->hoist()->position(0)->picture()),
                          static_cast<const void*>(&pictures.singleM()));
-            for (std::size_t i = 0; i < hoist.flags.size(); ++i)
-                CHECK_EQ(static_cast<const void*>(d->questionPage()->hoist()->position(first + i)->picture()),
-                         static_cast<const void*>(&pictures.flag(*mss::codebook::flagIndexOfSymbol(hoist.flags[i]))));
+            for (std::size_t i = first; i < hoist.flown.size(); ++i)
+                CHECK_EQ(static_cast<const void*>(d->questionPage()->hoist()->position(i)->picture()),
+                         static_cast<const void*>(&pictures.flag(hoist.flown[i])));
             CHECK_EQ(d->questionPage()->hoist()->tableName()->isVisible(), !hoist.table.empty());
 
             // Recorded before the next question shows: one row per answer.
@@ -430,7 +454,7 @@ private Q_SLOTS:
         // Space goes on from the result; a held key does not skip questions.
         QTest::keyClick(typingTarget(), Qt::Key_Space, Qt::NoModifier);
         CHECK_EQ(d->stage(), Stage::Asking);
-        answerWith(rightKeys());
+        answerRightly();
         QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(typingTarget(), &held);
         CHECK_EQ(d->stage(), Stage::Answered);
@@ -446,14 +470,14 @@ private Q_SLOTS:
         auto hoistPicture = [d](std::size_t place) { return d->questionPage()->hoist()->position(place)->picture(); };
         CHECK(!hoistPicture(0));
         type(QStringLiteral("AB"));
-        CHECK_EQ(d->flow().typed().symbols(), std::string("AB"));
+        CHECK_EQ(d->flow().typed().hoist().flags, std::string("AB"));
         CHECK(hoistPicture(1) != nullptr);
         press(Qt::Key_Backspace);
-        CHECK_EQ(d->flow().typed().symbols(), std::string("A"));
+        CHECK_EQ(d->flow().typed().hoist().flags, std::string("A"));
         CHECK(!hoistPicture(1));
         CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: A"));
         type(QStringLiteral("E17"));  // the fourth flag finds no place
-        CHECK_EQ(d->flow().typed().symbols(), std::string("AE1"));
+        CHECK_EQ(d->flow().typed().hoist().flags, std::string("AE1"));
         CHECK_EQ(d->stage(), Stage::Asking);
         press(Qt::Key_Return);
         CHECK_EQ(d->stage(), Stage::Answered);
@@ -466,8 +490,8 @@ private Q_SLOTS:
                  static_cast<const void*>(&mss::forms::PictureCatalogue::instance().singleM()));
         press(Qt::Key_Backspace);
         type(QStringLiteral("A1B"));  // no digits in the medical section
-        CHECK_EQ(d->flow().typed().symbols(), std::string("AB"));
-        CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: MAB"));
+        CHECK_EQ(d->flow().typed().hoist().flags, std::string("AB"));
+        CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: M, A, B"));
         press(Qt::Key_Backspace);
         press(Qt::Key_Backspace);
         press(Qt::Key_Backspace);
@@ -476,6 +500,42 @@ private Q_SLOTS:
         press(Qt::Key_Return);  // nothing typed: nothing answered
         CHECK_EQ(d->stage(), Stage::Asking);
         CHECK_EQ(answersIn(progressFile()).size(), std::size_t{1});
+    }
+
+    void aHoistIsComposedWithOneSetAndItsSubstitutes() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        const auto& pictures = mss::forms::PictureCatalogue::instance();
+        auto hoistPicture = [d](std::size_t place) {
+            return static_cast<const void*>(d->questionPage()->hoist()->position(place)->picture());
+        };
+        choose(DrillSet::General, DrillMode::Compose);
+        d->drillSignals({"AA"});
+        type(QStringLiteral("AA"));  // one set has one A
+        CHECK_EQ(d->questionPage()->typed()->text(),
+                 QStringLiteral("Набрано: A — Флаг A уже поднят — поднимите заменяющий."));
+        QTest::keyClick(typingTarget(), Qt::Key_1, Qt::ShiftModifier);
+        CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: A, 1-й заменяющий"));
+        CHECK_EQ(hoistPicture(1), static_cast<const void*>(&pictures.flag(mss::codebook::substituteFlag(1))));
+        press(Qt::Key_Return);
+        CHECK(resultSpoken().startsWith(QStringLiteral("Результат: Верно!")));
+        CHECK(resultSpoken().contains(QStringLiteral("1-й заменяющий (повторяет A)")));
+        CHECK_EQ(answersIn(progressFile()).back().given, QStringLiteral("AA"));
+
+        choose(DrillSet::Medical, DrillMode::Compose);
+        d->drillSignals({"MAA", "MMA"});
+        type(QStringLiteral("A"));
+        QTest::keyClick(typingTarget(), Qt::Key_2, Qt::ShiftModifier);
+        CHECK_EQ(hoistPicture(2), static_cast<const void*>(&pictures.flag(mss::codebook::substituteFlag(2))));
+        press(Qt::Key_Return);
+        CHECK(resultSpoken().startsWith(QStringLiteral("Результат: Верно!")));
+        press(Qt::Key_Return);
+        // The substitutes' own keys under the flags do the same as Shift.
+        QTest::mouseClick(d->questionPage()->keyboard()->key(mss::codebook::substituteFlag(1)), Qt::LeftButton);
+        type(QStringLiteral("A"));
+        press(Qt::Key_Return);
+        CHECK(resultSpoken().startsWith(QStringLiteral("Результат: Верно!")));
+        CHECK_EQ(answersIn(progressFile()).back().given, QStringLiteral("MMA"));
     }
 
     void theLetterPickerNarrowsTheGeneralSection() {
@@ -490,7 +550,7 @@ private Q_SLOTS:
         CHECK_EQ(d->flow().choice().firstLetter, 'K');
         for (int i = 0; i < 20 && d->stage() == Stage::Asking; ++i) {
             CHECK_EQ(d->flow().question().signal->code.front(), 'K');
-            answerWith(rightKeys());
+            answerRightly();
             press(Qt::Key_Return);
         }
         QTest::mouseClick(d->setButton(DrillSet::Flags), Qt::LeftButton);
@@ -506,7 +566,7 @@ private Q_SLOTS:
             CHECK_EQ(d->stage(), Stage::Asking);
             const bool right = i % 7 != 3;
             if (!right) wrong.push_back(d->flow().question().signal->code);
-            answerWith(right ? rightKeys() : wrongKeys());
+            right ? answerRightly() : answerWith(wrongKeys());
             press(Qt::Key_Return);
         }
         CHECK_EQ(d->stage(), Stage::Summary);
@@ -524,7 +584,7 @@ private Q_SLOTS:
         for (const std::string& code : wrong) {
             CHECK_EQ(d->stage(), Stage::Asking);
             CHECK_EQ(d->flow().question().signal->code, code);
-            answerWith(rightKeys());
+            answerRightly();
             press(Qt::Key_Return);
         }
         CHECK_EQ(d->stage(), Stage::Summary);
@@ -534,13 +594,38 @@ private Q_SLOTS:
         CHECK_EQ(answersIn(progressFile()).size(), std::size_t{23});
     }
 
+    void whenNothingIsDueItOffersAnEarlyReview() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        choose(DrillSet::SingleLetter, DrillMode::Compose);
+        // Every one of the 25 signals answered right: none due, none new.
+        for (int session = 0; session < 3 && d->stage() != Stage::NothingToAsk; ++session) {
+            while (d->stage() == Stage::Asking) {
+                answerRightly();
+                press(Qt::Key_Return);
+            }
+            if (d->stage() == Stage::Summary) press(Qt::Key_Return);  // «Новое занятие» has the focus
+        }
+        CHECK_EQ(d->stage(), Stage::NothingToAsk);
+        CHECK_EQ(answersIn(progressFile()).size(), std::size_t{25});
+        CHECK(d->summaryPage()->score()->text().contains(QStringLiteral("нет сигналов, которым пришёл срок")));
+        CHECK(d->summaryPage()->score()->text().contains(QStringLiteral("Ближайший срок — ")));
+        CHECK(!d->summaryPage()->newSessionButton()->isVisible());
+        CHECK(d->summaryPage()->reviewEarlyButton()->hasFocus());
+        press(Qt::Key_Return);
+        CHECK_EQ(d->stage(), Stage::Asking);
+        CHECK(d->flow().reviewingEarly());
+        d->findChild<QPushButton*>(QStringLiteral("DrillFinish"))->click();
+        CHECK(d->summaryPage()->heading()->text().endsWith(QStringLiteral("(досрочное повторение)")));
+    }
+
     void stoppingEarlySummarisesTheAnswersGiven() {
         DrillWindow* d = open(progressFile());
         CHECK(d);
         std::vector<std::string> asked;
         for (bool right : {false, true, false}) {
             asked.push_back(d->flow().question().signal->code);
-            answerWith(right ? rightKeys() : wrongKeys());
+            right ? answerRightly() : answerWith(wrongKeys());
             press(Qt::Key_Return);
         }
         QTest::mouseClick(d->finishButton(), Qt::LeftButton);
@@ -550,7 +635,7 @@ private Q_SLOTS:
         CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Верно: 1 из 3     Подряд: 0"));
         QTest::mouseClick(d->summaryPage()->repeatButton(), Qt::LeftButton);
         CHECK_EQ(d->flow().question().signal->code, asked[0]);
-        answerWith(rightKeys());
+        answerRightly();
         press(Qt::Key_Return);
         CHECK_EQ(d->flow().question().signal->code, asked[2]);
         answerWith(wrongKeys());
@@ -567,7 +652,7 @@ private Q_SLOTS:
         DrillWindow* d = open(progressFile());
         CHECK(d);
         for (bool right : {true, true, false}) {
-            answerWith(right ? rightKeys() : wrongKeys());
+            right ? answerRightly() : answerWith(wrongKeys());
             press(Qt::Key_Return);
         }
         QTest::mouseClick(d->progressButton(), Qt::LeftButton);
@@ -575,11 +660,11 @@ private Q_SLOTS:
         auto* chart = d->progressPage()->chart();
         CHECK_EQ(chart->sets().size(), std::size_t{5});
         CHECK_EQ(chart->sets()[0].title, QStringLiteral("Флаги и вымпелы"));
-        CHECK_EQ(chart->sets()[0].counts, (mss::progress::ProgressCounts{33, 3, 0}));
+        CHECK_EQ(chart->sets()[0].counts, (mss::progress::ProgressCounts{37, 3, 0}));
         CHECK_EQ(chart->sets()[2].counts, (mss::progress::ProgressCounts{1403, 0, 0}));
         CHECK_EQ(chart->accuracy().answers, 3);
         CHECK_EQ(chart->accuracy().right, 2);
-        CHECK(chart->accessibleDescription().contains(QStringLiteral("Флаги и вымпелы: новых 33, изучаются 3, выучено 0")));
+        CHECK(chart->accessibleDescription().contains(QStringLiteral("Флаги и вымпелы: 37 новых, 3 изучаемых, 0 выученных")));
 
         // «Нет»: nothing deleted.
         resetAsked.answer = false;
@@ -588,14 +673,14 @@ private Q_SLOTS:
         CHECK_EQ(resetAsked.title, QStringLiteral("Тренировка"));
         CHECK(resetAsked.question.startsWith(QStringLiteral("Сбросить весь прогресс?")));
         CHECK_EQ(answersIn(progressFile()).size(), std::size_t{3});
-        CHECK_EQ(chart->sets()[0].counts, (mss::progress::ProgressCounts{33, 3, 0}));
+        CHECK_EQ(chart->sets()[0].counts, (mss::progress::ProgressCounts{37, 3, 0}));
 
         // «Да»: every signal new again, and a new session.
         resetAsked.answer = true;
         QTest::mouseClick(d->progressPage()->resetButton(), Qt::LeftButton);
         CHECK_EQ(resetAsked.count, 2);
         CHECK_EQ(answersIn(progressFile()).size(), std::size_t{0});
-        const int counts[] = {36, 25, 1403, 442, 29};
+        const int counts[] = {40, 25, 1403, 442, 29};
         for (std::size_t s = 0; s < 5; ++s) CHECK_EQ(chart->sets()[s].counts, (mss::progress::ProgressCounts{counts[s], 0, 0}));
         CHECK(chart->accuracy().sessions.empty());
         QTest::mouseClick(d->progressPage()->backButton(), Qt::LeftButton);
@@ -608,7 +693,7 @@ private Q_SLOTS:
         DrillWindow* d = open(progressFile());
         CHECK(d);
         choose(DrillSet::Medical, DrillMode::Meaning);
-        answerWith(rightKeys());
+        answerRightly();
         press(Qt::Key_Return);
         answerWith(wrongKeys());
         // Chosen but never answered: not remembered.
@@ -648,7 +733,7 @@ private Q_SLOTS:
             seen.insert(reconstructed);
             CHECK_EQ(d->questionPage()->questionMark()->isVisible(), reconstructed);
             CHECK_EQ(d->questionPage()->questionMark()->toolTip(), kReconstructedNote);
-            answerWith(rightKeys());
+            answerRightly();
             CHECK_EQ(d->questionPage()->resultMark()->isVisible(), reconstructed);
             CHECK_EQ(d->questionPage()->resultMark()->toolTip(), kReconstructedNote);
             press(Qt::Key_Return);
@@ -678,7 +763,7 @@ private Q_SLOTS:
         CHECK(d);
         CHECK(!d->notice()->isVisible());
         for (int i = 0; i < 3; ++i) {
-            answerWith(rightKeys());
+            answerRightly();
             CHECK_EQ(d->stage(), Stage::Answered);
             CHECK(d->notice()->isVisible());
             CHECK(d->notice()->text().startsWith(QStringLiteral("Прогресс не сохраняется: ")));
@@ -704,7 +789,7 @@ private Q_SLOTS:
         CHECK(d->notice()->isVisible());
         CHECK(d->notice()->text().contains(QStringLiteral("повреждён")));
         for (int i = 0; i < 2; ++i) {
-            answerWith(rightKeys());
+            answerRightly();
             press(Qt::Key_Return);
         }
         CHECK_EQ(d->notice()->text().count(QStringLiteral("повреждён")), 1);
@@ -734,13 +819,13 @@ private Q_SLOTS:
         for (DrillMode mode : mss::drill::kAllModes) {
             choose(DrillSet::General, mode);
             for (int i = 0; i < 20 && d->stage() == Stage::Asking; ++i) {
-                answerWith(i % 3 ? rightKeys() : wrongKeys());
+                i % 3 ? answerRightly() : answerWith(wrongKeys());
                 press(Qt::Key_Return);
             }
             CHECK_EQ(d->stage(), Stage::Summary);
             QTest::mouseClick(d->summaryPage()->repeatButton(), Qt::LeftButton);
             while (d->stage() == Stage::Asking) {
-                answerWith(rightKeys());
+                answerRightly();
                 press(Qt::Key_Return);
             }
         }
@@ -778,7 +863,8 @@ private Q_SLOTS:
             std::set<QWidget*> reached = reachedByTab();
             std::vector<QWidget*> controls;
             for (QWidget* child : d->findChildren<QWidget*>())
-                if (child->isVisibleTo(d) && (qobject_cast<QAbstractButton*>(child) || qobject_cast<QComboBox*>(child)))
+                if (child->isVisibleTo(d) && child->isEnabled() &&
+                    (qobject_cast<QAbstractButton*>(child) || qobject_cast<QComboBox*>(child)))
                     controls.push_back(child);
             controls.push_back(d->questionPage()->question());
             CHECK(controls.size() >= (mode == DrillMode::Meaning ? 14u : 46u));
@@ -791,7 +877,7 @@ private Q_SLOTS:
             }
             // Answered, the result and the way on are reached too.
             d->questionPage()->question()->setFocus();
-            answerWith(rightKeys());
+            answerRightly();
             reached = reachedByTab();
             CHECK(reached.contains(d->questionPage()->result()));
             CHECK(reached.contains(d->questionPage()->nextButton()));

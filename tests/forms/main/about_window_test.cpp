@@ -46,6 +46,9 @@ private Q_SLOTS:
         auto* author = about->findChild<mss::forms::AnimatedLabel*>(QStringLiteral("AniLabel1"));
         QVERIFY(author);
         QCOMPARE(author->caption(), QStringLiteral("Экипаж 65"));
+        // It glints while its window is in front.
+        QApplication::setActiveWindow(about);  // as a window manager would on a click
+        QVERIFY(about->isActiveWindow());
         QVERIFY(author->animating());
         // Every animated label shows its caption whole, at its own size:
         // the author's line at 12 points bold.
@@ -56,11 +59,21 @@ private Q_SLOTS:
                      qPrintable(label->caption()));
         QVERIFY(QFontMetrics(w.window->title()->font()).horizontalAdvance(w.window->title()->caption()) <=
                 w.window->title()->width());
-        // Hidden, it stops animating.
+        // A glint comes, crosses the caption and goes, then the label rests.
+        QTRY_VERIFY_WITH_TIMEOUT(author->glinting(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!author->glinting(), 5000);
+        QVERIFY(author->animating());
+        // Hidden, or behind another window, it stops animating.
         about->hide();
         QVERIFY(!author->animating());
         about->show();
+        QApplication::setActiveWindow(about);  // as a window manager would on a click
+        QVERIFY(about->isActiveWindow());
         QVERIFY(author->animating());
+        QApplication::setActiveWindow(w.window.get());
+        QVERIFY(w.window->isActiveWindow());
+        QVERIFY(!author->animating());
+        QVERIFY(!author->glinting());
         // OK closes it; the next About key opens a new one.
         QTest::mouseClick(about->okButton(), Qt::LeftButton);
         QTRY_VERIFY(!AboutWindow::current());

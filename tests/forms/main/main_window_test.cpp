@@ -129,6 +129,30 @@ private Q_SLOTS:
         QCOMPARE(w.list(CodeList::GeneralRToZ)->currentText(), rowText(CodeList::GeneralRToZ, 304));
     }
 
+    void theMeaningLineToolTipHoldsTheWholeMeaningAndHowItIsHoisted() {
+        const struct {
+            Section section;
+            const char* keys;
+            CodeList list;
+            const char* hoisted;  // empty: no hoist line (a table's row)
+        } cases[] = {
+            {Section::Medical, "AA", CodeList::Medical, "M, A, 2-й заменяющий"},
+            {Section::General, "CC", CodeList::GeneralAToJ, "C, 1-й заменяющий"},
+            {Section::General, "WY0", CodeList::GeneralRToZ, "W, Y, 0 или X, B, 0"},
+            {Section::SingleLetter, "A", CodeList::SingleLetter, "A"},
+        };
+        for (const auto& c : cases) {
+            w.choose(c.section);
+            QVERIFY(w.pressAll(c.keys));
+            const QComboBox* line = w.list(c.list);
+            // The whole text, however long, then the hoist as one set flies it.
+            QCOMPARE(line->toolTip(), line->currentText().trimmed() + QStringLiteral("\nПоднимают: ") +
+                                          QString::fromUtf8(c.hoisted));
+        }
+        w.choose(Section::General);
+        QVERIFY2(w.list(CodeList::GeneralAToJ)->toolTip().isEmpty(), "nothing chosen, nothing to tell");
+    }
+
     void firstFlagDigitKeepsTheFirstKeyboard() {
         w.choose(Section::General);
         QVERIFY(w.press('5'));

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// mss65 --hoist GROUP: the flags of one set that fly a group, top first, one
+// a line: the flag's short name, what it gives (its spelling word,
+// «повторяет A» for a substitute, «десятичная запятая» for the answering
+// pennant) and its Morse, tab-separated. Output is UTF-8.
+
+#include <QString>
+
+namespace mss::app {
+
+// Prints the hoist of `typed` (Latin or look-alike Cyrillic letters, digits,
+// '.' or ',' as the decimal point) and returns the exit status: 0 printed,
+// 1 one set cannot fly the group (the reason on the error stream), 2 no
+// group at all.
+int printHoist(const QString& typed);
+
+}  // namespace mss::app

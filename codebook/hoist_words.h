@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the program says in Russian about a hoist of one set: each flag for a
+// tooltip or a screen reader, the whole hoist in one line, and why a group
+// cannot fly in one hoist. Standard library only.
+
+#include <span>
+#include <string>
+
+#include "one_set_hoist.h"
+
+namespace mss::codebook {
+
+// What a flag gives in its hoist: the spelling word of a letter or a digit
+// («Майк»), «повторяет A» for a substitute, «десятичная запятая» for the
+// answering pennant.
+std::string flownFlagWord(const FlownFlag& flag);
+
+// A flag in its hoist, for a tooltip or a screen reader: «флаг M — Майк»,
+// «вымпел 7 — Сэтэсэвн», «второй заменяющий — повторяет A», «ответный
+// вымпел — десятичная запятая».
+std::string spokenFlownFlag(const FlownFlag& flag);
+
+// The short names of a hoist's flags, top first: «M, A, 2-й заменяющий».
+std::string hoistLine(std::span<const int> flags);
+std::string hoistLine(const FlownHoist& hoist);
+
+// Why a group cannot fly in one hoist, or why flags are no hoist of one set,
+// in one or two sentences: «Повторить 7 мог бы только 1-й заменяющий, а он
+// уже повторяет H.»
+std::string refusalText(const HoistRefusal& refusal);
+
+}  // namespace mss::codebook
