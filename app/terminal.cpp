@@ -34,15 +34,23 @@ QString signalLine(std::string_view code, codebook::Section section, std::string
     return toQString(code) + u'\t' + toQString(codebook::infoOf(section).title) + u'\t' + toQString(text) + u'\n';
 }
 
+// The best signals, at most this many lines; what was left out and a word
+// put right are said on the error stream, which keeps the output to lines
+// of signals.
+constexpr std::size_t kMostLines = 50;
+
 int search(const codebook::CodeBook& book, const QStringList& words) {
     const search::SearchIndex index(search::searchRowsOf(book));
     const QByteArray query = words.join(u' ').toUtf8();
-    // Every match, however many: a terminal can take them.
-    const search::SearchResults found = index.find(query.toStdString(), std::size_t(-1));
+    const search::SearchResults found = index.find(query.toStdString(), kMostLines);
     if (found.results.empty()) {
         write(stderr, QStringLiteral("Ничего не найдено: «%1».\n").arg(echoed(words.join(u' '))));
         return 1;
     }
+    if (!found.corrected.empty())
+        write(stderr, QStringLiteral("Показаны результаты для: %1\n").arg(echoed(toQString(found.corrected))));
+    if (found.total > found.results.size())
+        write(stderr, QStringLiteral("Показаны первые %1 из %2\n").arg(found.results.size()).arg(found.total));
     for (const search::SearchResult& r : found.results) write(stdout, signalLine(r.code, r.section, r.text));
     return 0;
 }

@@ -1,6 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the bytes of INPUT into OUTPUT as a C++ array behind the function
-# mss::data::FUNCTION() declared in HEADER (a path under the project root).
+# mss::data::FUNCTION() declared in HEADER (a path under the source root).
+#
+#   cmake -DINPUT=data/codebook.tsv -DOUTPUT=codebook_bytes.cpp
+#         -DFUNCTION=codeBookBytes -DHEADER=data/codebook_bytes.h -P embed_bytes.cmake
 file(READ ${INPUT} hex HEX)
 string(LENGTH "${hex}" hex_length)
 math(EXPR size "${hex_length} / 2")

@@ -16,12 +16,17 @@ PostingLists::PostingLists(std::size_t keyCount, const std::vector<Entry>& entri
     for (std::size_t key = 0; key < keyCount; ++key) starts_[key + 1] += starts_[key];
 
     rows_.resize(starts_[keyCount]);
+    weights_.resize(starts_[keyCount]);
     std::vector<std::uint32_t> fill(starts_.begin(), starts_.end() - 1);
     lastRow.assign(keyCount, kNoRow);
     for (const Entry& e : entries) {
-        if (lastRow[e.key] == e.row) continue;
+        if (lastRow[e.key] == e.row) {
+            weights_[fill[e.key] - 1] += e.weight;
+            continue;
+        }
         lastRow[e.key] = e.row;
-        rows_[fill[e.key]++] = e.row;
+        rows_[fill[e.key]] = e.row;
+        weights_[fill[e.key]++] = e.weight;
     }
 }
 

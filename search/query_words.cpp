@@ -1,20 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "query_words.h"
 
+#include "utf8_decoder.h"
 #include "word_reader.h"
 
 namespace mss::search {
+
+namespace {
+
+bool isLatin(char32_t c) { return c >= U'a' && c <= U'z'; }
+bool isCyrillic(char32_t c) { return c >= U'\u0430' && c <= U'\u045F'; }
+
+// The Cyrillic letter that a folded Latin letter looks like (in either case), or 0.
+char32_t cyrillicLookAlike(char32_t latin) {
+    switch (latin) {
+        case U'a': return U'а';
+        case U'b': return U'в';
+        case U'c': return U'с';
+        case U'e': return U'е';
+        case U'h': return U'н';
+        case U'k': return U'к';
+        case U'm': return U'м';
+        case U'o': return U'о';
+        case U'p': return U'р';
+        case U't': return U'т';
+        case U'x': return U'х';
+        case U'y': return U'у';
+        default: return 0;
+    }
+}
+
+// The folded word with its Latin look-alikes read as Cyrillic, if it has
+// Cyrillic letters and every Latin letter in it has a Cyrillic twin.
+std::string readAsCyrillic(std::string_view folded) {
+    std::u32string letters;
+    bool cyrillic = false, latin = false;
+    for (std::size_t at = 0; at < folded.size();) {
+        const DecodedChar c = decodeUtf8At(folded, at);
+        at += c.length;
+        letters.push_back(c.codePoint);
+        cyrillic = cyrillic || isCyrillic(c.codePoint);
+        latin = latin || isLatin(c.codePoint);
+    }
+    if (!cyrillic || !latin) return std::string(folded);
+    std::string out;
+    for (char32_t c : letters) {
+        if (isLatin(c)) {
+            c = cyrillicLookAlike(c);
+            if (c == 0) return std::string(folded);
+        }
+        appendUtf8(out, c);
+    }
+    return out;
+}
+
+}  // namespace
 
 QueryWords readQueryWords(std::string_view query) {
     QueryWords words;
     WordReader reader(query);
     while (reader.next()) {
-        const std::string_view word = reader.folded();
-        if (reader.end() == query.size()) {
-            words.typing = word;
-            break;
-        }
-        words.finished.emplace_back(word);
+        words.words.push_back({readAsCyrillic(reader.folded()), reader.begin(), reader.end()});
+        words.lastIsTyping = reader.end() == query.size();
     }
     return words;
 }

@@ -1,20 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The words of a search query: those already finished, and the last one when
-// it is still being typed (nothing, not even a space, follows it), which may
-// match the beginning of a word.
+// The words of a search query, folded, with where each stands in the query;
+// and whether the last one is still being typed (nothing, not even a space,
+// follows it), in which case it may match the beginning of a word.
+//
+// A Latin letter that looks like a Cyrillic one, inside a word that has
+// Cyrillic letters, is read as the Cyrillic letter: «якоpь» typed with a
+// Latin p is «якорь».
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace mss::search {
 
-struct QueryWords {
-    std::vector<std::string> finished;  // folded, in query order
-    std::string typing;                 // folded; empty when the query ends after a finished word
+struct QueryWord {
+    std::string folded;
+    std::size_t begin = 0;  // bytes [begin, end) of the query
+    std::size_t end = 0;
+};
 
-    bool empty() const { return finished.empty() && typing.empty(); }
+struct QueryWords {
+    std::vector<QueryWord> words;  // in query order
+    bool lastIsTyping = false;
+
+    bool empty() const { return words.empty(); }
 };
 
 QueryWords readQueryWords(std::string_view query);

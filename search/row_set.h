@@ -25,6 +25,9 @@ public:
     void keepOnly(const RowSet& other) {
         for (std::size_t i = 0; i < bits_.size(); ++i) bits_[i] &= other.bits_[i];
     }
+    void insertAll(const RowSet& other) {
+        for (std::size_t i = 0; i < bits_.size(); ++i) bits_[i] |= other.bits_[i];
+    }
     void remove(const RowSet& other) {
         for (std::size_t i = 0; i < bits_.size(); ++i) bits_[i] &= ~other.bits_[i];
     }

@@ -4,9 +4,10 @@
 #include <algorithm>
 
 #include "code_normaliser.h"
-#include "query_words.h"
+#include "code_readings.h"
+#include "query_plan.h"
+#include "ranking.h"
 #include "russian_stemmer.h"
-#include "word_matcher.h"
 
 namespace mss::search {
 
@@ -28,8 +29,14 @@ std::vector<SearchRow> inCodeOrder(std::vector<SearchRow> rows) {
 
 }  // namespace
 
-SearchIndex::SearchIndex(std::vector<SearchRow> rows)
-    : rows_(inCodeOrder(std::move(rows))), words_(rows_, stemmerOfThisThread()) {
+SearchIndex::SearchIndex(std::vector<SearchRow> rows) : SearchIndex(std::move(rows), shippedVocabulary()) {}
+
+SearchIndex::SearchIndex(std::vector<SearchRow> rows, const Vocabulary& vocabulary)
+    : rows_(inCodeOrder(std::move(rows))),
+      groups_(vocabulary.forms, stemmerOfThisThread()),
+      words_(rows_, groups_, stemmerOfThisThread()),
+      everyday_(vocabulary.everyday, words_, groups_, stemmerOfThisThread()),
+      typos_(words_) {
     rowsByCode_.reserve(rows_.size());
     for (std::size_t row = 0; row < rows_.size(); ++row) rowsByCode_.emplace(rows_[row].code, row);
 }
@@ -49,30 +56,38 @@ std::optional<SearchRow> SearchIndex::lookupCode(std::string_view typedCode) con
 }
 
 SearchResults SearchIndex::find(std::string_view query, std::size_t limit) const {
-    const std::optional<std::size_t> codeRow = rowOfCode(query);
-    WordMatch match = matchWords(words_, rows_.size(), readQueryWords(query), stemmerOfThisThread());
-    if (codeRow) {
-        match.whole.erase(*codeRow);
-        match.byBeginning.erase(*codeRow);
-    }
+    std::vector<std::size_t> codeRows;
+    for (const std::string& code : codeReadings(query))
+        if (const auto found = rowsByCode_.find(code); found != rowsByCode_.end()) codeRows.push_back(found->second);
+
+    const QueryPlan plan = planQuery(query, {words_, groups_, everyday_, typos_}, stemmerOfThisThread());
+    const Ranking ranking(plan, words_);
+    const std::vector<std::uint32_t> ranked = ranking.rowsWorthListing(codeRows);
 
     SearchResults found;
-    found.total = (codeRow ? 1 : 0) + match.whole.count() + match.byBeginning.count();
+    found.corrected = plan.corrected;
+    found.total = codeRows.size() + ranked.size();
     found.results.reserve(std::min(limit, found.total));
-    const auto add = [&](std::size_t row, MatchKind kind) {
-        if (found.results.size() >= limit) return false;
-        found.results.push_back(resultFor(row, kind, match));
-        return true;
+    const auto add = [&](std::size_t row, MatchKind kind, std::vector<ByteRange> highlights) {
+        if (found.results.size() >= limit) return;
+        const SearchRow& r = rows_[row];
+        found.results.push_back({r.code, r.section, r.text, r.reconstructed, kind, std::move(highlights)});
     };
-    if (codeRow) add(*codeRow, MatchKind::ExactCode);
-    match.whole.forEach([&](std::size_t row) { return add(row, MatchKind::WholeWords); });
-    match.byBeginning.forEach([&](std::size_t row) { return add(row, MatchKind::WordPrefix); });
+    const auto addCodes = [&] {
+        for (std::size_t row : codeRows) add(row, MatchKind::ExactCode, {});
+    };
+    // A word of the book typed in Cyrillic («мое») is more likely meant as
+    // the word; its codes follow the rows with it, and keep their place
+    // within the limit.
+    const bool wordsFirst = plan.oneWordOfTheBook && !looksTypedAsACode(query);
+    if (!wordsFirst) addCodes();
+    const std::size_t wordLimit = wordsFirst ? limit - std::min(limit, codeRows.size()) : limit;
+    for (std::uint32_t row : ranked) {
+        if (found.results.size() >= wordLimit) break;
+        add(row, ranking.kindOf(row), ranking.highlights(row, rows_[row].text));
+    }
+    if (wordsFirst) addCodes();
     return found;
-}
-
-SearchResult SearchIndex::resultFor(std::size_t row, MatchKind kind, const WordMatch& match) const {
-    const SearchRow& r = rows_[row];
-    return {r.code, r.section, r.text, r.reconstructed, kind, match.highlights(words_, row, r.text)};
 }
 
 }  // namespace mss::search

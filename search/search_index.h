@@ -1,22 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Finds signals by their meaning or their code.
+// Finds signals by their meaning or their code, best first.
 //
 //     SearchIndex index(rows);                 // rows: every signal of the book
-//     SearchResults found = index.find("якорем");
+//     SearchResults found = index.find("у меня пожар");
 //     for (const SearchResult& r : found.results) show(r.code, r.text, r.highlights);
+//     if (!found.corrected.empty()) say("Показаны результаты для: " + found.corrected);
 //
-// A query is a code or words. A code ("AE1", "ае1", "маа", "I-3") finds its
-// row first. Every word of the query must then be a word of the text in one
-// of its forms (the Russian stemmer decides: «якорем» finds «якорь»), except
-// that the last word, while it is still being typed, may just begin a word
-// of the text («лоц» finds «лоцман»). Case, ё/е, stress marks and
+// A query is a code or words. A code typed in Latin, on the Russian layout
+// by the place of its keys, or in Cyrillic letters that look like Latin ones
+// («AE1», «фу1», «ае1», «I-3») finds its row first: every reading that the
+// book has, in that order. Where the query is also a word of the book
+// («мое») and has neither digits nor Latin letters, the rows with the word
+// come first and the codes after them.
+//
+// Words are ranked by relevance (ranking.h): the rows that hold every word
+// of the query, in any of its forms (the Russian stemmer and
+// data/word_forms.tsv decide), or what the everyday words put for it
+// («доктор» → «врач»), come first; the word still being typed may also just
+// begin a word of the text («лоц» → «лоцман»); a word the book does not
+// have is read as the book's words one or two edits from it («пажар» →
+// «пожар», SearchResults::corrected says so). Case, ё/е, stress marks and
 // punctuation do not matter.
-//
-// Results come best first: the exact code, then rows where every word
-// matched whole, then rows where the typed word matched a beginning; within
-// each, sections in the order single-letter, general, medical, tables I–III,
-// and codes in order within a section, whatever order the rows came in.
 //
 // The index does not change once built; find() and lookupCode() may be
 // called from several threads at once.
@@ -28,22 +33,26 @@
 #include <unordered_map>
 #include <vector>
 
+#include "everyday_synonyms.h"
 #include "search_result.h"
 #include "search_row.h"
+#include "typo_matcher.h"
+#include "vocabulary.h"
+#include "word_groups.h"
 #include "word_table.h"
 
 namespace mss::search {
-
-struct WordMatch;
 
 class SearchIndex {
 public:
     static constexpr std::size_t kDefaultLimit = 200;  // as many as the search window lists
 
     // Codes are expected to be unique; of two rows with one code, lookupCode
-    // gives the first. Throws std::runtime_error when the Russian stemmer is
-    // not available.
+    // gives the first. The first form reads the word tables the program
+    // carries. Throws std::runtime_error when the Russian stemmer is not
+    // available.
     explicit SearchIndex(std::vector<SearchRow> rows);
+    SearchIndex(std::vector<SearchRow> rows, const Vocabulary& vocabulary);
 
     // An empty query, or one of punctuation alone, finds nothing.
     SearchResults find(std::string_view query, std::size_t limit = kDefaultLimit) const;
@@ -55,11 +64,13 @@ public:
 
 private:
     std::optional<std::size_t> rowOfCode(std::string_view typedCode) const;
-    SearchResult resultFor(std::size_t row, MatchKind kind, const WordMatch& match) const;
 
     std::vector<SearchRow> rows_;  // section by section, codes in order
     std::unordered_map<std::string, std::size_t> rowsByCode_;
+    WordGroups groups_;
     WordTable words_;
+    EverydaySynonyms everyday_;
+    TypoMatcher typos_;
 };
 
 }  // namespace mss::search

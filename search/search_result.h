@@ -11,11 +11,12 @@
 
 namespace mss::search {
 
-// How a row matched, from the best to the weakest; results come in this order.
+// How a row matched.
 enum class MatchKind {
-    ExactCode,   // the query is the row's code ("AE1", "ае1", "I-3")
-    WholeWords,  // every word of the query is a word of the text, in any of its forms
+    ExactCode,   // the query is the row's code ("AE1", "ае1", "фу1", "I-3")
+    WholeWords,  // the text holds every word of the query: in any of its forms, or what stands for it
     WordPrefix,  // as WholeWords, but the word still being typed only begins a word of the text
+    SomeWords,   // the text holds some of the query's words, and scores at least half as well as the best
 };
 
 // Bytes [begin, end) of the row's text.
@@ -39,6 +40,9 @@ struct SearchResult {
 struct SearchResults {
     std::size_t total = 0;               // every matching row, however many were returned
     std::vector<SearchResult> results;   // the first of them, at most the limit asked for
+    // The query as it was searched when a word of it was put right («человек
+    // за бортом» for «человек за бртом»); empty when every word was the book's.
+    std::string corrected;
 };
 
 }  // namespace mss::search

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <vector>
 
 #include "look/look.h"
 #include "forms/shared/picture_catalogue.h"
@@ -74,6 +76,8 @@ SearchResultDelegate::SearchResultDelegate(const SearchResultsModel& model, QAbs
       sectionFont_(look::dialogFont()),
       meaningFont_(look::dialogFont()) {
     meaningFont_.setPointSizeF(9.75);
+    // New results, a new height.
+    QObject::connect(&model_, &QAbstractItemModel::modelReset, this, [this] { rowHeight_ = 0; });
 }
 
 const QPixmap& SearchResultDelegate::smallFlag(int flag) const {
@@ -95,11 +99,31 @@ QRect SearchResultDelegate::markRect(const QRect& row) const {
     return {row.right() - kPadding - kMarkSize + 1, row.top() + kPadding, kMarkSize, kMarkSize};
 }
 
-QSize SearchResultDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const {
-    const FoundSignal& s = model_.signalAt(index.row());
+QSize SearchResultDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
+    const int width = meaningWidth();
+    if (rowHeight_ == 0 || rowHeightWidth_ != width) {
+        rowHeightWidth_ = width;
+        rowHeight_ = uniformRowHeight(width);
+    }
+    return {view_.viewport()->width(), rowHeight_};
+}
+
+int SearchResultDelegate::uniformRowHeight(int width) const {
+    // The meanings with the most letters need the most lines: of a few of
+    // the longest, the tallest sets the height of every row.
+    constexpr int kLongestMeasured = 4;
+    std::vector<int> rows(static_cast<std::size_t>(model_.rowCount()));
+    std::iota(rows.begin(), rows.end(), 0);
+    const auto longest = rows.begin() + std::min<std::ptrdiff_t>(kLongestMeasured, std::ssize(rows));
+    std::partial_sort(rows.begin(), longest, rows.end(), [this](int a, int b) {
+        return model_.signalAt(a).meaning.size() > model_.signalAt(b).meaning.size();
+    });
+    int meaning = 0;
+    for (auto row = rows.begin(); row != longest; ++row)
+        meaning = std::max(meaning, MeaningLayout(model_.signalAt(*row), meaningFont_, width).height);
     const int left = kFlagHeight + kLineGap + lineHeight(codeFont_);
-    const int right = lineHeight(sectionFont_) + kLineGap + MeaningLayout(s, meaningFont_, meaningWidth()).height;
-    return {view_.viewport()->width(), kPadding + std::max(left, right) + kPadding};
+    const int right = lineHeight(sectionFont_) + kLineGap + meaning;
+    return kPadding + std::max(left, right) + kPadding;
 }
 
 void SearchResultDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const {

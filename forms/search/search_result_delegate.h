@@ -5,12 +5,18 @@
 // the table's name), its section and its meaning on the right, the words
 // that matched on a bright band, and a small mark on a meaning whose text
 // was reconstructed, which names that in its tooltip.
+//
+// Every row of one list of results is as tall as the tallest meaning among
+// them needs at the list's width, so that the list (with uniform item
+// sizes) lays out only the rows in view: measuring every meaning of 200
+// results was most of the time to show them.
 
 #include <QPixmap>
 #include <QStyledItemDelegate>
 
 #include <array>
 
+#include "codebook/signal_flags.h"
 #include "forms/shared/reconstructed_mark.h"
 
 class QAbstractItemView;
@@ -37,10 +43,14 @@ private:
     const QPixmap& smallFlag(int flag) const;
     int meaningWidth() const;
 
+    int uniformRowHeight(int meaningWidth) const;
+
     const SearchResultsModel& model_;
     QAbstractItemView& view_;
+    mutable int rowHeight_ = 0;  // 0 until measured for the results in hand
+    mutable int rowHeightWidth_ = 0;
     QFont codeFont_, sectionFont_, meaningFont_;
-    mutable std::array<QPixmap, 36> smallFlags_;
+    mutable std::array<QPixmap, codebook::kSignalFlagCount> smallFlags_;  // the substitutes too
 };
 
 }  // namespace mss::forms

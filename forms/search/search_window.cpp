@@ -21,6 +21,7 @@
 #include "forms/search/search_result_delegate.h"
 #include "forms/search/search_results_model.h"
 #include "forms/shared/window_placement.h"
+#include "qtext/utf8_text.h"
 
 namespace mss::forms {
 
@@ -100,6 +101,13 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : i
     note.setColor(QPalette::WindowText, look::kTablesNote);
     summary_->setPalette(note);
 
+    // What was searched, when a word typed was put right.
+    correction_ = new QLabel(this);
+    correction_->setObjectName(QStringLiteral("SearchCorrection"));
+    correction_->setWordWrap(true);
+    correction_->setPalette(note);
+    correction_->hide();
+
     model_ = new SearchResultsModel(this);
     results_ = new QListView(this);
     results_->setObjectName(QStringLiteral("SearchResults"));
@@ -111,7 +119,7 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : i
     results_->setResizeMode(QListView::Adjust);
     results_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    results_->setUniformItemSizes(false);
+    results_->setUniformItemSizes(true);
     results_->setAccessibleName(QStringLiteral("Найденные сигналы"));
     QPalette dark = results_->palette();
     dark.setColor(QPalette::Base, look::kDarkFace);
@@ -124,6 +132,7 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : i
     column->addWidget(prompt);
     column->addWidget(field_);
     column->addWidget(summary_);
+    column->addWidget(correction_);
     column->addWidget(results_, 1);
 
     // The cursor stays in the field: a screen reader hears the chosen result
@@ -154,7 +163,12 @@ void SearchWindow::search(const QString& query) {
     if (model_->rowCount() > 0) results_->setCurrentIndex(model_->index(0));
     const bool nothingTyped = query.trimmed().isEmpty();
     summary_->setText(nothingTyped ? hintText() : summaryOf(found.total, found.results.size()));
-    results_->setAccessibleDescription(summary_->text());
+    correction_->setText(found.corrected.empty()
+                             ? QString()
+                             : QStringLiteral("Показаны результаты для: %1").arg(toQString(found.corrected)));
+    correction_->setVisible(!found.corrected.empty());
+    results_->setAccessibleDescription(found.corrected.empty() ? summary_->text()
+                                                               : summary_->text() + u'\n' + correction_->text());
 }
 
 void SearchWindow::showResult(int row) {

@@ -50,6 +50,8 @@ public:
 
     QLineEdit* field() const { return field_; }
     QLabel* summary() const { return summary_; }
+    // «Показаны результаты для: …» when a word typed was put right; hidden otherwise.
+    QLabel* correction() const { return correction_; }
     QListView* results() const { return results_; }
     const SearchResultsModel& model() const { return *model_; }
     SearchResultDelegate& delegate() const { return *delegate_; }
@@ -72,6 +74,7 @@ private:
     std::shared_ptr<const search::SearchIndex> index_;
     QLineEdit* field_ = nullptr;
     QLabel* summary_ = nullptr;
+    QLabel* correction_ = nullptr;
     QListView* results_ = nullptr;
     SearchResultsModel* model_ = nullptr;
     SearchResultDelegate* delegate_ = nullptr;

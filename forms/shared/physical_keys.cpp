@@ -20,16 +20,6 @@ using engine::kTypewriterRows;
 // row, the same on every layout.
 constexpr std::array<unsigned, kTypewriterRows.size()> kFirstKeyCodes{10, 24, 38, 52};
 
-// The Russian layout's letters on the keys of the letter rows.
-constexpr std::array<std::u16string_view, kTypewriterRows.size()> kRussianRows{
-    u"", u"ЙЦУКЕНГШЩЗ", u"ФЫВАПРОЛД", u"ЯЧСМИТЬ"};
-
-static_assert([] {
-    for (std::size_t r = 1; r < kTypewriterRows.size(); ++r)
-        if (kRussianRows[r].size() != kTypewriterRows[r].size()) return false;
-    return true;
-}());
-
 std::optional<char> symbolOfScanCode(unsigned code) {
     for (std::size_t r = 0; r < kTypewriterRows.size(); ++r)
         if (code >= kFirstKeyCodes[r] && code < kFirstKeyCodes[r] + kTypewriterRows[r].size())
@@ -40,9 +30,7 @@ std::optional<char> symbolOfScanCode(unsigned code) {
 // Where the platform gives no key code: a letter of the Russian layout
 // stands for the key it is on.
 std::optional<char> symbolOfRussianLetter(char16_t upper) {
-    for (std::size_t r = 0; r < kTypewriterRows.size(); ++r)
-        if (const auto at = kRussianRows[r].find(upper); at != std::u16string_view::npos)
-            return kTypewriterRows[r][at];
+    if (const char symbol = engine::symbolUnderRussianLetter(upper)) return symbol;
     return std::nullopt;
 }
 

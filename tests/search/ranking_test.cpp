@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Order of the results, the limit, and what each result carries, on a few
-// rows made for the purpose and handed in out of order.
+// The order of the results, which rows are worth listing, the limit, and
+// what each result carries, on a few rows made for the purpose and handed in
+// out of order, with a small vocabulary of their own.
 
 #include <gtest/gtest.h>
 
@@ -14,32 +15,16 @@ namespace {
 
 using namespace mss::search;
 
-const SearchIndex& anchorRows() {
-    static const SearchIndex index({
-        {"QS", Section::General, "Вы должны стать на якорь.", false},
-        {"II-1", Section::TableII, "Якорный канат.", false},
-        {"KP", Section::General, "Идите на якорную стоянку.", false},
-        {"I-1", Section::TableI, "Якорь.", false},
-        {"MAB", Section::Medical, "Якоря нет.", true},
-        {"AB", Section::General, "Якорная цепь.", false},
-        {"Z", Section::SingleLetter, "Мне нужен буксир", false},
-        {"III-2", Section::TableIII, "Якорем.", false},
-        {"A", Section::SingleLetter, "Отдан якорь, а цепь травится", false},
-        {"AA", Section::General, "Стою на якоре, а ветер крепчает", false},
-    });
-    return index;
-}
-
 std::vector<std::string> codesOf(const SearchResults& found) {
     std::vector<std::string> codes;
     for (const SearchResult& r : found.results) codes.push_back(r.code);
     return codes;
 }
 
-std::vector<MatchKind> kindsOf(const SearchResults& found) {
-    std::vector<MatchKind> kinds;
-    for (const SearchResult& r : found.results) kinds.push_back(r.kind);
-    return kinds;
+std::vector<std::string> firstCodes(const SearchResults& found, std::size_t n) {
+    std::vector<std::string> codes = codesOf(found);
+    codes.resize(std::min(n, codes.size()));
+    return codes;
 }
 
 std::vector<std::string> highlightedParts(const SearchResult& result) {
@@ -48,64 +33,176 @@ std::vector<std::string> highlightedParts(const SearchResult& result) {
     return parts;
 }
 
-constexpr auto Code = MatchKind::ExactCode;
-constexpr auto Whole = MatchKind::WholeWords;
-constexpr auto Prefix = MatchKind::WordPrefix;
-
-TEST(Ranking, WholeWordsBeforeBeginningsEachInSectionAndCodeOrder) {
-    const SearchResults found = anchorRows().find("якор");
-    EXPECT_EQ(codesOf(found), (std::vector<std::string>{"A", "AA", "QS", "MAB", "I-1", "III-2",  // якорь, якоре …
-                                                        "AB", "KP", "II-1"}));               // якорная …
-    EXPECT_EQ(kindsOf(found), (std::vector<MatchKind>{Whole, Whole, Whole, Whole, Whole, Whole, Prefix, Prefix, Prefix}));
-    EXPECT_EQ(found.total, 9u);
+const Vocabulary& noVocabulary() {
+    static const Vocabulary none;
+    return none;
 }
 
-TEST(Ranking, ExactCodeComesFirst) {
-    // «а» is the code A and a word of A's and AA's texts: A comes once, as the code.
-    const SearchResults a = anchorRows().find("а");
-    EXPECT_EQ(codesOf(a), (std::vector<std::string>{"A", "AA"}));
-    EXPECT_EQ(kindsOf(a), (std::vector<MatchKind>{Code, Whole}));
-    EXPECT_EQ(a.total, 2u);
+const SearchIndex& fireRows() {
+    static const SearchIndex index(
+        {
+            {"IZ2", Section::General, "Потушен ли пожар?", false},
+            {"J", Section::SingleLetter, "У меня пожар и я имею на борту опасный груз; держитесь в стороне от меня", false},
+            {"IZ", Section::General, "Пожар потушен.", false},
+            {"IX2", Section::General, "Пожар не потушен.", false},
+            {"IT", Section::General, "У меня пожар.", false},
+            {"JA", Section::General, "Мне требуются противопожарные средства.", false},
+            {"KF", Section::General, "Мне требуется пожарный катер (или буксир).", false},
+            {"IV", Section::General, "Где пожар?", false},
+            {"NC1", Section::General, "Я терплю бедствие.", false},
+            {"NC", Section::General, "Я терплю бедствие!", false},
+            {"XR", Section::General, "Погода хорошая.", false},
+        },
+        noVocabulary());
+    return index;
+}
 
-    // Typed with Cyrillic look-alikes.
-    const SearchResults ab = anchorRows().find("ав");
-    EXPECT_EQ(codesOf(ab), std::vector<std::string>{"AB"});
-    EXPECT_EQ(kindsOf(ab), std::vector<MatchKind>{Code});
+TEST(Ranking, BestAnswerFirst) {
+    struct Case {
+        const char* query;
+        std::vector<std::string> first;  // the results must begin so
+    };
+    const Case cases[] = {
+        // A short row with every word before a long one.
+        {"у меня пожар", {"IT", "J"}},
+        // A denial or a question weighs less when the query neither denies nor asks …
+        {"пожар потушен", {"IZ"}},
+        {"пожар", {"IT", "IZ"}},
+        // … and holds a word more when it does.
+        {"пожар не потушен", {"IX2"}},
+        {"потушен ли пожар", {"IZ2"}},
+        {"где пожар", {"IV"}},
+        // On equal terms the main signal before its variant, whatever order the rows came in.
+        {"терплю бедствие", {"NC", "NC1"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(firstCodes(fireRows().find(c.query), c.first.size()), c.first) << "query «" << c.query << "»";
+}
+
+TEST(Ranking, RowsWithEveryWordComeFirstAndWholeWordsBeforeABeginning) {
+    // «буксир» is in KF only, in an aside of a long row; «мне» «требуется»
+    // are in JA too, which is shorter: every word still wins.
+    const SearchResults tug = fireRows().find("мне требуется буксир");
+    ASSERT_FALSE(tug.results.empty());
+    EXPECT_EQ(tug.results.front().code, "KF");
+    EXPECT_EQ(tug.results.front().kind, MatchKind::WholeWords);
+    // The rows that hold the word whole before the one where it is only begun.
+    const SearchResults fire = fireRows().find("пожар");
+    const auto firstBegun = std::find_if(fire.results.begin(), fire.results.end(),
+                                         [](const SearchResult& r) { return r.kind == MatchKind::WordPrefix; });
+    ASSERT_NE(firstBegun, fire.results.end());
+    EXPECT_EQ(firstBegun->code, "KF");  // «пожарный»; «противопожарные» does not begin with «пожар»
+    EXPECT_TRUE(std::all_of(firstBegun, fire.results.end(),
+                            [](const SearchResult& r) { return r.kind == MatchKind::WordPrefix; }));
+    const std::vector<std::string> codes = codesOf(fire);
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), "JA"), 0);
+}
+
+TEST(Ranking, OnlyRowsWorthReadingAreListedAndCounted) {
+    // «погода» is rare, «пожар» is common: the row with the rare word is worth
+    // reading, those with the common word alone score under half of it.
+    const SearchResults found = fireRows().find("пожар погода");
+    EXPECT_EQ(codesOf(found), std::vector<std::string>{"XR"});
+    EXPECT_EQ(found.total, 1u);
+    EXPECT_EQ(found.results.front().kind, MatchKind::SomeWords);
+    // Every row with the word, whatever its score.
+    EXPECT_EQ(fireRows().find("пожар ").total, 6u);
 }
 
 TEST(Ranking, LimitKeepsTheBestAndCountsAll) {
-    const SearchResults three = anchorRows().find("якор", 3);
-    EXPECT_EQ(codesOf(three), (std::vector<std::string>{"A", "AA", "QS"}));
-    EXPECT_EQ(three.total, 9u);
-
-    const SearchResults none = anchorRows().find("якор", 0);
+    const SearchResults three = fireRows().find("пожар ", 3);
+    EXPECT_EQ(codesOf(three), firstCodes(fireRows().find("пожар "), 3));
+    EXPECT_EQ(three.total, 6u);
+    const SearchResults none = fireRows().find("пожар ", 0);
     EXPECT_TRUE(none.results.empty());
-    EXPECT_EQ(none.total, 9u);
+    EXPECT_EQ(none.total, 6u);
 }
 
 TEST(Ranking, ResultCarriesTheRow) {
-    const SearchResults found = anchorRows().find("якоря нет ");
-    ASSERT_EQ(found.results.size(), 1u);
+    const SearchIndex index({{"MAB", Section::Medical, "Якоря нет.", true}, {"RA", Section::General, "Якорь.", false}},
+                            noVocabulary());
+    const SearchResults found = index.find("якоря нет ");
+    ASSERT_FALSE(found.results.empty());
     const SearchResult& r = found.results.front();
     EXPECT_EQ(r.code, "MAB");
     EXPECT_EQ(r.section, Section::Medical);
     EXPECT_EQ(r.text, "Якоря нет.");
     EXPECT_TRUE(r.reconstructed);
-    EXPECT_EQ(r.kind, Whole);
+    EXPECT_EQ(r.kind, MatchKind::WholeWords);
+    EXPECT_TRUE(found.corrected.empty());
 }
 
 TEST(Ranking, AnIndexOfNoRowsFindsNothing) {
-    const SearchIndex empty({});
+    const SearchIndex empty({}, noVocabulary());
     EXPECT_EQ(empty.find("якорь").total, 0u);
     EXPECT_EQ(empty.find("a").total, 0u);
     EXPECT_FALSE(empty.lookupCode("A").has_value());
 }
 
+TEST(Codes, EveryReadingTheRowsHaveComesFirstLatinThenByKeyThenByLook) {
+    const SearchIndex index(
+        {
+            {"HC", Section::General, "Подобрано тел погибших.", false},
+            {"YC", Section::General, "Ожидаемая сила ветра.", false},
+            {"AE1", Section::General, "Я хочу оставить свое судно.", false},
+            {"NC", Section::General, "Я терплю бедствие.", false},
+            {"TC", Section::General, "Больных ..... человек.", false},
+            {"MOE", Section::Medical, "Больной принимает ..... раз в день.", true},
+            {"A", Section::SingleLetter, "Водолаз, а значит малый ход.", false},
+            {"F", Section::SingleLetter, "Я не управляюсь.", false},
+            {"M", Section::SingleLetter, "Мое судно остановлено.", false},
+        },
+        noVocabulary());
+    struct Case {
+        const char* query;
+        std::vector<std::string> first;
+        std::size_t codes;  // of them, the exact codes
+    };
+    const Case cases[] = {
+        {"AE1", {"AE1"}, 1},
+        {"ae1", {"AE1"}, 1},
+        {"фу1", {"AE1"}, 1},         // the keys of A, E and 1 on the Russian layout
+        {"ае1", {"AE1"}, 1},         // look-alikes; by the keys it would be FT1, which is not there
+        {"тс", {"NC", "TC"}, 2},     // by the keys NC, by the look TC
+        {"нс", {"YC", "HC"}, 2},     // by the keys YC, by the look HC
+        {"мое1", {"M"}, 0},          // no code has three letters and a digit: «мое» put right
+        // A word of the rows: the rows with it first, then the code (MOE by the look; by the keys VJT is none).
+        {"мое", {"M", "MOE"}, 1},
+        // A holds the word «а», but is listed once, as a code after F.
+        {"а", {"F", "A"}, 2},
+    };
+    for (const Case& c : cases) {
+        const SearchResults found = index.find(c.query);
+        EXPECT_EQ(firstCodes(found, c.first.size()), c.first) << "query «" << c.query << "»";
+        EXPECT_EQ(std::count_if(found.results.begin(), found.results.end(),
+                                [](const SearchResult& r) { return r.kind == MatchKind::ExactCode; }),
+                  static_cast<long>(c.codes))
+            << "query «" << c.query << "»";
+    }
+}
+
+TEST(Codes, ListedEvenWhenTheWordsFillTheLimit) {
+    std::vector<SearchRow> rows;
+    for (int i = 0; i < 300; ++i)
+        rows.push_back({std::string(1, char('A' + i / 26 % 26)) + char('A' + i % 26) + char('0' + i / 26 / 26),
+                        Section::General, "Мое судно.", false});
+    rows.push_back({"MOE", Section::Medical, "Проба.", true});
+    const SearchIndex index(rows, noVocabulary());
+    const SearchResults found = index.find("мое", 200);
+    ASSERT_EQ(found.results.size(), 200u);
+    EXPECT_EQ(found.results.back().code, "MOE");
+    EXPECT_EQ(found.results.back().kind, MatchKind::ExactCode);
+    EXPECT_EQ(found.total, 301u);
+}
+
 TEST(Highlights, CoverEveryMatchedWordAndOnlyTheTypedPartOfABeginning) {
-    const SearchIndex index({
-        {"RB2", Section::General, "Там, где вы стали на ЯКОРЬ (или намерены стать), ваш якорь, вероятно, будет ползти.", false},
-        {"EW", Section::General, "Ещё не отдан «якорь»; северо-восток", false},
-    });
+    const SearchIndex index(
+        {
+            {"RB2", Section::General, "Там, где вы стали на ЯКОРЬ (или намерены стать), ваш якорь, вероятно, будет ползти.", false},
+            {"EW", Section::General, "Ещё не отдан «якорь»; северо-восток", false},
+            {"AN", Section::General, "Мне нужен врач", false},
+        },
+        Vocabulary{{{{"доктор"}, {{"врач"}}, 1}}, {}});
     struct Case {
         const char* query;
         const char* code;
@@ -123,6 +220,10 @@ TEST(Highlights, CoverEveryMatchedWordAndOnlyTheTypedPartOfABeginning) {
         {"восток", "EW", {"восток"}},
         {"северо-вос", "EW", {"северо", "вос"}},
         {"отд", "EW", {"отд"}},
+        // What stands for an everyday word.
+        {"нужен доктор", "AN", {"нужен", "врач"}},
+        // A word put right: the word of the text.
+        {"якарь ", "EW", {"якорь"}},
     };
     for (const Case& c : cases) {
         const SearchResults found = index.find(c.query);
@@ -134,7 +235,7 @@ TEST(Highlights, CoverEveryMatchedWordAndOnlyTheTypedPartOfABeginning) {
 }
 
 TEST(Highlights, AreByteRangesOfTheText) {
-    const SearchIndex index({{"RA", Section::General, "Мой якорь нечист.", false}});
+    const SearchIndex index({{"RA", Section::General, "Мой якорь нечист.", false}}, noVocabulary());
     const SearchResults found = index.find("якорь");
     ASSERT_EQ(found.results.size(), 1u);
     // «Мой » is 3 Cyrillic letters and a space: 7 bytes; «якорь» 10 bytes.

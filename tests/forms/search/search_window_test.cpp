@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QToolTip>
 
+#include <algorithm>
 #include <memory>
 
 #include "engine/engine.h"
@@ -154,8 +155,12 @@ private Q_SLOTS:
         QTest::newRow("code in Cyrillic") << QStringLiteral("ае1") << QStringLiteral("AE1") << true << QStringList{};
         QTest::newRow("medical code") << QStringLiteral("маа") << QStringLiteral("MAA") << true << QStringList{};
         QTest::newRow("table row") << QStringLiteral("ii 3") << QStringLiteral("II-3") << true << QStringList{};
-        QTest::newRow("word being typed") << QStringLiteral("лоц") << QStringLiteral("G") << true
+        // A letter twice: flown with a substitute, a flag past the 36 of one set.
+        QTest::newRow("repeated letter") << QStringLiteral("qq") << QStringLiteral("QQ") << true << QStringList{};
+        QTest::newRow("word being typed") << QStringLiteral("лоц") << QStringLiteral("H") << true
                                           << QStringList{QStringLiteral("лоц")};
+        QTest::newRow("everyday word") << QStringLiteral("доктор") << QStringLiteral("AN") << true
+                                       << QStringList{QStringLiteral("врач")};
     }
     void typingListsTheSignalsWithTheMatchedWords() {
         QFETCH(QString, query);
@@ -172,6 +177,8 @@ private Q_SLOTS:
         QCOMPARE(s->summary()->text(), QStringLiteral("Найдено: %1").arg(codes.size()));
         // The first result is chosen, for Enter.
         QCOMPARE(s->results()->currentIndex().row(), 0);
+        // The list draws what it lists.
+        QVERIFY(!s->results()->viewport()->grab().isNull());
         // A table row names its table instead of flags; a signal shows the flags of its code.
         if (code.contains(u'-')) {
             QVERIFY(found.flags.empty());
@@ -324,6 +331,68 @@ private Q_SLOTS:
         QCOMPARE(s->model().rowCount(), std::min(matching, 200));
         QCOMPARE(s->summary()->text(), summary);
         QCOMPARE(s->model().total(), static_cast<std::size_t>(matching));
+    }
+
+    void aMistypedWordIsPutRightAboveTheList() {
+        SearchWindow* s = searchFor(QStringLiteral("человек за бртом"));
+        QVERIFY(s);
+        QVERIFY(s->correction()->isVisible());
+        QCOMPARE(s->correction()->text(), QStringLiteral("Показаны результаты для: человек за бортом"));
+        QCOMPARE(listedCodes(s).front(), QStringLiteral("O"));
+        QCOMPARE(highlighted(s->model().signalAt(0)), (QStringList{QStringLiteral("Человек"), QStringLiteral("за"),
+                                                                   QStringLiteral("бортом")}));
+        // Above the list, under the count; a screen reader hears it with the count.
+        QVERIFY(s->correction()->geometry().bottom() < s->results()->geometry().top());
+        QVERIFY(s->correction()->geometry().top() > s->summary()->geometry().bottom());
+        QVERIFY(s->results()->accessibleDescription().endsWith(s->correction()->text()));
+        // Typed right, nothing to say.
+        s->field()->clear();
+        typeInto(s->field(), QStringLiteral("человек за бортом"));
+        QVERIFY(!s->correction()->isVisible());
+        QCOMPARE(s->results()->accessibleDescription(), s->summary()->text());
+    }
+
+    void rowsShareOneHeightThatHoldsTheLongestMeaning() {
+        // Short meanings, and one long enough to take several lines.
+        const std::string longMeaning =
+            "Пожар в машинном отделении распространяется, я не могу локализовать его без посторонней помощи, "
+            "держитесь в стороне от меня";
+        const auto index = std::make_shared<const mss::search::SearchIndex>(std::vector<mss::search::SearchRow>{
+            {"IT", Section::General, "У меня пожар.", false},
+            {"IZ", Section::General, "Пожар потушен.", false},
+            {"IX", Section::General, longMeaning, false},
+            {"RA", Section::General, "Мой якорь нечист.", false},
+            {"RB", Section::General, "Мой якорь ползет.", false},
+        });
+        SearchWindow* s = searchFor(QStringLiteral("пожар"), index);
+        QVERIFY(s);
+        QCOMPARE(s->model().rowCount(), 3);
+        const auto heights = [s] {
+            QList<int> h;
+            for (int row = 0; row < s->model().rowCount(); ++row)
+                h << s->results()->visualRect(s->model().index(row)).height();
+            return h;
+        };
+        const QList<int> withLong = heights();
+        QVERIFY(std::all_of(withLong.begin(), withLong.end(), [&](int h) { return h == withLong.front(); }));
+
+        // Short meanings only: lower rows.
+        s->field()->clear();
+        typeInto(s->field(), QStringLiteral("якорь"));
+        QCOMPARE(s->model().rowCount(), 2);
+        const QList<int> shortOnly = heights();
+        QCOMPARE(shortOnly.back(), shortOnly.front());
+        QVERIFY2(shortOnly.front() < withLong.front(), qPrintable(QStringLiteral("%1 against %2")
+                                                                      .arg(shortOnly.front())
+                                                                      .arg(withLong.front())));
+
+        // A narrower window: the long meaning takes more lines, every row grows.
+        s->field()->clear();
+        typeInto(s->field(), QStringLiteral("пожар"));
+        s->resize(s->minimumWidth(), s->height());
+        QTRY_VERIFY(heights().front() > withLong.front());
+        const QList<int> narrow = heights();
+        QVERIFY(std::all_of(narrow.begin(), narrow.end(), [&](int h) { return h == narrow.front(); }));
     }
 
     void screenReaderHearsFieldListAndResults() {

@@ -1,0 +1,452 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/exam/exam_panel.h"
+
+#include <QAccessible>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDateTime>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "codebook/hoist_words.h"
+#include "exam/exam_signals.h"
+#include "forms/drill/drill_choices.h"
+#include "forms/drill/drill_hoist.h"
+#include "forms/drill/drill_keyboard.h"
+#include "forms/drill/drill_label.h"
+#include "forms/drill/drill_pages.h"
+#include "forms/exam/exam_texts.h"
+#include "forms/shared/face_button.h"
+#include "forms/shared/physical_keys.h"
+#include "forms/shared/picture_catalogue.h"
+#include "look/look.h"
+#include "qtext/utf8_text.h"
+
+namespace mss::forms {
+
+namespace {
+
+using exam::ExamScope;
+using exam::TaskKind;
+namespace texts = exam_texts;
+
+// The flags of a hoist side by side, small, for a row of a table.
+QPixmap hoistPicture(const std::vector<int>& flags) {
+    constexpr int kWidth = 30, kHeight = 20, kGap = 2;
+    QPixmap picture(static_cast<int>(flags.size()) * (kWidth + kGap), kHeight);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (std::size_t i = 0; i < flags.size(); ++i)
+        p.drawPixmap(QRect(static_cast<int>(i) * (kWidth + kGap), 0, kWidth, kHeight),
+                     PictureCatalogue::instance().flag(flags[i]));
+    return picture;
+}
+
+QTableWidget* table(QWidget* parent, const char* name, const QStringList& headings) {
+    auto* t = new QTableWidget(0, static_cast<int>(headings.size()), parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setHorizontalHeaderLabels(headings);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->verticalHeader()->setVisible(false);
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->setWordWrap(true);
+    t->setIconSize(QSize(100, 20));
+    return t;
+}
+
+QTableWidgetItem* cell(const QString& text) { return new QTableWidgetItem(text); }
+
+QLabel* line(QWidget* parent, const char* name, bool bold = false) {
+    return label(parent, name, look::dialogFont(bold), look::kWhite);
+}
+
+}  // namespace
+
+ExamPanel::ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, drill::Clock clock, YesNoQuestion ask,
+                     QWidget* parent)
+    : QWidget(parent), book_(book), keeper_(keeper), clock_(std::move(clock)), ask_(std::move(ask)) {
+    setObjectName(QStringLiteral("ExamPanel"));
+    pages_ = new QStackedWidget(this);
+    pages_->addWidget(startPage_ = buildStart());
+    pages_->addWidget(questionsPage_ = buildQuestions());
+    pages_->addWidget(resultsPage_ = buildResults());
+    pages_->addWidget(historyPage_ = buildHistory());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pages_);
+    // Ticks only while a ticket with a time limit runs.
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setInterval(1000);
+    QObject::connect(clockTimer_, &QTimer::timeout, this, [this] { showTime(); });
+}
+
+ExamPanel::~ExamPanel() = default;
+
+const exam::ExamPool& ExamPanel::pool() {
+    if (!pool_) pool_ = std::make_unique<exam::ExamPool>(book_, exam::ExamSignals::shipped());
+    return *pool_;
+}
+
+QWidget* ExamPanel::buildStart() {
+    auto* page = new QWidget(this);
+    auto* heading = label(page, "ExamHeading", look::serifFont(14), look::kWhite);
+    heading->setText(texts::kExamTitle);
+    auto* about = line(page, "ExamAbout");
+    about->setText(QStringLiteral("Билет из двадцати (или десяти) вопросов: узнать флаг, разобрать и набрать сигнал, "
+                                  "значение однобуквенного сигнала и цифры таблицы. Ответы проверяются, когда билет "
+                                  "сдан. Зачёт — не больше одной ошибки на десять вопросов и ни одной грубой: "
+                                  "ошибки в сигнале бедствия или срочности."));
+    scope_ = new QComboBox(page);
+    scope_->setObjectName(QStringLiteral("ExamScope"));
+    for (ExamScope scope : exam::kAllScopes) {
+        scope_->addItem(texts::scopeTitle(scope), static_cast<int>(scope));
+        scope_->setItemData(scope_->count() - 1, texts::scopeToolTip(scope), Qt::ToolTipRole);
+    }
+    scope_->setAccessibleName(QStringLiteral("Объём билета"));
+    number_ = new QSpinBox(page);
+    number_->setObjectName(QStringLiteral("ExamTicketNumber"));
+    number_->setRange(exam::kFirstTicket, exam::kLastTicket);
+    number_->setAccessibleName(QStringLiteral("Номер билета"));
+    length_ = new QComboBox(page);
+    length_->setObjectName(QStringLiteral("ExamLength"));
+    length_->addItem(QStringLiteral("20 вопросов"), exam::kTicketQuestions);
+    length_->addItem(QStringLiteral("10 вопросов"), exam::kShortTicketQuestions);
+    length_->setAccessibleName(QStringLiteral("Число вопросов"));
+    limit_ = new QComboBox(page);
+    limit_->setObjectName(QStringLiteral("ExamLimit"));
+    limit_->addItem(QStringLiteral("без ограничения"), 0);
+    limit_->addItem(QStringLiteral("10 минут"), 10);
+    limit_->addItem(QStringLiteral("20 минут"), 20);
+    limit_->setAccessibleName(QStringLiteral("Время на билет"));
+    startButton_ = drillButton(page, "ExamStart", QStringLiteral("Начать"), QStringLiteral("Начать билет с этим номером"));
+    randomButton_ = drillButton(page, "ExamRandom", QStringLiteral("Случайный билет"),
+                                QStringLiteral("Выбрать номер билета случайно и начать"));
+    auto* historyButton = drillButton(page, "ExamHistory", QStringLiteral("Зачёты"), QStringLiteral("Сданные билеты"));
+    auto* back = drillButton(page, "ExamBack", QStringLiteral("К тренировке"), QStringLiteral("Вернуться к тренировке"));
+
+    auto* form = new QGridLayout;
+    const QString captions[] = {QStringLiteral("Объём:"), QStringLiteral("Билет №"), QStringLiteral("Вопросов:"),
+                                QStringLiteral("Время:")};
+    QWidget* fields[] = {scope_, number_, length_, limit_};
+    for (int row = 0; row < 4; ++row) {
+        auto* caption = line(page, "", true);
+        caption->setText(captions[row]);
+        caption->setBuddy(fields[row]);
+        form->addWidget(caption, row, 0);
+        form->addWidget(fields[row], row, 1);
+    }
+    form->setColumnStretch(2, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* b : {static_cast<QWidget*>(startButton_), static_cast<QWidget*>(randomButton_),
+                       static_cast<QWidget*>(historyButton)})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(back);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(heading);
+    layout->addWidget(about);
+    layout->addLayout(form);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    auto begin = [this](int number) {
+        std::optional<std::chrono::minutes> limit;
+        if (const int minutes = limit_->currentData().toInt(); minutes > 0) limit = std::chrono::minutes(minutes);
+        start(number, static_cast<ExamScope>(scope_->currentData().toInt()), length_->currentData().toInt(), limit);
+    };
+    QObject::connect(startButton_, &QPushButton::clicked, this, [this, begin] { begin(number_->value()); });
+    QObject::connect(randomButton_, &QPushButton::clicked, this, [this, begin] {
+        number_->setValue(static_cast<int>(QRandomGenerator::global()->bounded(exam::kFirstTicket, exam::kLastTicket + 1)));
+        begin(number_->value());
+    });
+    QObject::connect(historyButton, &QPushButton::clicked, this, [this] { showHistory(); });
+    QObject::connect(back, &QPushButton::clicked, this, [this] { Q_EMIT leave(); });
+    return page;
+}
+
+QWidget* ExamPanel::buildQuestions() {
+    auto* page = new QWidget(this);
+    progress_ = line(page, "ExamProgress", true);
+    progress_->setFocusPolicy(Qt::TabFocus);
+    timeLeft_ = label(page, "ExamTimeLeft", look::dialogFont(true), look::kGlint);
+    timeLeft_->setFocusPolicy(Qt::TabFocus);
+    question_ = new QuestionPage(page);
+    previous_ = drillButton(page, "ExamPrevious", QStringLiteral("Назад"), QStringLiteral("Предыдущий вопрос (PageUp)"));
+    next_ = drillButton(page, "ExamNext", QStringLiteral("Далее"), QStringLiteral("Следующий вопрос (PageDown)"));
+    handIn_ = drillButton(page, "ExamHandIn", QStringLiteral("Сдать"),
+                          QStringLiteral("Сдать билет: ответы проверяются, изменить их будет нельзя"));
+    auto* top = new QHBoxLayout;
+    top->addWidget(progress_, 1);
+    top->addWidget(timeLeft_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(previous_);
+    buttons->addWidget(next_);
+    buttons->addStretch();
+    buttons->addWidget(handIn_);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(top);
+    layout->addWidget(question_, 1);
+    layout->addLayout(buttons);
+
+    QObject::connect(question_->keyboard(), &DrillKeyboard::flagPressed, this, [this](int flag) {
+        if (!flow_) return;
+        flow_->raise(flag);
+        showAnswer();  // the flag up, or why it cannot go up
+    });
+    QObject::connect(question_->choices(), &DrillChoices::chosen, this, [this](int place) {
+        if (!flow_) return;
+        flow_->pick(static_cast<std::size_t>(place));
+        showAnswer();
+    });
+    QObject::connect(previous_, &QPushButton::clicked, this, [this] {
+        flow_->previous();
+        showQuestion();
+    });
+    QObject::connect(next_, &QPushButton::clicked, this, [this] {
+        flow_->next();
+        showQuestion();
+    });
+    QObject::connect(handIn_, &QPushButton::clicked, this, [this] {
+        const std::size_t left = flow_->questionCount() - flow_->answeredCount();
+        if (left > 0 && !ask_(this, texts::kExamTitle,
+                              QStringLiteral("Без ответа осталось вопросов: %1. Сдать билет? Вопросы без ответа "
+                                             "засчитываются как ошибки.").arg(left)))
+            return;
+        flow_->handIn();
+        showResults();
+    });
+    return page;
+}
+
+QWidget* ExamPanel::buildResults() {
+    auto* page = new QWidget(this);
+    grade_ = label(page, "ExamGrade", look::serifFont(16), look::kWhite);
+    grade_->setFocusPolicy(Qt::TabFocus);
+    details_ = line(page, "ExamGradeDetails", true);
+    details_->setFocusPolicy(Qt::TabFocus);
+    results_ = table(page, "ExamResults",
+                     {QStringLiteral("№"), QStringLiteral("Задание"), QStringLiteral("Подъём"), QStringLiteral("Ваш ответ"),
+                      QStringLiteral("Правильный ответ")});
+    results_->setAccessibleName(QStringLiteral("Вопросы билета и ответы"));
+    repeat_ = drillButton(page, "ExamRepeatMistakes", QStringLiteral("Повторить ошибки"),
+                          QStringLiteral("Тренировка ровно тех сигналов, в которых были ошибки"));
+    auto* again = drillButton(page, "ExamAgain", QStringLiteral("Новый билет"), QStringLiteral("К выбору билета"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(repeat_);
+    buttons->addWidget(again);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grade_);
+    layout->addWidget(details_);
+    layout->addWidget(results_, 1);
+    layout->addLayout(buttons);
+    QObject::connect(repeat_, &QPushButton::clicked, this, [this] {
+        std::vector<drill::CardKey> cards;
+        for (const exam::QuestionResult& r : flow_->result().questions)
+            if (!r.correct) cards.push_back({r.question->set, exam::modeOf(r.question->kind), r.question->signal->code});
+        Q_EMIT drillMistakes(cards);
+    });
+    QObject::connect(again, &QPushButton::clicked, this, [this] { showStart(); });
+    return page;
+}
+
+QWidget* ExamPanel::buildHistory() {
+    auto* page = new QWidget(this);
+    auto* heading = label(page, "ExamHistoryHeading", look::serifFont(14), look::kWhite);
+    heading->setText(QStringLiteral("Зачёты"));
+    history_ = table(page, "ExamHistoryTable",
+                     {QStringLiteral("Начат"), QStringLiteral("Билет"), QStringLiteral("Объём"), QStringLiteral("Итог")});
+    history_->setAccessibleName(QStringLiteral("Сданные билеты"));
+    auto* back = drillButton(page, "ExamHistoryBack", QStringLiteral("Назад"), QStringLiteral("К выбору билета"));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(heading);
+    layout->addWidget(history_, 1);
+    layout->addWidget(back, 0, Qt::AlignRight);
+    QObject::connect(back, &QPushButton::clicked, this, [this] { showStart(); });
+    return page;
+}
+
+void ExamPanel::showStart() {
+    clockTimer_->stop();
+    pages_->setCurrentWidget(startPage_);
+    startButton_->setFocus();
+}
+
+void ExamPanel::start(int number, ExamScope scope, int length, std::optional<std::chrono::minutes> limit) {
+    flow_ = std::make_unique<exam::ExamFlow>(pool(), exam::drawTicket(pool(), number, scope, length), keeper_, clock_,
+                                             limit);
+    lastMinuteSpoken_ = -1;
+    pages_->setCurrentWidget(questionsPage_);
+    if (limit) clockTimer_->start();
+    timeLeft_->setVisible(limit.has_value());
+    showTime();
+    showQuestion();
+}
+
+void ExamPanel::showQuestion() {
+    const exam::TicketQuestion& q = flow_->question();
+    const bool choosing = exam::modeOf(q.kind) == drill::DrillMode::Meaning;
+    const bool composing = q.kind == TaskKind::ComposeHoist;
+    const QString heading = texts::progressLine(flow_->current(), flow_->questionCount()) +
+                            QStringLiteral(" · %1").arg(texts::taskTitle(q.kind));
+    progress_->setText(heading);
+    progress_->setAccessibleName(heading);
+    question_->ask(texts::questionText(q), QString(), composing && q.signal->reconstructed, texts::howToAnswer(q),
+                   choosing);
+    if (choosing) {
+        QStringList offered;
+        std::vector<bool> marks;
+        for (const drill::DrillSignal* s : q.choices) {
+            offered << toQString(s->text);
+            marks.push_back(s->reconstructed);
+        }
+        question_->choices()->show(offered, marks);
+    }
+    const drill::DrillSet set = q.set;
+    const drill::DrillMode mode = exam::modeOf(q.kind);
+    question_->keyboard()->enableFlags([set, mode](int flag) { return drill::mayRaise(set, mode, flag); });
+    previous_->setEnabled(flow_->current() > 0);
+    next_->setEnabled(flow_->current() + 1 < flow_->questionCount());
+    showAnswer();
+    question_->question()->setFocus();
+}
+
+void ExamPanel::showAnswer() {
+    const exam::TicketQuestion& q = flow_->question();
+    const exam::ExamAnswer& a = flow_->answer();
+    const bool composing = q.kind == TaskKind::ComposeHoist;
+    // The hoist asked, or the one being put up; a flag asked by sight is not named.
+    if (composing)
+        question_->hoist()->show(a.typed.hoist(), a.typed.atMost() + (q.hoist.medicalM ? 1 : 0), true);
+    else if (!q.choices.empty() && q.kind == TaskKind::TableDigitMeaning)
+        question_->hoist()->show(q.hoist, 1, true);
+    else
+        question_->hoist()->show(q.hoist, q.hoist.flown.size(), false);
+    if (exam::modeOf(q.kind) == drill::DrillMode::Meaning) {
+        for (int place = 0; place < question_->choices()->count(); ++place)
+            static_cast<FaceButton*>(question_->choices()->button(place))
+                ->setChosen(a.chosen && *a.chosen == static_cast<std::size_t>(place));
+        return;
+    }
+    QString shown = toQString(a.typed.shown());
+    if (const auto& refused = a.typed.refusal()) shown += QStringLiteral(" — ") + toQString(codebook::refusalText(*refused));
+    question_->showTyped(shown);
+}
+
+void ExamPanel::showTime() {
+    if (!flow_) return;
+    if (flow_->checkTime()) return showResults();
+    const auto left = flow_->timeLeft();
+    if (!left) return;
+    timeLeft_->setText(texts::timeLeftText(*left));
+    // A screen reader hears the time once a minute, not every second.
+    const long long minute = std::chrono::duration_cast<std::chrono::minutes>(*left).count();
+    if (minute != lastMinuteSpoken_) {
+        lastMinuteSpoken_ = minute;
+        timeLeft_->setAccessibleName(timeLeft_->text());
+        QAccessibleEvent spoken(timeLeft_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&spoken);
+    }
+}
+
+void ExamPanel::showResults() {
+    clockTimer_->stop();
+    const exam::ExamResult& r = flow_->result();
+    grade_->setText(texts::gradeTitle(r));
+    QPalette pal = grade_->palette();
+    pal.setColor(QPalette::WindowText, r.passed ? look::kRightAnswer : look::kWrongAnswer);
+    grade_->setPalette(pal);
+    details_->setText(texts::gradeDetails(r, flow_->questionCount()));
+    grade_->setAccessibleName(QStringLiteral("Итог: %1. %2").arg(grade_->text(), details_->text()));
+    results_->setRowCount(0);
+    for (const exam::QuestionResult& q : r.questions) {
+        const int row = results_->rowCount();
+        results_->insertRow(row);
+        results_->setItem(row, 0, cell(QString::number(row + 1)));
+        results_->setItem(row, 1, cell(texts::taskTitle(q.question->kind)));
+        auto* hoist = cell(QString());
+        hoist->setIcon(QIcon(hoistPicture(q.question->hoist.flown)));
+        hoist->setToolTip(toQString(codebook::hoistLine(q.question->hoist.flown)));
+        results_->setItem(row, 2, hoist);
+        auto* given = cell((q.correct ? QStringLiteral("✓ ") : QStringLiteral("✗ ")) + texts::givenText(q));
+        given->setForeground(q.correct ? look::kRightAnswer : look::kWrongAnswer);
+        results_->setItem(row, 3, given);
+        QString right = texts::rightText(*q.question);
+        if (q.question->gross && !q.correct) right += QStringLiteral(" — грубая ошибка");
+        results_->setItem(row, 4, cell(right));
+    }
+    results_->resizeColumnsToContents();
+    results_->resizeRowsToContents();
+    repeat_->setVisible(r.mistakes > 0);
+    pages_->setCurrentWidget(resultsPage_);
+    grade_->setFocus();
+}
+
+void ExamPanel::showHistory() {
+    history_->setRowCount(0);
+    const QLocale russian(QLocale::Russian);
+    for (const exam::PastTicket& t : keeper_.pastTickets()) {
+        const int row = history_->rowCount();
+        history_->insertRow(row);
+        const QDateTime started = QDateTime::fromSecsSinceEpoch(
+            std::chrono::duration_cast<std::chrono::seconds>(t.startedAt.time_since_epoch()).count());
+        history_->setItem(row, 0, cell(russian.toString(started.toLocalTime(), QStringLiteral("d MMMM yyyy, HH:mm"))));
+        history_->setItem(row, 1, cell(QStringLiteral("№ %1, %2 вопр.").arg(t.number).arg(t.length)));
+        history_->setItem(row, 2, cell(texts::scopeTitle(t.scope)));
+        QString outcome;
+        if (!t.end)
+            outcome = QStringLiteral("не сдан (ответов: %1)").arg(t.answered);
+        else
+            outcome = QStringLiteral("%1: верно %2 из %3").arg(t.end->passed ? QStringLiteral("Зачёт") : QStringLiteral("Незачёт"))
+                          .arg(t.end->right)
+                          .arg(t.length);
+        history_->setItem(row, 3, cell(outcome));
+    }
+    history_->resizeColumnsToContents();
+    pages_->setCurrentWidget(historyPage_);
+    history_->setFocus();
+}
+
+void ExamPanel::keyPressEvent(QKeyEvent* event) {
+    if (!running() || pages_->currentWidget() != questionsPage_) return QWidget::keyPressEvent(event);
+    const exam::TicketQuestion& q = flow_->question();
+    switch (event->key()) {
+        case Qt::Key_PageUp: previous_->click(); return event->accept();
+        case Qt::Key_PageDown: next_->click(); return event->accept();
+        case Qt::Key_Backspace:
+            flow_->takeBack();
+            showAnswer();
+            return event->accept();
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (next_->isEnabled()) next_->click();
+            return event->accept();
+        default: break;
+    }
+    if (exam::modeOf(q.kind) == drill::DrillMode::Meaning) {
+        const auto symbol = symbolOfKeyPress(*event);
+        if (symbol && *symbol >= '1' && *symbol < '1' + DrillChoices::kCount && !event->isAutoRepeat()) {
+            flow_->pick(static_cast<std::size_t>(*symbol - '1'));
+            showAnswer();
+            return event->accept();
+        }
+    } else if (question_->keyboard()->type(*event)) {
+        return event->accept();
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace mss::forms

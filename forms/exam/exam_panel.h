@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The exam «Зачёт» in the drill window's place: the start (scope, ticket
+// number or a random one, ten or twenty questions, a time limit), the
+// ticket's questions with no word on right or wrong until it is handed in,
+// the grade with every question and its right answer, and the history of
+// past tickets. What happens is the exam's flow (exam::ExamFlow); the panel
+// shows it and hands it the cadet's keys and clicks.
+
+#include <QWidget>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "codebook/codebook.h"
+#include "drill/card_key.h"
+#include "drill/clock.h"
+#include "exam/exam_flow.h"
+#include "forms/shared/yes_no_question.h"
+
+class QComboBox;
+class QLabel;
+class QSpinBox;
+class QStackedWidget;
+class QTableWidget;
+class QTimer;
+
+namespace mss::forms {
+
+class FaceButton;
+class QuestionPage;
+
+class ExamPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, drill::Clock clock, YesNoQuestion ask,
+              QWidget* parent);
+    ~ExamPanel() override;
+
+    // The start page, to choose and begin a ticket.
+    void showStart();
+    void start(int number, exam::ExamScope scope, int length, std::optional<std::chrono::minutes> limit);
+    // Whether a ticket is being answered (not yet handed in).
+    bool running() const { return flow_ && !flow_->finished(); }
+    const exam::ExamFlow* flow() const { return flow_.get(); }
+
+    QSpinBox* ticketNumber() const { return number_; }
+    QComboBox* scopePicker() const { return scope_; }
+    QComboBox* lengthPicker() const { return length_; }
+    QComboBox* limitPicker() const { return limit_; }
+    FaceButton* startButton() const { return startButton_; }
+    FaceButton* randomButton() const { return randomButton_; }
+    QuestionPage* questionPage() const { return question_; }
+    QLabel* progressLine() const { return progress_; }
+    QLabel* timeLeft() const { return timeLeft_; }
+    FaceButton* previousButton() const { return previous_; }
+    FaceButton* nextButton() const { return next_; }
+    FaceButton* handInButton() const { return handIn_; }
+    QLabel* grade() const { return grade_; }
+    QLabel* gradeDetails() const { return details_; }
+    QTableWidget* results() const { return results_; }
+    FaceButton* repeatMistakesButton() const { return repeat_; }
+    QTableWidget* history() const { return history_; }
+
+Q_SIGNALS:
+    // The cadet leaves the exam for the drill.
+    void leave();
+    // A drill of exactly the signals answered wrongly.
+    void drillMistakes(const std::vector<mss::drill::CardKey>& cards);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QWidget* buildStart();
+    QWidget* buildQuestions();
+    QWidget* buildResults();
+    QWidget* buildHistory();
+    void showQuestion();
+    void showAnswer();
+    void showTime();
+    void showResults();
+    void showHistory();
+    void leaveAsked();
+    const exam::ExamPool& pool();
+
+    const codebook::CodeBook& book_;
+    exam::ExamKeeper& keeper_;
+    drill::Clock clock_;
+    YesNoQuestion ask_;
+    std::unique_ptr<exam::ExamPool> pool_;
+    std::unique_ptr<exam::ExamFlow> flow_;
+    long long lastMinuteSpoken_ = -1;
+
+    QStackedWidget* pages_ = nullptr;
+    QWidget* startPage_ = nullptr;
+    QWidget* questionsPage_ = nullptr;
+    QWidget* resultsPage_ = nullptr;
+    QWidget* historyPage_ = nullptr;
+    QComboBox* scope_ = nullptr;
+    QSpinBox* number_ = nullptr;
+    QComboBox* length_ = nullptr;
+    QComboBox* limit_ = nullptr;
+    FaceButton* startButton_ = nullptr;
+    FaceButton* randomButton_ = nullptr;
+    QuestionPage* question_ = nullptr;
+    QLabel* progress_ = nullptr;
+    QLabel* timeLeft_ = nullptr;
+    FaceButton* previous_ = nullptr;
+    FaceButton* next_ = nullptr;
+    FaceButton* handIn_ = nullptr;
+    QLabel* grade_ = nullptr;
+    QLabel* details_ = nullptr;
+    QTableWidget* results_ = nullptr;
+    FaceButton* repeat_ = nullptr;
+    QTableWidget* history_ = nullptr;
+    QTimer* clockTimer_ = nullptr;
+};
+
+}  // namespace mss::forms
