@@ -37,7 +37,7 @@ void DrillLesson::start(const DrillChoice& choice) {
     const drill::SessionOptions options{kQuestionsPerSession, kQuestionsPerSession};
     std::vector<drill::CardKey> plan = drill::planSession(pool, states, now, options, random_);
     session_.emplace(std::move(plan), std::move(states), clock_);
-    sessionNumber_ = store_.nextSessionNumber();
+    record_ = {drill::DrillChoice{choice_.set, choice_.mode, choice_.firstLetter}, std::nullopt};
     roundStartsAt_ = 0;
     prepareQuestion();
 }
@@ -75,7 +75,7 @@ DrillOutcome DrillLesson::answer(std::string_view givenCode) {
     outcome.givenSignal = drill::findSignal(all, givenCode);
     outcome.correct = drill::isRightAnswer(choice_.mode, *question_.signal, givenCode, all);
     const drill::Answer answer = session_->answer(outcome.given, outcome.correct);
-    outcome.saved = store_.recordAnswer(answer, sessionNumber_);
+    outcome.saved = store_.recordAnswer(answer, record_) == drill::Keeping::Saved;
     prepareQuestion();
     return outcome;
 }
@@ -100,19 +100,9 @@ std::span<const drill::Mistake> DrillLesson::mistakesOfRound() const {
 }
 
 std::optional<DrillChoice> DrillLesson::lastDrilled(progress::ProgressStore& store) {
-    // A session is one set and one mode, and its number is higher than any
-    // before it: the set and mode of the highest session are the last drilled.
-    std::optional<DrillChoice> last;
-    int highest = 0;
-    for (drill::DrillSet set : drill::kAllSets)
-        for (drill::DrillMode mode : drill::kAllModes) {
-            const progress::RecentAccuracy recent = store.recentAccuracy(set, mode);
-            if (!recent.sessions.empty() && recent.sessions.back().session > highest) {
-                highest = recent.sessions.back().session;
-                last = DrillChoice{set, mode, 0};
-            }
-        }
-    return last;
+    const auto last = store.lastChoice();
+    if (!last) return std::nullopt;
+    return DrillChoice{last->set, last->mode, last->firstLetter};
 }
 
 }  // namespace mss::forms

@@ -15,6 +15,7 @@
 
 #include "codebook/codebook.h"
 #include "drill/drill_session.h"
+#include "drill/progress_keeper.h"
 #include "drill/random_source.h"
 #include "drill/set_signals.h"
 #include "progress/progress_store.h"
@@ -81,8 +82,8 @@ public:
     // The mistakes since the start or the last repeat.
     std::span<const drill::Mistake> mistakesOfRound() const;
 
-    // The set and mode of the most recent answer in the file; nothing when
-    // nothing is recorded.
+    // The set, mode and letter of the most recent answer in the file;
+    // nothing when nothing is recorded.
     static std::optional<DrillChoice> lastDrilled(progress::ProgressStore& store);
 
 private:
@@ -95,7 +96,7 @@ private:
     mutable std::map<drill::DrillSet, std::vector<drill::DrillSignal>> signals_;
     DrillChoice choice_;
     std::optional<drill::DrillSession> session_;
-    int sessionNumber_ = 1;
+    drill::SessionRecord record_;
     std::size_t roundStartsAt_ = 0;  // the first mistake of the round in the tally
     DrillQuestion question_;
 };

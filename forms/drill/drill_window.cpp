@@ -74,7 +74,12 @@ DrillWindow::DrillWindow(const codebook::CodeBook& book, DrillWindowOptions opti
     setFixedSize(kClientWidth, kClientHeight);
 
     if (options_.progressFile.empty()) options_.progressFile = progress::defaultProgressFile();
-    store_ = std::make_unique<progress::ProgressStore>(options_.progressFile, options_.clock);
+    store_ = std::make_unique<progress::ProgressStore>(options_.progressFile, options_.clock,
+                                                       [this](DrillSet set) {
+                                                           std::vector<std::string> codes;
+                                                           for (const auto& s : lesson_->signalsIn(set)) codes.push_back(s.code);
+                                                           return codes;
+                                                       });
     lesson_ = std::make_unique<DrillLesson>(book_, *store_, options_.clock, drill::seededRandomSource(seed_));
 
     buildChoiceRows();
@@ -378,13 +383,8 @@ void DrillWindow::resetProgress() {
 }
 
 void DrillWindow::reportStore() {
-    if (const auto& aside = store_->setAsideFile(); aside && aside->keptAs != setAsideShown_) {
-        setAsideShown_ = aside->keptAs;
-        setAsideMessage_ = QString::fromStdString(aside->message);
-    }
     QStringList lines;
-    if (!setAsideMessage_.isEmpty()) lines << setAsideMessage_;
-    if (!store_->saving()) lines << QString::fromStdString(store_->notSavingMessage());
+    for (const std::string& line : store_->notices()) lines << QString::fromStdString(line);
     const QString text = lines.join(QLatin1Char(' '));
     if (text == notice_->text()) return;
     notice_->setText(text);

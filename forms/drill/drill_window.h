@@ -109,7 +109,6 @@ private:
     Stage stage_ = Stage::Asking;
     Stage stageBeforeProgress_ = Stage::Asking;
     std::string typed_;
-    std::filesystem::path setAsideShown_;
 
     std::array<FaceButton*, std::size(drill::kAllSets)> setButtons_{};
     std::array<FaceButton*, std::size(drill::kAllModes)> modeButtons_{};
@@ -123,7 +122,6 @@ private:
     ProgressPage* progressPage_ = nullptr;
     QLabel* score_ = nullptr;
     QLabel* notice_ = nullptr;
-    QString setAsideMessage_;
 };
 
 }  // namespace mss::forms

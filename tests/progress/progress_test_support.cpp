@@ -19,6 +19,24 @@ drill::Clock fixedClock(drill::TimePoint time) {
     return [time] { return time; };
 }
 
+ProgressStore::CodesOfSet testCodes() {
+    return [](drill::DrillSet set) {
+        std::vector<std::string> codes;
+        for (char c = 'A'; c <= 'Z'; ++c) {
+            codes.emplace_back(1, c);
+            if (set != drill::DrillSet::Flags)
+                for (char d = '0'; d <= '9'; ++d) codes.push_back(std::string{c, d});
+        }
+        if (set == drill::DrillSet::Flags)
+            for (char d = '0'; d <= '9'; ++d) codes.emplace_back(1, d);
+        return codes;
+    };
+}
+
+drill::SessionRecord newSession(drill::DrillSet set, drill::DrillMode mode, char firstLetter) {
+    return {drill::DrillChoice{set, mode, firstLetter}, std::nullopt};
+}
+
 drill::Answer answered(const drill::CardKey& card, bool correct, drill::TimePoint at,
                        const std::optional<drill::CardState>& before, const std::string& given) {
     return {card, given, correct, at, drill::afterAnswer(before, correct, at, true)};
