@@ -210,22 +210,29 @@ void ProgressStore::useFile(int version) {
     SqliteFailure failure;
     auto writer = SqliteConnection::open(file_, Access::ReadWrite, failure);
     if (!writer) return stopSaving(messages::cannotWrite(file_, failure), version);
-    const bool configured = configureFileConnection(*writer) || writer->lastFailure().busy();
     connection_ = std::move(writer);
-    if (!configured) return stopSaving(messages::cannotWrite(file_, connection_->lastFailure()), version);
-    if (version >= kSchemaVersion || migrate(*connection_, version)) return;
-
-    failure = connection_->lastFailure();
-    if (failure.busy()) {
-        // Another program holds the file: it is read in memory, brought up
-        // to date there, until the file itself can be.
-        snapshotVersion_ = version;
-        snapshot_ = memoryCopy(file_, version, false);
-        if (!snapshot_) stopSaving(messages::cannotWrite(file_, failure), version);
-        return;
+    // Brought up to date before anything else is written, so that a file
+    // that cannot be is set aside as it was found.
+    if (version < kSchemaVersion && !migrate(*connection_, version)) {
+        failure = connection_->lastFailure();
+        if (failure.busy()) {
+            // Another program holds the file: it is read in memory, brought
+            // up to date there, until the file itself can be.
+            snapshotVersion_ = version;
+            snapshot_ = memoryCopy(file_, version, false);
+            if (!snapshot_) stopSaving(messages::cannotWrite(file_, failure), version);
+            return;
+        }
+        if (failure.damaged() || failure.code == sqlite_code::kError) return setAside(SetAsideReason::Damaged);
+        return stopSaving(messages::cannotWrite(file_, failure), version);
     }
-    if (failure.damaged() || failure.code == sqlite_code::kError) return setAside(SetAsideReason::Damaged);
-    stopSaving(messages::cannotWrite(file_, failure), version);
+    configure();
+}
+
+void ProgressStore::configure() {
+    // A file held by another program keeps its journal until the next run.
+    if (!configureFileConnection(*connection_) && !connection_->lastFailure().busy())
+        stopSaving(messages::cannotWrite(file_, connection_->lastFailure()), kSchemaVersion);
 }
 
 bool ProgressStore::finishUpgrade() {
@@ -236,6 +243,7 @@ bool ProgressStore::finishUpgrade() {
     }
     if (migrate(*connection_, snapshotVersion_)) {
         snapshot_.reset();
+        configure();
         return true;
     }
     const SqliteFailure failure = connection_->lastFailure();

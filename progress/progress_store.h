@@ -140,6 +140,8 @@ private:
     void openExistingFile();
     // Uses a sound file of ours, bringing it up to this version.
     void useFile(int version);
+    // Journal and durability of the file's connection, once it is up to date.
+    void configure();
     Creation createFile();
     // Tries again to bring the file up to this version; true once it is.
     bool finishUpgrade();

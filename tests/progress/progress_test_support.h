@@ -67,6 +67,10 @@ std::string randomBytes(std::size_t count, unsigned seed);
 // Equal bytes; otherwise the sizes and the first difference, not the bytes.
 ::testing::AssertionResult sameBytes(const std::string& expected, const std::string& actual);
 
+// A progress file as the program wrote it in version 1 of the layout (before
+// sessions had a table of their own), holding what `statements` insert.
+void writeVersion1File(const fs::path& file, const std::vector<QString>& statements = {});
+
 // Names of the entries of a folder, sorted.
 std::vector<std::string> entriesOf(const fs::path& folder);
 
