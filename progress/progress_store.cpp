@@ -6,7 +6,6 @@
 #include "progress_store.h"
 
 #include <csignal>
-#include <mutex>
 #include <system_error>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -143,13 +142,11 @@ bool atFileSizeLimit(const fs::path& file) {
     return false;
 }
 
-// A write past the file-size limit would end the program with SIGXFSZ; with
-// the signal ignored the write fails with EFBIG, which SQLite reports like
-// a full disk. Once per program, before the file is first written.
-void ignoreFileSizeSignal() {
-    static std::once_flag once;
-    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
-}
+// A write past the file-size limit (ulimit -f) would end the program with
+// SIGXFSZ; with the signal ignored the write fails with EFBIG instead, which
+// SQLite reports as an error of the disk. Set with every store, before the
+// file is first written: nothing else in the program writes large files.
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace
 

@@ -118,6 +118,11 @@ void RawDatabase::run(const QString& sql) {
     EXPECT_TRUE(query.exec(sql)) << sql.toStdString() << ": " << query.lastError().text().toStdString();
 }
 
+bool RawDatabase::tryRun(const QString& sql) {
+    QSqlQuery query(database_);
+    return query.exec(sql);
+}
+
 QVariant RawDatabase::value(const QString& sql) {
     QSqlQuery query(database_);
     if (!query.exec(sql) || !query.next()) return {};

@@ -85,6 +85,8 @@ public:
 
     // Runs a statement; fails the test when it does not run.
     void run(const QString& sql);
+    // Runs a statement that may be refused (a constraint); whether it ran.
+    bool tryRun(const QString& sql);
     // The first column of the first row, or an invalid value.
     QVariant value(const QString& sql);
     // The first column of every row, as text.
