@@ -173,8 +173,18 @@ bool configureFileConnection(SqliteConnection& connection) {
            connection.run(QStringLiteral("PRAGMA synchronous = NORMAL"));
 }
 
-bool migrate(SqliteConnection& connection, int from, int to) {
-    if (!connection.run(QStringLiteral("BEGIN IMMEDIATE"))) return false;
+Migration migrate(SqliteConnection& connection, int from, int to) {
+    if (!connection.run(QStringLiteral("BEGIN IMMEDIATE"))) return Migration::Failed;
+    const auto version = connection.value(QStringLiteral("PRAGMA user_version"));
+    const auto objects = connection.value(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    if (!version || !objects) {
+        connection.rollback();
+        return Migration::Failed;
+    }
+    if (version->toInt() != from || (from == 0 && objects->toInt() != 0)) {
+        connection.rollback();
+        return Migration::Moved;
+    }
     bool done = true;
     for (const SchemaStep& step : kSteps)
         if (step.version > from && step.version <= to && !(done = step.take(connection))) break;
@@ -182,7 +192,7 @@ bool migrate(SqliteConnection& connection, int from, int to) {
            connection.run(QStringLiteral("PRAGMA user_version = %1").arg(to)) &&
            connection.run(QStringLiteral("COMMIT"));
     if (!done) connection.rollback();
-    return done;
+    return done ? Migration::Done : Migration::Failed;
 }
 
 }  // namespace mss::progress

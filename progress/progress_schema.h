@@ -71,12 +71,20 @@ FileVerdict inspect(SqliteConnection& connection);
 // Sets journal and durability on a connection to the file.
 bool configureFileConnection(SqliteConnection& connection);
 
+enum class Migration {
+    Done,
+    // Under the write lock the file was found no longer at the version
+    // expected (empty, for version 0): another program changed it since it
+    // was judged. Nothing was changed; it is to be judged anew.
+    Moved,
+    Failed,  // nothing changed; the connection has noted why
+};
+
 // Takes the steps from version `from` (0 for an empty database) to `to` in
-// one transaction, marking the file as ours. False, with nothing changed,
-// when a step fails; the connection has noted why.
-bool migrate(SqliteConnection& connection, int from, int to = kSchemaVersion);
+// one transaction, marking the file as ours.
+Migration migrate(SqliteConnection& connection, int from, int to = kSchemaVersion);
 
 // Creates every table of this version in an empty database.
-inline bool createSchema(SqliteConnection& connection) { return migrate(connection, 0); }
+inline bool createSchema(SqliteConnection& connection) { return migrate(connection, 0) == Migration::Done; }
 
 }  // namespace mss::progress

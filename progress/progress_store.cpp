@@ -116,11 +116,11 @@ std::unique_ptr<SqliteConnection> memoryCopy(const fs::path& file, int fileVersi
     auto memory = SqliteConnection::open({}, Access::Memory, failure);
     if (!memory) return nullptr;
     int version = 0;
-    if (fileVersion > 0 && migrate(*memory, 0, fileVersion)) {
+    if (fileVersion > 0 && migrate(*memory, 0, fileVersion) == Migration::Done) {
         version = fileVersion;
         copyTables(*memory, file, unchanging);
     }
-    if (version < kSchemaVersion && !migrate(*memory, version)) {
+    if (version < kSchemaVersion && migrate(*memory, version) != Migration::Done) {
         // What was copied cannot be brought up to date: nothing is copied.
         memory = SqliteConnection::open({}, Access::Memory, failure);
         if (!memory || !createSchema(*memory)) return nullptr;
@@ -210,20 +210,30 @@ void ProgressStore::useFile(int version) {
     connection_ = std::move(writer);
     // Brought up to date before anything else is written, so that a file
     // that cannot be is set aside as it was found.
-    if (version < kSchemaVersion && !migrate(*connection_, version)) {
-        failure = connection_->lastFailure();
-        if (failure.busy()) {
-            // Another program holds the file: it is read in memory, brought
-            // up to date there, until the file itself can be.
-            snapshotVersion_ = version;
-            snapshot_ = memoryCopy(file_, version, false);
-            if (!snapshot_) stopSaving(messages::cannotWrite(file_, failure), version);
-            return;
+    if (version < kSchemaVersion) {
+        const Migration migration = migrate(*connection_, version);
+        if (migration == Migration::Moved) return judgeAnew();
+        if (migration == Migration::Failed) {
+            failure = connection_->lastFailure();
+            if (failure.busy()) {
+                // Another program holds the file: it is read in memory,
+                // brought up to date there, until the file itself can be.
+                snapshotVersion_ = version;
+                snapshot_ = memoryCopy(file_, version, false);
+                if (!snapshot_) stopSaving(messages::cannotWrite(file_, failure), version);
+                return;
+            }
+            if (failure.damaged() || failure.code == sqlite_code::kError) return setAside(SetAsideReason::Damaged);
+            return stopSaving(messages::cannotWrite(file_, failure), version);
         }
-        if (failure.damaged() || failure.code == sqlite_code::kError) return setAside(SetAsideReason::Damaged);
-        return stopSaving(messages::cannotWrite(file_, failure), version);
     }
     configure();
+}
+
+void ProgressStore::judgeAnew() {
+    connection_.reset();
+    snapshot_.reset();
+    openExistingFile();
 }
 
 void ProgressStore::configure() {
@@ -238,10 +248,13 @@ bool ProgressStore::finishUpgrade() {
         snapshot_.reset();
         return true;
     }
-    if (migrate(*connection_, snapshotVersion_)) {
-        snapshot_.reset();
-        configure();
-        return true;
+    switch (migrate(*connection_, snapshotVersion_)) {
+        case Migration::Done:
+            snapshot_.reset();
+            configure();
+            return true;
+        case Migration::Moved: judgeAnew(); return true;
+        case Migration::Failed: break;
     }
     const SqliteFailure failure = connection_->lastFailure();
     if (failure.busy()) return false;
@@ -279,10 +292,17 @@ ProgressStore::Creation ProgressStore::createFile() {
             return Creation::Done;
         }
         // The file may be there already, blank, if the program was stopped
-        // while creating it.
-        if (objects && configureFileConnection(*writer) && createSchema(*writer)) {
-            connection_ = std::move(writer);
-            return Creation::Done;
+        // while creating it. Whoever takes the write lock first creates
+        // the tables; the other finds them made.
+        if (objects && configureFileConnection(*writer)) {
+            switch (migrate(*writer, 0)) {
+                case Migration::Done: connection_ = std::move(writer); return Creation::Done;
+                case Migration::Moved:
+                    writer.reset();
+                    openExistingFile();
+                    return Creation::Done;
+                case Migration::Failed: break;
+            }
         }
         failure = writer->lastFailure();
         writer.reset();

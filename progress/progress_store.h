@@ -142,6 +142,8 @@ private:
     void useFile(int version);
     // Journal and durability of the file's connection, once it is up to date.
     void configure();
+    // Another program changed the file since it was judged: it is judged again.
+    void judgeAnew();
     Creation createFile();
     // Tries again to bring the file up to this version; true once it is.
     bool finishUpgrade();
