@@ -44,7 +44,7 @@ struct WriteAccess {
 
 WriteAccess writeAccessOf(const fs::path& file) {
     for (const fs::path& place : {file, file.parent_path()})
-        if (::access(place.c_str(), W_OK) != 0) return {false, errno};
+        if (::access(place.c_str(), W_OK) != 0 && errno != ENOENT) return {false, errno};
     return {};
 }
 
@@ -191,7 +191,8 @@ void ProgressStore::openExistingFile() {
         case FileVerdict::Kind::Unreadable:
             if (!place.allowed && hasContent(withSuffix(file_, "-journal")))
                 return stopSaving(messages::unfinishedWrite(file_, place.cause));
-            return stopSaving(messages::cannotRead(file_, look.verdict.failure));
+            return stopSaving(messages::cannotRead(file_, look.verdict.failure,
+                                                  ::access(file_.c_str(), R_OK) == 0 ? 0 : errno));
     }
     if (!place.allowed) {
         // Read and drilled on in memory; the file's own connection stays
@@ -206,7 +207,7 @@ void ProgressStore::openExistingFile() {
 void ProgressStore::useFile(int version) {
     SqliteFailure failure;
     auto writer = SqliteConnection::open(file_, Access::ReadWrite, failure);
-    if (!writer) return stopSaving(messages::cannotWrite(file_, failure), version);
+    if (!writer) return stopSaving(cannotWriteReason(failure), version);
     connection_ = std::move(writer);
     // Brought up to date before anything else is written, so that a file
     // that cannot be is set aside as it was found.
@@ -220,11 +221,11 @@ void ProgressStore::useFile(int version) {
                 // brought up to date there, until the file itself can be.
                 snapshotVersion_ = version;
                 snapshot_ = memoryCopy(file_, version, false);
-                if (!snapshot_) stopSaving(messages::cannotWrite(file_, failure), version);
+                if (!snapshot_) stopSaving(cannotWriteReason(failure), version);
                 return;
             }
             if (failure.damaged() || failure.code == sqlite_code::kError) return setAside(SetAsideReason::Damaged);
-            return stopSaving(messages::cannotWrite(file_, failure), version);
+            return stopSaving(cannotWriteReason(failure), version);
         }
     }
     configure();
@@ -239,7 +240,7 @@ void ProgressStore::judgeAnew() {
 void ProgressStore::configure() {
     // A file held by another program keeps its journal until the next run.
     if (!configureFileConnection(*connection_) && !connection_->lastFailure().busy())
-        stopSaving(messages::cannotWrite(file_, connection_->lastFailure()), kSchemaVersion);
+        stopSaving(cannotWriteReason(connection_->lastFailure()), kSchemaVersion);
 }
 
 bool ProgressStore::finishUpgrade() {
@@ -261,7 +262,7 @@ bool ProgressStore::finishUpgrade() {
     if (failure.damaged() || failure.code == sqlite_code::kError)
         setAside(SetAsideReason::Damaged);
     else
-        stopSaving(messages::cannotWrite(file_, failure), snapshotVersion_);
+        stopSaving(cannotWriteReason(failure), snapshotVersion_);
     return true;
 }
 
@@ -281,6 +282,10 @@ ProgressStore::Creation ProgressStore::createFile() {
         return Creation::Failed;
     }
 
+    if (!SqliteConnection::driverAvailable()) {
+        stopSaving(messages::noSqliteDriver());
+        return Creation::Failed;
+    }
     SqliteFailure failure;
     auto writer = SqliteConnection::open(file_, Access::ReadWrite, failure);
     if (writer) {
@@ -312,8 +317,25 @@ ProgressStore::Creation ProgressStore::createFile() {
             return Creation::Failed;
         }
     }
-    stopSaving(messages::cannotWrite(file_, failure));
+    stopSaving(cannotWriteReason(failure));
     return Creation::Failed;
+}
+
+std::string ProgressStore::cannotWriteReason(const SqliteFailure& failure) const {
+    switch (failure.code) {
+        case sqlite_code::kReadOnly:
+        case sqlite_code::kPerm:
+        case sqlite_code::kCantOpen:
+            if (const WriteAccess place = writeAccessOf(file_); !place.allowed)
+                return messages::cannotWrite(file_, failure, place.cause);
+            break;
+        case sqlite_code::kIoError:
+        case sqlite_code::kFull:
+            if (atFileSizeLimit(file_)) return messages::fileSizeLimit(file_);
+            break;
+        default: break;
+    }
+    return messages::cannotWrite(file_, failure);
 }
 
 bool ProgressStore::recoverFromWriteFailure() {
@@ -321,9 +343,7 @@ bool ProgressStore::recoverFromWriteFailure() {
     if (failure.damaged()) {
         setAside(SetAsideReason::Damaged);
     } else {
-        const bool limit = (failure.code == sqlite_code::kIoError || failure.code == sqlite_code::kFull) &&
-                           atFileSizeLimit(file_);
-        stopSaving(limit ? messages::fileSizeLimit(file_) : messages::cannotWrite(file_, failure), kSchemaVersion);
+        stopSaving(cannotWriteReason(failure), kSchemaVersion);
     }
     return saving() || connection_ != nullptr;
 }

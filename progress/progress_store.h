@@ -49,6 +49,7 @@
 namespace mss::progress {
 
 class SqliteConnection;
+struct SqliteFailure;
 
 enum class SetAsideReason {
     Damaged,       // not readable as an SQLite file, or failing its check
@@ -151,6 +152,8 @@ private:
     // After a failed write on the file: a damaged file is set aside, any
     // other failure stops saving. Returns whether to try once more.
     bool recoverFromWriteFailure();
+    // Why a write failed, as the learner is told it.
+    std::string cannotWriteReason(const SqliteFailure& failure) const;
     // After a failed read: a damaged file is set aside, a busy one noted.
     void recoverFromReadFailure(SqliteConnection& connection);
     void setAside(SetAsideReason reason, int newerVersion = 0);

@@ -15,8 +15,8 @@ std::string whyNotWritten(const SqliteFailure& failure) {
     switch (failure.code) {
         case sqlite_code::kFull: return "на диске не хватает места";
         case sqlite_code::kReadOnly:
-        case sqlite_code::kPerm:
-        case sqlite_code::kCantOpen: return "нет права записи";
+        case sqlite_code::kPerm: return "нет права записи";
+        case sqlite_code::kCantOpen: return "файл не открывается";
         case sqlite_code::kBusy:
         case sqlite_code::kLocked: return "файл занят другой программой";
         case sqlite_code::kIoError: return "ошибка записи на диск";
@@ -84,12 +84,14 @@ std::string cannotCreateFolder(const std::filesystem::path& folder) {
 
 std::string notAFile(const std::filesystem::path& file) { return "на месте файла " + quoted(file) + " другой объект"; }
 
-std::string cannotRead(const std::filesystem::path& file, const SqliteFailure& failure) {
-    return "не удаётся прочитать файл " + quoted(file) + " (" + whyNotRead(failure) + ")";
+std::string cannotRead(const std::filesystem::path& file, const SqliteFailure& failure, int refusal) {
+    const std::string why = refusal == EACCES || refusal == EPERM ? "нет права чтения" : whyNotRead(failure);
+    return "не удаётся прочитать файл " + quoted(file) + " (" + why + ")";
 }
 
-std::string cannotWrite(const std::filesystem::path& file, const SqliteFailure& failure) {
-    return "не удаётся записать файл " + quoted(file) + " (" + whyNotWritten(failure) + ")";
+std::string cannotWrite(const std::filesystem::path& file, const SqliteFailure& failure, int refusal) {
+    return "не удаётся записать файл " + quoted(file) + " (" + (refusal ? whyReadOnly(refusal) : whyNotWritten(failure)) +
+           ")";
 }
 
 std::string fileSizeLimit(const std::filesystem::path& file) {

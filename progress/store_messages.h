@@ -24,8 +24,10 @@ std::string notSaving(const std::string& reason);
 // Reasons for notSaving().
 std::string cannotCreateFolder(const std::filesystem::path& folder);
 std::string notAFile(const std::filesystem::path& file);
-std::string cannotRead(const std::filesystem::path& file, const SqliteFailure& failure);
-std::string cannotWrite(const std::filesystem::path& file, const SqliteFailure& failure);
+// `refusal`, when known, is the errno with which the system refuses reading it.
+std::string cannotRead(const std::filesystem::path& file, const SqliteFailure& failure, int refusal = 0);
+// `refusal`, when known, is the errno with which the system refuses writing there.
+std::string cannotWrite(const std::filesystem::path& file, const SqliteFailure& failure, int refusal = 0);
 // Writing stopped at the limit the system sets on the size of a file.
 std::string fileSizeLimit(const std::filesystem::path& file);
 std::string cannotSetAside(SetAsideReason reason, const std::filesystem::path& file, int newerVersion);

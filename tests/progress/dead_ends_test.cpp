@@ -67,9 +67,11 @@ void makeWriteCutShort(const fs::path& source, const fs::path& copy) {
 
 // Runs `check` in a child process that may not write `folder` (made
 // read-only for it; the child runs as nobody when the tests run as root).
-// The child's exit code: 0 when `check` found all well, 77 when the child
-// could not give up its rights.
-int inReadOnlyPlace(const fs::path& folder, const std::function<bool()>& check) {
+// `lockOut` names entries the child may not even read. The child's exit
+// code: 0 when `check` found all well, 77 when the child could not give up
+// its rights.
+int inReadOnlyPlace(const fs::path& folder, const std::function<bool()>& check,
+                    const std::vector<fs::path>& lockOut = {}) {
     std::vector<fs::path> entries{folder};
     for (const auto& entry : fs::directory_iterator(folder)) entries.push_back(entry.path());
     for (const fs::path& entry : entries)
@@ -78,6 +80,7 @@ int inReadOnlyPlace(const fs::path& folder, const std::function<bool()>& check) 
                                                              fs::perms::others_read | fs::perms::others_exec
                                                        : fs::perms::owner_read | fs::perms::group_read |
                                                              fs::perms::others_read);
+    for (const fs::path& entry : lockOut) fs::permissions(entry, fs::perms::none);
     std::fflush(nullptr);
     const pid_t child = ::fork();
     if (child == 0) {
@@ -292,6 +295,42 @@ TEST_F(DeadEndTest, AWriteCutShortWhereNothingMayBeWrittenIsNamedAsTheCause) {
     EXPECT_EQ(result, 0);
     EXPECT_TRUE(sameBytes(original, readBytes(place / "progress.sqlite3")));
     EXPECT_TRUE(fs::exists(place / "progress.sqlite3-journal"));
+}
+
+TEST_F(DeadEndTest, WhereNothingMayBeWrittenOrReadTheMessageNamesTheCause) {
+    struct Case {
+        const char* name;
+        bool withFile;
+        bool fileLockedOut;
+        const char* cause;
+    };
+    const Case cases[] = {
+        {"a read-only folder, no file yet", false, false, "нет права записи"},
+        {"a file nobody may read", true, true, "нет права чтения"},
+    };
+    fs::permissions(folder(), fs::perms::group_exec | fs::perms::others_exec, fs::perm_options::add);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path place = folder() / (c.withFile ? "locked" : "empty");
+        fs::create_directories(place);
+        if (c.withFile) writeProgressFile(place / "progress.sqlite3", 3);
+        const std::vector<std::string> entries = entriesOf(place);
+        const int result = inReadOnlyPlace(
+            place,
+            [&place, &c] {
+                ProgressStore store(place / "progress.sqlite3", fixedClock());
+                drill::SessionRecord session = newSession();
+                bool good = expect(store.recordAnswer(answered(flagCard("Z"), true, kMorning), session) ==
+                                       Keeping::InMemory,
+                                   "an answer not kept in memory");
+                good &= expect(contains(store.notSavingMessage(), c.cause), store.notSavingMessage());
+                return good;
+            },
+            c.withFile ? std::vector<fs::path>{place / "progress.sqlite3"} : std::vector<fs::path>{});
+        if (result == 77) GTEST_SKIP() << "the child could not give up the rights of root";
+        EXPECT_EQ(result, 0);
+        EXPECT_EQ(entriesOf(place), entries);
+    }
 }
 
 TEST_F(DeadEndTest, AFileNameIsAlwaysTheNameOfAFile) {
