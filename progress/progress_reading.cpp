@@ -3,8 +3,7 @@
 // and the figures of the progress page. A missing file, or one with nothing
 // in it yet, reads as no progress; a failing read as none either (a damaged
 // file is set aside first). Rows holding values no program of ours writes
-// are passed over in the query itself, so every number that reaches the
-// program is in range.
+// are passed over, and every number that reaches the program is in range.
 
 #include <QSqlError>
 #include <QStringList>
@@ -50,6 +49,15 @@ QString sqlList(const Names& all) {
     return names.join(u", ");
 }
 
+// A whole number within [low, high], or nothing for a value of another type
+// (SQLite keeps what it is given, whatever the column's type) or out of range.
+std::optional<qlonglong> wholeIn(const QVariant& value, qlonglong low, qlonglong high) {
+    if (value.typeId() != QMetaType::LongLong) return std::nullopt;
+    const qlonglong number = value.toLongLong();
+    if (number < low || number > high) return std::nullopt;
+    return number;
+}
+
 char firstLetterOf(const QString& text) {
     return text.size() == 1 && text[0] >= QLatin1Char('A') && text[0] <= QLatin1Char('Z') ? text[0].toLatin1() : 0;
 }
@@ -64,16 +72,10 @@ std::optional<drill::DrillChoice> choiceOf(const QSqlQuery& row, int firstColumn
 }  // namespace
 
 drill::CardStates ProgressStore::cardStates(drill::DrillSet set, drill::DrillMode mode) {
-    static const QString kStates =
-        QStringLiteral(
-            "SELECT CAST(code AS BLOB), box, due_at, last_answered_at FROM cards WHERE card_set = ? AND mode = ?"
-            " AND typeof(box) = 'integer' AND box BETWEEN %1 AND %2"
-            " AND typeof(due_at) = 'integer' AND due_at >= %3 AND due_at < %4"
-            " AND typeof(last_answered_at) = 'integer' AND last_answered_at >= %3 AND last_answered_at < %4")
-            .arg(drill::kFirstBox)
-            .arg(drill::kTopBox)
-            .arg(kEarliestSecond)
-            .arg(kEndSecond);
+    // The values are checked here rather than in the query: a session loads
+    // every card of its set, and the checks cost SQLite more than the program.
+    static const QString kStates = QStringLiteral(
+        "SELECT CAST(code AS BLOB), box, due_at, last_answered_at FROM cards WHERE card_set = ? AND mode = ?");
     drill::CardStates states;
     if (SqliteConnection* connection = reader()) {
         bool read = false;
@@ -82,12 +84,14 @@ drill::CardStates ProgressStore::cardStates(drill::DrillSet set, drill::DrillMod
             read = runWith(*connection, rows, {sqlText(drill::storedName(set)), sqlText(drill::storedName(mode))});
             const std::int64_t latestDue = secondsSinceEpoch(clock_()) + kFurthestDue.count();
             while (read && rows.next()) {
+                const auto box = wholeIn(rows.value(1), drill::kFirstBox, drill::kTopBox);
+                const auto due = wholeIn(rows.value(2), kEarliestSecond, kEndSecond - 1);
+                const auto last = wholeIn(rows.value(3), kEarliestSecond, kEndSecond - 1);
+                if (!box || !due || !last) continue;
                 std::string code = stdString(rows.value(0).toByteArray());
                 if (!knows(set, code)) continue;
-                const std::int64_t due = rows.value(2).toLongLong();
-                drill::CardState state{rows.value(1).toInt(), saneTimeOfSeconds(due),
-                                       saneTimeOfSeconds(rows.value(3).toLongLong())};
-                if (due > latestDue) state.due = clock_();
+                drill::CardState state{static_cast<int>(*box), saneTimeOfSeconds(*due), saneTimeOfSeconds(*last)};
+                if (*due > latestDue) state.due = clock_();
                 states.insert_or_assign(drill::CardKey{set, mode, std::move(code)}, state);
             }
             read = read && readToEnd(*connection, rows);
