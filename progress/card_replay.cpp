@@ -44,8 +44,9 @@ struct CardRow {
 bool rebuildCardsFromAnswers(SqliteConnection& connection) {
     if (!connection.run(QStringLiteral("DELETE FROM cards"))) return false;
     QSqlQuery answers = connection.prepare(QStringLiteral(
-        "SELECT CAST(card_set AS BLOB), CAST(mode AS BLOB), CAST(code AS BLOB), answered_at, correct = 1, "
-        "CASE WHEN typeof(session) = 'integer' THEN session ELSE 0 END FROM answers ORDER BY card_set, mode, code, id"));
+        "SELECT CAST(card_set AS BLOB), CAST(mode AS BLOB), CAST(code AS BLOB), answered_at, correct = 1,"
+        " CASE WHEN typeof(session) = 'integer' THEN session ELSE 0 END"
+        " FROM answers ORDER BY card_set, mode, code, id"));
     QSqlQuery save = connection.prepare(insertStatement(kCardsTable));
     if (!connection.run(answers)) return false;
 

@@ -137,8 +137,8 @@ std::vector<std::string> ProgressStore::notices() {
 
 ProgressCounts ProgressStore::counts(drill::DrillSet set, drill::DrillMode mode, int cardsInSet) {
     const drill::CardStates states = cardStates(set, mode);
-    const auto learned = std::count_if(states.begin(), states.end(),
-                                       [](const auto& card) { return drill::isLearned(card.second.box); });
+    const auto learned =
+        std::count_if(states.begin(), states.end(), [](const auto& card) { return drill::isLearned(card.second.box); });
     const int answered = static_cast<int>(states.size());
     return {std::max(cardsInSet - answered, 0), answered - static_cast<int>(learned), static_cast<int>(learned)};
 }
@@ -178,7 +178,8 @@ RecentAccuracy ProgressStore::recentAccuracy(drill::DrillSet set, drill::DrillMo
     {
         QSqlQuery rows = connection->prepare(recentSessionsSql(QStringLiteral("card_set = ? AND mode = ? AND")));
         const QString setName = sqlText(drill::storedName(set)), modeName = sqlText(drill::storedName(mode));
-        if (runWith(*connection, rows, {setName, modeName, setName, modeName})) accuracy = accuracyFrom(*connection, rows);
+        if (runWith(*connection, rows, {setName, modeName, setName, modeName}))
+            accuracy = accuracyFrom(*connection, rows);
     }
     if (accuracy) return *accuracy;
     recoverFromReadFailure(*connection);
@@ -235,12 +236,13 @@ std::vector<SessionSummary> ProgressStore::recentSessions(int atMost, int fewest
 }
 
 std::vector<HardSignal> ProgressStore::hardestSignals(drill::DrillSet set, drill::DrillMode mode, int atMost) {
-    static const QString kHardest = QStringLiteral(
-        "SELECT CAST(code AS BLOB), count(*), sum(1 - correct), max(CASE WHEN correct = 0 THEN id END) FROM"
-        " (SELECT code, correct, id, row_number() OVER (PARTITION BY code ORDER BY id DESC) AS place"
-        "  FROM answers WHERE card_set = ? AND mode = ?)"
-        " WHERE place <= %1 GROUP BY code HAVING sum(1 - correct) > 0 ORDER BY 3 DESC, 4 DESC")
-                                        .arg(kHardWindow);
+    static const QString kHardest =
+        QStringLiteral(
+            "SELECT CAST(code AS BLOB), count(*), sum(1 - correct), max(CASE WHEN correct = 0 THEN id END) FROM"
+            " (SELECT code, correct, id, row_number() OVER (PARTITION BY code ORDER BY id DESC) AS place"
+            "  FROM answers WHERE card_set = ? AND mode = ?)"
+            " WHERE place <= %1 GROUP BY code HAVING sum(1 - correct) > 0 ORDER BY 3 DESC, 4 DESC")
+            .arg(kHardWindow);
     SqliteConnection* connection = reader();
     if (!connection || atMost <= 0) return {};
     std::optional<std::vector<HardSignal>> hardest;
@@ -250,7 +252,8 @@ std::vector<HardSignal> ProgressStore::hardestSignals(drill::DrillSet set, drill
             hardest.emplace();
             while (static_cast<int>(hardest->size()) < atMost && rows.next()) {
                 std::string code = stdString(rows.value(0).toByteArray());
-                if (knows(set, code)) hardest->push_back({std::move(code), rows.value(2).toInt(), rows.value(1).toInt()});
+                if (knows(set, code))
+                    hardest->push_back({std::move(code), rows.value(2).toInt(), rows.value(1).toInt()});
             }
             if (!readToEnd(*connection, rows)) hardest.reset();
         }

@@ -121,7 +121,8 @@ bool lacksSqliteHeader(const std::filesystem::path& file) {
     char start[sizeof kMagic] = {};
     in.read(start, sizeof start);
     if (in.gcount() == 0) return false;  // an empty file is a blank database
-    return in.gcount() != static_cast<std::streamsize>(sizeof start) || !std::equal(start, start + sizeof start, kMagic);
+    return in.gcount() != static_cast<std::streamsize>(sizeof start) ||
+           !std::equal(start, start + sizeof start, kMagic);
 }
 
 FileVerdict inspect(SqliteConnection& connection) {

@@ -191,8 +191,8 @@ void ProgressStore::openExistingFile() {
         case FileVerdict::Kind::Unreadable:
             if (!place.allowed && hasContent(withSuffix(file_, "-journal")))
                 return stopSaving(messages::unfinishedWrite(file_, place.cause));
-            return stopSaving(messages::cannotRead(file_, look.verdict.failure,
-                                                  ::access(file_.c_str(), R_OK) == 0 ? 0 : errno));
+            return stopSaving(
+                messages::cannotRead(file_, look.verdict.failure, ::access(file_.c_str(), R_OK) == 0 ? 0 : errno));
     }
     if (!place.allowed) {
         // Read and drilled on in memory; the file's own connection stays

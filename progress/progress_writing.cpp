@@ -28,13 +28,14 @@ std::optional<int> newSessionNumber(SqliteConnection& connection) {
     if (!next) return std::nullopt;
     if (next->toLongLong() <= kLastSession) return next->toInt();
     const auto lowest = connection.value(
-        QStringLiteral("SELECT min(n) FROM (SELECT 1 AS n UNION ALL SELECT id + 1 FROM sessions"
-                       " WHERE id BETWEEN 1 AND %1 UNION ALL SELECT session + 1 FROM answers WHERE session BETWEEN 1 AND %1)"
-                       " AS c WHERE NOT EXISTS (SELECT 1 FROM sessions WHERE id = c.n)"
-                       " AND NOT EXISTS (SELECT 1 FROM answers WHERE session = c.n)")
+        QStringLiteral(
+            "SELECT min(n) FROM (SELECT 1 AS n UNION ALL SELECT id + 1 FROM sessions"
+            " WHERE id BETWEEN 1 AND %1 UNION ALL SELECT session + 1 FROM answers WHERE session BETWEEN 1 AND %1)"
+            " AS c WHERE NOT EXISTS (SELECT 1 FROM sessions WHERE id = c.n)"
+            " AND NOT EXISTS (SELECT 1 FROM answers WHERE session = c.n)")
             .arg(kLastSession - 1));
     if (!lowest || lowest->isNull() || lowest->toLongLong() > kLastSession) {
-        connection.noteFailure(sqlite_code::kFull, QStringLiteral("every session number is taken"));
+        connection.noteFailure(sqlite_code::kError, QStringLiteral("every session number is taken"));
         return std::nullopt;
     }
     return lowest->toInt();
@@ -166,9 +167,10 @@ bool ProgressStore::resetAll() {
             resetRefused_ = false;
             return saving();
         }
-        if (connection->run(QStringLiteral("BEGIN IMMEDIATE")) && connection->run(QStringLiteral("DELETE FROM answers")) &&
-            connection->run(QStringLiteral("DELETE FROM sessions")) && connection->run(QStringLiteral("DELETE FROM cards")) &&
-            connection->run(QStringLiteral("COMMIT"))) {
+        if (connection->run(QStringLiteral("BEGIN IMMEDIATE")) &&
+            connection->run(QStringLiteral("DELETE FROM answers")) &&
+            connection->run(QStringLiteral("DELETE FROM sessions")) &&
+            connection->run(QStringLiteral("DELETE FROM cards")) && connection->run(QStringLiteral("COMMIT"))) {
             waiting_.clear();
             resetRefused_ = false;
             return !connection->inMemory();

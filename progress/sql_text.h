@@ -17,6 +17,8 @@ inline QString sqlText(std::string_view utf8) {
 }
 
 // A column read as bytes (CAST(… AS BLOB)), as UTF-8.
-inline std::string stdString(const QByteArray& bytes) { return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())); }
+inline std::string stdString(const QByteArray& bytes) {
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
 
 }  // namespace mss::progress

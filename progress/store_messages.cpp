@@ -50,7 +50,8 @@ std::string whyReadOnly(int cause) {
 std::string whatIsWrong(SetAsideReason reason, const std::filesystem::path& file, int newerVersion) {
     switch (reason) {
         case SetAsideReason::Damaged: return " прогресса " + quoted(file) + " повреждён и не читается";
-        case SetAsideReason::NotOurs: return std::string(" ").append(quoted(file)) + " не является файлом прогресса МСС-65";
+        case SetAsideReason::NotOurs:
+            return std::string(" ").append(quoted(file)) + " не является файлом прогресса МСС-65";
         case SetAsideReason::NewerVersion:
             return " прогресса " + quoted(file) + " записан более новой версией МСС-65 (версия формата " +
                    std::to_string(newerVersion) + ", а эта программа читает версии не выше " +
@@ -72,8 +73,8 @@ std::string fileNameWord(SetAsideReason reason) {
 
 std::string setAside(SetAsideReason reason, const std::filesystem::path& file, const std::filesystem::path& keptAs,
                      int newerVersion) {
-    return "Файл" + whatIsWrong(reason, file, newerVersion) + ". Он сохранён без изменений под именем " + quoted(keptAs) +
-           ", прогресс начат заново.";
+    return "Файл" + whatIsWrong(reason, file, newerVersion) + ". Он сохранён без изменений под именем " +
+           quoted(keptAs) + ", прогресс начат заново.";
 }
 
 std::string notSaving(const std::string& reason) { return "Прогресс не сохраняется: " + reason + "."; }
@@ -90,8 +91,8 @@ std::string cannotRead(const std::filesystem::path& file, const SqliteFailure& f
 }
 
 std::string cannotWrite(const std::filesystem::path& file, const SqliteFailure& failure, int refusal) {
-    return "не удаётся записать файл " + quoted(file) + " (" + (refusal ? whyReadOnly(refusal) : whyNotWritten(failure)) +
-           ")";
+    return "не удаётся записать файл " + quoted(file) + " (" +
+           (refusal ? whyReadOnly(refusal) : whyNotWritten(failure)) + ")";
 }
 
 std::string fileSizeLimit(const std::filesystem::path& file) {

@@ -22,8 +22,9 @@ Parts partsOf(drill::TimePoint time) {
     const auto day = floor<days>(seconds);
     const year_month_day date{day};
     const hh_mm_ss clock{seconds - day};
-    return {static_cast<int>(date.year()), static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-            clock.hours().count(), clock.minutes().count(), clock.seconds().count()};
+    return {static_cast<int>(date.year()),     static_cast<unsigned>(date.month()),
+            static_cast<unsigned>(date.day()), clock.hours().count(),
+            clock.minutes().count(),           clock.seconds().count()};
 }
 
 // The number of `count` digits at `text[at]`, if they are all digits.

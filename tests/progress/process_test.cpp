@@ -41,8 +41,8 @@ TEST(WholePrograms, AProgramKilledAtAnyStepOfCreatingTheFileLeavesOneTheNextRunU
     environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(MSS65_KILL_AT_SYNC_LIBRARY));
     // The sanitizer build wants its own library first; the preloaded one is built with it.
     const QString asan = environment.value(QStringLiteral("ASAN_OPTIONS"));
-    environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                       (asan.isEmpty() ? QString() : asan + QLatin1Char(':')) + QStringLiteral("verify_asan_link_order=0"));
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), (asan.isEmpty() ? QString() : asan + QLatin1Char(':')) +
+                                                           QStringLiteral("verify_asan_link_order=0"));
 
     bool finished = false;
     for (int killAt = 1; killAt <= 40 && !finished; ++killAt) {

@@ -185,7 +185,8 @@ TEST_F(ProgressStoreTest, CountsNewLearningAndLearnedCards) {
     // learned are being learned, the first learned box and the top one learned.
     int n = 0;
     for (int box : {0, 1, drill::kFirstLearnedBox - 1, drill::kFirstLearnedBox, drill::kTopBox})
-        store.recordAnswer(answeredIntoBox(flagCard(std::string(1, static_cast<char>('A' + n++))), box, kMorning), session);
+        store.recordAnswer(answeredIntoBox(flagCard(std::string(1, static_cast<char>('A' + n++))), box, kMorning),
+                           session);
     // The same set in another mode, and another set.
     drill::SessionRecord other = newSession(DrillSet::General, DrillMode::Meaning);
     store.recordAnswer(answeredIntoBox({DrillSet::Flags, DrillMode::Compose, "A"}, drill::kTopBox, kMorning), other);
@@ -202,7 +203,8 @@ TEST_F(ProgressStoreTest, CountsNewLearningAndLearnedCards) {
         {"general section", store.counts(DrillSet::General, DrillMode::Meaning, 1403), {1402, 0, 1}},
         {"medical section, untouched", store.counts(DrillSet::Medical, DrillMode::Meaning, 442), {442, 0, 0}},
         {"fewer cards than answered (the code book shrank)",
-         store.counts(DrillSet::Flags, DrillMode::RecogniseFlag, 2), {0, 3, 2}},
+         store.counts(DrillSet::Flags, DrillMode::RecogniseFlag, 2),
+         {0, 3, 2}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.actual.fresh, c.expected.fresh) << c.name;
@@ -286,10 +288,8 @@ TEST_F(ProgressStoreTest, RecentSessionsCarryWhatLabelsTheirBars) {
     };
     // A switch of set after one question leaves a session of one answer.
     const Planned planned[] = {
-        {{DrillSet::Flags, DrillMode::RecogniseFlag, 0}, 20, 3},
-        {{DrillSet::General, DrillMode::Meaning, 'K'}, 1, 0},
-        {{DrillSet::General, DrillMode::Compose, 'K'}, 6, 6},
-        {{DrillSet::Tables, DrillMode::Meaning, 0}, 4, 1},
+        {{DrillSet::Flags, DrillMode::RecogniseFlag, 0}, 20, 3}, {{DrillSet::General, DrillMode::Meaning, 'K'}, 1, 0},
+        {{DrillSet::General, DrillMode::Compose, 'K'}, 6, 6},    {{DrillSet::Tables, DrillMode::Meaning, 0}, 4, 1},
         {{DrillSet::Medical, DrillMode::Compose, 0}, 5, 0},
     };
     std::vector<SessionSummary> expected;
@@ -365,7 +365,8 @@ TEST_F(ProgressStoreTest, ResetDeletesAllProgressAndKeepsAWorkingFile) {
     }
     ProgressStore store(progressFile());
     EXPECT_FALSE(store.setAsideFile());
-    EXPECT_TRUE(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).empty()) << "the reset did not reach the file";
+    EXPECT_TRUE(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).empty())
+        << "the reset did not reach the file";
     drill::SessionRecord session = newSession();
     EXPECT_EQ(store.recordAnswer(answered(flagCard("E"), true, kMorning), session), Keeping::Saved);
     EXPECT_EQ(session.number, 1);
