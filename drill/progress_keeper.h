@@ -5,6 +5,7 @@
 // learner must be told about the file. The progress file implements it; the
 // drill's own tests use one in memory.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,10 @@ namespace mss::drill {
 struct SessionRecord {
     DrillChoice choice;
     std::optional<int> number;
+    // The keeper's own mark for a session whose first answer waits to be
+    // written (see Keeping::Pending): later answers with the same record
+    // join that session. 0 for none; a new session starts with 0.
+    std::uint64_t waitingMark = 0;
 };
 
 // What became of an answer handed to the keeper.
@@ -37,6 +42,11 @@ public:
     // Records one answer of `session`; the first answer of a session also
     // gives it its number, in the same step.
     virtual Keeping recordAnswer(const Answer& answer, SessionRecord& session) = 0;
+    // Writes the answers that wait for the file, oldest first, without
+    // waiting for it more than a moment: Pending while some still wait,
+    // otherwise what became of them (Saved, or InMemory). Call it now and
+    // then while the last answer was Pending; recordAnswer() tries too.
+    virtual Keeping writeWaiting() { return Keeping::Saved; }
     // The choice of the session answered last; nothing when none is kept.
     virtual std::optional<DrillChoice> lastChoice() = 0;
     // Russian sentences the learner must read about the file (set aside, not

@@ -2,15 +2,19 @@
 #pragma once
 // The figures of progress the drill window shows.
 
+#include <string>
 #include <vector>
+
+#include "drill/clock.h"
+#include "drill/drill_choice.h"
 
 namespace mss::progress {
 
 // How the cards of a set (or of one mode of it) stand.
 struct ProgressCounts {
     int fresh = 0;     // never answered
-    int learning = 0;  // answered, in boxes 0..3 (asked again within three days)
-    int learned = 0;   // in box 4 or above (a week or more between questions)
+    int learning = 0;  // answered, not learned yet
+    int learned = 0;   // drill::isLearned(): a week or more between its last right answers
 
     friend bool operator==(const ProgressCounts&, const ProgressCounts&) = default;
 };
@@ -35,5 +39,28 @@ struct RecentAccuracy {
 };
 
 inline constexpr int kRecentSessions = 10;
+
+// One session as the progress page labels it.
+struct SessionSummary {
+    int number = 0;
+    drill::TimePoint startedAt;  // its first answer
+    drill::DrillChoice choice;   // set, mode and first letter drilled
+    int asked = 0;               // answers given, the repeats of mistakes too
+    int right = 0;
+
+    friend bool operator==(const SessionSummary&, const SessionSummary&) = default;
+};
+
+// A signal the learner often gets wrong of late: wrong answers among its
+// last kHardWindow answers in one set and mode.
+struct HardSignal {
+    std::string code;
+    int misses = 0;  // wrong answers among the last ones
+    int asked = 0;   // the last answers looked at, at most kHardWindow
+
+    friend bool operator==(const HardSignal&, const HardSignal&) = default;
+};
+
+inline constexpr int kHardWindow = 5;
 
 }  // namespace mss::progress

@@ -6,13 +6,22 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <span>
+
+#include "card_replay.h"
 
 namespace mss::progress {
 
 namespace {
 
-const QStringList& schemaStatements() {
-    static const QStringList statements = {
+bool runAll(SqliteConnection& connection, std::span<const QString> statements) {
+    return std::all_of(statements.begin(), statements.end(),
+                       [&connection](const QString& statement) { return connection.run(statement); });
+}
+
+// Version 1: answers and the cards' states.
+bool createFirstTables(SqliteConnection& connection) {
+    const QString statements[] = {
         QStringLiteral("CREATE TABLE answers ("
                        " id INTEGER PRIMARY KEY,"
                        " answered_at TEXT NOT NULL,"
@@ -32,20 +41,64 @@ const QStringList& schemaStatements() {
                        " due_at INTEGER NOT NULL,"
                        " last_answered_at INTEGER NOT NULL,"
                        " PRIMARY KEY (card_set, mode, code)) WITHOUT ROWID"),
-        QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId),
-        QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion),
     };
-    return statements;
+    return runAll(connection, statements);
 }
 
-// Every column the program reads, so that a file of ours whose tables were
-// changed by hand counts as damaged rather than failing later.
-const QStringList& columnChecks() {
-    static const QStringList checks = {
-        QStringLiteral("SELECT id, answered_at, card_set, mode, code, given, correct, session FROM answers LIMIT 0"),
-        QStringLiteral("SELECT card_set, mode, code, box, due_at, last_answered_at FROM cards LIMIT 0"),
+// Version 2: sessions numbered by the file, with the first letter drilled;
+// the answers refer to them. Version 1 numbered sessions in the program, so
+// each number found becomes a session of its own (the set and mode of its
+// first answer, begun at that answer); the next number is above them all.
+// The cards are worked out afresh from the answers: the rule that moved them
+// up in version 1 let a card answered in quick sessions read as learned.
+bool addSessions(SqliteConnection& connection) {
+    const QString statements[] = {
+        QStringLiteral("CREATE TABLE sessions ("
+                       " id INTEGER PRIMARY KEY,"
+                       " card_set TEXT NOT NULL,"
+                       " mode TEXT NOT NULL,"
+                       " first_letter TEXT NOT NULL,"
+                       " started_at TEXT NOT NULL)"),
+        QStringLiteral("INSERT INTO sessions (id, card_set, mode, first_letter, started_at)"
+                       " SELECT session, card_set, mode, '', answered_at FROM"
+                       " (SELECT session, card_set, mode, answered_at, min(id) FROM answers"
+                       "  WHERE typeof(session) = 'integer' AND session BETWEEN 1 AND %1 GROUP BY session)")
+            .arg(kLastSession),
+        QStringLiteral("CREATE TABLE answers_2 ("
+                       " id INTEGER PRIMARY KEY,"
+                       " answered_at TEXT NOT NULL,"
+                       " card_set TEXT NOT NULL,"
+                       " mode TEXT NOT NULL,"
+                       " code TEXT NOT NULL,"
+                       " given TEXT NOT NULL,"
+                       " correct INTEGER NOT NULL CHECK (correct IN (0, 1)),"
+                       " session INTEGER NOT NULL REFERENCES sessions (id))"),
+        QStringLiteral("INSERT INTO answers_2 (id, answered_at, card_set, mode, code, given, correct, session)"
+                       " SELECT id, answered_at, card_set, mode, code, given, correct, session FROM answers"),
+        QStringLiteral("DROP TABLE answers"),
+        QStringLiteral("ALTER TABLE answers_2 RENAME TO answers"),
+        QStringLiteral("CREATE INDEX answers_by_session ON answers (session)"),
+        QStringLiteral("CREATE INDEX answers_by_deck ON answers (card_set, mode, session)"),
     };
-    return checks;
+    return runAll(connection, statements) && rebuildCardsFromAnswers(connection);
+}
+
+struct SchemaStep {
+    int version;  // the version the step leads to, from the one before
+    bool (*take)(SqliteConnection&);
+};
+
+// A later version adds its step here and raises kSchemaVersion.
+constexpr SchemaStep kSteps[] = {
+    {1, createFirstTables},
+    {2, addSessions},
+};
+static_assert(std::size(kSteps) == kSchemaVersion && kSteps[kSchemaVersion - 1].version == kSchemaVersion);
+
+QString columnCheck(const TableLayout& table) {
+    const QString key = *table.key ? QStringLiteral("%1, ").arg(QLatin1String(table.key)) : QString();
+    return QStringLiteral("SELECT %1%2 FROM %3 LIMIT 0")
+        .arg(key, QLatin1String(table.columns), QLatin1String(table.name));
 }
 
 FileVerdict failed(const SqliteConnection& connection) {
@@ -55,13 +108,21 @@ FileVerdict failed(const SqliteConnection& connection) {
 
 }  // namespace
 
+QString insertStatement(const TableLayout& table, const char* how) {
+    const auto count = QLatin1String(table.columns).count(QLatin1Char(',')) + 1;
+    QStringList places(count, QStringLiteral("?"));
+    return QStringLiteral("INSERT %1 INTO %2 (%3) VALUES (%4)")
+        .arg(QLatin1String(how), QLatin1String(table.name), QLatin1String(table.columns), places.join(u", "));
+}
+
 bool lacksSqliteHeader(const std::filesystem::path& file) {
     static constexpr char kMagic[] = "SQLite format 3";  // with its closing zero byte: 16 bytes
     std::ifstream in(file, std::ios::binary);
     char start[sizeof kMagic] = {};
     in.read(start, sizeof start);
     if (in.gcount() == 0) return false;  // an empty file is a blank database
-    return in.gcount() != static_cast<std::streamsize>(sizeof start) || !std::equal(start, start + sizeof start, kMagic);
+    return in.gcount() != static_cast<std::streamsize>(sizeof start) ||
+           !std::equal(start, start + sizeof start, kMagic);
 }
 
 FileVerdict inspect(SqliteConnection& connection) {
@@ -84,20 +145,23 @@ FileVerdict inspect(SqliteConnection& connection) {
     const auto check = connection.value(QStringLiteral("PRAGMA quick_check"));
     if (!check) return failed(connection);
     if (check->toString() != QStringLiteral("ok")) return {FileVerdict::Kind::Damaged, fileVersion, {}};
-    for (const QString& columns : columnChecks())
-        if (!connection.run(columns)) {
-            // "no such table" or "no such column" is SQLite's general error.
-            if (connection.lastFailure().code == sqlite_code::kError)
-                return {FileVerdict::Kind::Damaged, fileVersion, connection.lastFailure()};
-            return failed(connection);
-        }
+    // Every column written, so that a file of ours whose tables were changed
+    // by hand counts as damaged rather than failing later.
+    if (fileVersion == kSchemaVersion)
+        for (const TableLayout& table : {kSessionsTable, kAnswersTable, kCardsTable})
+            if (!connection.run(columnCheck(table))) {
+                // "no such table" or "no such column" is SQLite's general error.
+                if (connection.lastFailure().code == sqlite_code::kError)
+                    return {FileVerdict::Kind::Damaged, fileVersion, connection.lastFailure()};
+                return failed(connection);
+            }
     return {FileVerdict::Kind::Ours, fileVersion, {}};
 }
 
 bool configureFileConnection(SqliteConnection& connection) {
     // The journal goes into a -wal file beside the database: a commit is
     // appended there, and an interrupted write never touches what was
-    // committed before.
+    // committed before. Readers go on while another program writes.
     //
     // synchronous=NORMAL: in WAL mode COMMIT has handed the transaction to the
     // operating system (write(2) into the -wal file) before it returns; the
@@ -110,14 +174,26 @@ bool configureFileConnection(SqliteConnection& connection) {
            connection.run(QStringLiteral("PRAGMA synchronous = NORMAL"));
 }
 
-bool createSchema(SqliteConnection& connection) {
-    if (!connection.run(QStringLiteral("BEGIN IMMEDIATE"))) return false;
-    for (const QString& statement : schemaStatements())
-        if (!connection.run(statement)) {
-            connection.rollback();
-            return false;
-        }
-    return connection.run(QStringLiteral("COMMIT"));
+Migration migrate(SqliteConnection& connection, int from, int to) {
+    if (!connection.run(QStringLiteral("BEGIN IMMEDIATE"))) return Migration::Failed;
+    const auto version = connection.value(QStringLiteral("PRAGMA user_version"));
+    const auto objects = connection.value(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    if (!version || !objects) {
+        connection.rollback();
+        return Migration::Failed;
+    }
+    if (version->toInt() != from || (from == 0 && objects->toInt() != 0)) {
+        connection.rollback();
+        return Migration::Moved;
+    }
+    bool done = true;
+    for (const SchemaStep& step : kSteps)
+        if (step.version > from && step.version <= to && !(done = step.take(connection))) break;
+    done = done && connection.run(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId)) &&
+           connection.run(QStringLiteral("PRAGMA user_version = %1").arg(to)) &&
+           connection.run(QStringLiteral("COMMIT"));
+    if (!done) connection.rollback();
+    return done ? Migration::Done : Migration::Failed;
 }
 
 }  // namespace mss::progress

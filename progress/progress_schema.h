@@ -1,35 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The layout of the progress file and how a file found on disk is judged.
+// The layout of the progress file, how a file is brought up to it, and how a
+// file found on disk is judged.
 //
-//   answers  one row per answer: when (UTC, "2026-12-10T14:03:07Z"), the
-//            card (set, mode, code), the answer given, right or not, and the
-//            session it belongs to.
-//   cards    one row per card ever answered: its Leitner box, when it is due
-//            and when it was last answered, both in seconds since 1970-01-01
-//            UTC (datetime(due_at, 'unixepoch') shows them); primary key
-//            (set, mode, code). Whole numbers, because a session reads every
-//            card of the file and text times would cost more than the rest
-//            of choosing the questions.
+//   sessions  one row per session: its number (the row's key, given by the
+//             file with the session's first answer, so that two programs
+//             writing one file never share one), the set, the mode, the
+//             first letter drilled ("" for every signal) and when it began.
+//   answers   one row per answer: when, the card (set, mode, code), the
+//             answer given, right or not, and the session it belongs to.
+//   cards     one row per card ever answered: its Leitner box, when it is due
+//             and when it was last answered, both in seconds since
+//             1970-01-01 UTC (datetime(due_at, 'unixepoch') shows them);
+//             primary key (set, mode, code).
+// Times of answers and sessions are UTC text (utc_text.h).
 //
 // The file says it is ours with PRAGMA application_id (the bytes "MS65") and
-// gives the layout's version in PRAGMA user_version.
+// gives the layout's version in PRAGMA user_version. Each version is one step
+// from the one before; a new file takes every step from an empty database,
+// so a file made today and a file brought up from version 1 are alike.
 
 #include "sqlite_connection.h"
 
 namespace mss::progress {
 
 inline constexpr int kApplicationId = 0x4D533635;  // "MS65"
-inline constexpr int kSchemaVersion = 1;
+inline constexpr int kSchemaVersion = 2;
+
+// Session numbers the program takes as sound: 1 up to 2^31 - 2.
+inline constexpr int kLastSession = 2'147'483'646;
+
+// The columns of each table that the program writes, named once here for
+// the statements that write them and for the check of a file's tables.
+struct TableLayout {
+    const char* name;
+    const char* key;      // the row's number, given by SQLite when not written; "" for none
+    const char* columns;  // every column written, in the order of the statements' values
+};
+inline constexpr TableLayout kSessionsTable{"sessions", "", "id, card_set, mode, first_letter, started_at"};
+inline constexpr TableLayout kAnswersTable{"answers", "id",
+                                           "answered_at, card_set, mode, code, given, correct, session"};
+inline constexpr TableLayout kCardsTable{"cards", "", "card_set, mode, code, box, due_at, last_answered_at"};
+
+// "INSERT <how> INTO t (columns) VALUES (?, …)"; `how` is "" or "OR REPLACE" and the like.
+QString insertStatement(const TableLayout& table, const char* how = "");
 
 struct FileVerdict {
     enum class Kind {
-        Ours,          // a sound progress file of this version
+        Ours,          // a sound progress file of this version or an earlier one
         Blank,         // an SQLite file with nothing in it (the program stopped while creating it)
         Damaged,       // not SQLite, or failing its check, or ours with tables missing
         NotOurs,       // a sound SQLite file of another program
         NewerVersion,  // a progress file of a later version of the program
-        Unreadable,    // could not be read at all (permissions, input/output error)
+        Unreadable,    // could not be read at all (permissions, input/output error, busy)
     };
     Kind kind;
     int version = 0;  // the file's user_version
@@ -41,13 +64,27 @@ struct FileVerdict {
 // rebuild the shared-memory index of a journal lying beside it.
 bool lacksSqliteHeader(const std::filesystem::path& file);
 
-// Looks at a database without writing to it.
+// Looks at a database without writing to it. The tables of a file of an
+// earlier version are checked when it is brought up to date.
 FileVerdict inspect(SqliteConnection& connection);
 
 // Sets journal and durability on a connection to the file.
 bool configureFileConnection(SqliteConnection& connection);
 
-// Creates the tables and marks the file as ours, in one transaction.
-bool createSchema(SqliteConnection& connection);
+enum class Migration {
+    Done,
+    // Under the write lock the file was found no longer at the version
+    // expected (empty, for version 0): another program changed it since it
+    // was judged. Nothing was changed; it is to be judged anew.
+    Moved,
+    Failed,  // nothing changed; the connection has noted why
+};
+
+// Takes the steps from version `from` (0 for an empty database) to `to` in
+// one transaction, marking the file as ours.
+Migration migrate(SqliteConnection& connection, int from, int to = kSchemaVersion);
+
+// Creates every table of this version in an empty database.
+inline bool createSchema(SqliteConnection& connection) { return migrate(connection, 0) == Migration::Done; }
 
 }  // namespace mss::progress

@@ -1,36 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The learner's progress on disk: every answer given and the state of every
-// card, in one SQLite file (by default defaultProgressFile()).
+// The learner's progress on disk: every session and answer, and the state of
+// every card, in one SQLite file (by default defaultProgressFile()), read and
+// written through Qt SQL.
 //
+// SQLite is opened when the store is made, not when the program starts.
 // Nothing is written before the first answer: constructing a store and
 // reading progress never creates the file or its folder, and a missing file
-// reads as no progress at all. Each answer is committed before
-// recordAnswer() returns, so stopping the program at any moment loses at
-// most the answer being given.
+// reads as no progress at all. Each answer is committed, in one transaction
+// with its card's new state (and, for the first answer of a session, the
+// session's number), before recordAnswer() returns Saved, so stopping the
+// program at any moment loses at most the answer being given.
 //
-// The store never throws and never shows anything. When the file is damaged,
-// belongs to another program or to a newer МСС-65, it is renamed (with its
-// companions) and kept as it was, and progress starts afresh; setAsideFile()
-// tells what happened, in Russian. When the file cannot be written, the store
-// goes on in memory for the rest of the run, saving() turns false and
-// notSavingMessage() says why.
+// The store never throws, never shows anything and never keeps its caller
+// waiting more than a moment:
+//   - a file damaged, of another program or of a newer МСС-65 is renamed
+//     (with its companions) and kept as it was, and progress starts afresh;
+//   - a file of an earlier МСС-65 is brought up to this version in one
+//     transaction, keeping every answer;
+//   - while another program holds the file, answers wait in memory, in
+//     order, and are written when it frees (Keeping::Pending);
+//   - where the file cannot be written (a read-only place, a full disk, a
+//     file-size limit) what it holds is read and the run goes on in memory;
+//   - values no program of ours writes (times outside 2000..2200, session
+//     numbers out of range, codes the drill does not know) are passed over
+//     and the rest of the file is read.
+// notices() says, in Russian, what the learner needs to know of all this.
 //
 // One store is used from one thread.
 
+#include <cstdint>
+#include <deque>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
+#include <vector>
 
 #include "drill/card_state.h"
 #include "drill/clock.h"
 #include "drill/drill_session.h"
+#include "drill/progress_keeper.h"
 #include "progress_figures.h"
 
 namespace mss::progress {
 
 class SqliteConnection;
+struct SqliteFailure;
 
 enum class SetAsideReason {
     Damaged,       // not readable as an SQLite file, or failing its check
@@ -44,16 +63,23 @@ struct SetAsideFile {
     std::string message;           // Russian, for the learner
 };
 
-class ProgressStore {
+class ProgressStore final : public drill::ProgressKeeper {
 public:
-    // `clock` stamps the names of files set aside.
-    explicit ProgressStore(std::filesystem::path file, drill::Clock clock = systemClock());
-    ~ProgressStore();
+    // Every code of a set that the program knows (the code book's, the
+    // flags'); a card of any other code in the file is passed over.
+    using CodesOfSet = std::function<std::vector<std::string>(drill::DrillSet)>;
+
+    // `clock` tells when a card is due and stamps the names of files set
+    // aside; without `codesOfSet` every code is taken.
+    explicit ProgressStore(std::filesystem::path file, drill::Clock clock = systemClock(), CodesOfSet codesOfSet = {});
+    ~ProgressStore() override;
     ProgressStore(const ProgressStore&) = delete;
     ProgressStore& operator=(const ProgressStore&) = delete;
 
+    // The system clock, kept within the times the file holds (utc_text.h).
     static drill::Clock systemClock();
 
+    // The file, as an absolute path.
     const std::filesystem::path& file() const { return file_; }
 
     // False once the file could not be written: progress is then kept in
@@ -62,46 +88,98 @@ public:
     // «Прогресс не сохраняется: …», empty while saving.
     const std::string& notSavingMessage() const { return notSavingMessage_; }
     const std::optional<SetAsideFile>& setAsideFile() const { return setAside_; }
+    // Whether answers wait for another program to let the file go.
+    bool answersWaiting() const { return !waiting_.empty() || upgradeWaits(); }
 
-    // --- Writing --------------------------------------------------------
-    // Records one answer and the card's new state in one transaction.
-    // True when it is in the file; false when it is kept in memory only.
-    bool recordAnswer(const drill::Answer& answer, int session);
-    // Deletes every answer and card state in one transaction (the file stays).
+    // --- The drill ------------------------------------------------------
+    // The states of the cards of one set and mode; a due time more than a
+    // year after now counts as now.
+    drill::CardStates cardStates(drill::DrillSet set, drill::DrillMode mode) override;
+    // Records one answer and the card's new state in one transaction; the
+    // first answer of a session creates the session and numbers `session`.
+    drill::Keeping recordAnswer(const drill::Answer& answer, drill::SessionRecord& session) override;
+    drill::Keeping writeWaiting() override;
+    std::optional<drill::DrillChoice> lastChoice() override;
+    std::vector<std::string> notices() override;
+
+    // Deletes every session, answer and card state in one transaction (the
+    // file stays); answers waiting go too. True when done in the file.
     bool resetAll();
 
-    // --- Reading --------------------------------------------------------
-    drill::CardStates cardStates(drill::DrillSet set, drill::DrillMode mode);
-    drill::CardStates allCardStates();
+    // --- The progress page ----------------------------------------------
     // `cardsInSet` is how many cards there are in all (answered or not).
     ProgressCounts counts(drill::DrillSet set, drill::DrillMode mode, int cardsInSet);
-    ProgressCounts counts(drill::DrillSet set, int cardsInSet);  // all modes together
     RecentAccuracy recentAccuracy(drill::DrillSet set, drill::DrillMode mode);
     RecentAccuracy recentAccuracy();  // every set and mode
-    // One more than the highest session number recorded; 1 for no progress.
-    int nextSessionNumber();
+    // The last `atMost` sessions of at least `fewestAnswers` answers, of
+    // every set and mode, oldest first.
+    std::vector<SessionSummary> recentSessions(int atMost = kRecentSessions, int fewestAnswers = 1);
+    // The signals of a set and mode most often missed of late, at most
+    // `atMost` of them: the most wrong answers among each signal's last
+    // kHardWindow answers first, of those the one missed last first.
+    // Signals with no wrong answer there are left out.
+    std::vector<HardSignal> hardestSignals(drill::DrillSet set, drill::DrillMode mode, int atMost);
 
 private:
+    // An answer kept in memory until the file frees.
+    struct WaitingAnswer {
+        drill::Answer answer;
+        drill::DrillChoice choice;
+        std::optional<int> session;
+        std::uint64_t mark = 0;  // the session's mark while it has no number
+    };
+    struct Written {
+        drill::Keeping keeping;
+        std::optional<int> session;  // the session's number, once written
+    };
+    enum class Creation { Done, Busy, Failed };
+
     // The connection reads go through; none while there is no progress yet.
-    SqliteConnection* readable() { return connection_.get(); }
-    // The connection writes go through, the file created first if need be.
-    SqliteConnection* writable();
+    SqliteConnection* reader();
+    bool upgradeWaits() const { return snapshot_ != nullptr; }
+
     void openExistingFile();
-    void createFile();
-    // After a failed write on `connection_`: a damaged file is set aside, any
+    // Uses a sound file of ours, bringing it up to this version.
+    void useFile(int version);
+    // Journal and durability of the file's connection, once it is up to date.
+    void configure();
+    // Another program changed the file since it was judged: it is judged again.
+    void judgeAnew();
+    Creation createFile();
+    // Tries again to bring the file up to this version; true once it is.
+    bool finishUpgrade();
+    Written write(const WaitingAnswer& item);
+    // After a failed write on the file: a damaged file is set aside, any
     // other failure stops saving. Returns whether to try once more.
     bool recoverFromWriteFailure();
-    // After a failed read: only a damaged file is acted on (set aside).
-    void recoverFromReadFailure();
+    // Why a write failed, as the learner is told it.
+    std::string cannotWriteReason(const SqliteFailure& failure) const;
+    // After a failed read: a damaged file is set aside, a busy one noted.
+    void recoverFromReadFailure(SqliteConnection& connection);
     void setAside(SetAsideReason reason, int newerVersion = 0);
-    // Goes on in memory; `keepFileContents` copies what the file holds first.
-    void stopSaving(const std::string& reason, bool keepFileContents);
+    // Goes on in memory. `copyVersion` above 0 copies what the file holds,
+    // in that version of the layout, first.
+    void stopSaving(const std::string& reason, int copyVersion = 0);
+    bool knows(drill::DrillSet set, const std::string& code);
 
     std::filesystem::path file_;
     drill::Clock clock_;
+    CodesOfSet codesOfSet_;
+    std::map<drill::DrillSet, std::unordered_set<std::string>> knownCodes_;
     // To the file, or to memory once not saving. Empty while there is no
     // file yet (or the SQLite driver is missing altogether).
     std::unique_ptr<SqliteConnection> connection_;
+    // How the file is read when it may not be changed (strictly read-only).
+    bool unchangingFile_ = false;
+    // The file's progress brought up to this version in memory, read while
+    // another program keeps the file itself from being brought up.
+    std::unique_ptr<SqliteConnection> snapshot_;
+    int snapshotVersion_ = 0;  // the file's own version meanwhile
+    std::deque<WaitingAnswer> waiting_;
+    std::map<std::uint64_t, int> sessionOfMark_;
+    std::uint64_t lastMark_ = 0;
+    bool readBusy_ = false;
+    bool resetRefused_ = false;
     std::string notSavingMessage_;
     std::optional<SetAsideFile> setAside_;
 };

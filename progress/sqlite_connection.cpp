@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sqlite_connection.h"
 
-#include <QSqlDriver>
 #include <QSqlError>
+#include <QUrl>
 
 #include <atomic>
 
@@ -18,8 +18,9 @@ QString freshConnectionName() {
 SqliteFailure failureOf(const QSqlError& error) {
     bool isNumber = false;
     const int code = error.nativeErrorCode().toInt(&isNumber);
-    // The driver may hand out extended codes; the low byte is the primary one.
-    return {isNumber ? (code & 0xFF) : 0, error.text()};
+    // The driver hands out extended codes; the low byte is the primary one.
+    if (!isNumber) return {0, 0, error.text()};
+    return {code & 0xFF, code, error.text()};
 }
 
 }  // namespace
@@ -28,25 +29,39 @@ SqliteConnection::SqliteConnection(QString name, Access access) : name_(std::mov
 
 bool SqliteConnection::driverAvailable() { return QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")); }
 
+QString SqliteConnection::uriOf(const std::filesystem::path& file, const QString& query) {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    if (error) absolute = file;
+    QUrl uri = QUrl::fromLocalFile(QString::fromStdString(absolute.string()));
+    if (!query.isEmpty()) uri.setQuery(query);
+    return uri.toString(QUrl::FullyEncoded);
+}
+
 std::unique_ptr<SqliteConnection> SqliteConnection::open(const std::filesystem::path& file, Access access,
                                                          SqliteFailure& failure) {
     if (!driverAvailable()) {
-        failure = {0, QStringLiteral("the Qt SQLite driver is not installed")};
+        failure = {0, 0, QStringLiteral("the Qt SQLite driver is not installed")};
         return nullptr;
     }
     std::unique_ptr<SqliteConnection> connection(new SqliteConnection(freshConnectionName(), access));
     connection->database_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection->name_);
-    // Another copy of the program writing at the same moment is waited for.
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1;QSQLITE_OPEN_URI").arg(kBusyWaitMilliseconds);
+    QString name;
     switch (access) {
-        case Access::ReadOnly: options += QStringLiteral(";QSQLITE_OPEN_READONLY"); break;
-        case Access::ReadWrite: break;
-        // URI names let the memory database attach a file strictly read-only.
-        case Access::Memory: options += QStringLiteral(";QSQLITE_OPEN_URI"); break;
+        case Access::ReadOnly:
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+            name = uriOf(file, QStringLiteral("mode=ro"));
+            break;
+        case Access::Unchanging:
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+            name = uriOf(file, QStringLiteral("mode=ro&immutable=1"));
+            break;
+        case Access::ReadWrite: name = uriOf(file, {}); break;
+        case Access::Memory: name = QStringLiteral(":memory:"); break;
     }
     connection->database_.setConnectOptions(options);
-    connection->database_.setDatabaseName(access == Access::Memory ? QStringLiteral(":memory:")
-                                                                   : QString::fromStdString(file.string()));
+    connection->database_.setDatabaseName(name);
     if (!connection->database_.open()) {
         failure = failureOf(connection->database_.lastError());
         return nullptr;
@@ -55,8 +70,7 @@ std::unique_ptr<SqliteConnection> SqliteConnection::open(const std::filesystem::
 }
 
 SqliteConnection::~SqliteConnection() {
-    insertAnswer_.reset();
-    saveCardState_.reset();
+    prepared_.clear();
     database_.close();
     database_ = QSqlDatabase();
     QSqlDatabase::removeDatabase(name_);
@@ -64,18 +78,17 @@ SqliteConnection::~SqliteConnection() {
 
 void SqliteConnection::note(const QSqlError& error) { lastFailure_ = failureOf(error); }
 
-void* SqliteConnection::nativeHandle() const {
-    // Qt's SQLite driver hands out its handle as a QVariant of type "sqlite3*".
-    const QVariant handle = database_.driver() ? database_.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
-    return *static_cast<void* const*>(handle.constData());
-}
-
 QSqlQuery SqliteConnection::prepare(const QString& sql) {
     QSqlQuery query(database_);
     query.setForwardOnly(true);
     if (!query.prepare(sql)) note(query.lastError());
     return query;
+}
+
+QSqlQuery& SqliteConnection::prepared(const QString& sql) {
+    auto known = prepared_.find(sql);
+    if (known == prepared_.end()) known = prepared_.emplace(sql, prepare(sql)).first;
+    return known->second;
 }
 
 bool SqliteConnection::run(QSqlQuery& query) {
@@ -108,23 +121,6 @@ std::optional<QVariant> SqliteConnection::value(const QString& sql) {
         return std::nullopt;
     }
     return query.value(0);
-}
-
-QSqlQuery& SqliteConnection::insertAnswer() {
-    if (!insertAnswer_)
-        insertAnswer_ = prepare(QStringLiteral(
-            "INSERT INTO answers (answered_at, card_set, mode, code, given, correct, session) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    return *insertAnswer_;
-}
-
-QSqlQuery& SqliteConnection::saveCardState() {
-    if (!saveCardState_)
-        saveCardState_ = prepare(QStringLiteral(
-            "INSERT INTO cards (card_set, mode, code, box, due_at, last_answered_at) VALUES (?, ?, ?, ?, ?, ?) "
-            "ON CONFLICT (card_set, mode, code) DO UPDATE SET "
-            "box = excluded.box, due_at = excluded.due_at, last_answered_at = excluded.last_answered_at"));
-    return *saveCardState_;
 }
 
 }  // namespace mss::progress

@@ -2,6 +2,11 @@
 #pragma once
 // One private connection to an SQLite database through Qt SQL, closed and
 // removed from Qt's list of connections when the object goes.
+//
+// A file is always opened by a URI that this class builds from its absolute
+// path, so every byte of the name is taken literally: a progress file named
+// "file:p.sqlite3?mode=memory" is a file of that name, never SQLite's
+// instructions.
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -9,6 +14,7 @@
 #include <QVariant>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -29,15 +35,29 @@ inline constexpr int kNotADatabase = 26;
 }  // namespace sqlite_code
 
 struct SqliteFailure {
-    int code = 0;  // SQLite's primary result code; 0 for none known
-    QString text;  // SQLite's own words, for logs and tests
+    int code = 0;      // SQLite's primary result code; 0 for none known
+    int extended = 0;  // its extended code, as the driver gives it
+    QString text;      // SQLite's own words, for logs and tests
 
     bool damaged() const { return code == sqlite_code::kCorrupt || code == sqlite_code::kNotADatabase; }
+    // Another connection holds the file; the same statement may succeed later.
+    bool busy() const { return code == sqlite_code::kBusy || code == sqlite_code::kLocked; }
 };
 
 class SqliteConnection {
 public:
-    enum class Access { ReadOnly, ReadWrite, Memory };
+    enum class Access {
+        ReadOnly,
+        // Read-only, for a file nobody can change (on a read-only location):
+        // SQLite then needs neither locks nor a shared-memory file beside it.
+        Unchanging,
+        ReadWrite,  // created when missing
+        Memory,     // a database of its own in memory; `file` is not used
+    };
+
+    // How long a statement waits for another connection that holds the file
+    // before it fails as busy: short, since the caller is the window.
+    static constexpr int kBusyWaitMilliseconds = 50;
 
     static bool driverAvailable();
 
@@ -50,9 +70,15 @@ public:
 
     bool inMemory() const { return access_ == Access::Memory; }
 
+    // The URI this class opens `file` by, with `query` ("mode=ro") added.
+    static QString uriOf(const std::filesystem::path& file, const QString& query);
+
     // A query on this connection, prepared from `sql`; an inactive query
     // (and a noted failure) when it does not prepare.
     QSqlQuery prepare(const QString& sql);
+    // The same, prepared once per connection and kept for the next call,
+    // for statements that return no rows (bind by place, bindValue(0, …)).
+    QSqlQuery& prepared(const QString& sql);
     // Runs a prepared query, noting a failure.
     bool run(QSqlQuery& query);
     // Prepares and runs one statement.
@@ -62,17 +88,9 @@ public:
     // The first column of the first row of `sql`; empty on failure or no row.
     std::optional<QVariant> value(const QString& sql);
 
-    // The statements of recording an answer, prepared once per connection.
-    QSqlQuery& insertAnswer();
-    QSqlQuery& saveCardState();
-
     const SqliteFailure& lastFailure() const { return lastFailure_; }
     void note(const QSqlError& error);
-    void noteFailure(int code, const QString& text) { lastFailure_ = {code, text}; }
-
-    // SQLite's own handle of the connection (a sqlite3*), for the few reads
-    // that go around Qt; null if the driver does not give it.
-    void* nativeHandle() const;
+    void noteFailure(int code, const QString& text) { lastFailure_ = {code, code, text}; }
 
 private:
     SqliteConnection(QString name, Access access);
@@ -81,8 +99,7 @@ private:
     Access access_;
     QSqlDatabase database_;
     SqliteFailure lastFailure_;
-    std::optional<QSqlQuery> insertAnswer_;
-    std::optional<QSqlQuery> saveCardState_;
+    std::map<QString, QSqlQuery> prepared_;  // a node per query: references stay valid
 };
 
 }  // namespace mss::progress

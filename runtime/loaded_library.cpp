@@ -16,8 +16,8 @@ const LoadedLibrary* LoadedLibrary::open(const char* soname) {
     const std::lock_guard lock(guard);
     auto& library = opened[soname];
     if (!library) {
-        // Already in the process (Qt's SQLite driver brings SQLite along)
-        // or opened now; it stays until the program ends.
+        // Already in the process or opened now; it stays until the
+        // program ends.
         void* handle = dlopen(soname, RTLD_NOW | RTLD_LOCAL | RTLD_NOLOAD);
         if (handle == nullptr) handle = dlopen(soname, RTLD_NOW | RTLD_LOCAL);
         if (handle == nullptr) return nullptr;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A system library the program needs only for some of its work (the Russian
-// stemmer for the search, SQLite for the drill's progress), opened the first
-// time that work is asked for rather than when the program starts, so that
-// start-up neither waits for it nor keeps its pages.
+// stemmer for the search), opened the first time that work is asked for
+// rather than when the program starts, so that start-up neither waits for it
+// nor keeps its pages.
 
 #include <string_view>
 

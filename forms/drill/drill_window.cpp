@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QStackedWidget>
+#include <QTimer>
 
 #include <random>
 #include <set>
@@ -19,7 +20,6 @@
 #include "forms/drill/drill_pages.h"
 #include "forms/drill/drill_texts.h"
 #include "forms/drill/progress_chart.h"
-#include "forms/drill/store_keeper.h"
 #include "forms/shared/face_button.h"
 #include "forms/shared/physical_keys.h"
 #include "forms/shared/picture_catalogue.h"
@@ -78,9 +78,21 @@ DrillWindow::DrillWindow(const codebook::CodeBook& book, DrillWindowOptions opti
     setFixedSize(kClientWidth, kClientHeight);
 
     if (options_.progressFile.empty()) options_.progressFile = progress::defaultProgressFile();
-    store_ = std::make_unique<progress::ProgressStore>(options_.progressFile, options_.clock);
-    keeper_ = std::make_unique<StoreKeeper>(*store_);
-    flow_ = std::make_unique<drill::DrillFlow>(book, *keeper_, options_.clock, drill::seededRandomSource(seed_));
+    // The store passes over cards of codes the program does not know.
+    auto codesOfSet = [&book](DrillSet set) {
+        std::vector<std::string> codes;
+        for (const drill::DrillSignal& s : drill::signalsOfSet(book, set)) codes.push_back(s.code);
+        return codes;
+    };
+    store_ = std::make_unique<progress::ProgressStore>(options_.progressFile, options_.clock, codesOfSet);
+    flow_ = std::make_unique<drill::DrillFlow>(book, *store_, options_.clock, drill::seededRandomSource(seed_));
+    // Answers another program kept from the file are written when it frees.
+    writeWaiting_ = new QTimer(this);
+    writeWaiting_->setInterval(1000);
+    QObject::connect(writeWaiting_, &QTimer::timeout, this, [this] {
+        if (store_->writeWaiting() != drill::Keeping::Pending) writeWaiting_->stop();
+        showNotices();
+    });
 
     buildControls();
     connectControls();
@@ -326,6 +338,7 @@ void DrillWindow::showScore() {
 }
 
 void DrillWindow::showNotices() {
+    if (store_->answersWaiting() && !writeWaiting_->isActive()) writeWaiting_->start();
     QStringList lines;
     for (const std::string& line : flow_->notices()) lines << QString::fromStdString(line);
     const QString text = lines.join(QLatin1Char('\n'));

@@ -25,6 +25,7 @@
 class QComboBox;
 class QLabel;
 class QStackedWidget;
+class QTimer;
 
 namespace mss::forms {
 
@@ -101,8 +102,8 @@ private:
     DrillWindowOptions options_;
     std::uint64_t seed_ = 0;
     std::unique_ptr<progress::ProgressStore> store_;
-    std::unique_ptr<drill::ProgressKeeper> keeper_;
     std::unique_ptr<drill::DrillFlow> flow_;
+    QTimer* writeWaiting_ = nullptr;  // runs only while answers wait for the file
 
     std::array<FaceButton*, std::size(drill::kAllSets)> setButtons_{};
     std::array<FaceButton*, std::size(drill::kAllModes)> modeButtons_{};

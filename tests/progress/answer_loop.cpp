@@ -1,23 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The child of the crash-safety test: records answers one after another in
-// the progress file and prints the id of each right after recordAnswer()
-// has returned, until it is killed.
+// The child of the crash-safety tests: records answers of one session one
+// after another in the progress file and prints the id of each once it is in
+// the file, until it is killed or has given COUNT answers.
 //
-//   progress_answer_loop FILE ROUND
+//   progress_answer_loop FILE ROUND [COUNT]
 //
 // An answer's id is ROUND * 1000000 + its number in the round; it is stored
-// as the answer given, so the parent can look for it in the file.
+// as the answer given, so the parent can look for it in the file. An answer
+// that waits for another program holding the file is printed once it has
+// been written.
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "drill/leitner_boxes.h"
 #include "progress/progress_store.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: progress_answer_loop FILE ROUND\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: progress_answer_loop FILE ROUND [COUNT]\n");
         return 64;
     }
     using namespace mss;
@@ -27,22 +32,35 @@ int main(int argc, char** argv) {
         return 3;
     }
     const long long first = std::atoll(argv[2]) * 1000000;
-    const int session = store.nextSessionNumber();
-    static constexpr char kSymbols[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890";
     // Bounded, so that a child the parent failed to kill ends by itself.
-    for (long long n = 0; n < 200000; ++n) {
+    const long long count = argc == 4 ? std::atoll(argv[3]) : 200000;
+    drill::SessionRecord session{{drill::DrillSet::Flags, drill::DrillMode::RecogniseFlag, 0}, std::nullopt};
+    static constexpr char kSymbols[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890";
+    std::vector<long long> unreported;
+    const auto report = [&unreported] {
+        for (long long id : unreported) std::printf("%lld\n", id);
+        std::fflush(stdout);
+        unreported.clear();
+    };
+    for (long long n = 0; n < count; ++n) {
         const drill::CardKey card{drill::DrillSet::Flags, drill::DrillMode::RecogniseFlag,
                                   std::string(1, kSymbols[n % 36])};
         const auto now = std::chrono::system_clock::now();
         const bool correct = n % 3 != 0;
         const drill::Answer answer{card, std::to_string(first + n), correct, now,
                                    drill::afterAnswer(std::nullopt, correct, now)};
-        if (!store.recordAnswer(answer, session)) {
+        unreported.push_back(first + n);
+        drill::Keeping kept = store.recordAnswer(answer, session);
+        // Another child holds the file: wait for it, as long as it takes.
+        while (kept == drill::Keeping::Pending) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            kept = store.writeWaiting();
+        }
+        if (kept != drill::Keeping::Saved) {
             std::fprintf(stderr, "not saved: %s\n", store.notSavingMessage().c_str());
             return 2;
         }
-        std::printf("%lld\n", first + n);
-        std::fflush(stdout);
+        report();
     }
     return 0;
 }

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 
 #include "progress/default_progress_file.h"
+#include "progress/progress_store.h"
 #include "progress/utc_text.h"
 #include "progress_test_support.h"
 
@@ -48,23 +50,59 @@ TEST(UtcText, WritesAndReadsIso8601InUtc) {
     };
     const Case cases[] = {
         {testing::kMorning, "2026-12-10T14:03:07Z", "20261210T140307Z"},
-        {drill::TimePoint{}, "1970-01-01T00:00:00Z", "19700101T000000Z"},
+        {drill::TimePoint{sys_days{2000y / January / 1}}, "2000-01-01T00:00:00Z", "20000101T000000Z"},
         {drill::TimePoint{sys_days{2028y / February / 29} + 23h + 59min + 59s}, "2028-02-29T23:59:59Z",
          "20280229T235959Z"},
-        {drill::TimePoint{sys_days{2099y / December / 31} + 1s}, "2099-12-31T00:00:01Z", "20991231T000001Z"},
+        {drill::TimePoint{sys_days{2199y / December / 31} + 23h + 59min + 59s}, "2199-12-31T23:59:59Z",
+         "21991231T235959Z"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(utcText(c.time), c.text);
         EXPECT_EQ(compactUtcStamp(c.time), c.stamp);
-        EXPECT_EQ(timeOfSecondsSinceEpoch(secondsSinceEpoch(c.time)), c.time) << c.text;
+        EXPECT_EQ(timeOfUtcText(c.text), c.time) << c.text;
+        EXPECT_EQ(saneTimeOfSeconds(secondsSinceEpoch(c.time)), c.time) << c.text;
     }
     EXPECT_EQ(utcText(testing::kMorning + 999ms), "2026-12-10T14:03:07Z") << "a fraction of a second is dropped";
+}
+
+TEST(UtcText, ReadsNoTimeOutOfRangeOrMisspelt) {
+    for (const char* text : {"1999-12-31T23:59:59Z", "2200-01-01T00:00:00Z", "1715-03-01T00:00:00Z",
+                             "2026-02-30T10:00:00Z", "2026-12-10T24:00:00Z", "2026-12-10T14:03:07", "2026-12-10 14:03:07Z",
+                             "2026-12-10T14:03:7Z", "+026-12-10T14:03:07Z", "", "9999999999999999999999"})
+        EXPECT_FALSE(timeOfUtcText(text)) << text;
 }
 
 TEST(UtcText, SecondsSinceEpochRoundTowardsThePast) {
     EXPECT_EQ(secondsSinceEpoch(testing::kMorning), 1'796'911'387);
     EXPECT_EQ(secondsSinceEpoch(testing::kMorning + 999ms), 1'796'911'387);
     EXPECT_EQ(secondsSinceEpoch(drill::TimePoint{} - 1ms), -1);
+}
+
+TEST(SaneTime, ClocksFarOffAreBroughtIntoTheRangeWithoutWrapping) {
+    const drill::TimePoint first{sys_days{2000y / January / 1}};
+    const drill::TimePoint last{sys_days{2199y / December / 31} + 23h + 59min + 59s};
+    struct Case {
+        const char* name;
+        std::int64_t seconds;
+        drill::TimePoint expected;
+    };
+    const Case cases[] = {
+        {"a clock in 2026", 1'796'911'387, testing::kMorning},
+        {"a clock at 1970", 0, first},
+        {"a clock before 1970", -86'400, first},
+        {"a clock in 2300, past what nanoseconds since 1970 hold", 10'413'792'000, last},
+        {"the largest count of seconds", std::numeric_limits<std::int64_t>::max(), last},
+        {"the smallest", std::numeric_limits<std::int64_t>::min(), first},
+    };
+    for (const Case& c : cases) {
+        const drill::TimePoint time = saneTimeOfSeconds(c.seconds);
+        EXPECT_EQ(time, c.expected) << c.name;
+        EXPECT_EQ(saneTime(time), time) << c.name;
+    }
+    EXPECT_EQ(saneTime(drill::TimePoint::max()), last);
+    EXPECT_EQ(saneTime(drill::TimePoint::min()), first);
+    const drill::TimePoint now = ProgressStore::systemClock()();
+    EXPECT_TRUE(now >= first && now <= last);
 }
 
 }  // namespace

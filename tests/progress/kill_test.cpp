@@ -118,7 +118,14 @@ TEST(CrashSafety, EveryReportedAnswerSurvivesSigkill) {
     for (const std::string& name : entriesOf(folder))
         EXPECT_TRUE(name == "progress.sqlite3" || name == "progress.sqlite3-wal" || name == "progress.sqlite3-shm")
             << "unexpected file " << name;
-    EXPECT_EQ(store.allCardStates().size(), 36u) << "the children answered every flag";
+    // Every card answered has its state, however far the children got.
+    std::set<std::string> answered;
+    for (const std::string& code : RawDatabase(file).column("SELECT DISTINCT code FROM answers")) answered.insert(code);
+    std::set<std::string> withState;
+    for (const auto& [card, state] : store.cardStates(drill::DrillSet::Flags, drill::DrillMode::RecogniseFlag))
+        withState.insert(card.code);
+    EXPECT_EQ(withState, answered);
+    EXPECT_GE(answered.size(), 20u) << "the children gave too few answers to test anything";
 }
 
 }  // namespace

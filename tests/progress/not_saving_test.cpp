@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 #include <iostream>
 #include <sys/resource.h>
@@ -26,19 +25,24 @@ using drill::DrillSet;
 constexpr const char* kNotSaving = "Прогресс не сохраняется: ";
 
 // Records two sessions and checks that the store keeps working in memory.
-void checkWorksInMemory(ProgressStore& store, int firstSession) {
-    EXPECT_FALSE(store.recordAnswer(answered(flagCard("K"), true, kMorning), firstSession));
+void checkWorksInMemory(ProgressStore& store) {
+    drill::SessionRecord first = newSession();
+    drill::SessionRecord second = newSession();
+    EXPECT_EQ(store.recordAnswer(answered(flagCard("K"), true, kMorning), first), drill::Keeping::InMemory);
     EXPECT_FALSE(store.saving());
     EXPECT_EQ(store.notSavingMessage().rfind(kNotSaving, 0), 0u) << store.notSavingMessage();
-    EXPECT_EQ(store.nextSessionNumber(), firstSession + 1);
-    EXPECT_FALSE(store.recordAnswer(answered(flagCard("L"), false, kMorning + 1min), firstSession + 1));
+    EXPECT_EQ(store.recordAnswer(answered(flagCard("L"), false, kMorning + 1min), second), drill::Keeping::InMemory);
+    ASSERT_TRUE(first.number && second.number);
+    EXPECT_LT(*first.number, *second.number);
     const auto states = store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag);
     EXPECT_TRUE(states.contains(flagCard("K")) && states.contains(flagCard("L"))) << "the answers are not kept in memory";
     EXPECT_EQ(store.counts(DrillSet::Flags, DrillMode::RecogniseFlag, 36).learning, static_cast<int>(states.size()));
-    EXPECT_EQ(store.recentAccuracy().sessions.back().session, firstSession + 1);
+    EXPECT_EQ(store.recentAccuracy().sessions.back().session, *second.number);
+    EXPECT_EQ(store.lastChoice(), second.choice);
     EXPECT_FALSE(store.resetAll()) << "a reset in memory is not saved either";
-    EXPECT_TRUE(store.allCardStates().empty());
+    EXPECT_TRUE(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).empty());
     EXPECT_EQ(store.notSavingMessage().rfind(kNotSaving, 0), 0u);
+    EXPECT_EQ(store.notices(), std::vector<std::string>{store.notSavingMessage()});
 }
 
 class NotSavingTest : public ::testing::Test {
@@ -99,7 +103,7 @@ TEST_F(NotSavingTest, AnUnwritablePlaceIsReportedAndLeftAsItIs) {
         const std::vector<std::string> entriesBefore = entriesOf(place);
         {
             ProgressStore store(file);
-            checkWorksInMemory(store, 1);
+            checkWorksInMemory(store);
             EXPECT_NE(store.notSavingMessage().find(c.phrase), std::string::npos) << store.notSavingMessage();
             EXPECT_FALSE(store.setAsideFile());
         }
@@ -112,62 +116,65 @@ TEST_F(NotSavingTest, AnUnwritablePlaceIsReportedAndLeftAsItIs) {
 }
 
 // Stops every file of this process from growing past `bytes` (root
-// included) while it lives. The signal the kernel sends for it is ignored,
-// so writes fail with EFBIG as on a full disk.
+// included) while it lives. The store has the signal the kernel would send
+// ignored, so writes fail with EFBIG.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = saved_;
         limit.rlim_cur = bytes;
         applied_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
     bool applied() const { return applied_; }
 
 private:
     rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
     bool applied_ = false;
 };
 
-TEST_F(NotSavingTest, AFullDiskStopsSavingAndKeepsWhatWasSaved) {
+TEST_F(NotSavingTest, AFileSizeLimitStopsSavingAndKeepsWhatWasSaved) {
     const fs::path file = folder() / "progress.sqlite3";
     {
         ProgressStore store(file);
+        drill::SessionRecord session = newSession();
         for (const char* symbol : {"A", "B", "C"})
-            ASSERT_TRUE(store.recordAnswer(answered(flagCard(symbol), true, kMorning), 1));
+            ASSERT_EQ(store.recordAnswer(answered(flagCard(symbol), true, kMorning), session), drill::Keeping::Saved);
         {
             const FileSizeLimit full(0);
             ASSERT_TRUE(full.applied());
-            checkWorksInMemory(store, 2);
+            checkWorksInMemory(store);
+            EXPECT_NE(store.notSavingMessage().find("предел размера файла"), std::string::npos)
+                << store.notSavingMessage();
         }
         // The rest of the run stays in memory, even with room on the disk again.
-        EXPECT_FALSE(store.recordAnswer(answered(flagCard("D"), true, kMorning), 3));
+        EXPECT_EQ(store.recordAnswer(answered(flagCard("D"), true, kMorning), session), drill::Keeping::InMemory);
     }
     ProgressStore store(file);
     EXPECT_TRUE(store.saving());
     EXPECT_FALSE(store.setAsideFile());
-    EXPECT_EQ(store.allCardStates().size(), 3u) << "the answers saved before the disk filled up are lost";
+    EXPECT_EQ(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).size(), 3u)
+        << "the answers saved before the limit are lost";
     EXPECT_EQ(RawDatabase(file).value("PRAGMA integrity_check").toString(), "ok");
 }
 
-TEST_F(NotSavingTest, ProgressSavedBeforeTheDiskFilledUpStaysInView) {
+TEST_F(NotSavingTest, ProgressSavedBeforeWritingStoppedStaysInView) {
     const fs::path file = folder() / "progress.sqlite3";
     ProgressStore store(file);
+    drill::SessionRecord first = newSession(DrillSet::Flags, DrillMode::RecogniseFlag);
     for (const char* symbol : {"A", "B", "C"})
-        ASSERT_TRUE(store.recordAnswer(answered(flagCard(symbol), true, kMorning), 1));
+        ASSERT_EQ(store.recordAnswer(answered(flagCard(symbol), true, kMorning), first), drill::Keeping::Saved);
     const FileSizeLimit full(0);
     ASSERT_TRUE(full.applied());
-    EXPECT_FALSE(store.recordAnswer(answered(flagCard("D"), false, kMorning), 2));
+    drill::SessionRecord second = newSession(DrillSet::Flags, DrillMode::RecogniseFlag);
+    EXPECT_EQ(store.recordAnswer(answered(flagCard("D"), false, kMorning), second), drill::Keeping::InMemory);
     EXPECT_NE(store.notSavingMessage().find(file.string()), std::string::npos) << store.notSavingMessage();
-    EXPECT_EQ(store.allCardStates().size(), 4u) << "the memory copy lacks the answers saved in the file";
-    EXPECT_EQ(store.counts(DrillSet::Flags, 36), (ProgressCounts{32, 4, 0}));
-    EXPECT_EQ(store.nextSessionNumber(), 3);
+    EXPECT_EQ(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).size(), 4u)
+        << "the memory copy lacks the answers saved in the file";
+    EXPECT_EQ(store.counts(DrillSet::Flags, DrillMode::RecogniseFlag, 36), (ProgressCounts{32, 4, 0}));
+    EXPECT_EQ(second.number, 2) << "the copy's sessions are numbered on";
+    EXPECT_EQ(store.recentSessions().size(), 2u);
 }
 
 }  // namespace

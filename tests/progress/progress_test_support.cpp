@@ -19,6 +19,24 @@ drill::Clock fixedClock(drill::TimePoint time) {
     return [time] { return time; };
 }
 
+ProgressStore::CodesOfSet testCodes() {
+    return [](drill::DrillSet set) {
+        std::vector<std::string> codes;
+        for (char c = 'A'; c <= 'Z'; ++c) {
+            codes.emplace_back(1, c);
+            if (set != drill::DrillSet::Flags)
+                for (char d = '0'; d <= '9'; ++d) codes.push_back(std::string{c, d});
+        }
+        if (set == drill::DrillSet::Flags)
+            for (char d = '0'; d <= '9'; ++d) codes.emplace_back(1, d);
+        return codes;
+    };
+}
+
+drill::SessionRecord newSession(drill::DrillSet set, drill::DrillMode mode, char firstLetter) {
+    return {drill::DrillChoice{set, mode, firstLetter}, std::nullopt};
+}
+
 drill::Answer answered(const drill::CardKey& card, bool correct, drill::TimePoint at,
                        const std::optional<drill::CardState>& before, const std::string& given) {
     return {card, given, correct, at, drill::afterAnswer(before, correct, at)};
@@ -56,6 +74,23 @@ std::string randomBytes(std::size_t count, unsigned seed) {
                                          << ", first difference at byte " << (difference.first - expected.begin());
 }
 
+void writeVersion1File(const fs::path& file, const std::vector<QString>& statements) {
+    RawDatabase raw(file);
+    raw.run("PRAGMA journal_mode = WAL");
+    raw.run("BEGIN");
+    raw.run("CREATE TABLE answers (id INTEGER PRIMARY KEY, answered_at TEXT NOT NULL, card_set TEXT NOT NULL, "
+            "mode TEXT NOT NULL, code TEXT NOT NULL, given TEXT NOT NULL, "
+            "correct INTEGER NOT NULL CHECK (correct IN (0, 1)), session INTEGER NOT NULL)");
+    raw.run("CREATE INDEX answers_by_session ON answers (session)");
+    raw.run("CREATE INDEX answers_by_deck ON answers (card_set, mode, session)");
+    raw.run("CREATE TABLE cards (card_set TEXT NOT NULL, mode TEXT NOT NULL, code TEXT NOT NULL, box INTEGER NOT NULL, "
+            "due_at INTEGER NOT NULL, last_answered_at INTEGER NOT NULL, PRIMARY KEY (card_set, mode, code)) WITHOUT ROWID");
+    raw.run("PRAGMA application_id = 1297298997");
+    raw.run("PRAGMA user_version = 1");
+    for (const QString& statement : statements) raw.run(statement);
+    raw.run("COMMIT");
+}
+
 std::vector<std::string> entriesOf(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code error;
@@ -81,6 +116,11 @@ RawDatabase::~RawDatabase() {
 void RawDatabase::run(const QString& sql) {
     QSqlQuery query(database_);
     EXPECT_TRUE(query.exec(sql)) << sql.toStdString() << ": " << query.lastError().text().toStdString();
+}
+
+bool RawDatabase::tryRun(const QString& sql) {
+    QSqlQuery query(database_);
+    return query.exec(sql);
 }
 
 QVariant RawDatabase::value(const QString& sql) {

@@ -11,11 +11,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "drill/drill_session.h"
+#include "drill/progress_keeper.h"
+#include "progress/progress_store.h"
 
 namespace mss::progress::testing {
 
@@ -26,6 +29,29 @@ inline const drill::TimePoint kMorning{std::chrono::seconds{1'796'911'387}};
 inline constexpr const char* kMorningStamp = "20261210T140307Z";
 
 drill::Clock fixedClock(drill::TimePoint time = kMorning);
+
+// A clock the test moves by hand; copies share the time.
+class ManualClock {
+public:
+    explicit ManualClock(drill::TimePoint time = kMorning) : now_(std::make_shared<drill::TimePoint>(time)) {}
+    drill::Clock clock() const {
+        return [now = now_] { return *now; };
+    }
+    drill::TimePoint now() const { return *now_; }
+    void set(drill::TimePoint time) { *now_ = time; }
+    void advance(std::chrono::seconds by) { *now_ += by; }
+
+private:
+    std::shared_ptr<drill::TimePoint> now_;
+};
+
+// The codes the tests' drill knows: the 36 flags ("A".."Z", "0".."9") and,
+// for every other set, "A".."Z" with and without a digit.
+ProgressStore::CodesOfSet testCodes();
+
+// A new session of a set and mode, as the drill starts one.
+drill::SessionRecord newSession(drill::DrillSet set = drill::DrillSet::Flags,
+                                drill::DrillMode mode = drill::DrillMode::RecogniseFlag, char firstLetter = 0);
 
 // An answer given at `at`, with the state the Leitner boxes give the card.
 drill::Answer answered(const drill::CardKey& card, bool correct, drill::TimePoint at,
@@ -41,6 +67,10 @@ std::string randomBytes(std::size_t count, unsigned seed);
 // Equal bytes; otherwise the sizes and the first difference, not the bytes.
 ::testing::AssertionResult sameBytes(const std::string& expected, const std::string& actual);
 
+// A progress file as the program wrote it in version 1 of the layout (before
+// sessions had a table of their own), holding what `statements` insert.
+void writeVersion1File(const fs::path& file, const std::vector<QString>& statements = {});
+
 // Names of the entries of a folder, sorted.
 std::vector<std::string> entriesOf(const fs::path& folder);
 
@@ -55,6 +85,8 @@ public:
 
     // Runs a statement; fails the test when it does not run.
     void run(const QString& sql);
+    // Runs a statement that may be refused (a constraint); whether it ran.
+    bool tryRun(const QString& sql);
     // The first column of the first row, or an invalid value.
     QVariant value(const QString& sql);
     // The first column of every row, as text.

@@ -24,10 +24,17 @@ using namespace testing;
 // A sound progress file of `answers` answers, closed.
 void writeProgressFile(const fs::path& file, int answers) {
     ProgressStore store(file);
-    for (int i = 0; i < answers; ++i)
+    drill::SessionRecord session = newSession();
+    for (int i = 0; i < answers; ++i) {
+        if (i % 20 == 0) session = newSession();
         store.recordAnswer(answered(flagCard(std::string(1, static_cast<char>('A' + i % 26))), i % 3 != 0,
                                     kMorning + std::chrono::seconds(i), std::nullopt, "ответ " + std::to_string(i)),
-                           1 + i / 20);
+                           session);
+    }
+}
+
+drill::CardStates flagStates(ProgressStore& store) {
+    return store.cardStates(drill::DrillSet::Flags, drill::DrillMode::RecogniseFlag);
 }
 
 struct UnusableCase {
@@ -111,11 +118,14 @@ TEST_F(UnusableFileTest, IsKeptAsItWasAndProgressStartsAfresh) {
         for (std::size_t i = 0; i < c.companions.size(); ++i)
             EXPECT_TRUE(sameBytes(companionBytes[i], readBytes(kept.keptAs.string() + c.companions[i]))) << c.companions[i];
         EXPECT_FALSE(fs::exists(progressFile())) << "a fresh file before the first answer";
-        EXPECT_TRUE(store.allCardStates().empty());
+        EXPECT_TRUE(flagStates(store).empty());
+        EXPECT_EQ(store.notices(), std::vector<std::string>{kept.message});
 
-        EXPECT_TRUE(store.recordAnswer(answered(flagCard("Z"), true, kMorning), store.nextSessionNumber()));
-        EXPECT_EQ(store.allCardStates().size(), 1u);
-        EXPECT_EQ(ProgressStore(progressFile()).allCardStates().size(), 1u) << "the fresh file does not read back";
+        drill::SessionRecord session = newSession();
+        EXPECT_EQ(store.recordAnswer(answered(flagCard("Z"), true, kMorning), session), drill::Keeping::Saved);
+        EXPECT_EQ(flagStates(store).size(), 1u);
+        ProgressStore fresh(progressFile());
+        EXPECT_EQ(flagStates(fresh).size(), 1u) << "the fresh file does not read back";
         EXPECT_EQ(RawDatabase(progressFile()).value("PRAGMA application_id").toInt(), kApplicationId);
         EXPECT_TRUE(sameBytes(original, readBytes(kept.keptAs))) << "the kept file changed after the fresh start";
     }
@@ -175,8 +185,9 @@ TEST_F(UnusableFileTest, AFileThatCannotBeRenamedIsLeftAloneAndNothingIsSaved) {
             EXPECT_FALSE(store.setAsideFile());
             EXPECT_FALSE(store.saving());
             EXPECT_NE(store.notSavingMessage().find("повреждён"), std::string::npos) << store.notSavingMessage();
-            EXPECT_FALSE(store.recordAnswer(answered(flagCard("Y"), true, kMorning), 1));
-            EXPECT_EQ(store.allCardStates().size(), 1u) << "the answer is kept in memory";
+            drill::SessionRecord session = newSession();
+            EXPECT_EQ(store.recordAnswer(answered(flagCard("Y"), true, kMorning), session), drill::Keeping::InMemory);
+            EXPECT_EQ(flagStates(store).size(), 1u) << "the answer is kept in memory";
         }
         c.undo(folder);
         EXPECT_TRUE(sameBytes(randomBytes(4096, 11), readBytes(file)));
