@@ -8,7 +8,7 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libqt6sql6-sqlite libsqlite3-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libqt6sql6-sqlite
   libstemmer-dev
   fonts-liberation2 qt6-translations-l10n
 )
