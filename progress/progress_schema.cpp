@@ -83,6 +83,35 @@ bool addSessions(SqliteConnection& connection) {
     return runAll(connection, statements) && rebuildCardsFromAnswers(connection);
 }
 
+// Version 3: the exam's tickets and their answers, apart from the drill's:
+// a ticket never moves a card.
+bool addTickets(SqliteConnection& connection) {
+    const QString statements[] = {
+        QStringLiteral("CREATE TABLE tickets ("
+                       " id INTEGER PRIMARY KEY,"
+                       " number INTEGER NOT NULL,"
+                       " scope TEXT NOT NULL,"
+                       " length INTEGER NOT NULL,"
+                       " started_at TEXT NOT NULL,"
+                       " limit_minutes INTEGER NOT NULL,"
+                       " ended_at TEXT,"
+                       " right_answers INTEGER,"
+                       " mistakes INTEGER,"
+                       " gross_errors INTEGER,"
+                       " passed INTEGER CHECK (passed IN (0, 1)),"
+                       " timed_out INTEGER CHECK (timed_out IN (0, 1)))"),
+        QStringLiteral("CREATE TABLE ticket_answers ("
+                       " ticket INTEGER NOT NULL REFERENCES tickets (id),"
+                       " place INTEGER NOT NULL,"
+                       " task TEXT NOT NULL,"
+                       " asked TEXT NOT NULL,"
+                       " given TEXT NOT NULL,"
+                       " correct INTEGER NOT NULL CHECK (correct IN (0, 1)),"
+                       " PRIMARY KEY (ticket, place)) WITHOUT ROWID"),
+    };
+    return runAll(connection, statements);
+}
+
 struct SchemaStep {
     int version;  // the version the step leads to, from the one before
     bool (*take)(SqliteConnection&);
@@ -92,6 +121,7 @@ struct SchemaStep {
 constexpr SchemaStep kSteps[] = {
     {1, createFirstTables},
     {2, addSessions},
+    {3, addTickets},
 };
 static_assert(std::size(kSteps) == kSchemaVersion && kSteps[kSchemaVersion - 1].version == kSchemaVersion);
 
@@ -148,7 +178,7 @@ FileVerdict inspect(SqliteConnection& connection) {
     // Every column written, so that a file of ours whose tables were changed
     // by hand counts as damaged rather than failing later.
     if (fileVersion == kSchemaVersion)
-        for (const TableLayout& table : {kSessionsTable, kAnswersTable, kCardsTable})
+        for (const TableLayout& table : {kSessionsTable, kAnswersTable, kCardsTable, kTicketsTable, kTicketAnswersTable})
             if (!connection.run(columnCheck(table))) {
                 // "no such table" or "no such column" is SQLite's general error.
                 if (connection.lastFailure().code == sqlite_code::kError)

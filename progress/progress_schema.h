@@ -13,7 +13,13 @@
 //             and when it was last answered, both in seconds since
 //             1970-01-01 UTC (datetime(due_at, 'unixepoch') shows them);
 //             primary key (set, mode, code).
-// Times of answers and sessions are UTC text (utc_text.h).
+//   tickets   one row per exam ticket: its number, scope and length, when it
+//             began and its time limit in minutes (0 for none); when it was
+//             handed in, the score and grade (NULL while it was never
+//             handed in).
+//   ticket_answers  one row per question of a ticket that was answered: its
+//             place, the task, the code asked, the code given, right or not.
+// Times of answers, sessions and tickets are UTC text (utc_text.h).
 //
 // The file says it is ours with PRAGMA application_id (the bytes "MS65") and
 // gives the layout's version in PRAGMA user_version. Each version is one step
@@ -25,7 +31,7 @@
 namespace mss::progress {
 
 inline constexpr int kApplicationId = 0x4D533635;  // "MS65"
-inline constexpr int kSchemaVersion = 2;
+inline constexpr int kSchemaVersion = 3;
 
 // Session numbers the program takes as sound: 1 up to 2^31 - 2.
 inline constexpr int kLastSession = 2'147'483'646;
@@ -41,6 +47,10 @@ inline constexpr TableLayout kSessionsTable{"sessions", "", "id, card_set, mode,
 inline constexpr TableLayout kAnswersTable{"answers", "id",
                                            "answered_at, card_set, mode, code, given, correct, session"};
 inline constexpr TableLayout kCardsTable{"cards", "", "card_set, mode, code, box, due_at, last_answered_at"};
+inline constexpr TableLayout kTicketsTable{"tickets", "id",
+                                           "number, scope, length, started_at, limit_minutes, ended_at, right_answers,"
+                                           " mistakes, gross_errors, passed, timed_out"};
+inline constexpr TableLayout kTicketAnswersTable{"ticket_answers", "", "ticket, place, task, asked, given, correct"};
 
 // "INSERT <how> INTO t (columns) VALUES (?, …)"; `how` is "" or "OR REPLACE" and the like.
 QString insertStatement(const TableLayout& table, const char* how = "");

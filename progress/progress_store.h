@@ -44,6 +44,7 @@
 #include "drill/clock.h"
 #include "drill/drill_session.h"
 #include "drill/progress_keeper.h"
+#include "exam/exam_keeper.h"
 #include "progress_figures.h"
 
 namespace mss::progress {
@@ -63,7 +64,7 @@ struct SetAsideFile {
     std::string message;           // Russian, for the learner
 };
 
-class ProgressStore final : public drill::ProgressKeeper {
+class ProgressStore final : public drill::ProgressKeeper, public exam::ExamKeeper {
 public:
     // Every code of a set that the program knows (the code book's, the
     // flags'); a card of any other code in the file is passed over.
@@ -105,6 +106,14 @@ public:
     // Deletes every session, answer and card state in one transaction (the
     // file stays); answers waiting go too. True when done in the file.
     bool resetAll();
+
+    // --- The exam ---------------------------------------------------------
+    // Each written at once, or not at all: a ticket the file cannot take
+    // now (another program holds it) is written with its next answer.
+    std::optional<long long> startTicket(const exam::TicketStart& start) override;
+    void saveAnswer(long long ticket, const exam::QuestionRecord& record) override;
+    void finishTicket(long long ticket, const exam::TicketEnd& end) override;
+    std::vector<exam::PastTicket> pastTickets() override;
 
     // --- The progress page ----------------------------------------------
     // `cardsInSet` is how many cards there are in all (answered or not).
@@ -149,6 +158,9 @@ private:
     // Tries again to bring the file up to this version; true once it is.
     bool finishUpgrade();
     Written write(const WaitingAnswer& item);
+    // Runs `statements` in one transaction on the file (created first if need
+    // be); false, nothing written, when the file is busy or cannot be written.
+    bool writeNow(const std::function<bool(SqliteConnection&)>& statements);
     // After a failed write on the file: a damaged file is set aside, any
     // other failure stops saving. Returns whether to try once more.
     bool recoverFromWriteFailure();

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The exam's tickets in the progress file: each written as it happens, apart
+// from the drill's answers, and read back as the history of tickets.
+
+#include <QSqlQuery>
+#include <QVariant>
+
+#include "progress_schema.h"
+#include "progress_store.h"
+#include "sql_text.h"
+#include "sqlite_connection.h"
+#include "utc_text.h"
+
+namespace mss::progress {
+
+namespace {
+
+QString timeText(drill::TimePoint at) { return sqlText(utcText(saneTime(at))); }
+
+bool runWith(SqliteConnection& connection, const QString& sql, const QVariantList& values) {
+    QSqlQuery query = connection.prepare(sql);
+    for (qsizetype i = 0; i < values.size(); ++i) query.bindValue(static_cast<int>(i), values[i]);
+    return connection.run(query);
+}
+
+}  // namespace
+
+bool ProgressStore::writeNow(const std::function<bool(SqliteConnection&)>& statements) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (upgradeWaits() && !finishUpgrade()) return false;
+        if (!connection_) {
+            if (!saving() || createFile() != Creation::Done) return false;
+            continue;
+        }
+        SqliteConnection& connection = *connection_;
+        if (connection.run(QStringLiteral("BEGIN IMMEDIATE")) && statements(connection) &&
+            connection.run(QStringLiteral("COMMIT")))
+            return true;
+        connection.rollback();
+        if (connection.inMemory() || connection.lastFailure().busy() || !recoverFromWriteFailure()) return false;
+    }
+    return false;
+}
+
+std::optional<long long> ProgressStore::startTicket(const exam::TicketStart& start) {
+    std::optional<long long> id;
+    writeNow([&](SqliteConnection& connection) {
+        const bool written = runWith(connection, insertStatement(kTicketsTable),
+                                     {start.number, sqlText(exam::storedName(start.scope)), start.length,
+                                      timeText(start.startedAt), start.limit ? qlonglong(start.limit->count()) : 0,
+                                      QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()});
+        if (written) id = connection.value(QStringLiteral("SELECT last_insert_rowid()"))->toLongLong();
+        return written;
+    });
+    return id;
+}
+
+void ProgressStore::saveAnswer(long long ticket, const exam::QuestionRecord& record) {
+    writeNow([&](SqliteConnection& connection) {
+        return runWith(connection, insertStatement(kTicketAnswersTable, "OR REPLACE"),
+                       {ticket, record.place, sqlText(exam::storedName(record.kind)), sqlText(record.asked),
+                        sqlText(record.given), record.correct ? 1 : 0});
+    });
+}
+
+void ProgressStore::finishTicket(long long ticket, const exam::TicketEnd& end) {
+    writeNow([&](SqliteConnection& connection) {
+        return runWith(connection,
+                       QStringLiteral("UPDATE tickets SET ended_at = ?, right_answers = ?, mistakes = ?, "
+                                      "gross_errors = ?, passed = ?, timed_out = ? WHERE id = ?"),
+                       {timeText(end.endedAt), end.right, end.mistakes, end.grossErrors, end.passed ? 1 : 0,
+                        end.timedOut ? 1 : 0, ticket});
+    });
+}
+
+std::vector<exam::PastTicket> ProgressStore::pastTickets() {
+    std::vector<exam::PastTicket> past;
+    SqliteConnection* connection = reader();
+    if (!connection) return past;
+    QSqlQuery query = connection->prepare(
+        QStringLiteral("SELECT number, scope, length, started_at, limit_minutes, ended_at, right_answers, mistakes,"
+                       " gross_errors, passed, timed_out,"
+                       " (SELECT count(*) FROM ticket_answers WHERE ticket = tickets.id AND given <> '')"
+                       " FROM tickets ORDER BY id DESC LIMIT 200"));
+    if (!connection->run(query)) return past;
+    while (query.next()) {
+        const auto scope = exam::scopeNamed(query.value(1).toString().toStdString());
+        const auto started = timeOfUtcText(query.value(3).toString().toStdString());
+        const int number = query.value(0).toInt(), length = query.value(2).toInt();
+        // Rows no program of ours wrote are passed over.
+        if (!scope || !started || number < exam::kFirstTicket || number > exam::kLastTicket || length < 1 ||
+            length > exam::kTicketQuestions)
+            continue;
+        exam::PastTicket t{number, *scope, length, *started, std::nullopt, std::nullopt, query.value(11).toInt()};
+        if (const int minutes = query.value(4).toInt(); minutes > 0 && minutes <= 24 * 60)
+            t.limit = std::chrono::minutes(minutes);
+        if (const auto ended = timeOfUtcText(query.value(5).toString().toStdString()))
+            t.end = exam::TicketEnd{*ended,
+                                    query.value(6).toInt(),
+                                    query.value(7).toInt(),
+                                    query.value(8).toInt(),
+                                    query.value(9).toInt() == 1,
+                                    query.value(10).toInt() == 1};
+        past.push_back(t);
+    }
+    return past;
+}
+
+}  // namespace mss::progress
