@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -59,7 +60,7 @@ TEST(RowFilter, AdmitsTheRowsOfItsSectionsAndLetter) {
          {"MRA"}},
         {"single letters, its letter", RowFilter({Section::SingleLetter}).withLetter('A'), {"A"}},
         {"a letter no code has", RowFilter({Section::General}).withLetter('Q'), {}},
-        {"no section", RowFilter({}), {}},
+        {"no section", RowFilter(std::initializer_list<Section>{}), {}},
     };
     for (const Case& c : cases) {
         std::vector<std::string> admitted;
