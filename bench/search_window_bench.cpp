@@ -1,19 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// From Ctrl+F to the search window showing the results for the first letter
-// typed, offscreen: building the search index (its first use in the main
-// window), making and showing the window, searching for the letter and
-// painting what the window shows. Every round opens a fresh main window, so
-// every round is a first use; the very first round also opens the stemmer
-// library, which the rest find open, and is reported on its own.
+// The search window, offscreen.
 //
-// The letters are drawn from a fixed seed among those words of the book
-// begin with.
+// From Ctrl+F to the window showing the whole book (nothing typed yet), and
+// to the results for the first letter typed: building the search index (its
+// first use in the main window), making and showing the window, listing the
+// book, searching for the letter and painting what the window shows. Every
+// round opens a fresh main window, so every round is a first use; the very
+// first round of the process also opens the stemmer library, which the rest
+// find open, and is reported on its own. The letters are drawn from a fixed
+// seed among those words of the book begin with.
+//
+// Scrolling through the whole book, 1,899 rows: a frame is one turn of the
+// mouse wheel (or one page, as dragging the scroll bar's thumb gives)
+// handled and painted, from the top of the list to its end. Each round opens
+// a fresh search window, whose small flags are scaled anew as they come into
+// view; the frame times of every round are reported together.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QListView>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <chrono>
@@ -56,7 +66,9 @@ double percentile(std::vector<double> values, double p) {
     return values[std::min(rank, values.size() - 1)];
 }
 
-void BM_CtrlFToFirstLetter(benchmark::State& state) {
+// Ctrl+F on a fresh main window, to the search window painted with the
+// whole book, then with the results for `letter` unless it is empty.
+void ctrlFRounds(benchmark::State& state, bool typeALetter) {
     const QString letters = QStringLiteral("абвгдзиклмнопрстуфхчшя");
     std::mt19937 rng(kSeed);
     std::vector<double> ms;
@@ -83,8 +95,10 @@ void BM_CtrlFToFirstLetter(benchmark::State& state) {
             return;
         }
         settle(search);
-        QTest::sendKeyEvent(QTest::Click, search->field(), Qt::Key_unknown, letter, Qt::NoModifier);
-        settle(search);
+        if (typeALetter) {
+            QTest::sendKeyEvent(QTest::Click, search->field(), Qt::Key_unknown, letter, Qt::NoModifier);
+            settle(search);
+        }
         const std::chrono::duration<double> took = Clock::now() - start;
 
         state.SetIterationTime(took.count());
@@ -103,7 +117,80 @@ void BM_CtrlFToFirstLetter(benchmark::State& state) {
     state.counters["rows_listed"] = static_cast<double>(listed) / rounds;
     state.counters["seed"] = kSeed;
 }
+
+void BM_CtrlFToFirstLetter(benchmark::State& state) { ctrlFRounds(state, true); }
 BENCHMARK(BM_CtrlFToFirstLetter)->UseManualTime()->Iterations(41)->Unit(benchmark::kMillisecond);
+
+void BM_CtrlFToWholeBook(benchmark::State& state) { ctrlFRounds(state, false); }
+BENCHMARK(BM_CtrlFToWholeBook)->UseManualTime()->Iterations(41)->Unit(benchmark::kMillisecond);
+
+// How the list is moved from one frame to the next.
+enum class Scrolling { Wheel, Pages };
+
+// Scrolls a fresh search window's whole book from the top to the end, frame
+// by frame, round after round; the times of every frame of every round are
+// reported together.
+void scrollRounds(benchmark::State& state, Scrolling scrolling) {
+    std::vector<double> frames;
+    int rowsInView = 0;
+    for (auto _ : state) {
+        MainWindow window(book());
+        mss::forms::offerSearch(window, book());
+        window.load();
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window)) {
+            state.SkipWithError("the main window was never exposed");
+            return;
+        }
+        QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+        SearchWindow* search = SearchWindow::current();
+        if (search == nullptr || !QTest::qWaitForWindowExposed(search)) {
+            state.SkipWithError("Ctrl+F showed no search window");
+            return;
+        }
+        // As tall as it opens on a screen with room for it.
+        search->resize(search->width(), 600);
+        settle(search);
+        QListView* list = search->results();
+        QWidget* viewport = list->viewport();
+        QScrollBar* bar = list->verticalScrollBar();
+        if (search->model().rowCount() != 1899 || bar->maximum() <= 0) {
+            state.SkipWithError("the search window does not list the whole book");
+            return;
+        }
+        rowsInView = viewport->height() / list->visualRect(search->model().index(0)).height();
+
+        const Clock::time_point start = Clock::now();
+        while (bar->value() < bar->maximum()) {
+            const Clock::time_point frame = Clock::now();
+            if (scrolling == Scrolling::Wheel) {
+                const QPointF at(viewport->width() / 2.0, viewport->height() / 2.0);
+                QWheelEvent turn(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -QWheelEvent::DefaultDeltasPerStep),
+                                 Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QCoreApplication::sendEvent(viewport, &turn);
+            } else {
+                bar->setValue(bar->value() + bar->pageStep());
+            }
+            settle(search);
+            frames.push_back(std::chrono::duration<double, std::milli>(Clock::now() - frame).count());
+        }
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        delete search;
+    }
+    state.counters["frames"] = static_cast<double>(frames.size());
+    state.counters["rows_in_view"] = rowsInView;
+    state.counters["median_ms"] = percentile(frames, 0.50);
+    state.counters["p99_ms"] = percentile(frames, 0.99);
+    state.counters["max_ms"] = *std::max_element(frames.begin(), frames.end());
+    state.counters["over_16ms"] =
+        static_cast<double>(std::count_if(frames.begin(), frames.end(), [](double ms) { return ms > 16; }));
+}
+
+void BM_ScrollWholeBookByWheel(benchmark::State& state) { scrollRounds(state, Scrolling::Wheel); }
+BENCHMARK(BM_ScrollWholeBookByWheel)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollWholeBookByPages(benchmark::State& state) { scrollRounds(state, Scrolling::Pages); }
+BENCHMARK(BM_ScrollWholeBookByPages)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

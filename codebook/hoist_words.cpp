@@ -88,6 +88,25 @@ std::string hoistLine(std::span<const int> flags) {
 
 std::string hoistLine(const FlownHoist& hoist) { return hoistLine(flagsOf(hoist)); }
 
+std::string hoistWithMorse(std::span<const int> flags) {
+    std::string line;
+    for (const FlownFlag& flown : readHoist(flags)) {
+        const SignalFlag& flag = signalFlag(flown.flag);
+        if (!line.empty()) line += ", ";
+        switch (flag.kind) {
+            case FlagKind::Letter:
+            case FlagKind::Numeral:
+                line += str(flag.spellingWord) + " (" + str(flag.symbol) + ", " + str(flag.morse) + ")";
+                break;
+            case FlagKind::Substitute: line += str(flag.shortName) + " (" + flownFlagWord(flown) + ")"; break;
+            case FlagKind::AnsweringPennant:
+                line += str(flag.shortName) + " (" + flownFlagWord(flown) + ", " + str(flag.morse) + ")";
+                break;
+        }
+    }
+    return line;
+}
+
 std::string refusalText(const HoistRefusal& r) {
     const std::string among = r.amongLetters ? "букв" : "цифр";
     switch (r.problem) {

@@ -25,6 +25,12 @@ std::string spokenFlownFlag(const FlownFlag& flag);
 std::string hoistLine(std::span<const int> flags);
 std::string hoistLine(const FlownHoist& hoist);
 
+// The flags of a hoist by name, with Morse where they have it, top first:
+// «Майк (M, --), Алфа (A, .-), 2-й заменяющий (повторяет A)»; the answering
+// pennant «ответный вымпел (десятичная запятая, .-.-.-)». Flags that are no
+// hoist of one set are named as readHoist() reads them.
+std::string hoistWithMorse(std::span<const int> flags);
+
 // Why a group cannot fly in one hoist, or why flags are no hoist of one set,
 // in one or two sentences: «Повторить 7 мог бы только 1-й заменяющий, а он
 // уже повторяет H.»

@@ -106,11 +106,13 @@ float Ranking::moodOf(std::uint32_t row) const {
     return mood;
 }
 
-std::vector<std::uint32_t> Ranking::rowsWorthListing(std::span<const std::size_t> skipped) const {
+std::vector<std::uint32_t> Ranking::rowsWorthListing(std::span<const std::size_t> skipped,
+                                                     const RowSet* admitted) const {
     std::vector<std::uint32_t> rows;
     float top = 0;
     for (std::uint32_t row = 0; row < scores_.size(); ++row) {
         if (held_[row] == 0 || std::find(skipped.begin(), skipped.end(), row) != skipped.end()) continue;
+        if (admitted && !admitted->contains(row)) continue;
         rows.push_back(row);
         top = std::max(top, scores_[row]);
     }

@@ -33,8 +33,10 @@ public:
 
     Ranking(const QueryPlan& plan, const WordTable& table);
 
-    // The rows worth listing, best first, leaving out `skipped`.
-    std::vector<std::uint32_t> rowsWorthListing(std::span<const std::size_t> skipped) const;
+    // The rows worth listing, best first, leaving out `skipped`; only those
+    // of `admitted` when it is given, the best score taken among them.
+    std::vector<std::uint32_t> rowsWorthListing(std::span<const std::size_t> skipped,
+                                                const RowSet* admitted = nullptr) const;
     MatchKind kindOf(std::uint32_t row) const;
     // The words of the row's text that matched, in text order.
     std::vector<ByteRange> highlights(std::uint32_t row, std::string_view text) const;

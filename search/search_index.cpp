@@ -56,13 +56,25 @@ std::optional<SearchRow> SearchIndex::lookupCode(std::string_view typedCode) con
 }
 
 SearchResults SearchIndex::find(std::string_view query, std::size_t limit) const {
+    return find(query, RowFilter(), limit);
+}
+
+SearchResults SearchIndex::find(std::string_view query, const RowFilter& filter, std::size_t limit) const {
+    std::optional<RowSet> admitted;
+    if (!filter.admitsEveryRow()) {
+        admitted.emplace(rows_.size());
+        for (std::size_t row = 0; row < rows_.size(); ++row)
+            if (filter.admits(rows_[row])) admitted->insert(row);
+    }
     std::vector<std::size_t> codeRows;
     for (const std::string& code : codeReadings(query))
-        if (const auto found = rowsByCode_.find(code); found != rowsByCode_.end()) codeRows.push_back(found->second);
+        if (const auto found = rowsByCode_.find(code);
+            found != rowsByCode_.end() && (!admitted || admitted->contains(found->second)))
+            codeRows.push_back(found->second);
 
     const QueryPlan plan = planQuery(query, {words_, groups_, everyday_, typos_}, stemmerOfThisThread());
     const Ranking ranking(plan, words_);
-    const std::vector<std::uint32_t> ranked = ranking.rowsWorthListing(codeRows);
+    const std::vector<std::uint32_t> ranked = ranking.rowsWorthListing(codeRows, admitted ? &*admitted : nullptr);
 
     SearchResults found;
     found.corrected = plan.corrected;

@@ -28,12 +28,14 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "everyday_synonyms.h"
+#include "row_filter.h"
 #include "search_result.h"
 #include "search_row.h"
 #include "typo_matcher.h"
@@ -56,11 +58,17 @@ public:
 
     // An empty query, or one of punctuation alone, finds nothing.
     SearchResults find(std::string_view query, std::size_t limit = kDefaultLimit) const;
+    // The same among the rows `filter` admits: ranked against each other,
+    // as if the book had no others.
+    SearchResults find(std::string_view query, const RowFilter& filter, std::size_t limit = kDefaultLimit) const;
 
     // The row of a typed code, in any form normaliseCode() accepts.
     std::optional<SearchRow> lookupCode(std::string_view typedCode) const;
 
     std::size_t size() const { return rows_.size(); }
+    // Every row, section by section in the order of the code, codes in order
+    // within a section: the whole book, as a reference lists it.
+    std::span<const SearchRow> rows() const { return rows_; }
 
 private:
     std::optional<std::size_t> rowOfCode(std::string_view typedCode) const;

@@ -101,29 +101,6 @@ QString modeToolTip(DrillMode mode) {
     return {};
 }
 
-QString flagNames(const std::vector<int>& flags) {
-    QStringList names;
-    for (const codebook::FlownFlag& flown : codebook::readHoist(flags)) {
-        const codebook::SignalFlag& flag = codebook::signalFlag(flown.flag);
-        switch (flag.kind) {
-            case codebook::FlagKind::Letter:
-            case codebook::FlagKind::Numeral:
-                names << QStringLiteral("%1 (%2, %3)")
-                             .arg(toQString(flag.spellingWord), QChar::fromLatin1(flag.symbol), toQString(flag.morse));
-                break;
-            case codebook::FlagKind::Substitute:
-                names << QStringLiteral("%1 (%2)").arg(toQString(flag.shortName), toQString(codebook::flownFlagWord(flown)));
-                break;
-            case codebook::FlagKind::AnsweringPennant:
-                names << QStringLiteral("%1 (%2, %3)")
-                             .arg(toQString(flag.shortName), toQString(codebook::flownFlagWord(flown)),
-                                  toQString(flag.morse));
-                break;
-        }
-    }
-    return names.join(QStringLiteral(", "));
-}
-
 QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestion& question) {
     if (question.signal == nullptr) return {};
     const QString meaning = quoted(QString::fromStdString(question.signal->text));
@@ -199,7 +176,7 @@ QString howToAnswer(const drill::DrillChoice& choice, const drill::DrillQuestion
 
 QString spokenHoist(const drill::HoistOfSignal& hoist) {
     if (!hoist.table.empty()) return tableRow(hoist);
-    return flagNames(hoist.flown);
+    return toQString(codebook::hoistWithMorse(hoist.flown));
 }
 
 QString signalWithMeaning(DrillSet set, const drill::DrillSignal& signal) {
@@ -213,7 +190,10 @@ QString signalWithMeaning(DrillSet set, const drill::DrillSignal& signal) {
             return morse.isEmpty() ? named : QStringLiteral("%1, %2").arg(named, morse);
         }
         case DrillSet::Tables: return QStringLiteral("%1: %2").arg(tableRow(drill::hoistOf(set, signal.code)), meaning);
-        default: return QStringLiteral("%1 — %2: %3").arg(code, flagNames(drill::hoistOf(set, signal.code).flown), meaning);
+        default: {
+            const QString flags = toQString(codebook::hoistWithMorse(drill::hoistOf(set, signal.code).flown));
+            return QStringLiteral("%1 — %2: %3").arg(code, flags, meaning);
+        }
     }
 }
 

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <string_view>
-#include <vector>
 
 #include "drill/drill_flow.h"
 
@@ -20,10 +19,6 @@ QString setTitle(drill::DrillSet set);
 QString setToolTip(drill::DrillSet set, int signalCount);
 QString modeTitle(drill::DrillMode mode);
 QString modeToolTip(drill::DrillMode mode);
-
-// The flags of a hoist by name, with Morse where they have it: "Майк (M, --),
-// Алфа (A, .-), 2-й заменяющий (повторяет A)".
-QString flagNames(const std::vector<int>& flags);
 
 // The question as the window asks it, and the line on how to answer.
 QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestion& question);

@@ -8,13 +8,12 @@
 #include <QToolTip>
 
 #include <algorithm>
-#include <cmath>
-#include <numeric>
-#include <vector>
 
-#include "look/look.h"
-#include "forms/shared/picture_catalogue.h"
+#include "codebook/section.h"
 #include "forms/search/search_results_model.h"
+#include "forms/shared/picture_catalogue.h"
+#include "look/look.h"
+#include "qtext/utf8_text.h"
 
 namespace mss::forms {
 
@@ -22,49 +21,16 @@ namespace {
 
 // Pixels. The flags stand side by side, at a third of their size in the hoist.
 constexpr int kPadding = 6;
+constexpr int kTopPadding = 3;
 constexpr int kFlagHeight = 20;
 constexpr int kFlagWidth = 30;
 constexpr int kFlagGap = 3;
-constexpr int kLeftColumn = 3 * kFlagWidth + 2 * kFlagGap;
-constexpr int kColumnGap = 12;
-constexpr int kMeaningLeft = kPadding + kLeftColumn + kColumnGap;
-constexpr int kLineGap = 2;
+constexpr int kMostFlags = 3;
+constexpr int kFlagsWidth = kMostFlags * kFlagWidth + (kMostFlags - 1) * kFlagGap;
+constexpr int kColumnGap = 10;
 constexpr int kMarkSize = 15;
 
 const QColor kSelectedFace = look::kDarkFace.lighter(look::kChosenFaceLighter);
-
-// The meaning, wrapped to `width`, with the matched words on a bright band.
-struct MeaningLayout {
-    QTextLayout layout;
-    int height = 0;
-
-    MeaningLayout(const FoundSignal& s, const QFont& font, int width) : layout(s.meaning, font) {
-        QTextOption wrap;
-        wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(wrap);
-        QList<QTextLayout::FormatRange> bands;
-        for (const auto& [first, length] : s.highlights) {
-            QTextLayout::FormatRange band;
-            band.start = first;
-            band.length = length;
-            band.format.setBackground(look::kGlint);
-            band.format.setForeground(look::kOnGlint);
-            bands.append(band);
-        }
-        layout.setFormats(bands);
-        layout.beginLayout();
-        qreal y = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(std::max(width, 1));
-            line.setPosition(QPointF(0, y));
-            y += line.height();
-        }
-        layout.endLayout();
-        height = static_cast<int>(std::ceil(y));
-    }
-};
-
-int lineHeight(const QFont& font) { return QFontMetrics(font).height(); }
 
 }  // namespace
 
@@ -76,8 +42,13 @@ SearchResultDelegate::SearchResultDelegate(const SearchResultsModel& model, QAbs
       sectionFont_(look::dialogFont()),
       meaningFont_(look::dialogFont()) {
     meaningFont_.setPointSizeF(9.75);
-    // New results, a new height.
-    QObject::connect(&model_, &QAbstractItemModel::modelReset, this, [this] { rowHeight_ = 0; });
+    const QFontMetrics code(codeFont_), section(sectionFont_), meaning(meaningFont_);
+    // The widest codes of the book: a medical code of wide letters, a row of table III.
+    for (const QString& widest : {QStringLiteral("MWW"), QStringLiteral("III-0"), QStringLiteral("WW0")})
+        codeWidth_ = std::max(codeWidth_, code.horizontalAdvance(widest));
+    for (const codebook::SectionInfo& info : codebook::kSections)
+        sectionWidth_ = std::max(sectionWidth_, section.horizontalAdvance(toQString(info.title)));
+    rowHeight_ = kTopPadding + std::max({kFlagHeight, code.height(), section.height(), meaning.height()}) + kTopPadding;
 }
 
 const QPixmap& SearchResultDelegate::smallFlag(int flag) const {
@@ -91,39 +62,24 @@ const QPixmap& SearchResultDelegate::smallFlag(int flag) const {
     return small;
 }
 
-int SearchResultDelegate::meaningWidth() const {
-    return view_.viewport()->width() - kMeaningLeft - kPadding;
+QRect SearchResultDelegate::markRect(const QRect& row) const {
+    return {row.right() - kPadding - kMarkSize + 1, row.top() + (row.height() - kMarkSize) / 2, kMarkSize, kMarkSize};
 }
 
-QRect SearchResultDelegate::markRect(const QRect& row) const {
-    return {row.right() - kPadding - kMarkSize + 1, row.top() + kPadding, kMarkSize, kMarkSize};
+QRect SearchResultDelegate::meaningRect(const QRect& row) const {
+    const int left = row.left() + kPadding + kFlagsWidth + kColumnGap + codeWidth_ + kColumnGap + sectionWidth_ +
+                     kColumnGap;
+    const int right = markRect(row).left() - kColumnGap / 2;
+    return {left, row.top(), std::max(0, right - left), row.height()};
 }
 
 QSize SearchResultDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
-    const int width = meaningWidth();
-    if (rowHeight_ == 0 || rowHeightWidth_ != width) {
-        rowHeightWidth_ = width;
-        rowHeight_ = uniformRowHeight(width);
-    }
-    return {view_.viewport()->width(), rowHeight_};
+    // The list stretches a row to its width.
+    return {1, rowHeight_};
 }
 
-int SearchResultDelegate::uniformRowHeight(int width) const {
-    // The meanings with the most letters need the most lines: of a few of
-    // the longest, the tallest sets the height of every row.
-    constexpr int kLongestMeasured = 4;
-    std::vector<int> rows(static_cast<std::size_t>(model_.rowCount()));
-    std::iota(rows.begin(), rows.end(), 0);
-    const auto longest = rows.begin() + std::min<std::ptrdiff_t>(kLongestMeasured, std::ssize(rows));
-    std::partial_sort(rows.begin(), longest, rows.end(), [this](int a, int b) {
-        return model_.signalAt(a).meaning.size() > model_.signalAt(b).meaning.size();
-    });
-    int meaning = 0;
-    for (auto row = rows.begin(); row != longest; ++row)
-        meaning = std::max(meaning, MeaningLayout(model_.signalAt(*row), meaningFont_, width).height);
-    const int left = kFlagHeight + kLineGap + lineHeight(codeFont_);
-    const int right = lineHeight(sectionFont_) + kLineGap + meaning;
-    return kPadding + std::max(left, right) + kPadding;
+QString SearchResultDelegate::meaningShown(const FoundSignal& s, const QRect& row) const {
+    return QFontMetrics(meaningFont_).elidedText(s.meaning, Qt::ElideRight, meaningRect(row).width());
 }
 
 void SearchResultDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const {
@@ -134,35 +90,60 @@ void SearchResultDelegate::paint(QPainter* p, const QStyleOptionViewItem& option
     p->fillRect(row, selected ? kSelectedFace : look::kDarkFace);
     p->setPen(option.palette.color(QPalette::Shadow));
     p->drawLine(row.bottomLeft(), row.bottomRight());
-    if (selected) {
+    // A new section of the book begins.
+    if (model_.listsBook() && index.row() > 0 && model_.signalAt(index.row() - 1).sectionId != s.sectionId) {
+        p->setPen(look::kTablesNote);
+        p->drawLine(row.topLeft(), row.topRight());
+    }
+    if (index == view_.currentIndex()) {
         p->setPen(look::kTablesNote);
         p->drawRect(row.adjusted(0, 0, -1, -1));
     }
 
-    // The hoist, or a table's name, and the code under it.
-    const int top = row.top() + kPadding;
-    const QRect hoist(row.left() + kPadding, top, kLeftColumn, kFlagHeight);
-    p->setPen(look::kWhite);
-    if (s.flags.empty()) {
-        p->setFont(look::dialogFont(true));
-        p->drawText(hoist, Qt::AlignLeft | Qt::AlignVCenter, s.tableName);
-    }
+    // The hoist, the code and the section.
+    int x = row.left() + kPadding;
+    const int flagTop = row.top() + (row.height() - kFlagHeight) / 2;
     for (std::size_t i = 0; i < s.flags.size(); ++i)
-        p->drawPixmap(hoist.left() + static_cast<int>(i) * (kFlagWidth + kFlagGap), top, smallFlag(s.flags[i]));
+        p->drawPixmap(x + static_cast<int>(i) * (kFlagWidth + kFlagGap), flagTop, smallFlag(s.flags[i]));
+    x += kFlagsWidth + kColumnGap;
+    p->setPen(look::kWhite);
     p->setFont(codeFont_);
-    p->drawText(QRect(hoist.left(), hoist.bottom() + 1 + kLineGap, kLeftColumn, lineHeight(codeFont_)),
-                Qt::AlignLeft | Qt::AlignVCenter, s.code);
-
-    // The section, the mark, and the meaning.
-    const int textLeft = row.left() + kMeaningLeft;
+    p->drawText(QRect(x, row.top(), codeWidth_, row.height()), Qt::AlignLeft | Qt::AlignVCenter, s.code);
+    x += codeWidth_ + kColumnGap;
     p->setFont(sectionFont_);
     p->setPen(look::kTablesNote);
-    p->drawText(QRect(textLeft, top, meaningWidth() - kMarkSize, lineHeight(sectionFont_)),
-                Qt::AlignLeft | Qt::AlignVCenter, s.section);
-    if (s.reconstructed) paintReconstructedMark(*p, markRect(row));
+    p->drawText(QRect(x, row.top(), sectionWidth_, row.height()), Qt::AlignLeft | Qt::AlignVCenter, s.section);
+
+    // The meaning, cut to its column, with the matched words on a bright band.
+    const QRect meaningArea = meaningRect(row);
+    const QString shown = meaningShown(s, row);
+    p->setFont(meaningFont_);
     p->setPen(look::kWhite);
-    const MeaningLayout meaning(s, meaningFont_, meaningWidth());
-    meaning.layout.draw(p, QPointF(textLeft, top + lineHeight(sectionFont_) + kLineGap));
+    if (s.highlights.empty()) {
+        p->drawText(meaningArea, Qt::AlignLeft | Qt::AlignVCenter, shown);
+    } else {
+        QTextLayout layout(shown, meaningFont_);
+        QList<QTextLayout::FormatRange> bands;
+        // An ellipsis stands for the end: a band stops where the text shown does.
+        const int kept = shown == s.meaning ? static_cast<int>(shown.size()) : static_cast<int>(shown.size()) - 1;
+        for (const auto& [first, length] : s.highlights) {
+            if (first >= kept) continue;
+            QTextLayout::FormatRange band;
+            band.start = first;
+            band.length = std::min(length, kept - first);
+            band.format.setBackground(look::kGlint);
+            band.format.setForeground(look::kOnGlint);
+            bands.append(band);
+        }
+        layout.setFormats(bands);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(meaningArea.width() + 1.0);
+        layout.endLayout();
+        const qreal top = meaningArea.top() + (meaningArea.height() - line.height()) / 2;
+        layout.draw(p, QPointF(meaningArea.left(), top));
+    }
+    if (s.reconstructed) paintReconstructedMark(*p, markRect(row));
     p->restore();
 }
 
@@ -174,7 +155,8 @@ bool SearchResultDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         QToolTip::showText(event->globalPos(), kReconstructedNote, view->viewport(), markRect(option.rect));
         return true;
     }
-    QToolTip::hideText();
+    QToolTip::showText(event->globalPos(), model_.data(index, Qt::ToolTipRole).toString(), view->viewport(),
+                       option.rect);
     return true;
 }
 

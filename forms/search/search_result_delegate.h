@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Draws one found signal in the search window's list, on the dark face of
-// the keys: the flags of its hoist and its code on the left (a table row:
-// the table's name), its section and its meaning on the right, the words
-// that matched on a bright band, and a small mark on a meaning whose text
-// was reconstructed, which names that in its tooltip.
+// Draws one row of the search window's list on the dark face of the keys,
+// on one line, in columns: the flags of its hoist as one set flies it, its
+// code, its section, its meaning — cut with an ellipsis where it does not
+// fit, the words that matched on a bright band — and a small mark on a
+// meaning whose text was reconstructed, which names that in its tooltip.
+// The tooltip of the rest of the row is the model's (rowToolTip()): the
+// whole meaning and the flags with their Morse.
 //
-// Every row of one list of results is as tall as the tallest meaning among
-// them needs at the list's width, so that the list (with uniform item
-// sizes) lays out only the rows in view: measuring every meaning of 200
-// results was most of the time to show them.
+// Every row is one line high, whatever its meaning, so that the list (with
+// uniform item sizes) lays out and draws only the rows in view; the small
+// flags are scaled once and drawn from a cache. The current row (the one
+// Enter shows) is framed, the selected rows are lighter; the first row of a
+// section in the whole book has a line above it.
 
 #include <QPixmap>
 #include <QStyledItemDelegate>
@@ -26,7 +29,6 @@ namespace mss::forms {
 class SearchResultsModel;
 struct FoundSignal;
 
-
 class SearchResultDelegate : public QStyledItemDelegate {
 public:
     SearchResultDelegate(const SearchResultsModel& model, QAbstractItemView& view);
@@ -36,20 +38,20 @@ public:
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
 
-    // Where a row drawn in `row` shows the reconstructed mark.
+    // Where a row drawn in `row` shows the reconstructed mark, and its meaning.
     QRect markRect(const QRect& row) const;
+    QRect meaningRect(const QRect& row) const;
+    // The meaning as a row of that width shows it: whole, or its beginning
+    // and an ellipsis.
+    QString meaningShown(const FoundSignal& signal, const QRect& row) const;
 
 private:
     const QPixmap& smallFlag(int flag) const;
-    int meaningWidth() const;
-
-    int uniformRowHeight(int meaningWidth) const;
 
     const SearchResultsModel& model_;
     QAbstractItemView& view_;
-    mutable int rowHeight_ = 0;  // 0 until measured for the results in hand
-    mutable int rowHeightWidth_ = 0;
     QFont codeFont_, sectionFont_, meaningFont_;
+    int codeWidth_ = 0, sectionWidth_ = 0, rowHeight_ = 0;
     mutable std::array<QPixmap, codebook::kSignalFlagCount> smallFlags_;  // the substitutes too
 };
 

@@ -2,6 +2,7 @@
 #include "forms/search/search_window.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
@@ -11,6 +12,7 @@
 #include <QListView>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,8 +34,10 @@ QString hintText() {
     return QStringLiteral("Введите слова из значения или код сигнала: «якорь», «AE1», «I-3». "
                           "↑ ↓ — выбор, Enter — показать в главном окне, Esc — закрыть.");
 }
-QString nothingFoundText() {
-    return QStringLiteral("Ничего не найдено. Проверьте написание или введите начало слова.");
+QString nothingFoundText(bool narrowed) {
+    return narrowed ? QStringLiteral("Среди выбранных сигналов ничего не найдено. "
+                                     "Выберите раздел «Все» или проверьте написание.")
+                    : QStringLiteral("Ничего не найдено. Проверьте написание или введите начало слова.");
 }
 
 QPointer<SearchWindow>& theWindow() {
@@ -41,8 +45,8 @@ QPointer<SearchWindow>& theWindow() {
     return window;
 }
 
-QString summaryOf(std::size_t total, std::size_t shown) {
-    if (total == 0) return nothingFoundText();
+QString summaryOf(std::size_t total, std::size_t shown, bool narrowed) {
+    if (total == 0) return nothingFoundText(narrowed);
     if (shown < total) return QStringLiteral("Показаны первые %1 из %2").arg(shown).arg(total);
     return QStringLiteral("Найдено: %1").arg(total);
 }
@@ -71,8 +75,8 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : i
     setWindowTitle(titleText());
     setWindowIcon(PictureCatalogue::instance().icon());
     setFont(look::dialogFont());
-    setMinimumSize(380, 300);
-    resize(540, 560);
+    setMinimumSize(560, 320);
+    resize(760, 600);
 
     // The blue ground of the keyboards, white writing.
     QPalette ground = palette();
@@ -94,7 +98,27 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : i
     field_->setAccessibleName(QStringLiteral("Поиск сигнала: слова из значения или код"));
     prompt->setBuddy(field_);
 
-    summary_ = new QLabel(hintText(), this);
+    // The part of the book, and the letter or table within it.
+    auto* partLabel = new QLabel(QStringLiteral("&Раздел:"), this);
+    partList_ = new QComboBox(this);
+    partList_->setObjectName(QStringLiteral("SearchPart"));
+    for (const BookPart& part : bookParts()) partList_->addItem(part.title);
+    partLabel->setBuddy(partList_);
+    narrowingLabel_ = new QLabel(this);
+    narrowingList_ = new QComboBox(this);
+    narrowingList_->setObjectName(QStringLiteral("SearchNarrowing"));
+    narrowingList_->setMaxVisibleItems(27);
+    narrowingLabel_->setBuddy(narrowingList_);
+    auto* filters = new QHBoxLayout;
+    filters->setSpacing(6);
+    filters->addWidget(partLabel);
+    filters->addWidget(partList_);
+    filters->addSpacing(12);
+    filters->addWidget(narrowingLabel_);
+    filters->addWidget(narrowingList_);
+    filters->addStretch(1);
+
+    summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("SearchSummary"));
     summary_->setWordWrap(true);
     QPalette note = summary_->palette();
@@ -114,13 +138,13 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : i
     results_->setModel(model_);
     delegate_ = new SearchResultDelegate(*model_, *results_);
     results_->setItemDelegate(delegate_);
-    results_->setSelectionMode(QAbstractItemView::SingleSelection);
+    results_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results_->setResizeMode(QListView::Adjust);
     results_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     results_->setUniformItemSizes(true);
-    results_->setAccessibleName(QStringLiteral("Найденные сигналы"));
+    results_->setAccessibleName(QStringLiteral("Список сигналов"));
     QPalette dark = results_->palette();
     dark.setColor(QPalette::Base, look::kDarkFace);
     dark.setColor(QPalette::Text, look::kWhite);
@@ -131,6 +155,7 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : i
     column->setSpacing(6);
     column->addWidget(prompt);
     column->addWidget(field_);
+    column->addLayout(filters);
     column->addWidget(summary_);
     column->addWidget(correction_);
     column->addWidget(results_, 1);
@@ -144,6 +169,8 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : i
     field_->installEventFilter(this);
     results_->installEventFilter(this);
     QObject::connect(field_, &QLineEdit::textChanged, this, &SearchWindow::search);
+    QObject::connect(partList_, &QComboBox::currentIndexChanged, this, &SearchWindow::choosePart);
+    QObject::connect(narrowingList_, &QComboBox::currentIndexChanged, this, [this] { search(field_->text()); });
     QObject::connect(field_, &QLineEdit::returnPressed, this,
                      [this] { showResult(results_->currentIndex().row()); });
     QObject::connect(results_, &QListView::doubleClicked, this, [this](const QModelIndex& i) { showResult(i.row()); });
@@ -153,22 +180,68 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : i
         field_->setFocus();
         field_->selectAll();
     });
+    setTabOrder(field_, partList_);
+    setTabOrder(partList_, narrowingList_);
+    setTabOrder(narrowingList_, results_);
+
+    // The whole book, until something is typed.
+    choosePart(0);
 }
 
 SearchWindow::~SearchWindow() = default;
 
+void SearchWindow::choosePart(int part) {
+    if (part < 0 || part >= std::ssize(bookParts())) return;
+    const BookPart& chosen = bookParts()[static_cast<std::size_t>(part)];
+    narrowingLabel_->setText(chosen.narrowingLabel);
+    narrowings_ = narrowingsOf(chosen, index_->rows());
+    {
+        const QSignalBlocker quiet(narrowingList_);
+        narrowingList_->clear();
+        for (const NarrowingChoice& choice : narrowings_) narrowingList_->addItem(choice.title);
+        narrowingList_->setCurrentIndex(0);
+    }
+    search(field_->text());
+}
+
+const search::RowFilter& SearchWindow::filter() const {
+    const auto chosen = static_cast<std::size_t>(std::max(0, narrowingList_->currentIndex()));
+    return narrowings_.at(chosen).filter;
+}
+
 void SearchWindow::search(const QString& query) {
-    const search::SearchResults found = index_->find(query.toUtf8().toStdString());
-    model_->setResults(found);
-    if (model_->rowCount() > 0) results_->setCurrentIndex(model_->index(0));
+    const search::RowFilter& within = filter();
     const bool nothingTyped = query.trimmed().isEmpty();
-    summary_->setText(nothingTyped ? hintText() : summaryOf(found.total, found.results.size()));
-    correction_->setText(found.corrected.empty()
-                             ? QString()
-                             : QStringLiteral("Показаны результаты для: %1").arg(toQString(found.corrected)));
-    correction_->setVisible(!found.corrected.empty());
-    results_->setAccessibleDescription(found.corrected.empty() ? summary_->text()
-                                                               : summary_->text() + u'\n' + correction_->text());
+    if (nothingTyped) {
+        model_->showBook(index_->rows(), within);
+        summary_->setText(QStringLiteral("В списке: %1. ").arg(model_->total()) + hintText());
+    } else {
+        search::SearchResults found = index_->find(query.toUtf8().toStdString(), within);
+        const std::size_t total = found.total, shown = found.results.size();
+        model_->setResults(std::move(found));
+        summary_->setText(summaryOf(total, shown, !within.admitsEveryRow()));
+    }
+    // The first row is the one Enter shows, without being selected: with
+    // nothing selected, what is done with rows is done with all of them.
+    if (model_->rowCount() > 0)
+        results_->selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
+    const QString corrected = nothingTyped ? QString() : toQString(model_->corrected());
+    correction_->setText(corrected.isEmpty() ? QString() : QStringLiteral("Показаны результаты для: %1").arg(corrected));
+    correction_->setVisible(!corrected.isEmpty());
+    results_->setAccessibleDescription(corrected.isEmpty() ? summary_->text()
+                                                           : summary_->text() + u'\n' + correction_->text());
+}
+
+QStringList SearchWindow::selectedOrShownCodes() const {
+    QList<int> rows;
+    for (const QModelIndex& selected : results_->selectionModel()->selectedRows()) rows << selected.row();
+    if (rows.isEmpty())
+        for (int row = 0; row < model_->rowCount(); ++row) rows << row;
+    std::sort(rows.begin(), rows.end());
+    QStringList codes;
+    codes.reserve(rows.size());
+    for (const int row : rows) codes << model_->codeAt(row);
+    return codes;
 }
 
 void SearchWindow::showResult(int row) {

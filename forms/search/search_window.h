@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search window «Поиск сигнала»: a field, and under it the signals whose
-// meaning has the words typed, or whose code was typed, updated at every key.
-// Up and Down choose a result from the field; Enter or a double click puts
-// the signal up on the main window, as if the learner had typed it, and the
-// search stays open for the next one; Escape closes it.
+// meaning has the words typed, or whose code was typed, updated at every key;
+// with nothing typed, the whole book, code by code. Two lists narrow both to
+// a part of the book and a letter (or a table). Up and Down choose a row
+// from the field; Enter or a double click puts the signal up on the main
+// window, as if the learner had typed it, and the search stays open for the
+// next one; Escape closes it. Rows may be selected with Shift and Ctrl, for
+// whatever is done with several at once (selectedOrShownCodes()).
 //
 // One search window for the whole program, never modal and not owned by the
 // main window. It knows nothing of the main window: a chosen signal goes out
@@ -12,10 +15,15 @@
 
 #include <QPointer>
 #include <QRect>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
+#include "forms/search/book_filters.h"
+
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -49,12 +57,20 @@ public:
     ~SearchWindow() override;
 
     QLineEdit* field() const { return field_; }
+    // The part of the book («Все», «Общий раздел» …), and the letter or table within it.
+    QComboBox* partList() const { return partList_; }
+    QComboBox* narrowingList() const { return narrowingList_; }
     QLabel* summary() const { return summary_; }
     // «Показаны результаты для: …» when a word typed was put right; hidden otherwise.
     QLabel* correction() const { return correction_; }
     QListView* results() const { return results_; }
     const SearchResultsModel& model() const { return *model_; }
     SearchResultDelegate& delegate() const { return *delegate_; }
+
+    // The codes of the selected rows in the order listed, or of every row
+    // listed when none is selected ("AE1", "MAA", "II-3"): what is to be
+    // printed or exported when the learner asks for it.
+    QStringList selectedOrShownCodes() const;
 
 Q_SIGNALS:
     // The learner chose a signal to see on the main window ("AE1", "II-3").
@@ -68,11 +84,17 @@ protected:
 private:
     explicit SearchWindow(std::shared_ptr<const search::SearchIndex> index);
     void search(const QString& query);
+    void choosePart(int part);
+    const search::RowFilter& filter() const;
     void showResult(int row);
     void placeBeside(const MainWindowPlace& main);
 
     std::shared_ptr<const search::SearchIndex> index_;
     QLineEdit* field_ = nullptr;
+    QComboBox* partList_ = nullptr;
+    QLabel* narrowingLabel_ = nullptr;
+    QComboBox* narrowingList_ = nullptr;
+    std::vector<NarrowingChoice> narrowings_;  // what narrowingList_ offers
     QLabel* summary_ = nullptr;
     QLabel* correction_ = nullptr;
     QListView* results_ = nullptr;

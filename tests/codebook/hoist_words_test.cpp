@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "codebook/hoist_words.h"
 #include "codebook/signal_flags.h"
 
@@ -32,4 +34,20 @@ TEST(HoistWords, AHoistInOneLine) {
     EXPECT_EQ(hoistLine(encodeHoist("22.2").flags), "2, 1-й заменяющий, ответный вымпел, 2-й заменяющий");
     EXPECT_EQ(hoistLine(std::vector<int>{0}), "A");
     EXPECT_EQ(hoistLine(std::vector<int>{}), "");
+}
+
+TEST(HoistWords, AHoistNamedWithMorse) {
+    struct Case {
+        std::vector<int> flags;
+        const char* named;
+    };
+    const Case cases[] = {
+        {flagsOf(encodeHoist("MAA").flags), "Майк (M, --), Алфа (A, .-), 2-й заменяющий (повторяет A)"},
+        {flagsOf(encodeHoist("22.2").flags),
+         "Биссоту (2, ..---), 1-й заменяющий (повторяет 2), ответный вымпел (десятичная запятая, .-.-.-), "
+         "2-й заменяющий (повторяет 2)"},
+        {{32}, "Сэтэсэвн (7, --...)"},
+        {{}, ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(hoistWithMorse(c.flags), c.named);
 }

@@ -20,6 +20,7 @@
 #include <memory>
 #include <set>
 
+#include "codebook/hoist_words.h"
 #include "codebook/signal_flags.h"
 #include "drill/set_signals.h"
 #include "forms/drill/drill_choices.h"
@@ -399,7 +400,7 @@ private Q_SLOTS:
                 CHECK(resultSpoken().contains(QStringLiteral("Таблица %1, цифра %2 (")
                                                   .arg(QString::fromStdString(hoist.table), QString::fromStdString(hoist.flags))));
             else if (drillSet != DrillSet::Flags)
-                CHECK(resultSpoken().contains(mss::forms::drill_texts::flagNames(hoist.flown)));
+                CHECK(resultSpoken().contains(QString::fromStdString(mss::codebook::hoistWithMorse(hoist.flown))));
             CHECK(resultSpoken().contains(drillSet == DrillSet::Flags ? QString::fromStdString(signal->text)
                                                                      : meaningQuoted(signal->text)));
             const auto& pictures = mss::forms::PictureCatalogue::instance();

@@ -1,20 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The search window «Поиск сигнала»: opened once by Ctrl+F, it lists the
-// signals for what is typed, best first, with the matched words marked; Up,
-// Down and Enter from the field, or a double click, put a signal up on the
-// main window just as typing its code would, and the search stays open.
+// whole book while nothing is typed and the signals for what is typed, best
+// first, with the matched words marked, both within the part of the book and
+// the letter chosen; Up, Down and Enter from the field, or a double click,
+// put a signal up on the main window just as typing its code would, and the
+// search stays open.
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QRegularExpression>
+#include <QSet>
 #include <QToolTip>
 
 #include <algorithm>
 #include <memory>
 
+#include "codebook/signal_code.h"
 #include "engine/engine.h"
 #include "forms/shared/application_setup.h"
 #include "look/look.h"
@@ -31,6 +37,8 @@
 
 using namespace mss::testing;
 using mss::forms::SearchWindow;
+
+Q_DECLARE_METATYPE(mss::search::RowFilter)
 
 namespace {
 
@@ -75,10 +83,27 @@ QString meaningOnScreen(const WindowFixture& w) {
     return {};
 }
 
+// What a screen reader hears as the label of a control.
+QString labelOf(QWidget* control) {
+    QStringList labels;
+    for (const auto& [label, relation] :
+         QAccessible::queryAccessibleInterface(control)->relations(QAccessible::Label))
+        labels << label->text(QAccessible::Name);
+    return labels.join(u' ');
+}
+
 std::shared_ptr<const mss::search::SearchIndex> shippedIndex() {
     static const auto index =
         std::make_shared<const mss::search::SearchIndex>(mss::search::searchRowsOf(shippedBook()));
     return index;
+}
+
+// The codes of the book a filter admits, in the order of the code.
+QStringList bookCodes(const mss::search::RowFilter& filter) {
+    QStringList codes;
+    for (const auto& row : shippedIndex()->rows())
+        if (filter.admits(row)) codes << QString::fromStdString(row.code);
+    return codes;
 }
 
 }  // namespace
@@ -125,8 +150,11 @@ private Q_SLOTS:
         QCOMPARE(s->windowTitle(), QStringLiteral("Поиск сигнала"));
         QVERIFY(!s->parentWidget());
         QVERIFY(!s->isModal());
-        QCOMPARE(s->summary()->text().left(26), QStringLiteral("Введите слова из значения "));
-        QCOMPARE(s->model().rowCount(), 0);
+        // Nothing typed: the whole book.
+        QCOMPARE(s->model().rowCount(), 1899);
+        QVERIFY(s->summary()->text().startsWith(QStringLiteral("В списке: 1899. Введите слова из значения ")));
+        if (const QString dir = qEnvironmentVariable("MSS65_SCREENSHOTS"); !dir.isEmpty())
+            s->grab().save(QDir(dir).filePath(QStringLiteral("search-book.png")));
         typeInto(s->field(), QStringLiteral("якорем"));
 
         // A second Ctrl+F raises the same window, with what was typed.
@@ -179,29 +207,187 @@ private Q_SLOTS:
         QCOMPARE(s->results()->currentIndex().row(), 0);
         // The list draws what it lists.
         QVERIFY(!s->results()->viewport()->grab().isNull());
-        // A table row names its table instead of flags; a signal shows the flags of its code.
+        // The hoist as one set flies it: a table row its digit's pennant.
+        QCOMPARE(found.flags, mss::codebook::SignalCode::parse(code.toStdString())->hoistFlags());
         if (code.contains(u'-')) {
-            QVERIFY(found.flags.empty());
-            QCOMPARE(found.tableName, QStringLiteral("Таблица II"));
+            QCOMPARE(found.flags, std::vector<int>{mss::codebook::flagIndexOfSymbol('3').value()});
             QCOMPARE(found.section, QStringLiteral("Таблица II"));
         } else {
             QCOMPARE(static_cast<qsizetype>(found.flags.size()), code.size());
         }
     }
 
-    void emptyFieldHintsAndNoMatchSaysSo() {
+    void emptyFieldListsTheBookAndNoMatchSaysSo() {
         SearchWindow* s = searchFor(QStringLiteral("якорь"));
         QVERIFY(s);
         QVERIFY(s->model().rowCount() > 0);
+        QVERIFY(!s->model().listsBook());
         s->field()->clear();
-        QCOMPARE(s->model().rowCount(), 0);
-        QVERIFY(s->summary()->text().startsWith(QStringLiteral("Введите слова")));
+        QCOMPARE(s->model().rowCount(), 1899);
+        QVERIFY(s->model().listsBook());
+        QVERIFY(s->summary()->text().startsWith(QStringLiteral("В списке: 1899. Введите слова")));
         typeInto(s->field(), QStringLiteral("   "));
-        QVERIFY(s->summary()->text().startsWith(QStringLiteral("Введите слова")));
+        QCOMPARE(s->model().rowCount(), 1899);
         s->field()->clear();
         typeInto(s->field(), QStringLiteral("абракадабра"));
         QCOMPARE(s->model().rowCount(), 0);
-        QVERIFY(s->summary()->text().startsWith(QStringLiteral("Ничего не найдено")));
+        QCOMPARE(s->summary()->text(),
+                 QStringLiteral("Ничего не найдено. Проверьте написание или введите начало слова."));
+    }
+
+    void theEmptyWindowListsTheWholeBookInItsOrder() {
+        SearchWindow* s = searchFor(QString());
+        QVERIFY(s);
+        const QStringList codes = listedCodes(s);
+        QCOMPARE(codes.size(), 1899);
+        // Every code of the book once.
+        QSet<QString> ofTheBook;
+        for (const auto& row : mss::search::searchRowsOf(shippedBook())) ofTheBook << QString::fromStdString(row.code);
+        QCOMPARE(QSet<QString>(codes.begin(), codes.end()), ofTheBook);
+        QCOMPARE(ofTheBook.size(), codes.size());
+        // Section by section: single letters first, the tables last, written «I-3».
+        QCOMPARE(codes.front(), QStringLiteral("A"));
+        QCOMPARE(codes.back(), QStringLiteral("III-9"));
+        QVERIFY(codes.indexOf(QStringLiteral("Z")) < codes.indexOf(QStringLiteral("AA")));
+        QVERIFY(codes.indexOf(QStringLiteral("ZZ1")) < codes.indexOf(QStringLiteral("MAA")));
+        QVERIFY(codes.indexOf(QStringLiteral("MZZ")) < codes.indexOf(QStringLiteral("I-1")));
+        for (int row = 1; row < codes.size(); ++row)
+            QVERIFY2(s->model().signalAt(row - 1).sectionId <= s->model().signalAt(row).sectionId,
+                     qPrintable(codes.at(row)));
+        // Every row as the search lists it: its hoist, section, meaning and mark.
+        for (const int row : {0, 100, 1500, 1888}) {
+            const auto& listed = s->model().signalAt(row);
+            const auto& book = shippedIndex()->rows()[static_cast<std::size_t>(row)];
+            QCOMPARE(listed.flags, mss::codebook::SignalCode::parse(book.code)->hoistFlags());
+            QCOMPARE(listed.meaning, QString::fromStdString(book.text));
+            QCOMPARE(listed.reconstructed, book.reconstructed);
+            QVERIFY(listed.highlights.empty());
+        }
+        // The first row is the one Enter shows, and nothing is selected.
+        QCOMPARE(s->results()->currentIndex().row(), 0);
+        QVERIFY(!s->results()->selectionModel()->hasSelection());
+        // The list draws what it lists, at the top and at the end.
+        QVERIFY(!s->results()->viewport()->grab().isNull());
+        s->results()->scrollToBottom();
+        QVERIFY(!s->results()->viewport()->grab().isNull());
+    }
+
+    // The two lists over the rows: a part of the book, then a letter or a table.
+    void filtersNarrowTheBook_data() {
+        using mss::search::LetterPlace;
+        using mss::search::RowFilter;
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QString>("narrowing");
+        QTest::addColumn<QString>("narrowingLabel");
+        QTest::addColumn<RowFilter>("listed");  // what must be listed
+        QTest::addColumn<int>("count");
+        QTest::newRow("everything") << QStringLiteral("Все") << QStringLiteral("Все буквы") << QStringLiteral("&Буква:")
+                                    << RowFilter() << 1899;
+        QTest::newRow("first letter M anywhere") << QStringLiteral("Все") << QStringLiteral("M")
+                                                 << QStringLiteral("&Буква:") << RowFilter().withLetter('M') << -1;
+        QTest::newRow("single letters") << QStringLiteral("Однобуквенные") << QStringLiteral("Все буквы")
+                                        << QStringLiteral("&Буква:") << RowFilter({Section::SingleLetter}) << 25;
+        QTest::newRow("general") << QStringLiteral("Общий раздел") << QStringLiteral("Все буквы")
+                                 << QStringLiteral("&Буква:") << RowFilter({Section::General}) << 1403;
+        QTest::newRow("general, R") << QStringLiteral("Общий раздел") << QStringLiteral("R") << QStringLiteral("&Буква:")
+                                    << RowFilter({Section::General}).withLetter('R') << -1;
+        QTest::newRow("medical, after M A")
+            << QStringLiteral("Медицинский") << QStringLiteral("A") << QStringLiteral("&Буква после M:")
+            << RowFilter({Section::Medical}).withLetter('A', LetterPlace::AfterMedicalM) << -1;
+        QTest::newRow("tables") << QStringLiteral("Таблицы дополнений") << QStringLiteral("Все таблицы")
+                                << QStringLiteral("&Таблица:")
+                                << RowFilter({Section::TableI, Section::TableII, Section::TableIII}) << 29;
+        QTest::newRow("table II") << QStringLiteral("Таблицы дополнений") << QStringLiteral("Таблица II")
+                                  << QStringLiteral("&Таблица:") << RowFilter({Section::TableII}) << 10;
+    }
+    void filtersNarrowTheBook() {
+        QFETCH(QString, part);
+        QFETCH(QString, narrowing);
+        QFETCH(QString, narrowingLabel);
+        QFETCH(mss::search::RowFilter, listed);
+        QFETCH(int, count);
+        SearchWindow* s = searchFor(QString());
+        QVERIFY(s);
+        s->partList()->setCurrentText(part);
+        QCOMPARE(s->partList()->currentText(), part);
+        // A new part offers its own letters, from «all» on.
+        QCOMPARE(s->narrowingList()->currentIndex(), 0);
+        s->narrowingList()->setCurrentText(narrowing);
+        QCOMPARE(s->narrowingList()->currentText(), narrowing);
+        // A screen reader hears each list with its label.
+        QCOMPARE(labelOf(s->narrowingList()), QString(narrowingLabel).remove(u'&'));
+
+        const QStringList expected = bookCodes(listed);
+        QVERIFY(!expected.isEmpty());
+        if (count >= 0) QCOMPARE(expected.size(), count);
+        QCOMPARE(listedCodes(s), expected);
+        QCOMPARE(s->selectedOrShownCodes(), expected);
+        QCOMPARE(s->summary()->text().section(u'.', 0, 0), QStringLiteral("В списке: %1").arg(expected.size()));
+        // Table rows are written with their table's number: «I-3 — …».
+        if (part == QStringLiteral("Таблицы дополнений")) {
+            static const QRegularExpression tableRow(QStringLiteral("^(I|II|III)-[0-9]$"));
+            for (const QString& code : expected) QVERIFY2(tableRow.match(code).hasMatch(), qPrintable(code));
+            const auto spoken = s->model().data(s->model().index(0), Qt::AccessibleTextRole).toString();
+            QVERIFY2(spoken.startsWith(expected.front() + QStringLiteral(", Таблица I")), qPrintable(spoken));
+        }
+    }
+
+    void theLettersOfferedAreThoseThePartHas() {
+        SearchWindow* s = searchFor(QString());
+        QVERIFY(s);
+        const auto offered = [s] {
+            QStringList items;
+            for (int i = 0; i < s->narrowingList()->count(); ++i) items << s->narrowingList()->itemText(i);
+            return items;
+        };
+        s->partList()->setCurrentText(QStringLiteral("Медицинский"));
+        QStringList afterM;
+        for (const auto& row : shippedIndex()->rows())
+            if (row.section == Section::Medical && !afterM.contains(QChar::fromLatin1(row.code[1])))
+                afterM << QString(QChar::fromLatin1(row.code[1]));
+        afterM.sort();
+        QCOMPARE(offered(), QStringList{QStringLiteral("Все буквы")} + afterM);
+        s->partList()->setCurrentText(QStringLiteral("Таблицы дополнений"));
+        QCOMPARE(offered(), (QStringList{QStringLiteral("Все таблицы"), QStringLiteral("Таблица I"),
+                                         QStringLiteral("Таблица II"), QStringLiteral("Таблица III")}));
+        s->partList()->setCurrentText(QStringLiteral("Общий раздел"));
+        QCOMPARE(offered().size(), 1 + 26);
+    }
+
+    void typingSearchesWithinTheFilter() {
+        SearchWindow* s = searchFor(QStringLiteral("якорь"));
+        QVERIFY(s);
+        const QStringList everywhere = listedCodes(s);
+        QVERIFY(everywhere.contains(QStringLiteral("RA")));
+
+        // Within the general codes of R: only those, RA among them, in the same order.
+        s->partList()->setCurrentText(QStringLiteral("Общий раздел"));
+        s->narrowingList()->setCurrentText(QStringLiteral("R"));
+        QCOMPARE(s->field()->text(), QStringLiteral("якорь"));
+        const QStringList ofR = listedCodes(s);
+        QVERIFY(ofR.contains(QStringLiteral("RA")));
+        for (const QString& code : ofR) QVERIFY2(code.startsWith(u'R') && code.size() <= 3, qPrintable(code));
+        QCOMPARE(s->summary()->text(), QStringLiteral("Найдено: %1").arg(ofR.size()));
+        // Typed further, still within it.
+        s->field()->clear();
+        typeInto(s->field(), QStringLiteral("ra"));
+        QCOMPARE(listedCodes(s).front(), QStringLiteral("RA"));
+        // A code of another part is not found here, and the window says where it looked.
+        s->field()->clear();
+        typeInto(s->field(), QStringLiteral("ae1"));
+        QCOMPARE(s->model().rowCount(), 0);
+        QCOMPARE(s->summary()->text(), QStringLiteral("Среди выбранных сигналов ничего не найдено. "
+                                                      "Выберите раздел «Все» или проверьте написание."));
+        // «Все» takes every letter again.
+        s->partList()->setCurrentText(QStringLiteral("Все"));
+        QCOMPARE(s->narrowingList()->currentText(), QStringLiteral("Все буквы"));
+        QCOMPARE(listedCodes(s).front(), QStringLiteral("AE1"));
+        // The medical section hears an everyday word as well.
+        s->partList()->setCurrentText(QStringLiteral("Медицинский"));
+        s->field()->clear();
+        typeInto(s->field(), QStringLiteral("ожог"));
+        QVERIFY(s->model().rowCount() > 0);
+        for (const QString& code : listedCodes(s)) QVERIFY2(code.startsWith(u'M') && code.size() == 3, qPrintable(code));
     }
 
     // How the learner chooses a result: keys from the field, or the mouse.
@@ -216,6 +402,8 @@ private Q_SLOTS:
         QTest::newRow("medical after general") << QStringLiteral("mvu") << 0 << false << QStringLiteral("QS3");
         QTest::newRow("table row") << QStringLiteral("iii-9") << 0 << false << QStringLiteral("MLQ");
         QTest::newRow("third result by double click") << QStringLiteral("таблице") << 2 << true << QStringLiteral("A");
+        QTest::newRow("the whole book, Down thrice") << QString() << 3 << false << QStringLiteral("AE1");
+        QTest::newRow("the whole book, double click") << QString() << 5 << true << QString();
     }
     void showingAResultIsTypingItsCode() {
         QFETCH(QString, query);
@@ -294,18 +482,18 @@ private Q_SLOTS:
                                            mss::look::kGlint;
             QCOMPARE(bright, reconstructed);
 
-            // Its tooltip, on the mark only.
+            // Its tooltip, on the mark only; elsewhere the row's own.
             QToolTip::hideText();
             QHelpEvent onMark(QEvent::ToolTip, mark.center(), list->viewport()->mapToGlobal(mark.center()));
             QApplication::sendEvent(list->viewport(), &onMark);
-            if (reconstructed)
-                QTRY_COMPARE(QToolTip::text(), QStringLiteral("Текст восстановлен; сверьте с печатным изданием"));
-            else
-                QVERIFY(QToolTip::text().isEmpty());
+            QTRY_COMPARE(QToolTip::text(), reconstructed
+                                               ? QStringLiteral("Текст восстановлен; сверьте с печатным изданием")
+                                               : mss::forms::rowToolTip(s->model().signalAt(0)));
+            // Beside it, the row's own: the whole meaning and the flags.
             const QPoint beside(mark.left() - 40, mark.center().y());
             QHelpEvent offMark(QEvent::ToolTip, beside, list->viewport()->mapToGlobal(beside));
             QApplication::sendEvent(list->viewport(), &offMark);
-            QTRY_VERIFY(QToolTip::text().isEmpty());
+            QTRY_COMPARE(QToolTip::text(), mss::forms::rowToolTip(s->model().signalAt(0)));
         }
     }
 
@@ -352,8 +540,8 @@ private Q_SLOTS:
         QCOMPARE(s->results()->accessibleDescription(), s->summary()->text());
     }
 
-    void rowsShareOneHeightThatHoldsTheLongestMeaning() {
-        // Short meanings, and one long enough to take several lines.
+    void rowsAreOneLineAndALongMeaningIsWholeInItsTooltip() {
+        // Short meanings, and one far too long for a line.
         const std::string longMeaning =
             "Пожар в машинном отделении распространяется, я не могу локализовать его без посторонней помощи, "
             "держитесь в стороне от меня";
@@ -368,38 +556,121 @@ private Q_SLOTS:
         QVERIFY(s);
         QCOMPARE(s->model().rowCount(), 3);
         const auto heights = [s] {
-            QList<int> h;
+            QSet<int> h;
             for (int row = 0; row < s->model().rowCount(); ++row)
                 h << s->results()->visualRect(s->model().index(row)).height();
             return h;
         };
-        const QList<int> withLong = heights();
-        QVERIFY(std::all_of(withLong.begin(), withLong.end(), [&](int h) { return h == withLong.front(); }));
+        const QSet<int> withLong = heights();
+        QCOMPARE(withLong.size(), 1);
+        int longRow = -1;
+        for (int row = 0; row < s->model().rowCount(); ++row)
+            if (s->model().signalAt(row).code == QStringLiteral("IX")) longRow = row;
+        QVERIFY(longRow >= 0);
+        const auto& found = s->model().signalAt(longRow);
+        const QRect rowRect = s->results()->visualRect(s->model().index(longRow));
 
-        // Short meanings only: lower rows.
+        // Cut with an ellipsis, the matched word still marked.
+        const QString shown = s->delegate().meaningShown(found, rowRect);
+        QVERIFY2(shown.endsWith(u'…') && shown.size() < found.meaning.size(), qPrintable(shown));
+        QVERIFY(found.meaning.startsWith(shown.chopped(1)));
+        QCOMPARE(highlighted(found), QStringList{QStringLiteral("Пожар")});
+        // A short one whole.
+        const auto& whole = s->model().signalAt(longRow == 0 ? 1 : 0);
+        QCOMPARE(s->delegate().meaningShown(whole, rowRect), whole.meaning);
+
+        // The tooltip of the row holds it whole, and how it is hoisted.
+        const QString tip = s->model().data(s->model().index(longRow), Qt::ToolTipRole).toString();
+        QCOMPARE(tip, QString::fromStdString(longMeaning) +
+                          QStringLiteral("\nПоднимают: Индиа (I, ..), Эксрэй (X, -..-)"));
+        QToolTip::hideText();
+        QListView* list = s->results();
+        const QPoint onMeaning = s->delegate().meaningRect(rowRect).center();
+        QHelpEvent hover(QEvent::ToolTip, onMeaning, list->viewport()->mapToGlobal(onMeaning));
+        QApplication::sendEvent(list->viewport(), &hover);
+        QTRY_COMPARE(QToolTip::text(), tip);
+
+        // Short meanings only, or a narrower window: the same height.
         s->field()->clear();
         typeInto(s->field(), QStringLiteral("якорь"));
         QCOMPARE(s->model().rowCount(), 2);
-        const QList<int> shortOnly = heights();
-        QCOMPARE(shortOnly.back(), shortOnly.front());
-        QVERIFY2(shortOnly.front() < withLong.front(), qPrintable(QStringLiteral("%1 against %2")
-                                                                      .arg(shortOnly.front())
-                                                                      .arg(withLong.front())));
-
-        // A narrower window: the long meaning takes more lines, every row grows.
+        QCOMPARE(heights(), withLong);
         s->field()->clear();
         typeInto(s->field(), QStringLiteral("пожар"));
         s->resize(s->minimumWidth(), s->height());
-        QTRY_VERIFY(heights().front() > withLong.front());
-        const QList<int> narrow = heights();
-        QVERIFY(std::all_of(narrow.begin(), narrow.end(), [&](int h) { return h == narrow.front(); }));
+        QTRY_VERIFY(s->results()->visualRect(s->model().index(longRow)).width() < rowRect.width());
+        QCOMPARE(heights(), withLong);
+        const QString narrower =
+            s->delegate().meaningShown(found, s->results()->visualRect(s->model().index(longRow)));
+        QVERIFY2(narrower.size() < shown.size(), qPrintable(narrower));
+    }
+
+    // Each row's tooltip: the whole meaning, then its flags as flown, each
+    // with its Morse; a screen reader hears the same flags with the row.
+    void tooltipsNameTheFlagsWithTheirMorse_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("hoisted");
+        QTest::newRow("a substitute") << QStringLiteral("MAA")
+                                      << QStringLiteral("Поднимают: Майк (M, --), Алфа (A, .-), "
+                                                        "2-й заменяющий (повторяет A)");
+        QTest::newRow("letters and a pennant")
+            << QStringLiteral("AE1") << QStringLiteral("Поднимают: Алфа (A, .-), Эко (E, .), Унауан (1, .----)");
+        QTest::newRow("a single letter") << QStringLiteral("E") << QStringLiteral("Поднимают: Эко (E, .)");
+        QTest::newRow("a row of a table") << QStringLiteral("I-3")
+                                          << QStringLiteral("Поднимают после сигнала: Тэратри (3, ...--)");
+    }
+    void tooltipsNameTheFlagsWithTheirMorse() {
+        QFETCH(QString, code);
+        QFETCH(QString, hoisted);
+        SearchWindow* s = searchFor(code);
+        QVERIFY(s);
+        QCOMPARE(s->model().signalAt(0).code, code);
+        const QModelIndex first = s->model().index(0);
+        const auto meaning = mss::codebook::meaningOf(shippedBook(), code.toStdString());
+        QVERIFY(meaning);
+        QCOMPARE(s->model().data(first, Qt::ToolTipRole).toString(),
+                 QString::fromStdString(std::string(meaning->text)) + u'\n' + hoisted);
+        QCOMPARE(s->model().data(first, Qt::AccessibleDescriptionRole).toString(),
+                 hoisted.section(QStringLiteral(": "), 1));
+    }
+
+    void theCodesSelectedOrElseAllShown() {
+        SearchWindow* s = searchFor(QString());
+        QVERIFY(s);
+        QListView* list = s->results();
+        // Nothing selected: every code listed.
+        QCOMPARE(s->selectedOrShownCodes(), bookCodes({}));
+        // Down from the field selects the row it moves to.
+        QTest::keyClick(s->field(), Qt::Key_Down);
+        QCOMPARE(s->selectedOrShownCodes(), QStringList{QStringLiteral("B")});
+        // Shift widens the choice; the codes come in the order listed.
+        QTest::keyClick(s->field(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(s->field(), Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(s->selectedOrShownCodes(), (QStringList{QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")}));
+        // A Ctrl+click adds a row above them.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualRect(s->model().index(0)).center());
+        QCOMPARE(s->selectedOrShownCodes(),
+                 (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")}));
+        // A new search: nothing selected, every result.
+        typeInto(s->field(), QStringLiteral("якорем"));
+        QVERIFY(!list->selectionModel()->hasSelection());
+        QCOMPARE(s->selectedOrShownCodes(), listedCodes(s));
+        QVERIFY(s->selectedOrShownCodes().contains(QStringLiteral("RA")));
+        // A filter: the codes it lists.
+        s->field()->clear();
+        s->partList()->setCurrentText(QStringLiteral("Таблицы дополнений"));
+        s->narrowingList()->setCurrentText(QStringLiteral("Таблица II"));
+        QStringList tableII;
+        for (int digit = 0; digit <= 9; ++digit) tableII << QStringLiteral("II-%1").arg(digit);
+        QCOMPARE(s->selectedOrShownCodes(), tableII);
     }
 
     void screenReaderHearsFieldListAndResults() {
         SearchWindow* s = searchFor(QStringLiteral("ra"));
         QVERIFY(s);
         QCOMPARE(s->field()->accessibleName(), QStringLiteral("Поиск сигнала: слова из значения или код"));
-        QCOMPARE(s->results()->accessibleName(), QStringLiteral("Найденные сигналы"));
+        QCOMPARE(s->results()->accessibleName(), QStringLiteral("Список сигналов"));
         QCOMPARE(s->results()->accessibleDescription(), s->summary()->text());
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(s->results());
         QVERIFY(list);
@@ -407,6 +678,8 @@ private Q_SLOTS:
         QAccessibleInterface* first = list->child(0);
         QVERIFY(first);
         QCOMPARE(first->text(QAccessible::Name), QStringLiteral("RA, Общий раздел: Мой якорь нечист."));
+        QCOMPARE(first->text(QAccessible::Description), QStringLiteral("Роумио (R, .-.), Алфа (A, .-)"));
+        QCOMPARE(labelOf(s->partList()), QStringLiteral("Раздел:"));
         // The result chosen from the field is read out with the field.
         QCOMPARE(s->field()->accessibleDescription(), first->text(QAccessible::Name));
         s->field()->clear();
