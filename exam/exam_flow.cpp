@@ -83,14 +83,25 @@ bool ExamFlow::isRight(std::size_t place, const std::string& given) const {
     return !given.empty() && drill::isRightAnswer(modeOf(q.kind), *q.signal, given, pool_.signalsIn(q.set));
 }
 
-void ExamFlow::keep(std::size_t place) {
-    if (!kept_) {
-        kept_ = keeper_.startTicket({ticket_.number, ticket_.scope, static_cast<int>(questionCount()), startedAt_, limit_});
-        if (!kept_) return;
-    }
+bool ExamFlow::startKeeping() {
+    if (kept_) return true;
+    kept_ = keeper_.startTicket({ticket_.number, ticket_.scope, static_cast<int>(questionCount()), startedAt_, limit_});
+    if (!kept_) return false;
+    // The ticket could not be written before: what was answered so far goes with it now.
+    for (std::size_t place = 0; place < answers_.size(); ++place)
+        if (answered(place)) keepAnswer(place);
+    return true;
+}
+
+void ExamFlow::keepAnswer(std::size_t place) {
     const TicketQuestion& q = ticket_.questions.at(place);
     const std::string given = givenCode(place);
     keeper_.saveAnswer(*kept_, {static_cast<int>(place), q.kind, q.signal->code, given, isRight(place, given)});
+}
+
+void ExamFlow::keep(std::size_t place) {
+    const bool started = kept_.has_value();
+    if (startKeeping() && started) keepAnswer(place);
 }
 
 void ExamFlow::handIn() {
@@ -130,8 +141,7 @@ void ExamFlow::finish(bool timedOut) {
         r.questions.push_back(std::move(qr));
     }
     r.passed = r.grossErrors == 0 && r.mistakes <= mistakesAllowed(static_cast<int>(questionCount()));
-    if (!kept_) kept_ = keeper_.startTicket({ticket_.number, ticket_.scope, static_cast<int>(questionCount()), startedAt_, limit_});
-    if (kept_) keeper_.finishTicket(*kept_, {now, r.right, r.mistakes, r.grossErrors, r.passed, r.timedOut});
+    if (startKeeping()) keeper_.finishTicket(*kept_, {now, r.right, r.mistakes, r.grossErrors, r.passed, r.timedOut});
     result_ = std::move(r);
 }
 

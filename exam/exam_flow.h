@@ -87,6 +87,10 @@ private:
     drill::DrillSet setOf(const TicketQuestion& q) const { return q.set; }
     std::string givenCode(std::size_t place) const;
     bool isRight(std::size_t place, const std::string& given) const;
+    // The ticket in the keeper, written with its answers so far; false
+    // while the keeper cannot take it.
+    bool startKeeping();
+    void keepAnswer(std::size_t place);
     void keep(std::size_t place);
     void finish(bool timedOut);
 

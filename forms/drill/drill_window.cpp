@@ -13,6 +13,7 @@
 #include <random>
 #include <set>
 
+#include "forms/drill/drill_choice_bar.h"
 #include "forms/drill/drill_choices.h"
 #include "forms/drill/drill_hoist.h"
 #include "forms/drill/drill_keyboard.h"
@@ -20,6 +21,8 @@
 #include "forms/drill/drill_pages.h"
 #include "forms/drill/drill_texts.h"
 #include "forms/drill/progress_chart.h"
+#include "forms/exam/exam_panel.h"
+#include "forms/exam/exam_texts.h"
 #include "forms/shared/face_button.h"
 #include "forms/shared/physical_keys.h"
 #include "forms/shared/picture_catalogue.h"
@@ -46,11 +49,6 @@ std::uint64_t seedOf(std::uint64_t wanted) {
     return (static_cast<std::uint64_t>(device()) << 32) ^ device();
 }
 
-void showChosen(FaceButton* b, bool chosen, const QString& what) {
-    b->setChosen(chosen);
-    b->setAccessibleDescription(chosen ? what : b->toolTip());
-}
-
 QPointer<DrillWindow>& theWindow() {
     static QPointer<DrillWindow> window;
     return window;
@@ -67,7 +65,7 @@ DrillWindow* DrillWindow::showDrillWindow(const codebook::CodeBook& book, const 
 }
 
 DrillWindow::DrillWindow(const codebook::CodeBook& book, DrillWindowOptions options)
-    : options_(std::move(options)), seed_(seedOf(options_.seed)) {
+    : options_(std::move(options)), seed_(seedOf(options_.seed)), book_(book) {
     setObjectName(QStringLiteral("DrillWindow"));
     setWindowTitle(texts::kWindowTitle);
     setWindowIcon(PictureCatalogue::instance().icon());
@@ -103,42 +101,13 @@ DrillWindow::DrillWindow(const codebook::CodeBook& book, DrillWindowOptions opti
 DrillWindow::~DrillWindow() = default;
 
 void DrillWindow::buildControls() {
-    // Created in the order Tab goes through them: the sets, the letter, the
-    // modes, the progress and the end of the session, then the page.
-    auto* sets = new QHBoxLayout;
-    for (DrillSet set : drill::kAllSets) {
-        const auto i = static_cast<std::size_t>(set);
-        setButtons_[i] = drillButton(this, "", texts::setTitle(set),
-                                     texts::setToolTip(set, static_cast<int>(flow_->signalsIn(set).size())));
-        setButtons_[i]->setObjectName(QStringLiteral("DrillSet%1").arg(i + 1));
-        sets->addWidget(setButtons_[i]);
-    }
-    letterPicker_ = new QComboBox(this);
-    letterPicker_->setObjectName(QStringLiteral("DrillLetter"));
-    letterPicker_->addItem(QStringLiteral("Все буквы"), 0);
+    // Created in the order Tab goes through them: the choice, then the page.
     std::set<char> letters;
     for (const drill::DrillSignal& s : flow_->signalsIn(DrillSet::General)) letters.insert(s.code.front());
-    for (char letter : letters) letterPicker_->addItem(QStringLiteral("На букву %1").arg(QChar::fromLatin1(letter)), letter);
-    letterPicker_->setAccessibleName(QStringLiteral("Первая буква сигналов"));
-    letterPicker_->setToolTip(QStringLiteral("Только сигналы общего раздела на одну букву"));
-    sets->addWidget(letterPicker_, 0, Qt::AlignVCenter);
-
-    auto* modes = new QHBoxLayout;
-    for (DrillMode mode : drill::kAllModes) {
-        const auto i = static_cast<std::size_t>(mode);
-        modeButtons_[i] = drillButton(this, "", texts::modeTitle(mode), texts::modeToolTip(mode));
-        modeButtons_[i]->setObjectName(QStringLiteral("DrillMode%1").arg(i + 1));
-        modes->addWidget(modeButtons_[i]);
-    }
-    modes->addStretch();
-    progressButton_ = drillButton(this, "DrillProgress", QStringLiteral("Прогресс"),
-                                  QStringLiteral("Сколько сигналов выучено"));
-    finishButton_ = drillButton(this, "DrillFinish", QStringLiteral("Закончить"),
-                                QStringLiteral("Закончить занятие и увидеть итог"));
-    modes->addWidget(progressButton_);
-    modes->addWidget(finishButton_);
-
-    pages_ = new QStackedWidget(this);
+    drillArea_ = new QWidget(this);
+    bar_ = new DrillChoiceBar([this](DrillSet set) { return static_cast<int>(flow_->signalsIn(set).size()); },
+                              std::vector<char>(letters.begin(), letters.end()), drillArea_);
+    pages_ = new QStackedWidget(drillArea_);
     pages_->setObjectName(QStringLiteral("DrillPages"));
     questionPage_ = new QuestionPage(pages_);
     summaryPage_ = new SummaryPage(pages_);
@@ -146,45 +115,38 @@ void DrillWindow::buildControls() {
     pages_->addWidget(questionPage_);
     pages_->addWidget(summaryPage_);
     pages_->addWidget(progressPage_);
-
-    score_ = label(this, "DrillScore", look::dialogFont(true), look::kWhite);
+    score_ = label(drillArea_, "DrillScore", look::dialogFont(true), look::kWhite);
     score_->setFocusPolicy(Qt::TabFocus);
+    auto* drill = new QVBoxLayout(drillArea_);
+    drill->setContentsMargins(0, 0, 0, 0);
+    drill->addWidget(bar_);
+    drill->addSpacing(8);
+    drill->addWidget(pages_, 1);
+    drill->addWidget(score_);
+
+    drillOrExam_ = new QStackedWidget(this);
+    drillOrExam_->addWidget(drillArea_);
     // The notice may run to several lines (a long path): it takes the room it needs.
     notice_ = label(this, "DrillNotice", look::dialogFont(true), look::kGlint);
     notice_->setFocusPolicy(Qt::TabFocus);
     notice_->setVisible(false);
-
     auto* window = new QVBoxLayout(this);
     window->setContentsMargins(16, 8, 16, 4);
-    window->addLayout(sets);
-    window->addLayout(modes);
-    window->addSpacing(8);
-    window->addWidget(pages_, 1);
-    window->addWidget(score_);
+    window->addWidget(drillOrExam_, 1);
     window->addWidget(notice_);
 }
 
 void DrillWindow::connectControls() {
-    for (DrillSet set : drill::kAllSets)
-        QObject::connect(setButton(set), &QPushButton::clicked, this, [this, set] {
-            const char letter = static_cast<char>(letterPicker_->currentData().toInt());
-            choose({set, flow_->choice().mode, set == DrillSet::General ? letter : char(0)});
-        });
-    QObject::connect(letterPicker_, &QComboBox::activated, this, [this] {
-        choose({DrillSet::General, flow_->choice().mode, static_cast<char>(letterPicker_->currentData().toInt())});
-    });
-    for (DrillMode mode : drill::kAllModes)
-        QObject::connect(modeButton(mode), &QPushButton::clicked, this, [this, mode] {
-            choose({flow_->choice().set, mode, flow_->choice().firstLetter});
-        });
-    QObject::connect(progressButton_, &QPushButton::clicked, this, [this] {
+    QObject::connect(bar_, &DrillChoiceBar::chosen, this, [this](const drill::DrillChoice& c) { choose(c); });
+    QObject::connect(bar_, &DrillChoiceBar::progressAsked, this, [this] {
         flow_->showProgress();
         showStage();
     });
-    QObject::connect(finishButton_, &QPushButton::clicked, this, [this] {
+    QObject::connect(bar_, &DrillChoiceBar::finishAsked, this, [this] {
         flow_->finish();
         showStage();
     });
+    QObject::connect(bar_, &DrillChoiceBar::examAsked, this, [this] { openExam(); });
     QObject::connect(questionPage_->keyboard(), &DrillKeyboard::flagPressed, this, [this](int flag) {
         flow_->raise(flag);
         flow_->stage() == Stage::Answered ? showAnswer() : showTyped();
@@ -223,8 +185,36 @@ void DrillWindow::drillSignals(const std::vector<std::string>& codes) {
     showStage();
 }
 
+FaceButton* DrillWindow::setButton(DrillSet set) const { return bar_->setButton(set); }
+FaceButton* DrillWindow::modeButton(DrillMode mode) const { return bar_->modeButton(mode); }
+QComboBox* DrillWindow::letterPicker() const { return bar_->letterPicker(); }
+FaceButton* DrillWindow::progressButton() const { return bar_->progressButton(); }
+FaceButton* DrillWindow::finishButton() const { return bar_->finishButton(); }
+
+void DrillWindow::openExam() {
+    if (!exam_) {
+        exam_ = new ExamPanel(book_, *store_, options_.clock, options_.ask, this);
+        drillOrExam_->addWidget(exam_);
+        QObject::connect(exam_, &ExamPanel::leave, this, [this] { closeExam(); });
+        QObject::connect(exam_, &ExamPanel::drillMistakes, this, [this](const std::vector<drill::CardKey>& cards) {
+            closeExam();
+            flow_->drillCards(cards);
+            showStage();
+        });
+    }
+    setWindowTitle(exam_texts::kExamTitle);
+    drillOrExam_->setCurrentWidget(exam_);
+    if (!exam_->running()) exam_->showStart();
+}
+
+void DrillWindow::closeExam() {
+    setWindowTitle(texts::kWindowTitle);
+    drillOrExam_->setCurrentWidget(drillArea_);
+    showStage();
+}
+
 void DrillWindow::showStage() {
-    showChoice();
+    bar_->show(flow_->choice());
     switch (flow_->stage()) {
         case Stage::Asking: showQuestion(); break;
         case Stage::Answered: showAnswer(); break;
@@ -233,16 +223,6 @@ void DrillWindow::showStage() {
         case Stage::Progress: showProgress(); break;
     }
     showNotices();
-}
-
-void DrillWindow::showChoice() {
-    const drill::DrillChoice& choice = flow_->choice();
-    for (DrillSet set : drill::kAllSets)
-        showChosen(setButton(set), set == choice.set, QStringLiteral("Выбранный набор"));
-    for (DrillMode mode : drill::kAllModes)
-        showChosen(modeButton(mode), mode == choice.mode, QStringLiteral("Выбранный режим"));
-    letterPicker_->setVisible(choice.set == DrillSet::General);
-    letterPicker_->setCurrentIndex(std::max(0, letterPicker_->findData(static_cast<int>(choice.firstLetter))));
 }
 
 void DrillWindow::showQuestion() {

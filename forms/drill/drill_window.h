@@ -29,6 +29,8 @@ class QTimer;
 
 namespace mss::forms {
 
+class DrillChoiceBar;
+class ExamPanel;
 class FaceButton;
 class ProgressPage;
 class QuestionPage;
@@ -65,11 +67,17 @@ public:
     progress::ProgressStore& store() const { return *store_; }
     std::uint64_t seed() const { return seed_; }
 
-    FaceButton* setButton(drill::DrillSet set) const { return setButtons_[static_cast<std::size_t>(set)]; }
-    FaceButton* modeButton(drill::DrillMode mode) const { return modeButtons_[static_cast<std::size_t>(mode)]; }
-    QComboBox* letterPicker() const { return letterPicker_; }
-    FaceButton* progressButton() const { return progressButton_; }
-    FaceButton* finishButton() const { return finishButton_; }
+    // The exam in the drill's place, and back.
+    void openExam();
+    void closeExam();
+    ExamPanel* exam() const { return exam_; }
+
+    DrillChoiceBar* choiceBar() const { return bar_; }
+    FaceButton* setButton(drill::DrillSet set) const;
+    FaceButton* modeButton(drill::DrillMode mode) const;
+    QComboBox* letterPicker() const;
+    FaceButton* progressButton() const;
+    FaceButton* finishButton() const;
     QStackedWidget* pages() const { return pages_; }
     QuestionPage* questionPage() const { return questionPage_; }
     SummaryPage* summaryPage() const { return summaryPage_; }
@@ -89,7 +97,6 @@ private:
 
     // What the flow says, on the screen.
     void showStage();
-    void showChoice();
     void showQuestion();
     void showTyped();
     void showAnswer();
@@ -105,11 +112,11 @@ private:
     std::unique_ptr<drill::DrillFlow> flow_;
     QTimer* writeWaiting_ = nullptr;  // runs only while answers wait for the file
 
-    std::array<FaceButton*, std::size(drill::kAllSets)> setButtons_{};
-    std::array<FaceButton*, std::size(drill::kAllModes)> modeButtons_{};
-    QComboBox* letterPicker_ = nullptr;
-    FaceButton* progressButton_ = nullptr;
-    FaceButton* finishButton_ = nullptr;
+    const codebook::CodeBook& book_;
+    DrillChoiceBar* bar_ = nullptr;
+    QStackedWidget* drillOrExam_ = nullptr;
+    QWidget* drillArea_ = nullptr;
+    ExamPanel* exam_ = nullptr;  // made when first asked for
     QStackedWidget* pages_ = nullptr;
     QuestionPage* questionPage_ = nullptr;
     SummaryPage* summaryPage_ = nullptr;

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/drill/drill_choice_bar.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+
+#include "forms/drill/drill_label.h"
+#include "forms/drill/drill_texts.h"
+#include "forms/shared/face_button.h"
+
+namespace mss::forms {
+
+namespace {
+
+using drill::DrillMode;
+using drill::DrillSet;
+namespace texts = drill_texts;
+
+void showChosen(FaceButton* b, bool chosen, const QString& what) {
+    b->setChosen(chosen);
+    b->setAccessibleDescription(chosen ? what : b->toolTip());
+}
+
+}  // namespace
+
+DrillChoiceBar::DrillChoiceBar(const std::function<int(DrillSet)>& signalsIn, const std::vector<char>& letters,
+                               QWidget* parent)
+    : QWidget(parent) {
+    // Created in the order Tab goes through them: the sets, the letter, the
+    // modes, the progress, the end of the session and the exam.
+    auto* sets = new QHBoxLayout;
+    for (DrillSet set : drill::kAllSets) {
+        const auto i = static_cast<std::size_t>(set);
+        sets_[i] = drillButton(this, "", texts::setTitle(set), texts::setToolTip(set, signalsIn(set)));
+        sets_[i]->setObjectName(QStringLiteral("DrillSet%1").arg(i + 1));
+        sets->addWidget(sets_[i]);
+        QObject::connect(sets_[i], &QPushButton::clicked, this, [this, set] {
+            Q_EMIT chosen({set, shown_.mode, set == DrillSet::General ? letter() : char(0)});
+        });
+    }
+    letter_ = new QComboBox(this);
+    letter_->setObjectName(QStringLiteral("DrillLetter"));
+    letter_->addItem(QStringLiteral("Все буквы"), 0);
+    for (char c : letters) letter_->addItem(QStringLiteral("На букву %1").arg(QChar::fromLatin1(c)), c);
+    letter_->setAccessibleName(QStringLiteral("Первая буква сигналов"));
+    letter_->setToolTip(QStringLiteral("Только сигналы общего раздела на одну букву"));
+    sets->addWidget(letter_, 0, Qt::AlignVCenter);
+    QObject::connect(letter_, &QComboBox::activated, this,
+                     [this] { Q_EMIT chosen({DrillSet::General, shown_.mode, letter()}); });
+
+    auto* modes = new QHBoxLayout;
+    for (DrillMode mode : drill::kAllModes) {
+        const auto i = static_cast<std::size_t>(mode);
+        modes_[i] = drillButton(this, "", texts::modeTitle(mode), texts::modeToolTip(mode));
+        modes_[i]->setObjectName(QStringLiteral("DrillMode%1").arg(i + 1));
+        modes->addWidget(modes_[i]);
+        QObject::connect(modes_[i], &QPushButton::clicked, this,
+                         [this, mode] { Q_EMIT chosen({shown_.set, mode, shown_.firstLetter}); });
+    }
+    modes->addStretch();
+    progress_ = drillButton(this, "DrillProgress", QStringLiteral("Прогресс"), QStringLiteral("Сколько сигналов выучено"));
+    finish_ = drillButton(this, "DrillFinish", QStringLiteral("Закончить"),
+                          QStringLiteral("Закончить занятие и увидеть итог"));
+    exam_ = drillButton(this, "DrillExam", QStringLiteral("Зачёт"),
+                        QStringLiteral("Зачёт по билетам: 20 или 10 вопросов, оценка в конце (F3)"));
+    for (FaceButton* b : {progress_, finish_, exam_}) modes->addWidget(b);
+    QObject::connect(progress_, &QPushButton::clicked, this, [this] { Q_EMIT progressAsked(); });
+    QObject::connect(finish_, &QPushButton::clicked, this, [this] { Q_EMIT finishAsked(); });
+    QObject::connect(exam_, &QPushButton::clicked, this, [this] { Q_EMIT examAsked(); });
+
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addLayout(sets);
+    rows->addLayout(modes);
+}
+
+char DrillChoiceBar::letter() const { return static_cast<char>(letter_->currentData().toInt()); }
+
+void DrillChoiceBar::show(const drill::DrillChoice& choice) {
+    shown_ = choice;
+    for (DrillSet set : drill::kAllSets)
+        showChosen(setButton(set), set == choice.set, QStringLiteral("Выбранный набор"));
+    for (DrillMode mode : drill::kAllModes)
+        showChosen(modeButton(mode), mode == choice.mode, QStringLiteral("Выбранный режим"));
+    letter_->setVisible(choice.set == DrillSet::General);
+    letter_->setCurrentIndex(std::max(0, letter_->findData(static_cast<int>(choice.firstLetter))));
+}
+
+}  // namespace mss::forms
