@@ -24,6 +24,18 @@ struct Parser {
                                             "(с заменяющими), сверху вниз, по одному в строке: флаг, что он "
                                             "обозначает, азбука Морзе."),
                              QStringLiteral("ГРУППА")};
+    QCommandLineOption card{QStringLiteral("card"),
+                            QStringLiteral("Записать в файл, заданный --output, карточки сигналов КОД (коды свода, "
+                                           "строки таблиц вроде I-3) или отдельных флагов и вымпелов (A, 7, "
+                                           "«1-й заменяющий», «ответный вымпел»); следующие коды — через пробел. "
+                                           "Вид файла — по расширению: .pdf (все карточки, по нескольку на "
+                                           "странице A4), .svg или .png (одна карточка)."),
+                            QStringLiteral("КОД")};
+    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("Файл, в который записать результат."),
+                              QStringLiteral("ФАЙЛ")};
+    QCommandLineOption scale{QStringLiteral("scale"),
+                             QStringLiteral("Масштаб картинки PNG: 1, 2 или 4 (по умолчанию 2)."),
+                             QStringLiteral("N")};
     QCommandLineOption progress{QStringLiteral("progress"),
                                 QStringLiteral("Хранить прогресс тренировки в файле ФАЙЛ вместо папки данных "
                                                "пользователя."),
@@ -32,8 +44,9 @@ struct Parser {
     Parser() {
         parser.setApplicationDescription(
             QStringLiteral("МСС-65 — тренажер и справочник флажных сигналов Международного свода сигналов 1965 года."));
-        parser.addOptions({help, version, search, lookup, hoist, progress});
-        parser.addPositionalArgument(QStringLiteral("СЛОВА"), QStringLiteral("Слова или код для --search."),
+        parser.addOptions({help, version, search, lookup, hoist, card, output, scale, progress});
+        parser.addPositionalArgument(QStringLiteral("СЛОВА"),
+                                     QStringLiteral("Слова или код для --search; ещё коды для --card."),
                                      QStringLiteral("[СЛОВА…]"));
     }
 };
@@ -49,14 +62,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return result;
     }
     // One value for an option, and one thing to do at a time.
-    for (const QCommandLineOption* once : {&p.lookup, &p.hoist, &p.progress})
+    for (const QCommandLineOption* once : {&p.lookup, &p.hoist, &p.card, &p.output, &p.scale, &p.progress})
         if (p.parser.values(*once).size() > 1) {
             result.mode = CommandLine::Mode::Error;
             result.error = QStringLiteral("Параметр --%1 указан больше одного раза.").arg(once->names().constLast());
             return result;
         }
     QStringList commands;
-    for (const QCommandLineOption* command : {&p.search, &p.lookup, &p.hoist})
+    for (const QCommandLineOption* command : {&p.search, &p.lookup, &p.hoist, &p.card})
         if (p.parser.isSet(*command)) commands << QStringLiteral("--") + command->names().constLast();
     if (commands.size() > 1) {
         result.mode = CommandLine::Mode::Error;
@@ -64,6 +77,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                            .arg(commands.join(QStringLiteral(" и ")));
         return result;
     }
+    // Options that belong to one command only.
+    for (const QCommandLineOption* own : {&p.output, &p.scale})
+        if (p.parser.isSet(*own) && !p.parser.isSet(p.card)) {
+            result.mode = CommandLine::Mode::Error;
+            result.error =
+                QStringLiteral("Параметр --%1 указывают только вместе с --card.").arg(own->names().constLast());
+            return result;
+        }
     result.progressFile = p.parser.value(p.progress);
     const QStringList words = p.parser.positionalArguments();
     if (p.parser.isSet(p.help)) {
@@ -83,9 +104,19 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     } else if (p.parser.isSet(p.hoist)) {
         result.mode = CommandLine::Mode::Hoist;
         result.hoistGroup = p.parser.value(p.hoist);
+    } else if (p.parser.isSet(p.card)) {
+        result.mode = CommandLine::Mode::Card;
+        result.cardCodes = QStringList{p.parser.value(p.card)} + words;
+        result.outputFile = p.parser.value(p.output);
+        result.scale = p.parser.value(p.scale);
+        if (!p.parser.isSet(p.output)) {
+            result.mode = CommandLine::Mode::Error;
+            result.error = QStringLiteral("Укажите после --output файл, в который записать карточки.");
+        }
     }
-    if (result.mode != CommandLine::Mode::Search && !words.isEmpty() && result.mode != CommandLine::Mode::Help &&
-        result.mode != CommandLine::Mode::Version) {
+    const bool takesWords = result.mode == CommandLine::Mode::Search || result.mode == CommandLine::Mode::Card;
+    if (!takesWords && !words.isEmpty() && result.mode != CommandLine::Mode::Help &&
+        result.mode != CommandLine::Mode::Version && result.mode != CommandLine::Mode::Error) {
         result.mode = CommandLine::Mode::Error;
         result.error = QStringLiteral("Лишний аргумент: «%1».").arg(echoed(words.first()));
     }

@@ -9,6 +9,7 @@
 #include "codebook/meanings.h"
 #include "codebook/section.h"
 #include "data/codebook_bytes.h"
+#include "card_command.h"
 #include "echo.h"
 #include "hoist_command.h"
 #include "forms/shared/application_setup.h"
@@ -61,6 +62,8 @@ int lookup(const codebook::CodeBook& book, const QString& typed) {
 }  // namespace
 
 int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
+    // Cards are drawn: that needs an application object of its own kind.
+    if (command.mode == CommandLine::Mode::Card) return writeCards(argc, argv, command);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("mss65"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MSS65_VERSION));
@@ -82,6 +85,7 @@ int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
             return printHoist(command.hoistGroup);
         case CommandLine::Mode::Search:
         case CommandLine::Mode::Lookup:
+        case CommandLine::Mode::Card:
         case CommandLine::Mode::Window:
             break;
     }
