@@ -42,6 +42,7 @@ PrinterModule openPrinterModule(const QString& path) {
         return module;
     }
     // Never unloaded: the printer it makes lives as long as the program.
+    static QList<QLibrary*> opened;
     auto* library = new QLibrary(path);
     library->setLoadHints(QLibrary::ResolveAllSymbolsHint);
     if (!library->load()) {
@@ -55,6 +56,7 @@ PrinterModule openPrinterModule(const QString& path) {
         delete library;
         return module;
     }
+    opened << library;
     const auto factory = reinterpret_cast<Factory>(library->resolve("mss65_document_printer"));
     module.printer = factory ? factory(kPrinterInterface) : nullptr;
     if (!module.printer)
