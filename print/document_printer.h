@@ -3,7 +3,9 @@
 // The printing module, libmss65-print.so: it alone links Qt Print Support
 // and Qt SVG, and the program opens it the first time something is printed
 // or exported (printer_module.h). Qt Core, Gui and Widgets types cross this
-// interface, which the program has loaded already.
+// interface, which the program has loaded already. Called on the thread of
+// the application object, which is a QGuiApplication at least (a
+// QApplication for the print dialog).
 
 #include <QImage>
 #include <QString>

@@ -41,23 +41,21 @@ PrinterModule openPrinterModule(const QString& path) {
                              .arg(shown);
         return module;
     }
-    // Never unloaded: the printer it makes lives as long as the program.
-    static QList<QLibrary*> opened;
-    auto* library = new QLibrary(path);
-    library->setLoadHints(QLibrary::ResolveAllSymbolsHint);
-    if (!library->load()) {
-        const QString missing = missingLibraryIn(library->errorString());
+    // The library stays loaded when this object goes: the printer it makes
+    // lives as long as the program.
+    QLibrary library(path);
+    library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    if (!library.load()) {
+        const QString missing = missingLibraryIn(library.errorString());
         module.problem = missing.isEmpty()
                              ? QStringLiteral("Печать и экспорт недоступны: модуль печати «%1» не загружается.")
                                    .arg(shown)
                              : QStringLiteral("Печать и экспорт недоступны: модулю печати «%1» нужна библиотека "
                                               "%2, а в системе её нет.")
                                    .arg(shown, missing);
-        delete library;
         return module;
     }
-    opened << library;
-    const auto factory = reinterpret_cast<Factory>(library->resolve("mss65_document_printer"));
+    const auto factory = reinterpret_cast<Factory>(library.resolve("mss65_document_printer"));
     module.printer = factory ? factory(kPrinterInterface) : nullptr;
     if (!module.printer)
         module.problem = QStringLiteral("Печать и экспорт недоступны: модуль печати «%1» — от другой версии "

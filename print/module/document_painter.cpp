@@ -123,6 +123,7 @@ private:
         double left = 0, width = 0;
         QSizeF hoist;
         std::unique_ptr<WrappedText> text;
+        double textTop = 0;
         double markSize = 0;
         double height = 0;
     };
@@ -148,7 +149,14 @@ private:
             const double textWidth = std::max(u_.mm(5), c.width - textLeft - (i + 1 < n ? gap : 0));
             c.text = std::make_unique<WrappedText>(cell.text, font, textWidth, &device_);
             c.markSize = cell.reconstructed ? QFontMetricsF(font, &device_).height() * 0.8 : 0;
-            c.height = std::max(c.hoist.height(), c.text->height());
+        }
+        // Beside flags side by side, the first line of every cell is centred on them.
+        const bool across = std::any_of(block.cells.begin(), block.cells.end(),
+                                        [](const Cell& cell) { return !cell.hoist.empty() && !cell.upright; });
+        for (CellLayout& c : cells) {
+            if (across && c.text->lineCount() > 0)
+                c.textTop = std::max(0.0, (u_.mm(kRowFlagSize.height()) - c.text->lineHeight(0)) / 2);
+            c.height = std::max(c.hoist.height(), c.textTop + c.text->height());
             rowHeight = std::max(rowHeight, c.height);
         }
         rowHeight += 2 * u_.mm(kRowPadding);
@@ -159,7 +167,7 @@ private:
                 const CellLayout& c = cells[i];
                 const QPointF topLeft(c.left, y_ + u_.mm(kRowPadding));
                 paintHoist(*p_, cell.hoist, topLeft, u_.mm(kRowFlagSize), u_.mm(kRowFlagGap), cell.upright, u_);
-                const QPointF textAt = topLeft + QPointF(c.hoist.isEmpty() ? 0 : c.hoist.width() + gap, 0);
+                const QPointF textAt = topLeft + QPointF(c.hoist.isEmpty() ? 0 : c.hoist.width() + gap, c.textTop);
                 p_->setFont(font);
                 p_->setPen(kInk);
                 c.text->draw(*p_, textAt);
