@@ -3,6 +3,9 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+#include <vector>
+
 #include "echo.h"
 
 namespace mss::app {
@@ -32,6 +35,18 @@ struct Parser {
                              QStringLiteral("Объём билета для --ticket: основной (по умолчанию), полный, флаги, "
                                             "однобуквенные, общий, медицинский, таблицы."),
                              QStringLiteral("ОБЪЁМ")};
+    QCommandLineOption card{QStringLiteral("card"),
+                            QStringLiteral("Записать в файл, заданный --output, карточки сигналов КОД (коды свода, "
+                                           "строки таблиц вроде I-3) или отдельных флагов и вымпелов (A, 7, "
+                                           "«1-й заменяющий», «ответный вымпел»); следующие коды — через пробел. "
+                                           "Вид файла — по расширению: .pdf (все карточки, по нескольку на "
+                                           "странице A4), .svg или .png (одна карточка)."),
+                            QStringLiteral("КОД")};
+    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("Файл, в который записать результат."),
+                              QStringLiteral("ФАЙЛ")};
+    QCommandLineOption scale{QStringLiteral("scale"),
+                             QStringLiteral("Масштаб картинки PNG: 1, 2 или 4 (по умолчанию 2)."),
+                             QStringLiteral("N")};
     QCommandLineOption progress{QStringLiteral("progress"),
                                 QStringLiteral("Хранить прогресс тренировки в файле ФАЙЛ вместо папки данных "
                                                "пользователя."),
@@ -40,8 +55,9 @@ struct Parser {
     Parser() {
         parser.setApplicationDescription(
             QStringLiteral("МСС-65 — тренажер и справочник флажных сигналов Международного свода сигналов 1965 года."));
-        parser.addOptions({help, version, search, lookup, hoist, ticket, scope, progress});
-        parser.addPositionalArgument(QStringLiteral("СЛОВА"), QStringLiteral("Слова или код для --search."),
+        parser.addOptions({help, version, search, lookup, hoist, ticket, scope, card, output, scale, progress});
+        parser.addPositionalArgument(QStringLiteral("СЛОВА"),
+                                     QStringLiteral("Слова или код для --search; ещё коды для --card."),
                                      QStringLiteral("[СЛОВА…]"));
     }
 };
@@ -57,14 +73,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return result;
     }
     // One value for an option, and one thing to do at a time.
-    for (const QCommandLineOption* once : {&p.lookup, &p.hoist, &p.ticket, &p.scope, &p.progress})
+    for (const QCommandLineOption* once :
+         {&p.lookup, &p.hoist, &p.ticket, &p.scope, &p.card, &p.output, &p.scale, &p.progress})
         if (p.parser.values(*once).size() > 1) {
             result.mode = CommandLine::Mode::Error;
             result.error = QStringLiteral("Параметр --%1 указан больше одного раза.").arg(once->names().constLast());
             return result;
         }
     QStringList commands;
-    for (const QCommandLineOption* command : {&p.search, &p.lookup, &p.hoist, &p.ticket})
+    for (const QCommandLineOption* command : {&p.search, &p.lookup, &p.hoist, &p.ticket, &p.card})
         if (p.parser.isSet(*command)) commands << QStringLiteral("--") + command->names().constLast();
     if (commands.size() > 1) {
         result.mode = CommandLine::Mode::Error;
@@ -72,6 +89,25 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                            .arg(commands.join(QStringLiteral(" и ")));
         return result;
     }
+    // Options that belong to some commands only.
+    const struct {
+        const QCommandLineOption* option;
+        std::vector<const QCommandLineOption*> commands;
+        const char* names;
+    } owned[] = {
+        {&p.output, {&p.card, &p.ticket}, "--card или --ticket"},
+        {&p.scale, {&p.card}, "--card"},
+        {&p.scope, {&p.ticket}, "--ticket"},
+    };
+    for (const auto& own : owned)
+        if (p.parser.isSet(*own.option) &&
+            std::none_of(own.commands.begin(), own.commands.end(),
+                         [&p](const QCommandLineOption* c) { return p.parser.isSet(*c); })) {
+            result.mode = CommandLine::Mode::Error;
+            result.error = QStringLiteral("Параметр --%1 указывают только вместе с %2.")
+                               .arg(own.option->names().constLast(), QString::fromUtf8(own.names));
+            return result;
+        }
     result.progressFile = p.parser.value(p.progress);
     const QStringList words = p.parser.positionalArguments();
     if (p.parser.isSet(p.help)) {
@@ -95,18 +131,26 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         bool number = false;
         result.ticketNumber = p.parser.value(p.ticket).trimmed().toInt(&number);
         result.ticketScope = p.parser.value(p.scope);
+        result.outputFile = p.parser.value(p.output);
         result.mode = CommandLine::Mode::Ticket;
         if (!number || result.ticketNumber < 1 || result.ticketNumber > 999) {
             result.mode = CommandLine::Mode::Error;
-            result.error = QStringLiteral("Номер билета — число от 1 до 999, а не «%1».").arg(echoed(p.parser.value(p.ticket)));
+            result.error =
+                QStringLiteral("Номер билета — число от 1 до 999, а не «%1».").arg(echoed(p.parser.value(p.ticket)));
+        }
+    } else if (p.parser.isSet(p.card)) {
+        result.mode = CommandLine::Mode::Card;
+        result.cardCodes = QStringList{p.parser.value(p.card)} + words;
+        result.outputFile = p.parser.value(p.output);
+        result.scale = p.parser.value(p.scale);
+        if (!p.parser.isSet(p.output)) {
+            result.mode = CommandLine::Mode::Error;
+            result.error = QStringLiteral("Укажите после --output файл, в который записать карточки.");
         }
     }
-    if (p.parser.isSet(p.scope) && result.mode != CommandLine::Mode::Ticket && result.mode != CommandLine::Mode::Error) {
-        result.mode = CommandLine::Mode::Error;
-        result.error = QStringLiteral("Параметр --scope задаёт объём билета и нужен только вместе с --ticket.");
-    }
-    if (result.mode != CommandLine::Mode::Search && !words.isEmpty() && result.mode != CommandLine::Mode::Help &&
-        result.mode != CommandLine::Mode::Version) {
+    const bool takesWords = result.mode == CommandLine::Mode::Search || result.mode == CommandLine::Mode::Card;
+    if (!takesWords && !words.isEmpty() && result.mode != CommandLine::Mode::Help &&
+        result.mode != CommandLine::Mode::Version && result.mode != CommandLine::Mode::Error) {
         result.mode = CommandLine::Mode::Error;
         result.error = QStringLiteral("Лишний аргумент: «%1».").arg(echoed(words.first()));
     }

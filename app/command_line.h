@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command line asks of the program: its window (the usual), help,
-// its version, or a search, a lookup or a hoist printed on the terminal.
+// its version, a search, a lookup or a hoist printed on the terminal, or
+// cards written to a file.
 
 #include <QString>
 #include <QStringList>
@@ -9,7 +10,7 @@
 namespace mss::app {
 
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Search, Lookup, Hoist, Ticket, Error };
+    enum class Mode { Window, Help, Version, Search, Lookup, Hoist, Ticket, Card, Error };
     Mode mode = Mode::Window;
     QString progressFile;     // --progress FILE; empty: the learner's data folder
     QStringList searchWords;  // --search WORDS…
@@ -17,6 +18,9 @@ struct CommandLine {
     QString hoistGroup;       // --hoist GROUP
     int ticketNumber = 0;     // --ticket N
     QString ticketScope;      // --scope SCOPE; empty: the basic one
+    QStringList cardCodes;    // --card CODE [CODE…]
+    QString outputFile;       // --output FILE, for the command that writes a file
+    QString scale;            // --scale N as typed; empty when not given
     QString error;            // in Russian, for Mode::Error
 };
 

@@ -12,4 +12,8 @@ inline constexpr int kLongestEcho = 80;
 
 QString echoed(const QString& typed);
 
+// A whole message with every control character shown as \xNN, for one that
+// names something typed (a file) in the middle of the program's own words.
+QString withoutControls(const QString& message);
+
 }  // namespace mss::app

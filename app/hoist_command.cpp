@@ -10,15 +10,11 @@
 #include "codebook/signal_flags.h"
 #include "codebook/signal_code.h"
 #include "qtext/utf8_text.h"
+#include "terminal_output.h"
 
 namespace mss::app {
 
 namespace {
-
-void write(std::FILE* to, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
-}
 
 
 // "2-й заменяющий<TAB>повторяет A<TAB>" — one flag a line.

@@ -9,6 +9,7 @@
 #include "codebook/meanings.h"
 #include "codebook/section.h"
 #include "data/codebook_bytes.h"
+#include "card_command.h"
 #include "echo.h"
 #include "hoist_command.h"
 #include "ticket_command.h"
@@ -18,15 +19,11 @@
 #include "search/code_normaliser.h"
 #include "search/search_index.h"
 #include "qtext/utf8_text.h"
+#include "terminal_output.h"
 
 namespace mss::app {
 
 namespace {
-
-void write(std::FILE* to, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
-}
 
 
 // "AE1<TAB>Общий раздел<TAB>Я (или экипаж …" — one signal a line.
@@ -70,6 +67,10 @@ int lookup(const codebook::CodeBook& book, const QString& typed) {
 }  // namespace
 
 int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
+    // Cards are drawn: that needs an application object of its own kind.
+    if (command.mode == CommandLine::Mode::Card) return writeCards(argc, argv, command);
+    if (command.mode == CommandLine::Mode::Ticket && !command.outputFile.isEmpty())
+        return writeTicket(argc, argv, command);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("mss65"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MSS65_VERSION));
@@ -92,6 +93,7 @@ int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
         case CommandLine::Mode::Search:
         case CommandLine::Mode::Lookup:
         case CommandLine::Mode::Ticket:
+        case CommandLine::Mode::Card:
         case CommandLine::Mode::Window:
             break;
     }
@@ -104,10 +106,7 @@ int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
     if (command.mode == CommandLine::Mode::Ticket) {
         const auto scope = command.ticketScope.isEmpty() ? exam::ExamScope::Basic : scopeOfWord(command.ticketScope);
         if (!scope) {
-            write(stderr, QStringLiteral("Неизвестный объём билета «%1»: основной, полный, флаги, однобуквенные, "
-                                         "общий, медицинский или таблицы.\n")
-                              .arg(echoed(command.ticketScope)));
-            return 2;
+            return refuse(unknownScope(command.ticketScope), 2);
         }
         return printTicket(loaded.book, command.ticketNumber, *scope);
     }

@@ -3,8 +3,15 @@
 
 #include <cstdio>
 
+#include "codebook/codebook_parser.h"
+#include "data/codebook_bytes.h"
+#include "echo.h"
 #include "exam/exam_signals.h"
+#include "forms/exam/exam_document.h"
 #include "forms/exam/exam_texts.h"
+#include "forms/shared/codebook_problem.h"
+#include "print/printer_module.h"
+#include "terminal_output.h"
 
 namespace mss::app {
 
@@ -28,6 +35,31 @@ std::optional<exam::ExamScope> scopeOfWord(const QString& word) {
     for (const ScopeWord& w : kScopeWords)
         if (word.trimmed().toLower() == QString::fromUtf8(w.word)) return w.scope;
     return std::nullopt;
+}
+
+int writeTicket(int argc, char* argv[], const CommandLine& command) {
+    const OffscreenDrawing drawing(argc, argv);
+    if (!command.outputFile.toLower().endsWith(QStringLiteral(".pdf")))
+        return refuse(QStringLiteral("Билет записывается в PDF: имя файла после --output должно кончаться на .pdf."),
+                      2);
+    const auto scope = command.ticketScope.isEmpty() ? exam::ExamScope::Basic : scopeOfWord(command.ticketScope);
+    if (!scope) return refuse(unknownScope(command.ticketScope), 2);
+    const auto loaded = codebook::parseCodeBook(data::codeBookBytes());
+    if (const QString problem = forms::codeBookProblemMessage(loaded); !problem.isEmpty()) return refuse(problem, 2);
+    const exam::ExamPool pool(loaded.book, exam::ExamSignals::shipped());
+    const exam::Ticket ticket = exam::drawTicket(pool, command.ticketNumber, *scope);
+    const print::PrinterModule& module = print::printerModule();
+    if (!module.printer) return refuse(withoutControls(module.problem), 2);
+    if (const QString problem = module.printer->savePdf(forms::ticketDocument(ticket), command.outputFile);
+        !problem.isEmpty())
+        return refuse(withoutControls(problem), 1);
+    return 0;
+}
+
+QString unknownScope(const QString& typed) {
+    return QStringLiteral("Неизвестный объём билета «%1»: основной, полный, флаги, однобуквенные, общий, "
+                          "медицинский или таблицы.")
+        .arg(echoed(typed));
 }
 
 int printTicket(const codebook::CodeBook& book, int number, exam::ExamScope scope) {

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "codebook/codebook.h"
+#include "command_line.h"
 #include "exam/ticket.h"
 
 namespace mss::app {
@@ -17,8 +18,15 @@ namespace mss::app {
 // The scope a teacher names on the command line: «основной», «полный», or a
 // section («флаги», «однобуквенные», «общий», «медицинский», «таблицы»).
 std::optional<exam::ExamScope> scopeOfWord(const QString& word);
+// The message for a scope no teacher's word names.
+QString unknownScope(const QString& typed);
 
 // Prints ticket `number` of `scope` and returns the exit status (0).
 int printTicket(const codebook::CodeBook& book, int number, exam::ExamScope scope);
+
+// mss65 --ticket N --output FILE.pdf: the ticket with its hoists drawn, and
+// its answer key on a page of its own. Returns the exit status: 0 written,
+// 1 the file could not be written, 2 a wrong command line or no printing module.
+int writeTicket(int argc, char* argv[], const CommandLine& command);
 
 }  // namespace mss::app

@@ -8,7 +8,7 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libqt6sql6-sqlite
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libqt6sql6-sqlite qt6-svg-dev
   libstemmer-dev
   fonts-liberation2 qt6-translations-l10n
 )
@@ -19,6 +19,7 @@ test_packages=(
   libgif-dev
   xvfb xauth x11-utils openbox at-spi2-core python3-pyatspi dbus valgrind time
   desktop-file-utils appstream dpkg-dev
+  poppler-utils
   hyperfine
 )
 

@@ -4,8 +4,9 @@ cmake_minimum_required(VERSION 3.25)
 # Builds the Debian package from the built tree with CPack, unpacks it into a
 # scratch root and checks it as a user's machine would meet it: the control
 # fields, the exact set of files, the icons' real sizes, the desktop entry's
-# program and icon, the software-centre data, and that every library the
-# program needs is found and comes from a package the .deb depends on.
+# program and icon, the software-centre data, that every library the program
+# and its printing module need is found and comes from a package the .deb
+# depends on, and that the installed program finds its module.
 foreach(var CPACK CPACK_CONFIG DPKG_DEB APPSTREAMCLI PROGRAM VERSION SCRATCH)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "check_deb.cmake needs -D${var}=...")
@@ -72,8 +73,10 @@ string(REGEX REPLACE ":[a-z0-9]+" "" names "${names}")
 # Named on purpose: the widgets library; Qt's GUI library, which also carries
 # the platform and GIF plugins the program opens at run time; the SQLite
 # driver the progress file is read through; the stemmer the search opens; the
-# fonts the windows are set in.
-foreach(name libqt6widgets6 libqt6gui6 libqt6sql6-sqlite libstemmer0d fonts-liberation2)
+# fonts the windows are set in; Qt SVG and Print Support, which the printing
+# module links.
+foreach(name libqt6widgets6 libqt6gui6 libqt6sql6-sqlite libstemmer0d fonts-liberation2 libqt6svg6
+             libqt6printsupport6)
   if(NOT name IN_LIST names)
     problem("Depends does not name ${name}")
   endif()
@@ -82,6 +85,7 @@ endforeach()
 # --- Files ------------------------------------------------------------------
 set(expected_files
   usr/bin/mss65
+  usr/lib/mss65/libmss65-print.so
   usr/share/applications/${app_id}.desktop
   usr/share/metainfo/${app_id}.metainfo.xml)
 foreach(size IN LISTS icon_sizes)
@@ -143,22 +147,21 @@ if(NOT rc EQUAL 0)
   problem("appstreamcli validate-tree fails on the unpacked package:\n${out}${err}")
 endif()
 
-# --- The program can be loaded ----------------------------------------------
-set(program "${root}/usr/bin/mss65")
-if(EXISTS "${program}")
-  run(ldd_output ldd "${program}")
+# --- The program and its printing module can be loaded ----------------------
+# Each library `file` links directly must be found, and come from a package
+# that Depends names, or an installation could leave it out.
+function(check_libraries file)
+  run(ldd_output ldd "${file}")
   if(ldd_output MATCHES "not found")
-    problem("ldd cannot find every library of the program:\n${ldd_output}")
+    problem("ldd cannot find every library of ${file}:\n${ldd_output}")
   endif()
-  if(NOT ldd_output MATCHES "libQt6Widgets\\.so\\.6 => /")
-    problem("ldd does not show the Qt 6 widgets library:\n${ldd_output}")
-  endif()
-
-  # Each library the program links directly must come from a package that
-  # Depends names, or an installation could leave it out.
-  run(dynamic readelf -d "${program}")
+  run(dynamic readelf -d "${file}")
   string(REGEX MATCHALL "\\(NEEDED\\)[^\n]*\\[[^]\n]+\\]" needed_lines "${dynamic}")
+  if(NOT needed_lines)
+    problem("readelf shows no library ${file} needs:\n${dynamic}")
+  endif()
   string(REPLACE "\n" ";" ldd_lines "${ldd_output}")
+  set(owners_seen "")
   foreach(line IN LISTS needed_lines)
     string(REGEX REPLACE ".*\\[([^]]+)\\]" "\\1" soname "${line}")
     # ldd writes "soname => /path (address)", or "/path (address)" for the
@@ -177,7 +180,7 @@ if(EXISTS "${program}")
       endif()
     endforeach()
     if(NOT path)
-      problem("ldd does not resolve ${soname}")
+      problem("ldd does not resolve ${soname} for ${file}")
       continue()
     endif()
     # With merged /usr, ldd's path and the one dpkg registered may differ in
@@ -195,13 +198,40 @@ if(EXISTS "${program}")
     endif()
     set(owner "${CMAKE_MATCH_1}")
     if(NOT owner IN_LIST names)
-      problem("the program links ${soname} from ${owner}, which Depends does not name")
+      problem("${file} links ${soname} from ${owner}, which Depends does not name")
     endif()
     list(APPEND owners_seen "${soname}:${owner}")
   endforeach()
-  message(STATUS "Linked libraries and their packages: ${owners_seen}")
-  if(NOT needed_lines)
-    problem("readelf shows no library the program needs:\n${dynamic}")
+  message(STATUS "Libraries of ${file} and their packages: ${owners_seen}")
+  set(problems "${problems}" PARENT_SCOPE)
+  set(ldd_output "${ldd_output}" PARENT_SCOPE)
+endfunction()
+
+set(program "${root}/usr/bin/mss65")
+set(module "${root}/usr/lib/mss65/libmss65-print.so")
+if(EXISTS "${program}")
+  check_libraries("${program}")
+  if(NOT ldd_output MATCHES "libQt6Widgets\\.so\\.6 => /")
+    problem("ldd does not show the Qt 6 widgets library:\n${ldd_output}")
+  endif()
+  # Printing is opened on first use: the program itself never maps it.
+  if(ldd_output MATCHES "libQt6PrintSupport|libQt6Svg")
+    problem("the program links Qt Print Support or Qt SVG, which only its printing module should:\n${ldd_output}")
+  endif()
+endif()
+if(EXISTS "${module}")
+  check_libraries("${module}")
+endif()
+
+# The installed program finds its module in ../lib/mss65 and draws a card.
+if(EXISTS "${program}" AND EXISTS "${module}")
+  set(card "${SCRATCH}/installed-card.png")
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env --unset=MSS65_PRINT_MODULE --unset=DISPLAY
+            "${program}" --card MAA --output "${card}"
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+  if(NOT rc EQUAL 0 OR NOT EXISTS "${card}")
+    problem("the installed program cannot write a card (status ${rc}):\n${out}${err}")
   endif()
 endif()
 

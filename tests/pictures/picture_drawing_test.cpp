@@ -3,7 +3,7 @@
 
 #include "picture_checks.h"
 
-#include "flag_design.h"
+#include "flags/flag_design.h"
 #include "flag_painter.h"
 #include "picture_files.h"
 #include "picture_set.h"

@@ -2,7 +2,7 @@
 #pragma once
 // Draws a flag design at any size.
 
-#include "flag_design.h"
+#include "flags/flag_design.h"
 #include "raster.h"
 
 #include <QImage>
@@ -11,6 +11,9 @@
 #include <vector>
 
 namespace mss::picturegen {
+
+// The designs are the generator's data.
+using namespace mss::flags;
 
 // The flag filling a picture of `size`, hoist at the left, transparent where
 // its outline leaves the rectangle; edges are smoothed by averaging samples.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_set.h"
 
-#include "flag_design.h"
+#include "flags/flag_design.h"
 #include "flag_painter.h"
 #include "picture_files.h"
 #include "scenes.h"

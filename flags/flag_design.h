@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-namespace mss::picturegen {
+namespace mss::flags {
 
 enum class Colour { Red, Blue, Yellow, Black, White };
 
@@ -122,4 +122,4 @@ const FlagDesign& flagDesign(char symbol);
 // The flag colours a design uses, in the order they first appear.
 std::vector<Colour> coloursOf(const FlagDesign& design);
 
-}  // namespace mss::picturegen
+}  // namespace mss::flags

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table of flag designs. Each flag is one row; a layer that is wrong is
-// mended in its row and the pictures are drawn again (target mss-pictures-update).
+// mended in its row, the committed pictures are drawn again (target
+// mss-pictures-update), and printed cards follow at once.
 
-#include "flag_design.h"
+#include "flags/flag_design.h"
 
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
 
-namespace mss::picturegen {
+namespace mss::flags {
 
 unsigned int rgbOf(Colour colour) {
     switch (colour) {
@@ -127,4 +128,4 @@ std::vector<Colour> coloursOf(const FlagDesign& design) {
     return colours;
 }
 
-}  // namespace mss::picturegen
+}  // namespace mss::flags

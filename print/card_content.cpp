@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/card_content.h"
+
+#include <array>
+
+#include "codebook/hoist_words.h"
+#include "codebook/signal_code.h"
+#include "codebook/signal_flags.h"
+#include "qtext/utf8_text.h"
+
+namespace mss::print {
+
+namespace {
+
+using codebook::FlagKind;
+
+// The section line of a card of a flag that is no signal of its own.
+const QString kFlagsSection = QStringLiteral("Флаги и вымпелы");
+
+CardFlag cardFlagOf(const codebook::FlownFlag& flown) {
+    const codebook::SignalFlag& entry = codebook::signalFlag(flown.flag);
+    return {flown.flag, toQString(entry.fullName), toQString(codebook::flownFlagWord(flown)), toQString(entry.morse)};
+}
+
+// What a flag that is no signal does in a group.
+QString roleOf(const codebook::SignalFlag& flag) {
+    static const std::array<QString, codebook::kSubstituteCount> kOrdinals{
+        QStringLiteral("первый"), QStringLiteral("второй"), QStringLiteral("третий")};
+    switch (flag.kind) {
+        case FlagKind::Substitute:
+            return QStringLiteral("Повторяет %1 сверху флаг того же рода, что и флаг над ним; буквенные флаги "
+                                  "и цифровые вымпелы считают порознь.")
+                .arg(kOrdinals[static_cast<std::size_t>(codebook::substituteNumber(flag.index) - 1)]);
+        case FlagKind::AnsweringPennant: return QStringLiteral("В группе — десятичная запятая.");
+        case FlagKind::Letter:
+        case FlagKind::Numeral: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+Card signalCard(const codebook::Meaning& meaning) {
+    Card card;
+    card.code = toQString(meaning.code);
+    card.section = toQString(codebook::infoOf(meaning.section).title);
+    for (const codebook::FlownFlag& flown : meaning.signal->flownHoist()) card.hoist.push_back(cardFlagOf(flown));
+    card.meaning = toQString(meaning.text).trimmed();
+    card.reconstructed = meaning.source == codebook::Source::Recall;
+    return card;
+}
+
+Card flagCard(const codebook::CodeBook& book, int flag) {
+    const codebook::SignalFlag& entry = codebook::signalFlag(flag);
+    if (entry.kind == FlagKind::Letter)
+        if (const auto meaning = codebook::meaningOf(book, std::string_view(&entry.symbol, 1)))
+            return signalCard(*meaning);
+    Card card;
+    card.code = toQString(entry.shortName);
+    card.section = kFlagsSection;
+    // A substitute or the answering pennant alone gives nothing yet: its role is said below instead.
+    const QString word = entry.kind == FlagKind::Letter || entry.kind == FlagKind::Numeral
+                             ? toQString(codebook::flownFlagWord({flag, entry.symbol}))
+                             : QString();
+    card.hoist.push_back({flag, toQString(entry.fullName), word, toQString(entry.morse)});
+    card.meaning = roleOf(entry);
+    return card;
+}
+
+std::optional<Card> cardOf(const codebook::CodeBook& book, const QString& typed) {
+    if (const auto code = codebook::SignalCode::read(toUtf8(typed)))
+        if (const auto meaning = codebook::meaningOf(book, *code)) return signalCard(*meaning);
+    const QString name = typed.trimmed();
+    for (const codebook::SignalFlag& flag : codebook::signalFlags())
+        if (name.compare(toQString(flag.shortName), Qt::CaseInsensitive) == 0) return flagCard(book, flag.index);
+    return std::nullopt;
+}
+
+}  // namespace mss::print

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What a card says, taken from the code book and the table of flags: a
+// signal's hoist as one set flies it, each flag with its name, the word it
+// gives and its Morse; its code, section and meaning. The printing module
+// only draws it (document.h).
+
+#include <QString>
+
+#include <optional>
+
+#include "codebook/codebook.h"
+#include "codebook/meanings.h"
+#include "print/document.h"
+
+namespace mss::print {
+
+// The card of a signal of the book.
+Card signalCard(const codebook::Meaning& meaning);
+
+// The card of flag `flag` (0..39) of one set: a letter that is a
+// single-letter signal gives that signal's card; any other flag its name,
+// its Morse and, for a substitute or the answering pennant, what it does in
+// a group. Throws std::out_of_range for any other index.
+Card flagCard(const codebook::CodeBook& book, int flag);
+
+// The card for a code as a person types it: a code of the book as --lookup
+// reads it («MAA», «ае1», «I-3»), or a flag's short name as --hoist prints
+// it («7», «1-й заменяющий», «ответный вымпел»). Nothing for anything else.
+std::optional<Card> cardOf(const codebook::CodeBook& book, const QString& typed);
+
+}  // namespace mss::print

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/module/outputs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <cmath>
+#include <functional>
+
+#include "print/module/card_painter.h"
+#include "print/module/document_painter.h"
+#include "print/module/drawing.h"
+#include "print/module/paper_look.h"
+
+namespace mss::print {
+
+namespace {
+
+const QString kProgram = QStringLiteral("МСС-65");
+
+// Why `file` cannot be written, in Russian.
+QString cannotWrite(const QString& file) {
+    const QFileInfo info(file);
+    const QString shown = QDir::toNativeSeparators(file);
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("Файл «%1» не записан: нет папки «%2».")
+            .arg(shown, QDir::toNativeSeparators(folder.filePath()));
+    if (!folder.isWritable() || (info.exists() && !info.isWritable()))
+        return QStringLiteral("Файл «%1» не записан: нет права на запись.").arg(shown);
+    if (info.isDir()) return QStringLiteral("Файл «%1» не записан: это папка.").arg(shown);
+    return QStringLiteral("Файл «%1» не записан.").arg(shown);
+}
+
+// Writes through `write` into a file that replaces `file` only when whole.
+QString writeWhole(const QString& file, const std::function<bool(QSaveFile&)>& write) {
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || !write(out) || !out.commit()) return cannotWrite(file);
+    return {};
+}
+
+QSize cardPixels(int dotsPerInch) {
+    const QSizeF size = Units(dotsPerInch).mm(kCardSize);
+    return {static_cast<int>(std::lround(size.width())), static_cast<int>(std::lround(size.height()))};
+}
+
+}  // namespace
+
+QString writePdf(const Document& document, const QString& file) {
+    return writeWhole(file, [&](QSaveFile& out) {
+        QPdfWriter pdf(&out);
+        pdf.setResolution(kPdfDpi);
+        pdf.setTitle(document.title);
+        pdf.setCreator(kProgram);
+        setA4(pdf);
+        paintDocument(document, pdf);
+        return out.error() == QFileDevice::NoError;
+    });
+}
+
+QImage renderCard(const Card& card, int scale) {
+    if (scale != 1 && scale != 2 && scale != 4) return {};
+    const int dpi = kScreenDpi * scale;
+    // Exactly `scale` times the picture at 1, the card's last fraction of a pixel cut.
+    QImage image(cardPixels(kScreenDpi) * scale, QImage::Format_ARGB32_Premultiplied);
+    const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(kPaper);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintCard(painter, card, QPointF(0, 0), Units(dpi), true);
+    return image;
+}
+
+QString writeCardPng(const Card& card, const QString& file, int scale) {
+    const QImage image = renderCard(card, scale);
+    if (image.isNull()) return QStringLiteral("Масштаб картинки бывает 1, 2 или 4.");
+    return writeWhole(file, [&](QSaveFile& out) { return image.save(&out, "PNG"); });
+}
+
+QString writeCardSvg(const Card& card, const QString& file) {
+    return writeWhole(file, [&](QSaveFile& out) {
+        const QSize size = cardPixels(kScreenDpi);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&out);
+        svg.setResolution(kScreenDpi);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(card.code);
+        svg.setDescription(card.meaning);
+        QPainter painter;
+        if (!painter.begin(&svg)) return false;
+        painter.fillRect(QRect(QPoint(0, 0), size), kPaper);
+        paintCard(painter, card, QPointF(0, 0), Units(kScreenDpi), true);
+        return painter.end() && out.error() == QFileDevice::NoError;
+    });
+}
+
+bool printWithPreviewDialog(const Document& document, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document.title);
+    printer.setCreator(kProgram);
+    printer.setFullPage(true);
+    setA4(printer);
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&document](QPrinter* target) { paintDocument(document, *target); });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace mss::print
