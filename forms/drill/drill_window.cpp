@@ -193,7 +193,9 @@ FaceButton* DrillWindow::finishButton() const { return bar_->finishButton(); }
 
 void DrillWindow::openExam() {
     if (!exam_) {
-        exam_ = new ExamPanel(book_, *store_, options_.clock, options_.ask, this);
+        exam_ = new ExamPanel(book_, *store_, options_.clock, options_.ask,
+                              options_.chooseFile ? options_.chooseFile : ExamPanel::ChooseFile(ExamPanel::chooseWithDialog),
+                              this);
         drillOrExam_->addWidget(exam_);
         QObject::connect(exam_, &ExamPanel::leave, this, [this] { closeExam(); });
         QObject::connect(exam_, &ExamPanel::drillMistakes, this, [this](const std::vector<drill::CardKey>& cards) {

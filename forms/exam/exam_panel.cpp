@@ -5,6 +5,9 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,11 +26,13 @@
 #include "forms/drill/drill_keyboard.h"
 #include "forms/drill/drill_label.h"
 #include "forms/drill/drill_pages.h"
+#include "forms/exam/exam_document.h"
 #include "forms/exam/exam_texts.h"
 #include "forms/shared/face_button.h"
 #include "forms/shared/physical_keys.h"
 #include "forms/shared/picture_catalogue.h"
 #include "look/look.h"
+#include "print/printer_module.h"
 #include "qtext/utf8_text.h"
 
 namespace mss::forms {
@@ -72,18 +77,26 @@ QLabel* line(QWidget* parent, const char* name, bool bold = false) {
 
 }  // namespace
 
+QString ExamPanel::chooseWithDialog(QWidget* parent, const QString& title, const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, title, suggested, QStringLiteral("PDF (*.pdf)"));
+}
+
 ExamPanel::ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, drill::Clock clock, YesNoQuestion ask,
-                     QWidget* parent)
-    : QWidget(parent), book_(book), keeper_(keeper), clock_(std::move(clock)), ask_(std::move(ask)) {
+                     ChooseFile chooseFile, QWidget* parent)
+    : QWidget(parent), book_(book), keeper_(keeper), clock_(std::move(clock)), ask_(std::move(ask)),
+      chooseFile_(std::move(chooseFile)) {
     setObjectName(QStringLiteral("ExamPanel"));
     pages_ = new QStackedWidget(this);
     pages_->addWidget(startPage_ = buildStart());
     pages_->addWidget(questionsPage_ = buildQuestions());
     pages_->addWidget(resultsPage_ = buildResults());
     pages_->addWidget(historyPage_ = buildHistory());
+    printNote_ = line(this, "ExamPrintNote");
+    printNote_->setFocusPolicy(Qt::TabFocus);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(pages_);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(printNote_);
     // Ticks only while a ticket with a time limit runs.
     clockTimer_ = new QTimer(this);
     clockTimer_->setInterval(1000);
@@ -132,6 +145,10 @@ QWidget* ExamPanel::buildStart() {
     randomButton_ = drillButton(page, "ExamRandom", QStringLiteral("Случайный билет"),
                                 QStringLiteral("Выбрать номер билета случайно и начать"));
     auto* historyButton = drillButton(page, "ExamHistory", QStringLiteral("Зачёты"), QStringLiteral("Сданные билеты"));
+    auto* printTicket = drillButton(page, "ExamPrintTicket", QStringLiteral("Печать билета…"),
+                                    QStringLiteral("Напечатать этот билет для класса, ответы — на отдельной странице"));
+    saveTicket_ = drillButton(page, "ExamSaveTicket", QStringLiteral("Билет в PDF…"),
+                              QStringLiteral("Сохранить этот билет и ответы к нему в файл PDF"));
     auto* back = drillButton(page, "ExamBack", QStringLiteral("К тренировке"), QStringLiteral("Вернуться к тренировке"));
 
     auto* form = new QGridLayout;
@@ -148,7 +165,8 @@ QWidget* ExamPanel::buildStart() {
     form->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
     for (QWidget* b : {static_cast<QWidget*>(startButton_), static_cast<QWidget*>(randomButton_),
-                       static_cast<QWidget*>(historyButton)})
+                       static_cast<QWidget*>(historyButton), static_cast<QWidget*>(printTicket),
+                       static_cast<QWidget*>(saveTicket_)})
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(back);
@@ -170,6 +188,11 @@ QWidget* ExamPanel::buildStart() {
         begin(number_->value());
     });
     QObject::connect(historyButton, &QPushButton::clicked, this, [this] { showHistory(); });
+    QObject::connect(printTicket, &QPushButton::clicked, this, [this] { print(ticketDocument(chosenTicket())); });
+    QObject::connect(saveTicket_, &QPushButton::clicked, this, [this] {
+        const exam::Ticket ticket = chosenTicket();
+        savePdf(ticketDocument(ticket), QStringLiteral("билет-%1.pdf").arg(ticket.number));
+    });
     QObject::connect(back, &QPushButton::clicked, this, [this] { Q_EMIT leave(); });
     return page;
 }
@@ -242,9 +265,14 @@ QWidget* ExamPanel::buildResults() {
     repeat_ = drillButton(page, "ExamRepeatMistakes", QStringLiteral("Повторить ошибки"),
                           QStringLiteral("Тренировка ровно тех сигналов, в которых были ошибки"));
     auto* again = drillButton(page, "ExamAgain", QStringLiteral("Новый билет"), QStringLiteral("К выбору билета"));
+    auto* printResult = drillButton(page, "ExamPrintResult", QStringLiteral("Печать…"),
+                                    QStringLiteral("Напечатать итог билета со всеми вопросами"));
+    saveResult_ = drillButton(page, "ExamSaveResult", QStringLiteral("Сохранить PDF…"),
+                              QStringLiteral("Сохранить итог билета в файл PDF"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(repeat_);
-    buttons->addWidget(again);
+    for (QWidget* b : {static_cast<QWidget*>(repeat_), static_cast<QWidget*>(again),
+                       static_cast<QWidget*>(printResult), static_cast<QWidget*>(saveResult_)})
+        buttons->addWidget(b);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -259,6 +287,12 @@ QWidget* ExamPanel::buildResults() {
         Q_EMIT drillMistakes(cards);
     });
     QObject::connect(again, &QPushButton::clicked, this, [this] { showStart(); });
+    QObject::connect(printResult, &QPushButton::clicked, this,
+                     [this] { print(resultDocument(flow_->ticket(), flow_->result())); });
+    QObject::connect(saveResult_, &QPushButton::clicked, this, [this] {
+        savePdf(resultDocument(flow_->ticket(), flow_->result()),
+                QStringLiteral("зачёт-билет-%1.pdf").arg(flow_->ticket().number));
+    });
     return page;
 }
 
@@ -279,6 +313,31 @@ QWidget* ExamPanel::buildHistory() {
     return page;
 }
 
+exam::Ticket ExamPanel::chosenTicket() {
+    return exam::drawTicket(pool(), number_->value(), static_cast<ExamScope>(scope_->currentData().toInt()),
+                            length_->currentData().toInt());
+}
+
+void ExamPanel::print(const print::Document& document) {
+    const print::PrinterModule& module = print::printerModule();
+    if (!module.printer) {
+        QMessageBox::warning(this, texts::kExamTitle, module.problem);
+        return;
+    }
+    module.printer->printWithPreview(document, this);
+}
+
+void ExamPanel::savePdf(const print::Document& document, const QString& suggested) {
+    const QString file = chooseFile_(this, QStringLiteral("Сохранить PDF"), suggested);
+    if (file.isEmpty()) return;
+    const print::PrinterModule& module = print::printerModule();
+    const QString problem = module.printer ? module.printer->savePdf(document, file) : module.problem;
+    const QString note = problem.isEmpty() ? QStringLiteral("Сохранено: %1").arg(QDir::toNativeSeparators(file)) : problem;
+    printNote_->setText(note);
+    printNote_->setAccessibleName(note);
+    if (!problem.isEmpty()) QMessageBox::warning(this, texts::kExamTitle, problem);
+}
+
 void ExamPanel::showStart() {
     clockTimer_->stop();
     pages_->setCurrentWidget(startPage_);
@@ -289,6 +348,7 @@ void ExamPanel::start(int number, ExamScope scope, int length, std::optional<std
     flow_ = std::make_unique<exam::ExamFlow>(pool(), exam::drawTicket(pool(), number, scope, length), keeper_, clock_,
                                              limit);
     lastMinuteSpoken_ = -1;
+    printNote_->clear();
     pages_->setCurrentWidget(questionsPage_);
     if (limit) clockTimer_->start();
     timeLeft_->setVisible(limit.has_value());

@@ -19,6 +19,9 @@
 #include "drill/clock.h"
 #include "exam/exam_flow.h"
 #include "forms/shared/yes_no_question.h"
+#include "print/document.h"
+
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -36,8 +39,12 @@ class ExamPanel : public QWidget {
     Q_OBJECT
 
 public:
+    // Where to save a PDF: `suggested` offered, an empty text for none chosen.
+    using ChooseFile = std::function<QString(QWidget* parent, const QString& title, const QString& suggested)>;
+    static QString chooseWithDialog(QWidget* parent, const QString& title, const QString& suggested);
+
     ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, drill::Clock clock, YesNoQuestion ask,
-              QWidget* parent);
+              ChooseFile chooseFile, QWidget* parent);
     ~ExamPanel() override;
 
     // The start page, to choose and begin a ticket.
@@ -63,6 +70,10 @@ public:
     QLabel* gradeDetails() const { return details_; }
     QTableWidget* results() const { return results_; }
     FaceButton* repeatMistakesButton() const { return repeat_; }
+    FaceButton* saveResultButton() const { return saveResult_; }
+    FaceButton* saveTicketButton() const { return saveTicket_; }
+    // What the last print or save came to, for the cadet and screen readers.
+    QLabel* printNote() const { return printNote_; }
     QTableWidget* history() const { return history_; }
 
 Q_SIGNALS:
@@ -85,12 +96,17 @@ private:
     void showResults();
     void showHistory();
     void leaveAsked();
+    // The ticket chosen on the start page, drawn.
+    exam::Ticket chosenTicket();
+    void print(const print::Document& document);
+    void savePdf(const print::Document& document, const QString& suggested);
     const exam::ExamPool& pool();
 
     const codebook::CodeBook& book_;
     exam::ExamKeeper& keeper_;
     drill::Clock clock_;
     YesNoQuestion ask_;
+    ChooseFile chooseFile_;
     std::unique_ptr<exam::ExamPool> pool_;
     std::unique_ptr<exam::ExamFlow> flow_;
     long long lastMinuteSpoken_ = -1;
@@ -116,6 +132,9 @@ private:
     QLabel* details_ = nullptr;
     QTableWidget* results_ = nullptr;
     FaceButton* repeat_ = nullptr;
+    FaceButton* saveResult_ = nullptr;
+    FaceButton* saveTicket_ = nullptr;
+    QLabel* printNote_ = nullptr;
     QTableWidget* history_ = nullptr;
     QTimer* clockTimer_ = nullptr;
 };

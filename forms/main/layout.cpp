@@ -89,7 +89,7 @@ const SectionButtonLayout& sectionLayout(Section section) {
 
 const TextControlLayout& drillButtonLayout() {
     static const TextControlLayout c{{"DrillButton", 9060, 1680, 1575, 495, 167}, QStringLiteral("Тренировка"),
-                                     QStringLiteral("Тренировка: узнать флаги и значения сигналов (F2)")};
+                                     QStringLiteral("Тренировка: узнать флаги и значения сигналов (F2); зачёт по билетам (F3)")};
     return c;
 }
 

@@ -121,6 +121,9 @@ MainWindow::MainWindow(const codebook::CodeBook& book, YesNoQuestion ask) : ask_
     applyTabOrder();
     QObject::connect(drillButton_, &QPushButton::clicked, this, &MainWindow::drillRequested);
     QObject::connect(searchButton_, &QPushButton::clicked, this, &MainWindow::searchRequested);
+    // The exam opens in the drill window's place (F3; the «Тренировка» button's tooltip says so).
+    auto* exam = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    QObject::connect(exam, &QShortcut::activated, this, &MainWindow::examRequested);
 
     QObject::connect(sections_, &SectionButtons::sectionChosen, this, [this](auto s) { sectionChosen(s); });
     QObject::connect(meaningLine_, &MeaningLine::rowPicked, this, [this](auto list, int row) { rowPicked(list, row); });

@@ -56,9 +56,10 @@ public:
     AnimatedLabel* title() const { return title_; }
 
 Q_SIGNALS:
-    // The learner asks for the drill («Тренировка», F2) or the search
+    // The learner asks for the drill («Тренировка», F2), the exam (F3) or the search
     // («Поиск», Ctrl+F); whoever made the window opens them.
     void drillRequested();
+    void examRequested();
     void searchRequested();
 
 protected:

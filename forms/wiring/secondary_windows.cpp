@@ -55,8 +55,11 @@ SearchWindow* openSearch(MainWindow& window, std::shared_ptr<const search::Searc
 }
 
 void offerDrill(MainWindow& window, const codebook::CodeBook& book, DrillWindowOptions options) {
-    QObject::connect(&window, &MainWindow::drillRequested, &window, [&book, options = std::move(options), &window] {
-        DrillWindow::showDrillWindow(book, options, &window);
+    QObject::connect(&window, &MainWindow::drillRequested, &window,
+                     [&book, options, &window] { DrillWindow::showDrillWindow(book, options, &window); });
+    // The exam opens in the drill window's place.
+    QObject::connect(&window, &MainWindow::examRequested, &window, [&book, options = std::move(options), &window] {
+        DrillWindow::showDrillWindow(book, options, &window)->openExam();
     });
 }
 

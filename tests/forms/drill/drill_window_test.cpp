@@ -9,6 +9,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStackedWidget>
@@ -30,6 +33,7 @@
 #include "forms/drill/drill_texts.h"
 #include "forms/wiring/secondary_windows.h"
 #include "forms/drill/progress_chart.h"
+#include "forms/exam/exam_panel.h"
 #include "forms/shared/reconstructed_mark.h"
 #include "forms/shared/application_setup.h"
 #include "forms/shared/picture_catalogue.h"
@@ -315,6 +319,16 @@ private Q_SLOTS:
         TRY_CHECK(!drill());
         CHECK(pressF2());
         CHECK(drill() != nullptr);
+    }
+
+    void opensWithItsCaptionOnTheScreen() {
+        // On a small screen at a high scale (1280 x 900 at 200 %) the window
+        // is larger than the screen: its caption still opens on it.
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        const QRect available = d->screen()->availableGeometry();
+        TRY_CHECK(available.contains(d->frameGeometry().topLeft()));
+        CHECK(available.contains(d->geometry().topLeft()));
     }
 
     void opensOnTheFlagsWithTheFirstQuestionAsked() {
@@ -801,6 +815,81 @@ private Q_SLOTS:
         QFile keptFile(folder->filePath(kept.front()));
         QVERIFY(keptFile.open(QIODevice::ReadOnly));
         CHECK(keptFile.readAll() == damaged);
+    }
+
+    void aWholeTicketIsAnsweredByKeyboardAlone() {
+        mss::forms::offerDrill(*w.window, shippedBook(), options(progressFile()));
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_F3);
+        DrillWindow* d = drill();
+        CHECK(d);
+        QVERIFY(QTest::qWaitForWindowExposed(d));
+        CHECK_EQ(d->windowTitle(), QStringLiteral("Зачёт"));
+        mss::forms::ExamPanel* exam = d->exam();
+        CHECK(exam && exam->isVisible());
+        CHECK(!d->setButton(DrillSet::Flags)->isVisible());  // the drill's sets give way to the exam
+        exam->ticketNumber()->setValue(7);
+        CHECK(exam->startButton()->hasFocus());
+        press(Qt::Key_Return);
+        const auto* flow = exam->flow();
+        CHECK(flow && exam->running());
+        CHECK_EQ(exam->progressLine()->text().left(15), QStringLiteral("Вопрос 1 из 20 "));
+        // Every question answered rightly but the third, which is left wrong.
+        for (std::size_t i = 0; i < flow->questionCount(); ++i) {
+            CHECK_EQ(flow->current(), i);
+            const auto& q = flow->question();
+            if (mss::exam::modeOf(q.kind) == DrillMode::Meaning) {
+                const std::size_t place = i == 2 ? (q.rightChoice + 1) % q.choices.size() : q.rightChoice;
+                type(QString::number(place + 1));
+            } else if (q.kind == mss::exam::TaskKind::ReadHoistType) {
+                type(QString::fromStdString(i == 2 ? std::string("Z") : q.hoist.flags));
+            } else {
+                raiseByKeys(std::vector<int>(q.hoist.flown.begin() + (q.hoist.medicalM ? 1 : 0), q.hoist.flown.end()));
+                if (i == 2) press(Qt::Key_Backspace);
+            }
+            press(Qt::Key_PageDown);
+        }
+        // Back a page and forth: the answers stay.
+        press(Qt::Key_PageUp);
+        CHECK_EQ(flow->current(), flow->questionCount() - 2);
+        CHECK(flow->answered(flow->current()));
+        // Tab to «Сдать», then Enter.
+        for (int i = 0; i < 80 && !exam->handInButton()->hasFocus(); ++i) press(Qt::Key_Tab);
+        CHECK(exam->handInButton()->hasFocus());
+        press(Qt::Key_Return);
+        CHECK(!exam->running());
+        CHECK_EQ(flow->result().mistakes, 1);
+        CHECK_EQ(exam->grade()->text(), flow->result().passed ? QStringLiteral("Зачёт") : QStringLiteral("Незачёт"));
+        CHECK(exam->grade()->accessibleName().startsWith(QStringLiteral("Итог: ")));
+        CHECK_EQ(exam->results()->rowCount(), 20);
+        // The ticket is in the progress file, handed in.
+        const auto past = d->store().pastTickets();
+        CHECK_EQ(past.size(), std::size_t{1});
+        CHECK_EQ(past.front().number, 7);
+        CHECK(past.front().end.has_value());
+        CHECK_EQ(past.front().end->mistakes, 1);
+        // The mistake is drilled on its own, in the drill's place.
+        QTest::mouseClick(exam->repeatMistakesButton(), Qt::LeftButton);
+        CHECK_EQ(d->windowTitle(), QStringLiteral("Тренировка"));
+        CHECK_EQ(d->flow().questionCount(), 1);
+    }
+
+    void aTicketSavedAsPdfHoldsItsQuestionsAndKey() {
+        DrillWindowOptions o = options(progressFile());
+        const QString pdf = folder->filePath(QStringLiteral("билет.pdf"));
+        o.chooseFile = [pdf](QWidget*, const QString&, const QString&) { return pdf; };
+        mss::forms::offerDrill(*w.window, shippedBook(), o);
+        CHECK(pressF2());
+        drill()->openExam();
+        QTest::mouseClick(drill()->exam()->saveTicketButton(), Qt::LeftButton);
+        CHECK(drill()->exam()->printNote()->text().startsWith(QStringLiteral("Сохранено: ")));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        CHECK(text.waitForFinished(30000));
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        CHECK(read.contains(QStringLiteral("Билет № 1")));
+        CHECK(read.contains(QStringLiteral("Ответы к билету № 1")));
     }
 
     void theMainWindowIsUntouchedByAWholeDrill() {
