@@ -60,9 +60,10 @@ public:
 
     // The ticket's number in the keeper, written with its first answer.
     virtual std::optional<long long> startTicket(const TicketStart& start) = 0;
-    // Records the answer to one question, replacing an earlier one.
-    virtual void saveAnswer(long long ticket, const QuestionRecord& record) = 0;
-    virtual void finishTicket(long long ticket, const TicketEnd& end) = 0;
+    // Records the answer to one question, replacing an earlier one; true
+    // once it is kept.
+    virtual bool saveAnswer(long long ticket, const QuestionRecord& record) = 0;
+    virtual bool finishTicket(long long ticket, const TicketEnd& end) = 0;
     // Past tickets, the latest first.
     virtual std::vector<PastTicket> pastTickets() = 0;
 };

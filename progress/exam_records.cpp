@@ -55,16 +55,16 @@ std::optional<long long> ProgressStore::startTicket(const exam::TicketStart& sta
     return id;
 }
 
-void ProgressStore::saveAnswer(long long ticket, const exam::QuestionRecord& record) {
-    writeNow([&](SqliteConnection& connection) {
+bool ProgressStore::saveAnswer(long long ticket, const exam::QuestionRecord& record) {
+    return writeNow([&](SqliteConnection& connection) {
         return runWith(connection, insertStatement(kTicketAnswersTable, "OR REPLACE"),
                        {ticket, record.place, sqlText(exam::storedName(record.kind)), sqlText(record.asked),
                         sqlText(record.given), record.correct ? 1 : 0});
     });
 }
 
-void ProgressStore::finishTicket(long long ticket, const exam::TicketEnd& end) {
-    writeNow([&](SqliteConnection& connection) {
+bool ProgressStore::finishTicket(long long ticket, const exam::TicketEnd& end) {
+    return writeNow([&](SqliteConnection& connection) {
         return runWith(connection,
                        QStringLiteral("UPDATE tickets SET ended_at = ?, right_answers = ?, mistakes = ?, "
                                       "gross_errors = ?, passed = ?, timed_out = ? WHERE id = ?"),

@@ -111,8 +111,8 @@ public:
     // Each written at once, or not at all: a ticket the file cannot take
     // now (another program holds it) is written with its next answer.
     std::optional<long long> startTicket(const exam::TicketStart& start) override;
-    void saveAnswer(long long ticket, const exam::QuestionRecord& record) override;
-    void finishTicket(long long ticket, const exam::TicketEnd& end) override;
+    bool saveAnswer(long long ticket, const exam::QuestionRecord& record) override;
+    bool finishTicket(long long ticket, const exam::TicketEnd& end) override;
     std::vector<exam::PastTicket> pastTickets() override;
 
     // --- The progress page ----------------------------------------------

@@ -20,11 +20,13 @@ public:
         tickets.push_back({start, {}, std::nullopt});
         return static_cast<long long>(tickets.size() - 1);
     }
-    void saveAnswer(long long ticket, const QuestionRecord& record) override {
+    bool saveAnswer(long long ticket, const QuestionRecord& record) override {
         tickets.at(static_cast<std::size_t>(ticket)).answers[record.place] = record;
+        return true;
     }
-    void finishTicket(long long ticket, const TicketEnd& end) override {
+    bool finishTicket(long long ticket, const TicketEnd& end) override {
         tickets.at(static_cast<std::size_t>(ticket)).end = end;
+        return true;
     }
     std::vector<PastTicket> pastTickets() override {
         std::vector<PastTicket> past;

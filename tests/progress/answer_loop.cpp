@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The child of the crash-safety tests: records answers of one session one
 // after another in the progress file and prints the id of each once it is in
-// the file, until it is killed or has given COUNT answers.
+// the file, until it is killed or has given COUNT answers. With
+// MSS65_LOOP_TICKETS=1 in its environment, every fourth answer it also
+// answers a question of an exam ticket, and prints that answer's id with a
+// "t" once it is in the file.
 //
 //   progress_answer_loop FILE ROUND [COUNT]
 //
@@ -11,6 +14,7 @@
 // been written.
 
 #include <chrono>
+#include <optional>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -37,6 +41,8 @@ int main(int argc, char** argv) {
     drill::SessionRecord session{{drill::DrillSet::Flags, drill::DrillMode::RecogniseFlag, 0}, std::nullopt};
     static constexpr char kSymbols[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890";
     std::vector<long long> unreported;
+    std::optional<long long> ticket;
+    const bool withTickets = std::getenv("MSS65_LOOP_TICKETS") != nullptr;
     const auto report = [&unreported] {
         for (long long id : unreported) std::printf("%lld\n", id);
         std::fflush(stdout);
@@ -61,6 +67,15 @@ int main(int argc, char** argv) {
             return 2;
         }
         report();
+        if (withTickets && n % 4 == 0) {
+            if (!ticket) ticket = store.startTicket({7, exam::ExamScope::Basic, 20, now, std::nullopt});
+            const exam::QuestionRecord record{static_cast<int>(n % 20), exam::TaskKind::ComposeHoist, "AE1",
+                                              std::to_string(first + n) + "t", true};
+            if (ticket && store.saveAnswer(*ticket, record)) {
+                std::printf("%lldt\n", first + n);
+                std::fflush(stdout);
+            }
+        }
     }
     return 0;
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Crash safety: a child process records answers and reports each one the
-// moment it is committed; it is killed with SIGKILL at random moments, again
+// Crash safety: a child process records answers (of the drill, and of an
+// exam ticket) and reports each one the moment it is committed; it is killed with SIGKILL at random moments, again
 // and again on the same file. Every reported answer must be in the file, the
 // file must pass SQLite's integrity check, and the store must open it as
 // its own, without setting anything aside.
@@ -51,6 +51,16 @@ void takeLines(QProcess& child, QByteArray& pending, std::vector<std::string>& l
     }
 }
 
+// A ticket's question answered again replaces the answer before: an exam
+// answer reported may be gone only when a later answer of the same place is
+// in the file (a place comes round every 20 answers of a child).
+bool replacedLater(const std::string& id, const std::set<std::string>& inFile) {
+    const long long n = std::stoll(id.substr(0, id.size() - 1));
+    for (long long later = n + 20; later < n / 1000000 * 1000000 + 1000000; later += 20)
+        if (inFile.contains(std::to_string(later) + "t")) return true;
+    return false;
+}
+
 TEST(CrashSafety, EveryReportedAnswerSurvivesSigkill) {
     const unsigned seed = seedOfRun();
     SCOPED_TRACE("seed " + std::to_string(seed) + " (MSS65_SEED=" + std::to_string(seed) + " repeats this run)");
@@ -71,6 +81,9 @@ TEST(CrashSafety, EveryReportedAnswerSurvivesSigkill) {
         const auto pause = std::chrono::microseconds(std::uniform_int_distribution<int>(0, 3000)(random));
 
         QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("MSS65_LOOP_TICKETS"), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
         child.start(QStringLiteral(MSS65_ANSWER_LOOP),
                     {QString::fromStdString(file.string()), QString::number(round)});
         ASSERT_TRUE(child.waitForStarted(10000)) << child.errorString().toStdString();
@@ -102,11 +115,13 @@ TEST(CrashSafety, EveryReportedAnswerSurvivesSigkill) {
         }
         RawDatabase raw(file);
         EXPECT_EQ(raw.value("PRAGMA integrity_check").toString().toStdString(), "ok");
-        const std::vector<std::string> stored = raw.column("SELECT given FROM answers");
+        std::vector<std::string> stored = raw.column("SELECT given FROM answers");
+        // The exam's answers too: a question of a ticket is kept as the last given.
+        for (const std::string& given : raw.column("SELECT given FROM ticket_answers")) stored.push_back(given);
         const std::set<std::string> inFile(stored.begin(), stored.end());
         std::vector<std::string> lost;
         for (const std::string& id : reported)
-            if (!inFile.contains(id)) lost.push_back(id);
+            if (!inFile.contains(id) && !(id.ends_with('t') && replacedLater(id, inFile))) lost.push_back(id);
         ASSERT_TRUE(lost.empty()) << lost.size() << " reported answers are not in the file, the first " << lost.front();
     }
     EXPECT_GE(killedWhileAnswering, 50);

@@ -93,6 +93,44 @@ TEST_F(SchemaUpgradeTest, KeepsEveryAnswerAndNumbersNewSessionsAboveTheOldOnes) 
     EXPECT_EQ(store.lastChoice(), next.choice);
 }
 
+TEST_F(SchemaUpgradeTest, AVersion2FileGainsTheExamsTicketsKeepingEveryAnswer) {
+    {
+        SqliteFailure failure;
+        auto connection = SqliteConnection::open(file(), SqliteConnection::Access::ReadWrite, failure);
+        ASSERT_TRUE(connection) << failure.text.toStdString();
+        ASSERT_EQ(migrate(*connection, 0, 2), Migration::Done);
+        ASSERT_TRUE(connection->run(
+            QStringLiteral("INSERT INTO sessions VALUES (4, 'flags', 'flag', '', '2026-12-10T14:03:07Z')")));
+        ASSERT_TRUE(connection->run(QStringLiteral(
+            "INSERT INTO answers VALUES (1, '2026-12-10T14:03:08Z', 'flags', 'flag', 'A', 'A', 1, 4)")));
+    }
+    const std::vector<std::string> answersBefore = RawDatabase(file()).column(kAllAnswers);
+    ProgressStore store(file(), fixedClock(kMorning + 1h));
+    EXPECT_TRUE(store.notices().empty()) << store.notices().front();
+    EXPECT_EQ(RawDatabase(file()).value("PRAGMA user_version").toInt(), kSchemaVersion);
+    EXPECT_EQ(RawDatabase(file()).column(kAllAnswers), answersBefore);
+
+    // A ticket and its answers, one of them given twice; the drill's cards are untouched.
+    const auto cardsBefore = store.cardStates(DrillSet::General, DrillMode::Compose);
+    const auto ticket = store.startTicket({7, exam::ExamScope::Full, 10, kMorning + 1h, std::chrono::minutes(10)});
+    ASSERT_TRUE(ticket);
+    EXPECT_TRUE(store.saveAnswer(*ticket, {0, exam::TaskKind::ComposeHoist, "AE1", "AE", false}));
+    EXPECT_TRUE(store.saveAnswer(*ticket, {0, exam::TaskKind::ComposeHoist, "AE1", "AE1", true}));
+    EXPECT_TRUE(store.saveAnswer(*ticket, {3, exam::TaskKind::FlagBySight, "Q", "", false}));
+    EXPECT_TRUE(store.finishTicket(*ticket, {kMorning + 1h + 5min, 9, 1, 0, true, false}));
+    EXPECT_EQ(store.cardStates(DrillSet::General, DrillMode::Compose), cardsBefore);
+    const auto past = store.pastTickets();
+    ASSERT_EQ(past.size(), 1u);
+    EXPECT_EQ(past[0].number, 7);
+    EXPECT_EQ(past[0].scope, exam::ExamScope::Full);
+    EXPECT_EQ(past[0].limit, std::chrono::minutes(10));
+    EXPECT_EQ(past[0].answered, 1) << "the question left without an answer is not counted";
+    ASSERT_TRUE(past[0].end);
+    EXPECT_TRUE(past[0].end->passed);
+    EXPECT_EQ(RawDatabase(file()).column("SELECT given FROM ticket_answers ORDER BY place"),
+              (std::vector<std::string>{"AE1", ""}));
+}
+
 TEST_F(SchemaUpgradeTest, CardsAreWorkedOutAfreshFromTheirAnswers) {
     struct Case {
         const char* name;
