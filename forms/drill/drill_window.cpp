@@ -193,7 +193,7 @@ FaceButton* DrillWindow::finishButton() const { return bar_->finishButton(); }
 
 void DrillWindow::openExam() {
     if (!exam_) {
-        exam_ = new ExamPanel(book_, *store_, options_.clock, options_.ask,
+        exam_ = new ExamPanel(book_, *store_, options_.clock,
                               options_.chooseFile ? options_.chooseFile : ExamPanel::ChooseFile(ExamPanel::chooseWithDialog),
                               this);
         drillOrExam_->addWidget(exam_);

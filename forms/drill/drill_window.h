@@ -41,7 +41,7 @@ struct DrillWindowOptions {
     std::filesystem::path progressFile;  // empty: progress::defaultProgressFile()
     drill::Clock clock = progress::ProgressStore::systemClock();
     std::uint64_t seed = 0;  // 0: a seed of its own each time the window opens
-    YesNoQuestion ask = askBeforeDeleting;  // asked before the progress is reset or a ticket handed in unfinished
+    YesNoQuestion ask = askBeforeDeleting;  // asked before the progress is reset
     // Where to save a ticket's PDF (a file dialog; tests give their own).
     std::function<QString(QWidget*, const QString&, const QString&)> chooseFile;
 };

@@ -30,6 +30,7 @@
 #include "forms/exam/exam_texts.h"
 #include "forms/shared/face_button.h"
 #include "forms/shared/physical_keys.h"
+#include "forms/shared/russian_plural.h"
 #include "forms/shared/picture_catalogue.h"
 #include "look/look.h"
 #include "print/printer_module.h"
@@ -81,10 +82,9 @@ QString ExamPanel::chooseWithDialog(QWidget* parent, const QString& title, const
     return QFileDialog::getSaveFileName(parent, title, suggested, QStringLiteral("PDF (*.pdf)"));
 }
 
-ExamPanel::ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, drill::Clock clock, YesNoQuestion ask,
+ExamPanel::ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, drill::Clock clock,
                      ChooseFile chooseFile, QWidget* parent)
-    : QWidget(parent), book_(book), keeper_(keeper), clock_(std::move(clock)), ask_(std::move(ask)),
-      chooseFile_(std::move(chooseFile)) {
+    : QWidget(parent), book_(book), keeper_(keeper), clock_(std::move(clock)), chooseFile_(std::move(chooseFile)) {
     setObjectName(QStringLiteral("ExamPanel"));
     pages_ = new QStackedWidget(this);
     pages_->addWidget(startPage_ = buildStart());
@@ -241,11 +241,22 @@ QWidget* ExamPanel::buildQuestions() {
         showQuestion();
     });
     QObject::connect(handIn_, &QPushButton::clicked, this, [this] {
+        // Questions left without an answer: said once on the page, and a
+        // second «Сдать» hands the ticket in all the same.
         const std::size_t left = flow_->questionCount() - flow_->answeredCount();
-        if (left > 0 && !ask_(this, texts::kExamTitle,
-                              QStringLiteral("Без ответа осталось вопросов: %1. Сдать билет? Вопросы без ответа "
-                                             "засчитываются как ошибки.").arg(left)))
+        if (left > 0 && !handInWarned_) {
+            handInWarned_ = true;
+            const QString warning =
+                QStringLiteral("Без ответа: %1. Вопросы без ответа засчитываются как ошибки; нажмите «Сдать» ещё "
+                               "раз, чтобы сдать билет.")
+                    .arg(countOf(static_cast<long long>(left), QStringLiteral("вопрос"), QStringLiteral("вопроса"),
+                                 QStringLiteral("вопросов")));
+            printNote_->setText(warning);
+            printNote_->setAccessibleName(warning);
+            QAccessibleEvent said(printNote_, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&said);
             return;
+        }
         flow_->handIn();
         showResults();
     });
@@ -357,6 +368,8 @@ void ExamPanel::start(int number, ExamScope scope, int length, std::optional<std
 }
 
 void ExamPanel::showQuestion() {
+    handInWarned_ = false;
+    printNote_->clear();
     const exam::TicketQuestion& q = flow_->question();
     const bool choosing = exam::modeOf(q.kind) == drill::DrillMode::Meaning;
     const bool composing = q.kind == TaskKind::ComposeHoist;

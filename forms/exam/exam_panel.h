@@ -18,7 +18,6 @@
 #include "drill/card_key.h"
 #include "drill/clock.h"
 #include "exam/exam_flow.h"
-#include "forms/shared/yes_no_question.h"
 #include "print/document.h"
 
 #include <functional>
@@ -43,8 +42,8 @@ public:
     using ChooseFile = std::function<QString(QWidget* parent, const QString& title, const QString& suggested)>;
     static QString chooseWithDialog(QWidget* parent, const QString& title, const QString& suggested);
 
-    ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, drill::Clock clock, YesNoQuestion ask,
-              ChooseFile chooseFile, QWidget* parent);
+    ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, drill::Clock clock, ChooseFile chooseFile,
+              QWidget* parent);
     ~ExamPanel() override;
 
     // The start page, to choose and begin a ticket.
@@ -105,11 +104,11 @@ private:
     const codebook::CodeBook& book_;
     exam::ExamKeeper& keeper_;
     drill::Clock clock_;
-    YesNoQuestion ask_;
     ChooseFile chooseFile_;
     std::unique_ptr<exam::ExamPool> pool_;
     std::unique_ptr<exam::ExamFlow> flow_;
     long long lastMinuteSpoken_ = -1;
+    bool handInWarned_ = false;  // «Сдать» pressed once with questions left unanswered
 
     QStackedWidget* pages_ = nullptr;
     QWidget* startPage_ = nullptr;

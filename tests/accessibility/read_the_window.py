@@ -2,8 +2,9 @@
 """Starts the program, finds it on the accessibility bus, chooses the general
 section, presses A and E by their accessible names and reads the meaning line;
 then opens the drill window with «Тренировка», finds its question, answers it
-by a key of the drill's keyboard and reads the result. The progress file is
-in a temporary folder, never the learner's own.
+by a key of the drill's keyboard and reads the result; last opens the exam
+with «Зачёт», reads a question, hands the ticket in and reads the grade. The
+progress file is in a temporary folder, never the learner's own.
 
 Every step waits for what it expects against a deadline; should the program
 end meanwhile, the check fails at once with the program's exit status."""
@@ -159,6 +160,26 @@ def drill(app, progress_file):
     wait_until(lambda: answers_in(progress_file) == 1, "one answer in the progress file")
 
 
+def exam(app):
+    """Opens the exam from the drill, reads a question, hands the ticket in and reads the grade."""
+    press(app, "Зачёт")
+    window = wait_until(lambda: next((app.getChildAtIndex(i) for i in range(app.childCount)
+                                      if app.getChildAtIndex(i) is not None
+                                      and app.getChildAtIndex(i).name == "Зачёт"), None), "exam window «Зачёт»")
+    press(app, "Начать")
+    question = wait_until(lambda: named(window, "Вопрос: "), "question of the ticket")[0]
+    progress = wait_until(lambda: named(window, "Вопрос 1 из 20"), "the ticket's progress line")[0]
+    print("exam question:", progress.name, "—", question.name)
+    # Handed in unanswered: the page says what that means, and a second press hands it in.
+    press(app, "Сдать")
+    wait_until(lambda: named(window, "Без ответа: 20 вопросов."), "the warning about unanswered questions")
+    press(app, "Сдать")
+    grade = wait_until(lambda: named(window, "Итог: "), "the grade of the ticket")[0]
+    if not grade.name.startswith("Итог: Незачёт."):
+        fail(f"the grade reads {grade.name!r}")
+    print("exam grade:", grade.name)
+
+
 def main():
     global program
     folder = tempfile.TemporaryDirectory()
@@ -185,6 +206,8 @@ def main():
     print("ok: a screen reader finds the keys, presses A and E and reads the meaning")
     drill(app, progress_file)
     print("ok: a screen reader opens the drill, finds its question, answers it and reads the result")
+    exam(app)
+    print("ok: a screen reader opens the exam, reads a question, hands the ticket in and reads the grade")
     program.terminate()
     program.wait(10)
 
