@@ -437,6 +437,7 @@ void ExamPanel::showTime() {
 
 void ExamPanel::showResults() {
     clockTimer_->stop();
+    printNote_->clear();
     const exam::ExamResult& r = flow_->result();
     grade_->setText(texts::gradeTitle(r));
     QPalette pal = grade_->palette();

@@ -21,17 +21,21 @@ QString quoted(const std::string& text) {
     return QStringLiteral("«%1»").arg(t);
 }
 
-// What the teacher hoists for a question: the code, a table's row, or a flag's name.
-QString shownHoist(const exam::TicketQuestion& q) {
-    if (q.set == drill::DrillSet::Flags) return toQString(codebook::signalFlag(q.hoist.flown.front()).fullName);
-    if (!q.hoist.table.empty())
-        return QStringLiteral("таблица %1, цифра %2").arg(toQString(q.hoist.table), toQString(q.hoist.flags));
-    // A hoist with a substitute is named flag by flag: AA (A, 1-й заменяющий).
+// A code, and where a substitute flies in it, its flags: AA (A, 1-й заменяющий).
+QString codeWithFlags(const exam::TicketQuestion& q) {
     const QString code = toQString(q.signal->code);
     const QString flags = toQString(codebook::hoistLine(q.hoist.flown));
     return flags == QStringList(code.split(QString(), Qt::SkipEmptyParts)).join(QStringLiteral(", "))
                ? code
                : QStringLiteral("%1 (%2)").arg(code, flags);
+}
+
+// What the teacher hoists for a question: the code, a table's row, or a flag's name.
+QString shownHoist(const exam::TicketQuestion& q) {
+    if (q.set == drill::DrillSet::Flags) return toQString(codebook::signalFlag(q.hoist.flown.front()).fullName);
+    if (!q.hoist.table.empty())
+        return QStringLiteral("таблица %1, цифра %2").arg(toQString(q.hoist.table), toQString(q.hoist.flags));
+    return codeWithFlags(q);
 }
 
 }  // namespace
@@ -135,7 +139,7 @@ QString givenText(const exam::QuestionResult& r) {
 QString rightText(const exam::TicketQuestion& q) {
     if (exam::modeOf(q.kind) == drill::DrillMode::Meaning) return quoted(q.signal->text);
     if (q.set == drill::DrillSet::Flags) return toQString(q.signal->code);
-    return QStringLiteral("%1: %2").arg(toQString(q.signal->code), toQString(codebook::hoistLine(q.hoist.flown)));
+    return codeWithFlags(q);
 }
 
 QString ticketHeading(const exam::Ticket& ticket) {

@@ -42,7 +42,11 @@ void FaceButton::paintEvent(QPaintEvent*) {
         look::drawBevelRing(p, rect(), 1, innerLight, innerDark);
     }
 
-    p.setPen(text_.isValid() ? text_ : pal.color(QPalette::ButtonText));
+    // A button that does nothing here shows its caption faded into the face.
+    const QColor caption = text_.isValid() ? text_ : pal.color(QPalette::ButtonText);
+    p.setPen(isEnabled() ? caption : QColor::fromRgbF((caption.redF() + face_.redF()) / 2,
+                                                       (caption.greenF() + face_.greenF()) / 2,
+                                                       (caption.blueF() + face_.blueF()) / 2));
     p.setFont(font());
     p.drawText(captionArea(), kCaptionFlags, text());
 
