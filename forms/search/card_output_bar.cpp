@@ -168,7 +168,7 @@ print::DocumentPrinter* CardOutputBar::openPrinter() {
     return module->printer;
 }
 
-std::optional<print::Document> CardOutputBar::documentOf(const QStringList& codes) {
+std::optional<print::Document> CardOutputBar::documentOf(const QStringList& codes, QString& problem) const {
     std::vector<print::Card> made;
     made.reserve(static_cast<std::size_t>(codes.size()));
     QStringList unknown;
@@ -179,8 +179,7 @@ std::optional<print::Document> CardOutputBar::documentOf(const QStringList& code
             unknown << QStringLiteral("«%1»").arg(code);
     }
     if (!unknown.isEmpty()) {
-        options_.warn(window(), window()->windowTitle(),
-                      QStringLiteral("В своде нет %1: карточки не сделаны.").arg(unknown.join(QStringLiteral(", "))));
+        problem = QStringLiteral("В своде нет %1: карточки не сделаны.").arg(unknown.join(QStringLiteral(", ")));
         return std::nullopt;
     }
     return print::Document::ofCards(print::titleOfCards(made), made, cutMarks_->isChecked());
@@ -207,8 +206,12 @@ void CardOutputBar::printCards() {
     // pages; it is itself again once the preview takes the learner's input.
     auto wait = std::make_shared<WaitCursor>();
     say(QStringLiteral("Подготовка к печати: %1…").arg(cards(codes.size())));
-    const std::optional<print::Document> document = documentOf(codes);
-    if (!document) return say(QString());
+    QString problem;
+    const std::optional<print::Document> document = documentOf(codes, problem);
+    if (!document) {
+        wait->end();
+        return fail(problem);
+    }
     QTimer::singleShot(0, this, [wait] { wait->end(); });
     const bool printed = printer->printWithPreview(*document, window());
     wait->end();
@@ -233,16 +236,16 @@ void CardOutputBar::saveCardsPdf() {
     {
         const WaitCursor wait;
         say(QStringLiteral("Сохранение PDF: %1…").arg(cards(codes.size())));
-        const std::optional<print::Document> document = documentOf(codes);
-        if (!document) return say(QString());
-        problem = printer->savePdf(*document, file);
+        if (const std::optional<print::Document> document = documentOf(codes, problem))
+            problem = printer->savePdf(*document, file);
     }
-    if (!problem.isEmpty()) {
-        say(QString());
-        options_.warn(window(), window()->windowTitle(), problem);
-        return;
-    }
+    if (!problem.isEmpty()) return fail(problem);
     say(QStringLiteral("PDF сохранён: %1 — %2.").arg(QDir::toNativeSeparators(file), cards(codes.size())));
+}
+
+void CardOutputBar::fail(const QString& problem) {
+    say(QString());
+    options_.warn(window(), window()->windowTitle(), problem);
 }
 
 void CardOutputBar::exportCardPicture() {
@@ -251,10 +254,7 @@ void CardOutputBar::exportCardPicture() {
     print::DocumentPrinter* printer = openPrinter();
     if (!printer) return;
     const std::optional<print::Card> card = print::cardOf(book_, code);
-    if (!card) {
-        options_.warn(window(), window()->windowTitle(), QStringLiteral("В своде нет «%1»: картинка не сделана.").arg(code));
-        return;
-    }
+    if (!card) return fail(QStringLiteral("В своде нет «%1»: картинка не сделана.").arg(code));
     QStringList titles;
     for (const PictureKind& kind : pictureKinds()) titles << kind.title;
     const PictureKind& preferred = pictureKinds().at(static_cast<std::size_t>(pictureKind_));
@@ -273,11 +273,7 @@ void CardOutputBar::exportCardPicture() {
         const WaitCursor wait;
         problem = kind.scale == 0 ? printer->saveCardSvg(*card, file) : printer->saveCardPng(*card, file, kind.scale);
     }
-    if (!problem.isEmpty()) {
-        say(QString());
-        options_.warn(window(), window()->windowTitle(), problem);
-        return;
-    }
+    if (!problem.isEmpty()) return fail(problem);
     const QString what = kind.scale == 0 ? QStringLiteral("SVG") : QStringLiteral("PNG, %1×").arg(kind.scale);
     say(QStringLiteral("Карточка %1 сохранена: %2 (%3).").arg(code, QDir::toNativeSeparators(file), what));
 }

@@ -75,7 +75,10 @@ public:
 
 private:
     print::DocumentPrinter* openPrinter();
-    std::optional<print::Document> documentOf(const QStringList& codes);
+    // The document of the codes' cards; nothing, and why, when a code has none.
+    std::optional<print::Document> documentOf(const QStringList& codes, QString& problem) const;
+    // Says nothing under the buttons, and why nothing was done in a warning.
+    void fail(const QString& problem);
     QString suggestedFile(const QString& name) const;
     void say(const QString& text);
 
