@@ -22,8 +22,6 @@ namespace {
 enum class Format { Pdf, Svg, Png };
 
 constexpr int kDefaultScale = 2;
-// The codes named in a PDF's title, at most.
-constexpr int kCodesInTitle = 12;
 
 std::optional<Format> formatOf(const QString& file) {
     const QString extension = QFileInfo(file).suffix().toLower();
@@ -39,12 +37,6 @@ std::optional<int> scaleOf(const QString& typed) {
     for (int scale : {1, 2, 4})
         if (typed.trimmed() == QString::number(scale)) return scale;
     return std::nullopt;
-}
-
-QString titleOf(const QStringList& codes) {
-    QStringList named = codes.mid(0, kCodesInTitle);
-    if (codes.size() > kCodesInTitle) named << QStringLiteral("…");
-    return QStringLiteral("Карточки МСС-65: ") + named.join(QStringLiteral(", "));
 }
 
 }  // namespace
@@ -93,12 +85,9 @@ int writeCards(int argc, char* argv[], const CommandLine& command) {
     if (!module.printer) return refuse(withoutControls(module.problem), 2);
     QString problem;
     switch (*format) {
-        case Format::Pdf: {
-            QStringList codes;
-            for (const print::Card& card : cards) codes << card.code;
-            problem = module.printer->savePdf(print::Document::ofCards(titleOf(codes), cards), file);
+        case Format::Pdf:
+            problem = module.printer->savePdf(print::Document::ofCards(print::titleOfCards(cards), cards), file);
             break;
-        }
         case Format::Svg: problem = module.printer->saveCardSvg(cards.front(), file); break;
         case Format::Png: problem = module.printer->saveCardPng(cards.front(), file, *scale); break;
     }

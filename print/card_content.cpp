@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/card_content.h"
 
+#include <QStringList>
+
 #include <array>
 
 #include "codebook/hoist_words.h"
@@ -13,6 +15,9 @@ namespace mss::print {
 namespace {
 
 using codebook::FlagKind;
+
+// The codes named in a title of cards, at most.
+constexpr std::size_t kCodesInTitle = 12;
 
 // The section line of a card of a flag that is no signal of its own.
 const QString kFlagsSection = QStringLiteral("Флаги и вымпелы");
@@ -74,6 +79,13 @@ std::optional<Card> cardOf(const codebook::CodeBook& book, const QString& typed)
     for (const codebook::SignalFlag& flag : codebook::signalFlags())
         if (name.compare(toQString(flag.shortName), Qt::CaseInsensitive) == 0) return flagCard(book, flag.index);
     return std::nullopt;
+}
+
+QString titleOfCards(const std::vector<Card>& cards) {
+    QStringList named;
+    for (std::size_t i = 0; i < cards.size() && i < kCodesInTitle; ++i) named << cards[i].code;
+    if (cards.size() > kCodesInTitle) named << QStringLiteral("…");
+    return QStringLiteral("Карточки МСС-65: ") + named.join(QStringLiteral(", "));
 }
 
 }  // namespace mss::print

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 #include "codebook/codebook.h"
 #include "codebook/meanings.h"
@@ -28,5 +29,9 @@ Card flagCard(const codebook::CodeBook& book, int flag);
 // reads it («MAA», «ае1», «I-3»), or a flag's short name as --hoist prints
 // it («7», «1-й заменяющий», «ответный вымпел»). Nothing for anything else.
 std::optional<Card> cardOf(const codebook::CodeBook& book, const QString& typed);
+
+// The title of a document of cards, its PDF's title and its print job's
+// name: «Карточки МСС-65: NC, MAA, AE1», the first twelve codes named.
+QString titleOfCards(const std::vector<Card>& cards);
 
 }  // namespace mss::print

@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "look/look.h"
+#include "forms/shared/face_button.h"
 #include "forms/shared/picture_catalogue.h"
 #include "search/search_index.h"
 #include "forms/search/search_result_delegate.h"
@@ -61,16 +62,19 @@ bool movesThroughResults(int key) {
 SearchWindow* SearchWindow::current() { return theWindow().data(); }
 
 SearchWindow* SearchWindow::showSearchWindow(std::shared_ptr<const search::SearchIndex> index,
-                                             const MainWindowPlace& main) {
+                                             const codebook::CodeBook& book, const MainWindowPlace& main,
+                                             const CardOutputOptions& output) {
     SearchWindow* window = showOnce(
-        theWindow(), [&index] { return new SearchWindow(std::move(index)); },
+        theWindow(), [&] { return new SearchWindow(std::move(index), book, output); },
         [&main](SearchWindow& w) { w.placeBeside(main); });
     window->field_->setFocus();
     window->field_->selectAll();
     return window;
 }
 
-SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : index_(std::move(index)) {
+SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index, const codebook::CodeBook& book,
+                           const CardOutputOptions& output)
+    : index_(std::move(index)) {
     setObjectName(QStringLiteral("SearchWindow"));
     setWindowTitle(titleText());
     setWindowIcon(PictureCatalogue::instance().icon());
@@ -150,6 +154,10 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : i
     dark.setColor(QPalette::Text, look::kWhite);
     results_->setPalette(dark);
 
+    // The cards of the rows, printed or saved.
+    cardOutput_ = new CardOutputBar(
+        book, output, [this] { return selectedOrShownCodes(); }, [this] { return codeInHand(); }, this);
+
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(10, 10, 10, 10);
     column->setSpacing(6);
@@ -159,6 +167,7 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : i
     column->addWidget(summary_);
     column->addWidget(correction_);
     column->addWidget(results_, 1);
+    column->addWidget(cardOutput_);
 
     // The cursor stays in the field: a screen reader hears the chosen result
     // as the field's description.
@@ -183,6 +192,7 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index) : i
     setTabOrder(field_, partList_);
     setTabOrder(partList_, narrowingList_);
     setTabOrder(narrowingList_, results_);
+    setTabOrder(results_, cardOutput_->printButton());
 
     // The whole book, until something is typed.
     choosePart(0);
@@ -225,6 +235,7 @@ void SearchWindow::search(const QString& query) {
     // nothing selected, what is done with rows is done with all of them.
     if (model_->rowCount() > 0)
         results_->selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
+    cardOutput_->setRowsListed(model_->rowCount() > 0);
     const QString corrected = nothingTyped ? QString() : toQString(model_->corrected());
     correction_->setText(corrected.isEmpty() ? QString() : QStringLiteral("Показаны результаты для: %1").arg(corrected));
     correction_->setVisible(!corrected.isEmpty());
@@ -242,6 +253,11 @@ QStringList SearchWindow::selectedOrShownCodes() const {
     codes.reserve(rows.size());
     for (const int row : rows) codes << model_->codeAt(row);
     return codes;
+}
+
+QString SearchWindow::codeInHand() const {
+    const int row = results_->currentIndex().row();
+    return row >= 0 && row < model_->rowCount() ? model_->codeAt(row) : QString();
 }
 
 void SearchWindow::showResult(int row) {

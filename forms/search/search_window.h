@@ -7,11 +7,13 @@
 // from the field; Enter or a double click puts the signal up on the main
 // window, as if the learner had typed it, and the search stays open for the
 // next one; Escape closes it. Rows may be selected with Shift and Ctrl, for
-// whatever is done with several at once (selectedOrShownCodes()).
+// whatever is done with several at once (selectedOrShownCodes()). Under the
+// list, a row of buttons prints and exports cards (card_output_bar.h).
 //
 // One search window for the whole program, never modal and not owned by the
 // main window. It knows nothing of the main window: a chosen signal goes out
-// as signalChosen, and whoever opens it tells it where the main window is.
+// as signalChosen, and whoever opens it tells it where the main window is,
+// and gives it the code book its cards are made from.
 
 #include <QPointer>
 #include <QRect>
@@ -22,12 +24,16 @@
 #include <vector>
 
 #include "forms/search/book_filters.h"
+#include "forms/search/card_output_bar.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListView;
 
+namespace mss::codebook {
+class CodeBook;
+}
 namespace mss::search {
 class SearchIndex;
 }
@@ -49,8 +55,11 @@ class SearchWindow : public QWidget {
 public:
     // Creates the search window if there is none (beside the main window),
     // shows it and puts the cursor in its field. An open window keeps the
-    // index it was made with.
-    static SearchWindow* showSearchWindow(std::shared_ptr<const search::SearchIndex> index, const MainWindowPlace& main);
+    // index, the book and the options it was made with. `book` is the one
+    // `index` was built from, and must outlive the window.
+    static SearchWindow* showSearchWindow(std::shared_ptr<const search::SearchIndex> index,
+                                          const codebook::CodeBook& book, const MainWindowPlace& main,
+                                          const CardOutputOptions& output = {});
     // The open search window, or nullptr.
     static SearchWindow* current();
 
@@ -71,6 +80,11 @@ public:
     // listed when none is selected ("AE1", "MAA", "II-3"): what is to be
     // printed or exported when the learner asks for it.
     QStringList selectedOrShownCodes() const;
+    // The code of the row in hand (the current row), or nothing.
+    QString codeInHand() const;
+
+    // Printing and export of the cards of the rows.
+    CardOutputBar* cardOutput() const { return cardOutput_; }
 
 Q_SIGNALS:
     // The learner chose a signal to see on the main window ("AE1", "II-3").
@@ -82,7 +96,8 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    explicit SearchWindow(std::shared_ptr<const search::SearchIndex> index);
+    SearchWindow(std::shared_ptr<const search::SearchIndex> index, const codebook::CodeBook& book,
+                 const CardOutputOptions& output);
     void search(const QString& query);
     void choosePart(int part);
     const search::RowFilter& filter() const;
@@ -100,6 +115,7 @@ private:
     QListView* results_ = nullptr;
     SearchResultsModel* model_ = nullptr;
     SearchResultDelegate* delegate_ = nullptr;
+    CardOutputBar* cardOutput_ = nullptr;
     bool fitFrameOnScreen_ = false;  // placed over the main window: keep the frame's foot on the screen
 };
 

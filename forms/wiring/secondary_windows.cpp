@@ -25,9 +25,10 @@ MainWindowPlace placeOf(const MainWindow& window) {
 
 }  // namespace
 
-void offerSearch(MainWindow& window, const codebook::CodeBook& book) {
+void offerSearch(MainWindow& window, const codebook::CodeBook& book, CardOutputOptions output) {
     auto index = std::make_shared<std::shared_ptr<const search::SearchIndex>>();
-    QObject::connect(&window, &MainWindow::searchRequested, &window, [&window, &book, index] {
+    QObject::connect(&window, &MainWindow::searchRequested, &window, [&window, &book, index,
+                                                                      output = std::move(output)] {
         if (!*index) {
             try {
                 *index = std::make_shared<const search::SearchIndex>(search::searchRowsOf(book));
@@ -37,13 +38,14 @@ void offerSearch(MainWindow& window, const codebook::CodeBook& book) {
                 return;
             }
         }
-        openSearch(window, *index);
+        openSearch(window, *index, book, output);
     });
 }
 
-SearchWindow* openSearch(MainWindow& window, std::shared_ptr<const search::SearchIndex> index) {
+SearchWindow* openSearch(MainWindow& window, std::shared_ptr<const search::SearchIndex> index,
+                         const codebook::CodeBook& book, const CardOutputOptions& output) {
     const bool opened = SearchWindow::current() != nullptr;
-    SearchWindow* search = SearchWindow::showSearchWindow(std::move(index), placeOf(window));
+    SearchWindow* search = SearchWindow::showSearchWindow(std::move(index), book, placeOf(window), output);
     if (opened) return search;
     QObject::connect(search, &SearchWindow::signalChosen, &window, [&window](const QString& code) {
         showSignal(window, code.toStdString());

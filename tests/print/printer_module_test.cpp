@@ -11,34 +11,12 @@
 #include "forms/window_fixture.h"
 #include "print/card_content.h"
 #include "print/printer_module.h"
+#include "support/mapped_libraries.h"
 #include "support/shipped_book.h"
 
-namespace {
-
-// The files of shared libraries mapped into this process now.
-QStringList mappedLibraries() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly)) return {};
-    QStringList libraries;
-    for (const QByteArray& line : maps.readAll().split('\n')) {
-        const QString path = QString::fromUtf8(line.mid(line.indexOf('/')));
-        if (line.contains('/') && path.contains(QStringLiteral(".so")) && !libraries.contains(path)) libraries << path;
-    }
-    return libraries;
-}
-
-QStringList mappedOf(const QStringList& names) {
-    QStringList found;
-    for (const QString& library : mappedLibraries())
-        for (const QString& name : names)
-            if (library.contains(name)) found << library;
-    return found;
-}
-
-const QStringList kPrintingLibraries{QStringLiteral("libQt6PrintSupport"), QStringLiteral("libQt6Svg"),
-                                     QStringLiteral("libmss65-print")};
-
-}  // namespace
+using mss::testing::kPrintingLibraries;
+using mss::testing::mappedLibraries;
+using mss::testing::mappedOf;
 
 class PrinterModuleTest : public QObject {
     Q_OBJECT

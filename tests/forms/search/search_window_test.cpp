@@ -124,7 +124,7 @@ class SearchWindowTest : public QObject {
     // Opens the search on `index` and types `query` into its field.
     SearchWindow* searchFor(const QString& query,
                             std::shared_ptr<const mss::search::SearchIndex> index = shippedIndex()) {
-        SearchWindow* s = mss::forms::openSearch(*w.window, std::move(index));
+        SearchWindow* s = mss::forms::openSearch(*w.window, std::move(index), shippedBook());
         if (!QTest::qWaitForWindowExposed(s)) return nullptr;
         s->field()->clear();
         typeInto(s->field(), query);
