@@ -42,7 +42,12 @@ void FaceButton::paintEvent(QPaintEvent*) {
         look::drawBevelRing(p, rect(), 1, innerLight, innerDark);
     }
 
-    p.setPen(text_.isValid() ? text_ : pal.color(QPalette::ButtonText));
+    // A button that is off shows its caption dimmed, halfway to the face.
+    QColor caption = text_.isValid() ? text_ : pal.color(QPalette::ButtonText);
+    if (!isEnabled())
+        caption = QColor((caption.red() + face_.red()) / 2, (caption.green() + face_.green()) / 2,
+                         (caption.blue() + face_.blue()) / 2);
+    p.setPen(caption);
     p.setFont(font());
     p.drawText(captionArea(), kCaptionFlags, text());
 
