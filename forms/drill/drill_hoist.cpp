@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QPainter>
 
 #include "codebook/hoist_words.h"
 #include "forms/shared/flag_picture_box.h"
@@ -20,6 +21,18 @@ const std::array<QString, DrillHoist::kPositions> kPlaceNames{
     QStringLiteral("Первый флаг"), QStringLiteral("Второй флаг"), QStringLiteral("Третий флаг")};
 
 }  // namespace
+
+QPixmap smallHoistPicture(const std::vector<int>& flags) {
+    constexpr int kWidth = 30, kHeight = 20, kGap = 2;
+    QPixmap picture(static_cast<int>(flags.size()) * (kWidth + kGap), kHeight);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (std::size_t i = 0; i < flags.size(); ++i)
+        p.drawPixmap(QRect(static_cast<int>(i) * (kWidth + kGap), 0, kWidth, kHeight),
+                     PictureCatalogue::instance().flag(flags[i]));
+    return picture;
+}
 
 DrillHoist::DrillHoist(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("DrillHoist"));

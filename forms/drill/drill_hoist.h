@@ -4,9 +4,11 @@
 // medical section above the letters, and for a table of complements the
 // table's name above its pennant. The pictures are the catalogue's own.
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 #include "drill/set_signals.h"
 
@@ -15,6 +17,10 @@ class QLabel;
 namespace mss::forms {
 
 class FlagPictureBox;
+
+// The flags of a hoist side by side, small (30 × 20 each), for a row of a
+// table; `flags` are 0..39, top first.
+QPixmap smallHoistPicture(const std::vector<int>& flags);
 
 class DrillHoist : public QWidget {
 public:

@@ -6,9 +6,17 @@
 
 #include <QWidget>
 
+#include <string>
+#include <vector>
+
+#include "drill/drill_choice.h"
+#include "drill/set_signals.h"
+#include "progress/progress_figures.h"
+
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTableWidget;
 
 namespace mss::forms {
 
@@ -18,6 +26,8 @@ class DrillKeyboard;
 class FaceButton;
 class ProgressChart;
 class ReconstructedMark;
+class SessionChart;
+struct ChartedSessions;
 
 // The page of one question: the hoist on the left, the question and how to
 // answer it, the flags typed so far, the result after the answer and the
@@ -88,19 +98,47 @@ private:
     FaceButton* reviewEarly_ = nullptr;
 };
 
-// The progress of every set, with the reset and the way back.
+// One of the learner's hardest signals, as the progress page lists it.
+struct HardRow {
+    const drill::DrillSignal* signal = nullptr;
+    progress::HardSignal hard;
+};
+
+// The progress of every set; the recent sessions; the hardest signals of the
+// set and mode chosen, with the way to drill them; the reset and the way back.
 class ProgressPage : public QWidget {
 public:
     explicit ProgressPage(QWidget* parent);
 
+    void showSessions(const ChartedSessions& sessions);
+    // `rows` in the order the learner should meet them, hardest first.
+    void showHardest(const drill::DrillChoice& choice, const std::vector<HardRow>& rows);
+    // The codes listed, in their order.
+    const std::vector<std::string>& hardestCodes() const { return hardestCodes_; }
+
     ProgressChart* chart() const { return chart_; }
+    SessionChart* sessions() const { return sessions_; }
+    QLabel* sessionsHeading() const { return sessionsHeading_; }
+    QLabel* sessionsNote() const { return sessionsNote_; }
+    QLabel* hardestScope() const { return hardestScope_; }
+    QTableWidget* hardest() const { return hardest_; }
+    QLabel* noHardest() const { return noHardest_; }
+    FaceButton* trainButton() const { return train_; }
     FaceButton* resetButton() const { return reset_; }
     FaceButton* backButton() const { return back_; }
 
 private:
     ProgressChart* chart_ = nullptr;
+    QLabel* sessionsHeading_ = nullptr;
+    SessionChart* sessions_ = nullptr;
+    QLabel* sessionsNote_ = nullptr;
+    QLabel* hardestScope_ = nullptr;
+    QTableWidget* hardest_ = nullptr;
+    QLabel* noHardest_ = nullptr;
+    FaceButton* train_ = nullptr;
     FaceButton* reset_ = nullptr;
     FaceButton* back_ = nullptr;
+    std::vector<std::string> hardestCodes_;
 };
 
 }  // namespace mss::forms

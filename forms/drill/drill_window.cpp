@@ -21,6 +21,8 @@
 #include "forms/drill/drill_pages.h"
 #include "forms/drill/drill_texts.h"
 #include "forms/drill/progress_chart.h"
+#include "forms/drill/progress_texts.h"
+#include "forms/drill/session_chart.h"
 #include "forms/exam/exam_panel.h"
 #include "forms/exam/exam_texts.h"
 #include "forms/shared/face_button.h"
@@ -168,6 +170,8 @@ void DrillWindow::connectControls() {
         flow_->reviewEarly();
         showStage();
     });
+    QObject::connect(progressPage_->trainButton(), &QPushButton::clicked, this,
+                     [this] { drillSignals(progressPage_->hardestCodes()); });
     QObject::connect(progressPage_->resetButton(), &QPushButton::clicked, this, [this] { resetProgress(); });
     QObject::connect(progressPage_->backButton(), &QPushButton::clicked, this, [this] {
         flow_->leaveProgress();
@@ -303,10 +307,18 @@ void DrillWindow::showNothingToAsk() {
 
 void DrillWindow::showProgress() {
     std::vector<SetProgress> sets;
-    const DrillMode mode = flow_->choice().mode;
+    const drill::DrillChoice& choice = flow_->choice();
     for (DrillSet set : drill::kAllSets)
-        sets.push_back({texts::setTitle(set), store_->counts(set, mode, static_cast<int>(flow_->signalsIn(set).size()))});
-    progressPage_->chart()->showFigures(texts::modeTitle(mode), std::move(sets), store_->recentAccuracy());
+        sets.push_back(
+            {texts::setTitle(set), store_->counts(set, choice.mode, static_cast<int>(flow_->signalsIn(set).size()))});
+    progressPage_->chart()->showFigures(texts::modeTitle(choice.mode), std::move(sets));
+    progressPage_->showSessions(chartedSessions(*store_));
+    std::vector<HardRow> hardest;
+    for (const progress::HardSignal& hard :
+         store_->hardestSignals(choice.set, choice.mode, progress_texts::kHardestShown))
+        if (const drill::DrillSignal* signal = drill::findSignal(flow_->setSignals(), hard.code))
+            hardest.push_back({signal, hard});
+    progressPage_->showHardest(choice, hardest);
     pages_->setCurrentWidget(progressPage_);
     progressPage_->backButton()->setFocus();
 }

@@ -4,7 +4,8 @@
 // mode, answers questions by typing or clicking, sees at once whether the
 // answer was right, and at the end of a session the mistakes, which can be
 // asked again. The progress view shows every set's signals new, being
-// learned and learned, and the last sessions' share of right answers.
+// learned and learned, the last sessions' share of right answers, and the
+// learner's hardest signals, which it drills on request.
 //
 // The window shows what the drill's flow (drill::DrillFlow) says and hands
 // it the learner's keys and clicks. It opens its own progress file (nothing

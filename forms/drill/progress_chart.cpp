@@ -13,12 +13,9 @@ namespace mss::forms {
 
 namespace {
 
-constexpr int kLabelWidth = 170, kBarLeft = 176, kBarWidth = 360, kBarHeight = 20, kRowStep = 30;
+constexpr int kLabelWidth = 170, kBarLeft = 176, kBarWidth = 360, kBarHeight = 18, kRowStep = 25;
 constexpr int kCountsLeft = kBarLeft + kBarWidth + 10;
-constexpr int kHeadingHeight = 24;
-constexpr int kAccuracyHeight = 90, kAccuracyBarWidth = 44, kAccuracyBarStep = 64;
-
-int percent(int part, int whole) { return whole == 0 ? 0 : static_cast<int>(std::lround(100.0 * part / whole)); }
+constexpr int kHeadingHeight = 24, kLegendHeight = 20;
 
 // "37 новых, 3 изучаемых, 1 выученный".
 QString countsText(const progress::ProgressCounts& c) {
@@ -41,11 +38,10 @@ ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("Прогресс"));
 }
 
-void ProgressChart::showFigures(const QString& modeTitle, std::vector<SetProgress> sets,
-                                progress::RecentAccuracy accuracy) {
+void ProgressChart::showFigures(const QString& modeTitle, std::vector<SetProgress> sets) {
     modeTitle_ = modeTitle;
     sets_ = std::move(sets);
-    accuracy_ = std::move(accuracy);
+    setFixedHeight(kHeadingHeight + 4 + static_cast<int>(sets_.size()) * kRowStep + kLegendHeight + 2);
     setAccessibleDescription(figuresText());
     update();
 }
@@ -54,14 +50,6 @@ QString ProgressChart::figuresText() const {
     QStringList lines;
     lines << QStringLiteral("Режим «%1».").arg(modeTitle_);
     for (const SetProgress& s : sets_) lines << QStringLiteral("%1: %2.").arg(s.title, countsText(s.counts));
-    if (accuracy_.sessions.empty())
-        lines << QStringLiteral("Занятий ещё не было.");
-    else
-        lines << QStringLiteral("Последние занятия (%1): верно %2 из %3, %4 %.")
-                     .arg(accuracy_.sessions.size())
-                     .arg(accuracy_.right)
-                     .arg(accuracy_.answers)
-                     .arg(percent(accuracy_.right, accuracy_.answers));
     return lines.join(QLatin1Char(' '));
 }
 
@@ -69,7 +57,6 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
     paintCounts(p, 0);
-    paintAccuracy(p, kHeadingHeight + static_cast<int>(sets_.size()) * kRowStep + 40);
     if (hasFocus()) {
         p.setPen(QPen(look::kWhite, 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
@@ -118,40 +105,8 @@ void ProgressChart::paintCounts(QPainter& p, int top) const {
         p.fillRect(QRect(x, y + 4, 12, 12), colour);
         p.setPen(look::kWhite);
         const int w = p.fontMetrics().horizontalAdvance(name);
-        p.drawText(QRect(x + 16, y, w + 4, 20), Qt::AlignLeft | Qt::AlignVCenter, name);
+        p.drawText(QRect(x + 16, y, w + 4, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter, name);
         x += 16 + w + 20;
-    }
-}
-
-void ProgressChart::paintAccuracy(QPainter& p, int top) const {
-    p.setPen(look::kWhite);
-    p.setFont(look::serifFont(12));
-    QString heading = QStringLiteral("Верные ответы в последних занятиях");
-    if (!accuracy_.sessions.empty())
-        heading += QStringLiteral(": %1 из %2 (%3 %)")
-                       .arg(accuracy_.right)
-                       .arg(accuracy_.answers)
-                       .arg(percent(accuracy_.right, accuracy_.answers));
-    p.drawText(QRect(4, top, width() - 8, kHeadingHeight), Qt::AlignLeft | Qt::AlignVCenter, heading);
-    const int base = top + kHeadingHeight + 16 + kAccuracyHeight;
-    p.setFont(look::dialogFont());
-    if (accuracy_.sessions.empty()) {
-        p.drawText(QRect(4, top + kHeadingHeight + 8, width() - 8, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Занятий ещё не было."));
-        return;
-    }
-    int x = 8;
-    for (const progress::SessionScore& s : accuracy_.sessions) {
-        const int share = percent(s.right, s.answers);
-        const int h = std::max(1, kAccuracyHeight * share / 100);
-        p.fillRect(QRect(x, base - kAccuracyHeight, kAccuracyBarWidth, kAccuracyHeight), look::kBlue.darker(150));
-        p.fillRect(QRect(x, base - h, kAccuracyBarWidth, h), look::kTablesNote);
-        p.setPen(look::kWhite);
-        p.drawText(QRect(x - 8, base - kAccuracyHeight - 16, kAccuracyBarWidth + 16, 16), Qt::AlignCenter,
-                   QStringLiteral("%1 %").arg(share));
-        p.drawText(QRect(x - 8, base + 2, kAccuracyBarWidth + 16, 16), Qt::AlignCenter,
-                   QStringLiteral("%1 из %2").arg(s.right).arg(s.answers));
-        x += kAccuracyBarStep;
     }
 }
 

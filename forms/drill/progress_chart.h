@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The learner's progress as a picture: for each set, one bar of its signals
-// new, being learned and learned in the chosen mode, and below, the share
-// of right answers in each of the last ten sessions.
+// new, being learned and learned in the chosen mode, with its legend.
 
 #include <QString>
 #include <QWidget>
@@ -22,10 +21,9 @@ class ProgressChart : public QWidget {
 public:
     explicit ProgressChart(QWidget* parent);
 
-    void showFigures(const QString& modeTitle, std::vector<SetProgress> sets, progress::RecentAccuracy accuracy);
+    void showFigures(const QString& modeTitle, std::vector<SetProgress> sets);
 
     const std::vector<SetProgress>& sets() const { return sets_; }
-    const progress::RecentAccuracy& accuracy() const { return accuracy_; }
     // The figures as one text, which screen readers read.
     QString figuresText() const;
 
@@ -37,11 +35,9 @@ protected:
 
 private:
     void paintCounts(QPainter& p, int top) const;
-    void paintAccuracy(QPainter& p, int top) const;
 
     QString modeTitle_;
     std::vector<SetProgress> sets_;
-    progress::RecentAccuracy accuracy_;
 };
 
 }  // namespace mss::forms

@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QPainter>
 #include <QRandomGenerator>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -31,7 +30,6 @@
 #include "forms/shared/face_button.h"
 #include "forms/shared/physical_keys.h"
 #include "forms/shared/russian_plural.h"
-#include "forms/shared/picture_catalogue.h"
 #include "look/look.h"
 #include "print/printer_module.h"
 #include "qtext/utf8_text.h"
@@ -43,19 +41,6 @@ namespace {
 using exam::ExamScope;
 using exam::TaskKind;
 namespace texts = exam_texts;
-
-// The flags of a hoist side by side, small, for a row of a table.
-QPixmap hoistPicture(const std::vector<int>& flags) {
-    constexpr int kWidth = 30, kHeight = 20, kGap = 2;
-    QPixmap picture(static_cast<int>(flags.size()) * (kWidth + kGap), kHeight);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (std::size_t i = 0; i < flags.size(); ++i)
-        p.drawPixmap(QRect(static_cast<int>(i) * (kWidth + kGap), 0, kWidth, kHeight),
-                     PictureCatalogue::instance().flag(flags[i]));
-    return picture;
-}
 
 QTableWidget* table(QWidget* parent, const char* name, const QStringList& headings) {
     auto* t = new QTableWidget(0, static_cast<int>(headings.size()), parent);
@@ -452,7 +437,7 @@ void ExamPanel::showResults() {
         results_->setItem(row, 0, cell(QString::number(row + 1)));
         results_->setItem(row, 1, cell(texts::taskTitle(q.question->kind)));
         auto* hoist = cell(QString());
-        hoist->setIcon(QIcon(hoistPicture(q.question->hoist.flown)));
+        hoist->setIcon(QIcon(smallHoistPicture(q.question->hoist.flown)));
         hoist->setToolTip(toQString(codebook::hoistLine(q.question->hoist.flown)));
         results_->setItem(row, 2, hoist);
         auto* given = cell((q.correct ? QStringLiteral("✓ ") : QStringLiteral("✗ ")) + texts::givenText(q));

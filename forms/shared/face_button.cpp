@@ -42,11 +42,12 @@ void FaceButton::paintEvent(QPaintEvent*) {
         look::drawBevelRing(p, rect(), 1, innerLight, innerDark);
     }
 
-    // A button that does nothing here shows its caption faded into the face.
-    const QColor caption = text_.isValid() ? text_ : pal.color(QPalette::ButtonText);
-    p.setPen(isEnabled() ? caption : QColor::fromRgbF((caption.redF() + face_.redF()) / 2,
-                                                       (caption.greenF() + face_.greenF()) / 2,
-                                                       (caption.blueF() + face_.blueF()) / 2));
+    // A button that is off shows its caption dimmed, halfway to the face.
+    QColor caption = text_.isValid() ? text_ : pal.color(QPalette::ButtonText);
+    if (!isEnabled())
+        caption = QColor((caption.red() + face_.red()) / 2, (caption.green() + face_.green()) / 2,
+                         (caption.blue() + face_.blue()) / 2);
+    p.setPen(caption);
     p.setFont(font());
     p.drawText(captionArea(), kCaptionFlags, text());
 

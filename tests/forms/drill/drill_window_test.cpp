@@ -4,8 +4,10 @@
 // a temporary folder; the questions come in an order fixed by one seed,
 // named in every failure.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -15,9 +17,12 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include <chrono>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -34,6 +39,8 @@
 #include "forms/wiring/secondary_windows.h"
 #include "forms/drill/progress_chart.h"
 #include "forms/exam/exam_panel.h"
+#include "forms/drill/progress_texts.h"
+#include "forms/drill/session_chart.h"
 #include "forms/shared/reconstructed_mark.h"
 #include "forms/shared/application_setup.h"
 #include "forms/shared/picture_catalogue.h"
@@ -68,6 +75,11 @@ QString shown(const mss::progress::ProgressCounts& c) {
     return QStringLiteral("{new %1, learning %2, learned %3}").arg(c.fresh).arg(c.learning).arg(c.learned);
 }
 QString shown(const void* p) { return p ? QStringLiteral("a pointer") : QStringLiteral("nullptr"); }
+QString shown(const std::vector<std::string>& codes) {
+    QStringList list;
+    for (const std::string& code : codes) list << QString::fromStdString(code);
+    return QLatin1Char('{') + list.join(QStringLiteral(", ")) + QLatin1Char('}');
+}
 
 // A meaning as the drill quotes it: «…», without its final point.
 QString meaningQuoted(const std::string& text) {
@@ -129,6 +141,57 @@ QString russianOnKey(char latin) {
         return m;
     }();
     return keys.at(latin);
+}
+
+
+// Times of the sessions written before a test: a Sunday evening in UTC is
+// already Monday in the zone the test sets.
+constexpr mss::drill::TimePoint kSundayEvening{std::chrono::seconds{1'805'063'400}};  // 2027-03-14 22:30 UTC
+constexpr mss::drill::TimePoint kTuesdayMorning{std::chrono::seconds{1'805'187'900}};  // 2027-03-16 09:05 UTC
+constexpr mss::drill::TimePoint kSaturday{std::chrono::seconds{1'805'536'800}};        // 2027-03-20 10:00 UTC
+
+// The local time zone for one test, put back when it ends.
+class LocalZone {
+public:
+    explicit LocalZone(const char* tz) : had_(qEnvironmentVariableIsSet("TZ")), old_(qgetenv("TZ")) {
+        qputenv("TZ", tz);
+        tzset();
+    }
+    ~LocalZone() {
+        had_ ? qputenv("TZ", old_) : qunsetenv("TZ");
+        tzset();
+    }
+    LocalZone(const LocalZone&) = delete;
+    LocalZone& operator=(const LocalZone&) = delete;
+
+private:
+    bool had_;
+    QByteArray old_;
+};
+
+// A session as the progress file keeps it: what was drilled, when, and its
+// answers in order ('v' right, 'x' wrong), to the codes given in turn (to
+// the set's first signals when none are given), twenty seconds apart.
+struct PastSession {
+    DrillChoice choice;
+    mss::drill::TimePoint at;
+    std::string answers;
+    std::vector<std::string> codes = {};
+};
+
+void writeProgress(const QString& file, const std::vector<PastSession>& sessions) {
+    const mss::drill::TimePoint last = sessions.empty() ? kSaturday : sessions.back().at;
+    mss::progress::ProgressStore store(file.toStdString(), [last] { return last; });
+    for (const PastSession& s : sessions) {
+        mss::drill::SessionRecord record{s.choice, std::nullopt};
+        for (std::size_t i = 0; i < s.answers.size(); ++i) {
+            const std::string code = s.codes.empty() ? signalsOf(s.choice.set)[i].code : s.codes[i % s.codes.size()];
+            const bool right = s.answers[i] == 'v';
+            const mss::drill::TimePoint at = s.at + std::chrono::seconds(20 * static_cast<int>(i));
+            store.recordAnswer({{s.choice.set, s.choice.mode, code}, right ? code : std::string("?"), right, at, {0, at, at}},
+                               record);
+        }
+    }
 }
 
 }  // namespace
@@ -194,6 +257,26 @@ class DrillWindowTest : public QObject {
     DrillWindow* open(const QString& file) {
         mss::forms::offerDrill(*w.window, shippedBook(), options(file));
         return pressF2() ? drill() : nullptr;
+    }
+    // The same on a clock that stands still at `now`.
+    DrillWindow* open(const QString& file, mss::drill::TimePoint now) {
+        DrillWindowOptions o = options(file);
+        o.clock = [now] { return now; };
+        mss::forms::offerDrill(*w.window, shippedBook(), o);
+        return pressF2() ? drill() : nullptr;
+    }
+
+    // The controls Tab reaches from `start`, in turn, until it comes round.
+    std::vector<QWidget*> tabRound(QWidget* start) const {
+        std::vector<QWidget*> reached;
+        start->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 200; ++i) {
+            QWidget* now = QApplication::focusWidget();
+            if (!now || std::find(reached.begin(), reached.end(), now) != reached.end()) break;
+            reached.push_back(now);
+            QTest::keyClick(now, Qt::Key_Tab);
+        }
+        return reached;
     }
 
     void choose(DrillSet set, DrillMode mode) {
@@ -677,9 +760,12 @@ private Q_SLOTS:
         CHECK_EQ(chart->sets()[0].title, QStringLiteral("Флаги и вымпелы"));
         CHECK_EQ(chart->sets()[0].counts, (mss::progress::ProgressCounts{37, 3, 0}));
         CHECK_EQ(chart->sets()[2].counts, (mss::progress::ProgressCounts{1403, 0, 0}));
-        CHECK_EQ(chart->accuracy().answers, 3);
-        CHECK_EQ(chart->accuracy().right, 2);
         CHECK(chart->accessibleDescription().contains(QStringLiteral("Флаги и вымпелы: 37 новых, 3 изучаемых, 0 выученных")));
+        // A session of three answers stays off the chart of sessions, which says so.
+        auto* sessions = d->progressPage()->sessions();
+        CHECK_EQ(sessions->count(), 0);
+        CHECK_EQ(d->progressPage()->sessionsNote()->text(),
+                 QStringLiteral("В графике занятия от 5 ответов, а таких ещё не было."));
 
         // «Нет»: nothing deleted.
         resetAsked.answer = false;
@@ -697,7 +783,8 @@ private Q_SLOTS:
         CHECK_EQ(answersIn(progressFile()).size(), std::size_t{0});
         const int counts[] = {40, 25, 1403, 442, 29};
         for (std::size_t s = 0; s < 5; ++s) CHECK_EQ(chart->sets()[s].counts, (mss::progress::ProgressCounts{counts[s], 0, 0}));
-        CHECK(chart->accuracy().sessions.empty());
+        CHECK_EQ(sessions->count(), 0);
+        CHECK_EQ(d->progressPage()->sessionsNote()->text(), QStringLiteral("Занятий ещё не было."));
         QTest::mouseClick(d->progressPage()->backButton(), Qt::LeftButton);
         CHECK_EQ(d->stage(), Stage::Asking);
         CHECK_EQ(d->flow().tally().asked, 0);
@@ -973,6 +1060,213 @@ private Q_SLOTS:
             CHECK(reached.contains(d->questionPage()->nextButton()));
             CHECK(hasCyrillic(d->questionPage()->result()->accessibleName()));
         }
+    }
+
+    void theChartLabelsEachSessionAndLeavesOutShortOnes() {
+        const LocalZone moscow("MSK-3");
+        writeProgress(progressFile(),
+                      {{{DrillSet::General, DrillMode::Compose, 'C'}, kSundayEvening, "vvxvv"},
+                       {{DrillSet::SingleLetter, DrillMode::Meaning, 0}, kSundayEvening + std::chrono::hours(1), "vvv"},
+                       {{DrillSet::Flags, DrillMode::RecogniseFlag, 0}, kSundayEvening + std::chrono::hours(2), "v"},
+                       {{DrillSet::Medical, DrillMode::Meaning, 0}, kTuesdayMorning, "xvxvxv"}});
+        DrillWindow* d = open(progressFile(), kSaturday);
+        CHECK(d);
+        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        const auto* page = d->progressPage();
+        auto* chart = page->sessions();
+        CHECK(chart->isVisible());
+        // The sessions of three answers and of one are left out, and the line under the chart says so.
+        CHECK_EQ(chart->count(), 2);
+        CHECK_EQ(page->sessionsNote()->text(), QStringLiteral("Не показаны 2 коротких занятия (меньше 5 ответов)."));
+        CHECK_EQ(page->sessionsHeading()->text(), QStringLiteral("Последние занятия: верно 7 из 11 (64 %)"));
+        // Each bar: the local day under it; date, set, mode and letter on hover and to a screen reader.
+        const struct {
+            QString day, toolTip, spoken;
+        } bars[] = {
+            {QStringLiteral("15.03"),
+             QStringLiteral("15 марта 2027, 01:30\nОбщий раздел, на букву C, «Набери сигнал»\nВерно 4 из 5 (80 %)"),
+             QStringLiteral("Занятие 15 марта 2027, 01:30. Общий раздел, на букву C, «Набери сигнал». Верно 4 из 5 (80 %).")},
+            {QStringLiteral("16.03"),
+             QStringLiteral("16 марта 2027, 12:05\nМедицинский раздел, «Значение сигнала»\nВерно 3 из 6 (50 %)"),
+             QStringLiteral("Занятие 16 марта 2027, 12:05. Медицинский раздел, «Значение сигнала». Верно 3 из 6 (50 %).")},
+        };
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(chart);
+        CHECK(spoken);
+        CHECK_EQ(spoken->childCount(), 2);
+        for (int i = 0; i < 2; ++i) {
+            CHECK_EQ(chart->item(i)->text(), bars[i].day);
+            CHECK_EQ(chart->item(i)->toolTip(), bars[i].toolTip);
+            CHECK_EQ(spoken->child(i)->text(QAccessible::Name), bars[i].spoken);
+        }
+        CHECK_EQ(chart->accessibleName(), QStringLiteral("Последние занятия"));
+        CHECK_EQ(chart->accessibleDescription(),
+                 QStringLiteral("Последние занятия: верно 7 из 11 (64 %). Не показаны 2 коротких занятия (меньше 5 ответов)."));
+
+        // Tab comes to the chart from the counts above it; the arrows go from bar to bar, the newest first.
+        page->chart()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(page->chart(), Qt::Key_Tab);
+        CHECK_EQ(static_cast<QWidget*>(QApplication::focusWidget()), static_cast<QWidget*>(chart));
+        CHECK_EQ(chart->currentRow(), 1);
+        TRY_CHECK(QToolTip::text() == bars[1].toolTip);
+        QTest::keyClick(chart, Qt::Key_Left);
+        CHECK_EQ(chart->currentRow(), 0);
+        // Its tooltip shows as the mouse would show it, for who reads without a mouse.
+        TRY_CHECK(QToolTip::text() == bars[0].toolTip);
+        QTest::keyClick(chart, Qt::Key_Tab);
+        TRY_CHECK(!QToolTip::isVisible());
+    }
+
+    void chartedSessionsCountWhatTheChartLeavesOut_data() {
+        QTest::addColumn<QList<int>>("answers");  // of each session, oldest first
+        QTest::addColumn<int>("bars");
+        QTest::addColumn<int>("leftOut");
+        QTest::addColumn<QString>("note");
+        const auto sessions = [](std::initializer_list<std::pair<int, int>> runs) {
+            QList<int> list;  // runs of (sessions, answers each)
+            for (const auto& [count, answers] : runs) list.append(QList<int>(count, answers));
+            return list;
+        };
+        QTest::newRow("none") << QList<int>{} << 0 << 0 << QStringLiteral("Занятий ещё не было.");
+        QTest::newRow("only short ones") << QList<int>{1, 4} << 0 << 2
+                                         << QStringLiteral("В графике занятия от 5 ответов, а таких ещё не было.");
+        QTest::newRow("every one long enough") << QList<int>{5, 20, 6} << 3 << 0 << QString();
+        // A short session before the oldest bar is no gap in the chart.
+        QTest::newRow("one left out") << QList<int>{3, 5, 1, 6} << 2 << 1
+                                      << QStringLiteral("Не показано 1 короткое занятие (меньше 5 ответов).");
+        QTest::newRow("eleven") << sessions({{1, 5}, {11, 2}, {1, 5}}) << 2 << 11
+                                << QStringLiteral("Не показано 11 коротких занятий (меньше 5 ответов).");
+        QTest::newRow("twenty-one") << sessions({{1, 5}, {21, 4}}) << 1 << 21
+                                    << QStringLiteral("Не показано 21 короткое занятие (меньше 5 ответов).");
+        // Eleven long ones: the oldest, and the short one after it, are off the chart.
+        QTest::newRow("twenty-four among ten bars")
+            << sessions({{1, 6}, {1, 3}, {1, 5}, {12, 4}, {8, 7}, {12, 1}, {1, 9}}) << 10 << 24
+            << QStringLiteral("Не показаны 24 коротких занятия (меньше 5 ответов).");
+    }
+
+    void chartedSessionsCountWhatTheChartLeavesOut() {
+        QFETCH(QList<int>, answers);
+        QFETCH(int, bars);
+        QFETCH(int, leftOut);
+        QFETCH(QString, note);
+        std::vector<PastSession> past;
+        for (int n : answers)
+            past.push_back({{DrillSet::Flags, DrillMode::RecogniseFlag, 0},
+                            kSundayEvening + std::chrono::hours(static_cast<int>(past.size())), std::string(n, 'v')});
+        writeProgress(progressFile(), past);
+        mss::progress::ProgressStore store(progressFile().toStdString(), [] { return kSaturday; });
+        const mss::forms::ChartedSessions charted = mss::forms::chartedSessions(store);
+        CHECK_EQ(static_cast<int>(charted.shown.size()), bars);
+        CHECK_EQ(charted.leftOut, leftOut);
+        for (const auto& s : charted.shown) CHECK(s.asked >= 5);
+        CHECK_EQ(mss::forms::progress_texts::sessionsNote(bars, leftOut), note);
+    }
+
+    void theHardestSignalsAreListedAndDrilledByTheirButton() {
+        using std::chrono::hours;
+        const DrillChoice flags{DrillSet::Flags, DrillMode::RecogniseFlag, 0};
+        // E missed twice; K, 7 and the 1st substitute once each, K last, then the
+        // substitute; Q never. The same set in another mode missed A.
+        writeProgress(progressFile(),
+                      {{{DrillSet::General, DrillMode::Compose, 0}, kSundayEvening, "x", {"AE1"}},
+                       {{DrillSet::Medical, DrillMode::Meaning, 0}, kSundayEvening + hours(1), "x", {"MAA"}},
+                       {{DrillSet::Tables, DrillMode::Meaning, 0}, kSundayEvening + hours(2), "x", {"I-3"}},
+                       {{DrillSet::Flags, DrillMode::Compose, 0}, kSundayEvening + hours(3), "x", {"A"}},
+                       {flags, kTuesdayMorning, "xvxvx", {"E", "K", "7", "Q", "1-й заменяющий"}},
+                       {flags, kTuesdayMorning + hours(1), "xxvv", {"E", "K", "7", "Q"}}});
+        DrillWindow* d = open(progressFile(), kSaturday);
+        CHECK(d);
+        CHECK(d->flow().choice() == flags);
+        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        auto* page = d->progressPage();
+        QTableWidget* list = page->hardest();
+        const std::vector<std::string> expected{"E", "K", "1-й заменяющий", "7"};
+        // In the store's order, hardest first.
+        std::vector<std::string> stored;
+        for (const auto& hard : d->store().hardestSignals(flags.set, flags.mode, 10)) stored.push_back(hard.code);
+        CHECK_EQ(stored, expected);
+        CHECK_EQ(page->hardestCodes(), expected);
+        CHECK(list->isVisible());
+        CHECK_EQ(list->rowCount(), 4);
+        for (int row = 0; row < 4; ++row)
+            CHECK_EQ(list->item(row, 0)->text(), QString::fromStdString(expected[static_cast<std::size_t>(row)]));
+        QStringList headings, first;
+        for (int column = 0; column < 4; ++column) {
+            headings << list->horizontalHeaderItem(column)->text();
+            first << list->item(0, column)->text();
+        }
+        CHECK_EQ(headings.join(QLatin1Char('|')), QStringLiteral("Флаг|Подъём|Название|Неверно"));
+        CHECK_EQ(first.join(QLatin1Char('|')), QStringLiteral("E||Эко|2 из 2"));
+        // The hoist is shown as its flags and heard by their names.
+        CHECK(!list->item(0, 1)->icon().isNull());
+        CHECK_EQ(list->item(0, 1)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("флаг E"));
+        CHECK_EQ(list->item(2, 3)->text(), QStringLiteral("1 из 1"));
+        CHECK_EQ(list->item(0, 0)->toolTip(), QStringLiteral("E — Эко, . — неверно 2 из 2"));
+        CHECK_EQ(page->hardestScope()->text(),
+                 QStringLiteral("Флаги и вымпелы, «Узнай флаг» — ошибки среди последних 5 ответов на сигнал"));
+        CHECK(page->trainButton()->isEnabled());
+
+        // Every control of the page is reached with Tab and named in Russian; Tab leaves the list.
+        const std::vector<QWidget*> round = tabRound(page->chart());
+        const std::vector<QWidget*> inOrder{page->chart(), page->sessions(), list, page->trainButton(),
+                                            page->resetButton(), page->backButton()};
+        auto at = round.begin();
+        for (QWidget* control : inOrder) {
+            at = std::find(at, round.end(), control);
+            QVERIFY2(at != round.end(), qPrintable(where() + QStringLiteral(": Tab does not reach ") +
+                                                    control->objectName() + QStringLiteral(" in turn")));
+            CHECK(!control->accessibleName().isEmpty() && control->accessibleName().at(0).script() == QChar::Script_Cyrillic);
+        }
+
+        // The other sets name their signals' flags and meanings.
+        const struct {
+            DrillSet set;
+            DrillMode mode;
+            QString cells, flags;
+        } others[] = {
+            {DrillSet::General, DrillMode::Compose, QStringLiteral("AE1||%1|1 из 1"), QStringLiteral("Алфа, Эко, Унауан")},
+            {DrillSet::Medical, DrillMode::Meaning, QStringLiteral("MAA||%1|1 из 1"),
+             QStringLiteral("Майк, Алфа, 2-й заменяющий")},
+            {DrillSet::Tables, DrillMode::Meaning, QStringLiteral("I-3||%1|1 из 1"), QStringLiteral("Тэратри")},
+        };
+        for (const auto& other : others) {
+            choose(other.set, other.mode);
+            QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+            CHECK_EQ(list->rowCount(), 1);
+            QStringList cells;
+            for (int column = 0; column < 4; ++column) cells << list->item(0, column)->text();
+            const std::string code = list->item(0, 0)->text().toStdString();
+            CHECK_EQ(cells.join(QLatin1Char('|')),
+                     other.cells.arg(QString::fromStdString(mss::drill::findSignal(signalsOf(other.set), code)->text).trimmed()));
+            CHECK_EQ(list->item(0, 1)->data(Qt::AccessibleTextRole).toString(), other.flags);
+            CHECK_EQ(list->horizontalHeaderItem(2)->text(), QStringLiteral("Значение"));
+        }
+
+        // Nothing missed in this set and mode: one line, and the button is off.
+        choose(DrillSet::SingleLetter, DrillMode::Compose);
+        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        CHECK(!list->isVisible());
+        CHECK(page->noHardest()->isVisible());
+        CHECK_EQ(page->noHardest()->text(), QStringLiteral("В последних ответах ошибок нет: трудных сигналов пока нет."));
+        CHECK(!page->trainButton()->isEnabled());
+        CHECK(page->hardestCodes().empty());
+
+        // «Тренировать их», pressed with Enter, asks exactly the four, in the list's order.
+        choose(flags.set, flags.mode);
+        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        page->trainButton()->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+        CHECK_EQ(d->stage(), Stage::Asking);
+        CHECK_EQ(d->pages()->currentWidget(), static_cast<QWidget*>(d->questionPage()));
+        CHECK_EQ(d->flow().questionCount(), 4);
+        std::vector<std::string> asked;
+        while (d->stage() == Stage::Asking) {
+            asked.push_back(d->flow().question().signal->code);
+            answerRightly();
+            press(Qt::Key_Return);
+        }
+        CHECK_EQ(asked, expected);
+        CHECK_EQ(d->stage(), Stage::Summary);
+        CHECK_EQ(d->summaryPage()->score()->text(), QStringLiteral("Верно 4 из 4 (100 %)."));
     }
 };
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The keys of the shared controls: Enter, the keypad's Enter and Space press a
-// focused button; a question before deleting answers «Нет» to a hasty Enter
-// or Escape, while the exit question keeps «Да» as its default.
+// The shared controls: Enter, the keypad's Enter and Space press a focused
+// button, and a button that is off looks it; a question before deleting
+// answers «Нет» to a hasty Enter or Escape, while the exit question keeps
+// «Да» as its default.
 
 #include <QApplication>
 #include <QMessageBox>
@@ -56,6 +57,24 @@ private Q_SLOTS:
         // With Ctrl, Enter is not a press of the button.
         QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(clicks, 1);
+    }
+
+    void aButtonThatIsOffShowsItsCaptionDimmed() {
+        const QColor face(64, 64, 64);
+        FaceButton button(QStringLiteral("Тренировать их"), face, Qt::white, nullptr);
+        button.resize(120, 33);
+        // The lightest pixel of the caption: white while on, halfway to the face when off.
+        const auto lightest = [&button] {
+            const QImage picture = button.grab().toImage();
+            int most = 0;
+            // Inside the bevel.
+            for (int y = 4; y < picture.height() - 4; ++y)
+                for (int x = 4; x < picture.width() - 4; ++x) most = std::max(most, qGray(picture.pixel(x, y)));
+            return most;
+        };
+        QCOMPARE(lightest(), 255);
+        button.setEnabled(false);
+        QCOMPARE(lightest(), (255 + 64) / 2);
     }
 
     void aQuestionBeforeDeletingAnswersNoToEnterAndEscape() {

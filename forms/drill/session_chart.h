@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The learner's recent sessions as bars, oldest on the left: each bar the
+// share of right answers, the day under it, and its date and time, set and
+// mode (and first letter) in its tooltip and in what a screen reader hears.
+// Sessions of few answers are left out. The bars are the items of a list, so
+// the arrow keys go from one to the next (showing each one's tooltip) and a
+// screen reader reads each.
+
+#include <QListWidget>
+
+#include <vector>
+
+#include "progress/progress_figures.h"
+
+namespace mss::progress {
+class ProgressStore;
+}
+
+namespace mss::forms {
+
+// The sessions the chart shows and how many it leaves out.
+struct ChartedSessions {
+    // The last progress::kRecentSessions sessions of at least
+    // kFewestAnswersCharted answers, oldest first.
+    std::vector<progress::SessionSummary> shown;
+    // Shorter sessions since the oldest shown (all of them when none is shown).
+    int leftOut = 0;
+};
+
+ChartedSessions chartedSessions(progress::ProgressStore& store);
+
+class SessionChart : public QListWidget {
+public:
+    explicit SessionChart(QWidget* parent);
+
+    void showSessions(const ChartedSessions& sessions);
+    const ChartedSessions& sessions() const { return sessions_; }
+    // The answers and right answers of the sessions shown.
+    int answers() const { return answers_; }
+    int right() const { return right_; }
+
+    // The room a bar takes.
+    static constexpr int kBarStep = 32, kHeight = 104;
+
+protected:
+    // With the keyboard on a bar, its tooltip shows under it, as the mouse
+    // would show it.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void showToolTipOf(const QModelIndex& bar);
+
+    ChartedSessions sessions_;
+    int answers_ = 0, right_ = 0;
+};
+
+}  // namespace mss::forms
