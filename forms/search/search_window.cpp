@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/search/search_window.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QListView>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -98,7 +100,16 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index, con
     typed.setPointSizeF(11);
     field_->setFont(typed);
     field_->setPlaceholderText(QStringLiteral("например: якорь, лоцман, AE1"));
-    field_->setClearButtonEnabled(true);
+    // Its own clear button: the toolkit's fades in and out, and a window
+    // closed while it fades can crash (Qt 6.4). This one shows at once.
+    auto* clear =
+        field_->addAction(style()->standardIcon(QStyle::SP_LineEditClearButton), QLineEdit::TrailingPosition);
+    clear->setObjectName(QStringLiteral("SearchClear"));
+    clear->setToolTip(QStringLiteral("Очистить поле"));
+    clear->setVisible(false);
+    QObject::connect(clear, &QAction::triggered, field_, &QLineEdit::clear);
+    QObject::connect(field_, &QLineEdit::textChanged, clear,
+                     [clear](const QString& text) { clear->setVisible(!text.isEmpty()); });
     field_->setAccessibleName(QStringLiteral("Поиск сигнала: слова из значения или код"));
     prompt->setBuddy(field_);
 
