@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Every colour and font of the main window and the About window, in one
-// place. Colours the platform's palette gives (frames, bevels, the caption's
-// end colour) are read from the palette where they are drawn.
+// Every colour and font of the program's windows, in one place. Colours the
+// platform's palette gives (frames, bevels, the caption's end colour) are
+// read from the palette where they are drawn.
 
 #include <QColor>
 #include <QFont>
