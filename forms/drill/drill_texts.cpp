@@ -216,9 +216,9 @@ QString resultDetails(DrillSet set, const drill::DrillOutcome& outcome) {
 }
 
 QString scoreLine(const drill::Tally& tally, int questionNumber, int questionCount, bool finished) {
-    const QString score = QStringLiteral("Верно: %1 из %2     Подряд: %3").arg(tally.right).arg(tally.asked).arg(tally.streak);
+    const QString score = QStringLiteral("Верно: %1 из %2 · Подряд: %3").arg(tally.right).arg(tally.asked).arg(tally.streak);
     if (finished) return score;
-    return QStringLiteral("Вопрос %1 из %2     ").arg(questionNumber).arg(questionCount) + score;
+    return QStringLiteral("Вопрос %1 из %2 · ").arg(questionNumber).arg(questionCount) + score;
 }
 
 QString summaryHeading(const drill::DrillSummary& summary) {

@@ -36,7 +36,7 @@ QString givenAnswer(drill::DrillSet set, const drill::DrillOutcome& outcome);
 QString resultHeadline(const drill::DrillOutcome& outcome);
 QString resultDetails(drill::DrillSet set, const drill::DrillOutcome& outcome);
 
-// "Вопрос 3 из 20     Верно: 1 из 2     Подряд: 1".
+// "Вопрос 3 из 20 · Верно: 1 из 2 · Подряд: 1".
 QString scoreLine(const drill::Tally& tally, int questionNumber, int questionCount, bool finished);
 
 // The summary of a session: its heading, its score, the heading of its

@@ -281,6 +281,8 @@ void DrillWindow::showAnswer() {
     if (flow_->question().mode == DrillMode::Meaning)
         questionPage_->choices()->showRight(static_cast<int>(flow_->question().rightChoice));
     showScore();
+    // The file was busy: the answer waits in memory and is written as it frees.
+    if (outcome.keeping == drill::Keeping::Pending) writeWaiting_->start();
     showNotices();
     // A screen reader reads the result as the focus comes to it; Enter or
     // Space goes on from there.
@@ -332,6 +334,7 @@ void DrillWindow::showScore() {
 }
 
 void DrillWindow::showNotices() {
+    // Answers may wait from before, as for a file another copy is upgrading.
     if (store_->answersWaiting() && !writeWaiting_->isActive()) writeWaiting_->start();
     QStringList lines;
     for (const std::string& line : flow_->notices()) lines << QString::fromStdString(line);

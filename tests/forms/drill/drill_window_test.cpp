@@ -435,7 +435,7 @@ private Q_SLOTS:
         // Reading the flag is the learner's task: a screen reader does not name it.
         const QString name = mss::toQString(mss::codebook::flagEntry(flag).phoneticName);
         CHECK(!d->questionPage()->hoist()->position(0)->accessibleName().contains(name));
-        CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Вопрос 1 из 20     Верно: 0 из 0     Подряд: 0"));
+        CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Вопрос 1 из 20 · Верно: 0 из 0 · Подряд: 0"));
         CHECK_EQ(static_cast<QWidget*>(QApplication::focusWidget()), static_cast<QWidget*>(d->questionPage()->question()));
 
         // Typing answers at once, on the Russian layout too: the key where the letter is.
@@ -519,8 +519,8 @@ private Q_SLOTS:
             CHECK_EQ(rows.back().code, QString::fromStdString(asked));
             CHECK_EQ(rows.back().correct, right);
             CHECK_EQ(d->scoreLine()->text(),
-                     right ? QStringLiteral("Вопрос 1 из 20     Верно: 1 из 1     Подряд: 1")
-                           : QStringLiteral("Вопрос 2 из 20     Верно: 1 из 2     Подряд: 0"));
+                     right ? QStringLiteral("Вопрос 1 из 20 · Верно: 1 из 1 · Подряд: 1")
+                           : QStringLiteral("Вопрос 2 из 20 · Верно: 1 из 2 · Подряд: 0"));
             // The focus is on the result, which a screen reader then reads.
             CHECK_EQ(d->questionPage()->result()->hasFocus(), true);
             if (right)
@@ -730,7 +730,7 @@ private Q_SLOTS:
         CHECK_EQ(d->stage(), Stage::Summary);
         CHECK_EQ(d->summaryPage()->score()->text(), QStringLiteral("Верно 1 из 3 (33 %)."));
         CHECK_EQ(d->summaryPage()->mistakes()->count(), 2);
-        CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Верно: 1 из 3     Подряд: 0"));
+        CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Верно: 1 из 3 · Подряд: 0"));
         QTest::mouseClick(d->summaryPage()->repeatButton(), Qt::LeftButton);
         CHECK_EQ(d->flow().question().signal->code, asked[0]);
         answerRightly();
@@ -788,7 +788,7 @@ private Q_SLOTS:
         QTest::mouseClick(d->progressPage()->backButton(), Qt::LeftButton);
         CHECK_EQ(d->stage(), Stage::Asking);
         CHECK_EQ(d->flow().tally().asked, 0);
-        CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Вопрос 1 из 20     Верно: 0 из 0     Подряд: 0"));
+        CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Вопрос 1 из 20 · Верно: 0 из 0 · Подряд: 0"));
     }
 
     void reopenedItStartsWhereTheLearnerLeftOff() {

@@ -567,7 +567,7 @@ private Q_SLOTS:
         for (int row = 0; row < s->model().rowCount(); ++row)
             if (s->model().signalAt(row).code == QStringLiteral("IX")) longRow = row;
         QVERIFY(longRow >= 0);
-        const auto& found = s->model().signalAt(longRow);
+        const auto found = s->model().signalAt(longRow);
         const QRect rowRect = s->results()->visualRect(s->model().index(longRow));
 
         // Cut with an ellipsis, the matched word still marked.
