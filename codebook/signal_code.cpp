@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "signal_code.h"
 
+#include "look_alikes.h"
 #include "signal_directory.h"
 #include "utf8.h"
 
@@ -28,20 +29,8 @@ char codeCharOf(char32_t c) {
     if (c >= U'A' && c <= U'Z') return static_cast<char>(c);
     if (c >= U'a' && c <= U'z') return static_cast<char>(c - U'a' + U'A');
     if (c >= U'0' && c <= U'9') return static_cast<char>(c);
+    if (const char latin = latinLookAlike(c)) return latin;
     switch (c) {
-        case U'А': case U'а': return 'A';
-        case U'В': case U'в': return 'B';
-        case U'Е': case U'е': return 'E';
-        case U'К': case U'к': return 'K';
-        case U'М': case U'м': return 'M';
-        case U'Н': case U'н': return 'H';
-        case U'О': case U'о': return 'O';
-        case U'Р': case U'р': return 'P';
-        case U'С': case U'с': return 'C';
-        case U'Т': case U'т': return 'T';
-        case U'Х': case U'х': return 'X';
-        case U'У': case U'у': return 'Y';
-        case U'І': case U'і': return 'I';
         // Hyphen, the Unicode hyphens and dashes, minus, and a space.
         case U'-': case U'\u2010': case U'\u2011': case U'\u2012': case U'\u2013':
         case U'\u2014': case U'\u2015': case U'\u2212': case U' ':

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "query_words.h"
 
+#include "codebook/look_alikes.h"
 #include "utf8_decoder.h"
 #include "word_reader.h"
 
@@ -10,25 +11,6 @@ namespace {
 
 bool isLatin(char32_t c) { return c >= U'a' && c <= U'z'; }
 bool isCyrillic(char32_t c) { return c >= U'\u0430' && c <= U'\u045F'; }
-
-// The Cyrillic letter that a folded Latin letter looks like (in either case), or 0.
-char32_t cyrillicLookAlike(char32_t latin) {
-    switch (latin) {
-        case U'a': return U'а';
-        case U'b': return U'в';
-        case U'c': return U'с';
-        case U'e': return U'е';
-        case U'h': return U'н';
-        case U'k': return U'к';
-        case U'm': return U'м';
-        case U'o': return U'о';
-        case U'p': return U'р';
-        case U't': return U'т';
-        case U'x': return U'х';
-        case U'y': return U'у';
-        default: return 0;
-    }
-}
 
 // The folded word with its Latin look-alikes read as Cyrillic, if it has
 // Cyrillic letters and every Latin letter in it has a Cyrillic twin.
@@ -46,7 +28,7 @@ std::string readAsCyrillic(std::string_view folded) {
     std::string out;
     for (char32_t c : letters) {
         if (isLatin(c)) {
-            c = cyrillicLookAlike(c);
+            c = codebook::cyrillicLookAlike(c);
             if (c == 0) return std::string(folded);
         }
         appendUtf8(out, c);
