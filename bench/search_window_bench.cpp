@@ -60,6 +60,17 @@ void settle(QWidget* window) {
     QCoreApplication::sendEvent(window, &request);
 }
 
+// Shows a fresh main window that offers the search; false, and the
+// benchmark marked, when it never comes on screen.
+bool showWithSearch(MainWindow& window, benchmark::State& state) {
+    mss::forms::offerSearch(window, book());
+    window.load();
+    window.show();
+    if (QTest::qWaitForWindowExposed(&window)) return true;
+    state.SkipWithError("the main window was never exposed");
+    return false;
+}
+
 double percentile(std::vector<double> values, double p) {
     std::sort(values.begin(), values.end());
     const auto rank = static_cast<std::size_t>(std::ceil(p * static_cast<double>(values.size()))) - 1;
@@ -77,13 +88,7 @@ void ctrlFRounds(benchmark::State& state, bool typeALetter) {
     int rounds = 0;
     for (auto _ : state) {
         MainWindow window(book());
-        mss::forms::offerSearch(window, book());
-        window.load();
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window)) {
-            state.SkipWithError("the main window was never exposed");
-            return;
-        }
+        if (!showWithSearch(window, state)) return;
         settle(&window);
         const QString letter = letters.at(static_cast<qsizetype>(rng() % static_cast<unsigned>(letters.size())));
 
@@ -135,13 +140,7 @@ void scrollRounds(benchmark::State& state, Scrolling scrolling) {
     int rowsInView = 0;
     for (auto _ : state) {
         MainWindow window(book());
-        mss::forms::offerSearch(window, book());
-        window.load();
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window)) {
-            state.SkipWithError("the main window was never exposed");
-            return;
-        }
+        if (!showWithSearch(window, state)) return;
         QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
         SearchWindow* search = SearchWindow::current();
         if (search == nullptr || !QTest::qWaitForWindowExposed(search)) {
