@@ -13,6 +13,9 @@
 namespace mss::forms::drill_texts {
 
 inline const QString kWindowTitle = QStringLiteral("Тренировка");
+// Asked before the progress is reset.
+inline const QString kResetQuestion = QStringLiteral(
+    "Сбросить весь прогресс? Все ответы и состояние всех сигналов будут удалены, вернуть их будет нельзя.");
 
 QString setTitle(drill::DrillSet set);
 // `signalCount` is how many signals the set has.

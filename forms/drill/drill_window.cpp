@@ -15,24 +15,19 @@
 
 #include "forms/drill/drill_choice_bar.h"
 #include "forms/drill/drill_choices.h"
-#include "forms/drill/drill_hoist.h"
 #include "forms/drill/drill_keyboard.h"
 #include "forms/drill/drill_label.h"
 #include "forms/drill/drill_pages.h"
+#include "forms/drill/page_filling.h"
 #include "forms/drill/drill_texts.h"
-#include "forms/drill/progress_chart.h"
-#include "forms/drill/progress_texts.h"
-#include "forms/drill/session_chart.h"
 #include "forms/exam/exam_panel.h"
 #include "forms/exam/exam_texts.h"
 #include "forms/shared/face_button.h"
 #include "forms/shared/physical_keys.h"
 #include "forms/shared/picture_catalogue.h"
 #include "forms/shared/window_placement.h"
-#include "codebook/hoist_words.h"
 #include "look/look.h"
 #include "progress/default_progress_file.h"
-#include "qtext/utf8_text.h"
 
 namespace mss::forms {
 
@@ -233,56 +228,19 @@ void DrillWindow::showStage() {
 
 void DrillWindow::showQuestion() {
     pages_->setCurrentWidget(questionPage_);
-    const drill::DrillQuestion& q = flow_->question();
-    // Asked as its own set and mode say (a session of an exam's mistakes mixes them).
-    const drill::DrillChoice choice{q.set, q.mode, 0};
-    const bool meaning = choice.mode == DrillMode::Meaning;
-    if (choice.mode == DrillMode::Compose)
-        questionPage_->hoist()->show(flow_->typed().hoist(), flow_->typed().atMost() + (q.hoist.medicalM ? 1 : 0), true);
-    else
-        questionPage_->hoist()->show(q.hoist, q.hoist.flown.size(), meaning);
-    const bool reconstructed = choice.mode == DrillMode::Compose && q.signal->reconstructed;
-    questionPage_->ask(texts::questionText(choice, q), meaning ? texts::spokenHoist(q.hoist) : QString(), reconstructed,
-                       texts::howToAnswer(choice, q), meaning);
-    if (meaning) {
-        QStringList choiceTexts;
-        std::vector<bool> choiceReconstructed;
-        for (const drill::DrillSignal* s : q.choices) {
-            choiceTexts << QString::fromStdString(s->text);
-            choiceReconstructed.push_back(s->reconstructed);
-        }
-        questionPage_->choices()->show(choiceTexts, choiceReconstructed);
-    }
-    const drill::DrillChoice now = choice;
-    questionPage_->keyboard()->enableFlags([now](int flag) { return drill::mayRaise(now.set, now.mode, flag); });
+    fillQuestion(*questionPage_, *flow_);
     showScore();
     questionPage_->question()->setFocus();
 }
 
-void DrillWindow::showTyped() {
-    const drill::TypedAnswer& typed = flow_->typed();
-    QString shown = QString::fromStdString(typed.shown());
-    // A flag one set cannot put there: why, and what goes up instead.
-    if (const auto& refused = typed.refusal()) shown += QStringLiteral(" — ") + toQString(codebook::refusalText(*refused));
-    questionPage_->showTyped(shown);
-    if (flow_->question().mode == DrillMode::Compose)
-        questionPage_->hoist()->show(typed.hoist(), typed.atMost() + (typed.hoist().medicalM ? 1 : 0), true);
-}
+void DrillWindow::showTyped() { fillTyped(*questionPage_, *flow_); }
 
 void DrillWindow::showAnswer() {
     pages_->setCurrentWidget(questionPage_);
-    const DrillSet set = flow_->question().set;
-    const drill::DrillOutcome& outcome = *flow_->outcome();
-    // The right hoist, flags named, beside the right meaning.
-    const drill::HoistOfSignal right = drill::hoistOf(set, outcome.asked->code);
-    questionPage_->hoist()->show(right, right.flown.size(), true);
-    questionPage_->showResult(outcome.correct, texts::resultHeadline(outcome), texts::resultDetails(set, outcome),
-                              outcome.asked->reconstructed || (outcome.givenSignal && outcome.givenSignal->reconstructed));
-    if (flow_->question().mode == DrillMode::Meaning)
-        questionPage_->choices()->showRight(static_cast<int>(flow_->question().rightChoice));
+    fillAnswer(*questionPage_, *flow_);
     showScore();
     // The file was busy: the answer waits in memory and is written as it frees.
-    if (outcome.keeping == drill::Keeping::Pending) writeWaiting_->start();
+    if (flow_->outcome()->keeping == drill::Keeping::Pending) writeWaiting_->start();
     showNotices();
     // A screen reader reads the result as the focus comes to it; Enter or
     // Space goes on from there.
@@ -291,36 +249,20 @@ void DrillWindow::showAnswer() {
 
 void DrillWindow::showSummary() {
     pages_->setCurrentWidget(summaryPage_);
-    const drill::DrillSummary summary = flow_->summary();
-    const QStringList mistakes = texts::mistakeLines(summary);
-    summaryPage_->show(texts::summaryHeading(summary), texts::summaryScore(summary), texts::mistakesHeading(summary),
-                       mistakes);
+    const bool mistakes = fillSummary(*summaryPage_, *flow_);
     showScore();
-    (mistakes.isEmpty() ? summaryPage_->newSessionButton() : summaryPage_->repeatButton())->setFocus();
+    (mistakes ? summaryPage_->repeatButton() : summaryPage_->newSessionButton())->setFocus();
 }
 
 void DrillWindow::showNothingToAsk() {
     pages_->setCurrentWidget(summaryPage_);
-    summaryPage_->showNothingToAsk(texts::nothingToAskHeading(),
-                                   texts::nothingToAskExplanation(flow_->choice(), flow_->poolStatus()));
+    fillNothingToAsk(*summaryPage_, *flow_);
     showScore();
     summaryPage_->reviewEarlyButton()->setFocus();
 }
 
 void DrillWindow::showProgress() {
-    std::vector<SetProgress> sets;
-    const drill::DrillChoice& choice = flow_->choice();
-    for (DrillSet set : drill::kAllSets)
-        sets.push_back(
-            {texts::setTitle(set), store_->counts(set, choice.mode, static_cast<int>(flow_->signalsIn(set).size()))});
-    progressPage_->chart()->showFigures(texts::modeTitle(choice.mode), std::move(sets));
-    progressPage_->showSessions(chartedSessions(*store_));
-    std::vector<HardRow> hardest;
-    for (const progress::HardSignal& hard :
-         store_->hardestSignals(choice.set, choice.mode, progress_texts::kHardestShown))
-        if (const drill::DrillSignal* signal = drill::findSignal(flow_->setSignals(), hard.code))
-            hardest.push_back({signal, hard});
-    progressPage_->showHardest(choice, hardest);
+    fillProgress(*progressPage_, *flow_, *store_);
     pages_->setCurrentWidget(progressPage_);
     progressPage_->backButton()->setFocus();
 }
@@ -346,10 +288,7 @@ void DrillWindow::showNotices() {
 }
 
 void DrillWindow::resetProgress() {
-    if (!options_.ask(this, texts::kWindowTitle,
-                      QStringLiteral("Сбросить весь прогресс? Все ответы и состояние всех сигналов будут удалены, "
-                                     "вернуть их будет нельзя.")))
-        return;
+    if (!options_.ask(this, texts::kWindowTitle, texts::kResetQuestion)) return;
     store_->resetAll();
     // The session in hand was planned from the progress just deleted: a new
     // one begins, on view once the learner leaves the progress view.

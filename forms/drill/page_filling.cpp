@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/drill/page_filling.h"
+
+#include <QLabel>
+
+#include "codebook/hoist_words.h"
+#include "forms/drill/drill_choices.h"
+#include "forms/drill/drill_hoist.h"
+#include "forms/drill/drill_keyboard.h"
+#include "forms/drill/drill_pages.h"
+#include "forms/drill/drill_texts.h"
+#include "forms/drill/progress_chart.h"
+#include "forms/drill/progress_texts.h"
+#include "forms/drill/session_chart.h"
+#include "qtext/utf8_text.h"
+
+namespace mss::forms {
+
+namespace {
+
+using drill::DrillMode;
+using drill::DrillSet;
+namespace texts = drill_texts;
+
+// The places a composed hoist shows: the flags the learner may raise, and
+// the medical M above them.
+std::size_t placesOf(const drill::TypedAnswer& typed) {
+    return typed.atMost() + (typed.hoist().medicalM ? 1 : 0);
+}
+
+}  // namespace
+
+void fillQuestion(QuestionPage& page, const drill::DrillFlow& flow) {
+    const drill::DrillQuestion& q = flow.question();
+    // Asked as its own set and mode say (a session of an exam's mistakes mixes them).
+    const drill::DrillChoice choice{q.set, q.mode, 0};
+    const bool meaning = choice.mode == DrillMode::Meaning;
+    if (choice.mode == DrillMode::Compose)
+        page.hoist()->show(flow.typed().hoist(), placesOf(flow.typed()), true);
+    else
+        page.hoist()->show(q.hoist, q.hoist.flown.size(), meaning);
+    const bool reconstructed = choice.mode == DrillMode::Compose && q.signal->reconstructed;
+    page.ask(texts::questionText(choice, q), meaning ? texts::spokenHoist(q.hoist) : QString(), reconstructed,
+             texts::howToAnswer(choice, q), meaning);
+    if (meaning) {
+        QStringList choiceTexts;
+        std::vector<bool> choiceReconstructed;
+        for (const drill::DrillSignal* s : q.choices) {
+            choiceTexts << QString::fromStdString(s->text);
+            choiceReconstructed.push_back(s->reconstructed);
+        }
+        page.choices()->show(choiceTexts, choiceReconstructed);
+    }
+    page.keyboard()->enableFlags([choice](int flag) { return drill::mayRaise(choice.set, choice.mode, flag); });
+}
+
+void fillTyped(QuestionPage& page, const drill::DrillFlow& flow) {
+    const drill::TypedAnswer& typed = flow.typed();
+    QString shown = QString::fromStdString(typed.shown());
+    // A flag one set cannot put there: why, and what goes up instead.
+    if (const auto& refused = typed.refusal()) shown += QStringLiteral(" — ") + toQString(codebook::refusalText(*refused));
+    page.showTyped(shown);
+    if (flow.question().mode == DrillMode::Compose) page.hoist()->show(typed.hoist(), placesOf(typed), true);
+}
+
+void fillAnswer(QuestionPage& page, const drill::DrillFlow& flow) {
+    const DrillSet set = flow.question().set;
+    const drill::DrillOutcome& outcome = *flow.outcome();
+    // The right hoist, flags named, beside the right meaning.
+    const drill::HoistOfSignal right = drill::hoistOf(set, outcome.asked->code);
+    page.hoist()->show(right, right.flown.size(), true);
+    page.showResult(outcome.correct, texts::resultHeadline(outcome), texts::resultDetails(set, outcome),
+                    outcome.asked->reconstructed || (outcome.givenSignal && outcome.givenSignal->reconstructed));
+    if (flow.question().mode == DrillMode::Meaning)
+        page.choices()->showRight(static_cast<int>(flow.question().rightChoice));
+}
+
+bool fillSummary(SummaryPage& page, const drill::DrillFlow& flow) {
+    const drill::DrillSummary summary = flow.summary();
+    const QStringList mistakes = texts::mistakeLines(summary);
+    page.show(texts::summaryHeading(summary), texts::summaryScore(summary), texts::mistakesHeading(summary), mistakes);
+    return !mistakes.isEmpty();
+}
+
+void fillNothingToAsk(SummaryPage& page, const drill::DrillFlow& flow) {
+    page.showNothingToAsk(texts::nothingToAskHeading(), texts::nothingToAskExplanation(flow.choice(), flow.poolStatus()));
+}
+
+void fillProgress(ProgressPage& page, const drill::DrillFlow& flow, progress::ProgressStore& store) {
+    const drill::DrillChoice& choice = flow.choice();
+    std::vector<SetProgress> sets;
+    for (DrillSet set : drill::kAllSets)
+        sets.push_back({texts::setTitle(set), store.counts(set, choice.mode, static_cast<int>(flow.signalsIn(set).size()))});
+    page.chart()->showFigures(texts::modeTitle(choice.mode), std::move(sets));
+    page.showSessions(chartedSessions(store));
+    std::vector<HardRow> hardest;
+    for (const progress::HardSignal& hard : store.hardestSignals(choice.set, choice.mode, progress_texts::kHardestShown))
+        if (const drill::DrillSignal* signal = drill::findSignal(flow.setSignals(), hard.code))
+            hardest.push_back({signal, hard});
+    page.showHardest(choice, hardest);
+}
+
+}  // namespace mss::forms
