@@ -27,54 +27,34 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <random>
 #include <vector>
 
-#include "codebook/codebook_parser.h"
-#include "data/codebook_bytes.h"
 #include "forms/main/main_window.h"
 #include "forms/search/search_results_model.h"
 #include "forms/search/search_window.h"
-#include "forms/shared/application_setup.h"
 #include "forms/wiring/secondary_windows.h"
+#include "window_bench_support.h"
 
 namespace {
 
+using mss::bench::percentile;
+using mss::bench::settle;
 using mss::forms::MainWindow;
 using mss::forms::SearchWindow;
 using Clock = std::chrono::steady_clock;
 
 constexpr unsigned kSeed = 1965;
 
-const mss::codebook::CodeBook& book() {
-    static const auto loaded = mss::codebook::parseCodeBook(mss::data::codeBookBytes());
-    return loaded.book;
-}
-
-// Lets the window handle what was posted, then paints every region that is
-// still marked dirty, as the next update request of the window system would.
-void settle(QWidget* window) {
-    QApplication::processEvents();
-    QEvent request(QEvent::UpdateRequest);
-    QCoreApplication::sendEvent(window, &request);
-}
-
 // Shows a fresh main window that offers the search; false, and the
 // benchmark marked, when it never comes on screen.
 bool showWithSearch(MainWindow& window, benchmark::State& state) {
-    mss::forms::offerSearch(window, book());
+    mss::forms::offerSearch(window, mss::bench::shippedBook());
     window.load();
     window.show();
     if (QTest::qWaitForWindowExposed(&window)) return true;
     state.SkipWithError("the main window was never exposed");
     return false;
-}
-
-double percentile(std::vector<double> values, double p) {
-    std::sort(values.begin(), values.end());
-    const auto rank = static_cast<std::size_t>(std::ceil(p * static_cast<double>(values.size()))) - 1;
-    return values[std::min(rank, values.size() - 1)];
 }
 
 // Ctrl+F on a fresh main window, to the search window painted with the
@@ -87,7 +67,7 @@ void ctrlFRounds(benchmark::State& state, bool typeALetter) {
     int listed = 0;
     int rounds = 0;
     for (auto _ : state) {
-        MainWindow window(book());
+        MainWindow window(mss::bench::shippedBook());
         if (!showWithSearch(window, state)) return;
         settle(&window);
         const QString letter = letters.at(static_cast<qsizetype>(rng() % static_cast<unsigned>(letters.size())));
@@ -139,7 +119,7 @@ void scrollRounds(benchmark::State& state, Scrolling scrolling) {
     std::vector<double> frames;
     int rowsInView = 0;
     for (auto _ : state) {
-        MainWindow window(book());
+        MainWindow window(mss::bench::shippedBook());
         if (!showWithSearch(window, state)) return;
         QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
         SearchWindow* search = SearchWindow::current();
@@ -192,15 +172,3 @@ void BM_ScrollWholeBookByPages(benchmark::State& state) { scrollRounds(state, Sc
 BENCHMARK(BM_ScrollWholeBookByPages)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char* argv[]) {
-    // Offscreen unless told otherwise, so the figure does not depend on a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    mss::forms::prepareApplication();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -20,38 +20,23 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <random>
 #include <vector>
 
-#include "codebook/codebook_parser.h"
-#include "data/codebook_bytes.h"
-#include "forms/shared/application_setup.h"
 #include "forms/shared/face_button.h"
 #include "forms/shared/keyboard_frame.h"
 #include "forms/main/keyboard_panel.h"
 #include "forms/main/main_window.h"
 #include "forms/main/section_buttons.h"
+#include "window_bench_support.h"
 
 namespace {
 
+using mss::bench::percentile;
+using mss::bench::settle;
 using mss::forms::MainWindow;
 using mss::engine::Section;
 using Clock = std::chrono::steady_clock;
-
-const mss::codebook::CodeBook& book() {
-    static const auto loaded = mss::codebook::parseCodeBook(mss::data::codeBookBytes());
-    return loaded.book;
-}
-
-// Lets the window handle what the press posted, then paints every region
-// that is still marked dirty and hands it to the (offscreen) screen, as the
-// next update request of the window system would.
-void settle(QWidget* window) {
-    QApplication::processEvents();
-    QEvent request(QEvent::UpdateRequest);
-    QCoreApplication::sendEvent(window, &request);
-}
 
 // A flag key of the keyboard on view, or nullptr when no keyboard shows.
 QPushButton* randomKeyOnView(const MainWindow& window, std::mt19937_64& rng) {
@@ -94,13 +79,8 @@ protected:
     }
 };
 
-double percentile(std::vector<double> sorted, double p) {
-    const auto rank = static_cast<std::size_t>(std::ceil(p * static_cast<double>(sorted.size()))) - 1;
-    return sorted[std::min(rank, sorted.size() - 1)];
-}
-
 void BM_WindowKeyPress(benchmark::State& state) {
-    MainWindow window(book(), [](QWidget*, const QString&, const QString&) { return false; });
+    MainWindow window(mss::bench::shippedBook(), [](QWidget*, const QString&, const QString&) { return false; });
     window.load();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
@@ -149,15 +129,3 @@ void BM_WindowKeyPress(benchmark::State& state) {
 BENCHMARK(BM_WindowKeyPress)->UseManualTime()->Iterations(10000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char* argv[]) {
-    // Offscreen unless told otherwise, so the figure does not depend on a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    mss::forms::prepareApplication();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
