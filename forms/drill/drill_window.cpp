@@ -16,6 +16,7 @@
 #include "forms/drill/drill_choice_bar.h"
 #include "forms/drill/drill_choices.h"
 #include "forms/drill/drill_keyboard.h"
+#include "forms/drill/drill_keys.h"
 #include "forms/drill/drill_label.h"
 #include "forms/drill/drill_pages.h"
 #include "forms/drill/page_filling.h"
@@ -23,7 +24,6 @@
 #include "forms/exam/exam_panel.h"
 #include "forms/exam/exam_texts.h"
 #include "forms/shared/face_button.h"
-#include "forms/shared/physical_keys.h"
 #include "forms/shared/picture_catalogue.h"
 #include "forms/shared/window_placement.h"
 #include "look/look.h"
@@ -298,33 +298,13 @@ void DrillWindow::resetProgress() {
 }
 
 void DrillWindow::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool held = event->isAutoRepeat();
-    if (flow_->stage() == Stage::Asking && flow_->question().mode == DrillMode::Meaning) {
-        const auto symbol = symbolOfKeyPress(*event);
-        if (symbol && *symbol >= '1' && *symbol < '1' + DrillChoices::kCount && !held) {
-            flow_->pick(static_cast<std::size_t>(*symbol - '1'));
-            showStage();
-            return event->accept();
-        }
-    } else if (flow_->stage() == Stage::Asking) {
-        if (event->key() == Qt::Key_Backspace) {
-            if (flow_->takeBack()) showTyped();
-            return event->accept();
-        }
-        if (enter) {
-            flow_->enter();
-            showStage();
-            return event->accept();
-        }
-        if (questionPage_->keyboard()->type(*event)) return event->accept();
-    } else if (flow_->stage() == Stage::Answered && (enter || event->key() == Qt::Key_Space) && !held) {
-        // A held key does not run through the questions.
-        flow_->next();
-        showStage();
-        return event->accept();
+    switch (pressDrillKey(*flow_, *questionPage_->keyboard(), *event)) {
+        case DrillKeyEffect::None: return QWidget::keyPressEvent(event);
+        case DrillKeyEffect::Handled: break;
+        case DrillKeyEffect::FlagTakenDown: showTyped(); break;
+        case DrillKeyEffect::StageChanged: showStage(); break;
     }
-    QWidget::keyPressEvent(event);
+    event->accept();
 }
 
 void DrillWindow::paintEvent(QPaintEvent*) {
