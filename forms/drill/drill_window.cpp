@@ -2,7 +2,6 @@
 #include "forms/drill/drill_window.h"
 
 #include <QBoxLayout>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -183,12 +182,6 @@ void DrillWindow::drillSignals(const std::vector<std::string>& codes) {
     flow_->drillThese(codes);
     showStage();
 }
-
-FaceButton* DrillWindow::setButton(DrillSet set) const { return bar_->setButton(set); }
-FaceButton* DrillWindow::modeButton(DrillMode mode) const { return bar_->modeButton(mode); }
-QComboBox* DrillWindow::letterPicker() const { return bar_->letterPicker(); }
-FaceButton* DrillWindow::progressButton() const { return bar_->progressButton(); }
-FaceButton* DrillWindow::finishButton() const { return bar_->finishButton(); }
 
 void DrillWindow::openExam() {
     if (!exam_) {

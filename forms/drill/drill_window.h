@@ -24,7 +24,6 @@
 #include "forms/shared/yes_no_question.h"
 #include "progress/progress_store.h"
 
-class QComboBox;
 class QLabel;
 class QStackedWidget;
 class QTimer;
@@ -33,7 +32,6 @@ namespace mss::forms {
 
 class DrillChoiceBar;
 class ExamPanel;
-class FaceButton;
 class ProgressPage;
 class QuestionPage;
 class SummaryPage;
@@ -76,12 +74,8 @@ public:
     void closeExam();
     ExamPanel* exam() const { return exam_; }
 
+    // The sets, the modes, the letter and the buttons beside them.
     DrillChoiceBar* choiceBar() const { return bar_; }
-    FaceButton* setButton(drill::DrillSet set) const;
-    FaceButton* modeButton(drill::DrillMode mode) const;
-    QComboBox* letterPicker() const;
-    FaceButton* progressButton() const;
-    FaceButton* finishButton() const;
     QStackedWidget* pages() const { return pages_; }
     QuestionPage* questionPage() const { return questionPage_; }
     SummaryPage* summaryPage() const { return summaryPage_; }

@@ -31,6 +31,7 @@
 #include "codebook/hoist_words.h"
 #include "codebook/signal_flags.h"
 #include "drill/set_signals.h"
+#include "forms/drill/drill_choice_bar.h"
 #include "forms/drill/drill_choices.h"
 #include "forms/drill/drill_hoist.h"
 #include "forms/drill/drill_keyboard.h"
@@ -280,8 +281,8 @@ class DrillWindowTest : public QObject {
     }
 
     void choose(DrillSet set, DrillMode mode) {
-        QTest::mouseClick(drill()->setButton(set), Qt::LeftButton);
-        QTest::mouseClick(drill()->modeButton(mode), Qt::LeftButton);
+        QTest::mouseClick(drill()->choiceBar()->setButton(set), Qt::LeftButton);
+        QTest::mouseClick(drill()->choiceBar()->modeButton(mode), Qt::LeftButton);
     }
 
     // Where typing goes: the control with the focus, or the window.
@@ -417,8 +418,8 @@ private Q_SLOTS:
     void opensOnTheFlagsWithTheFirstQuestionAsked() {
         DrillWindow* d = open(progressFile());
         CHECK(d);
-        CHECK(d->setButton(DrillSet::Flags)->isChosen());
-        CHECK(d->modeButton(DrillMode::RecogniseFlag)->isChosen());
+        CHECK(d->choiceBar()->setButton(DrillSet::Flags)->isChosen());
+        CHECK(d->choiceBar()->modeButton(DrillMode::RecogniseFlag)->isChosen());
         CHECK_EQ(d->stage(), Stage::Asking);
         CHECK_EQ(d->pages()->currentWidget(), static_cast<QWidget*>(d->questionPage()));
         const auto& q = d->flow().question();
@@ -428,7 +429,7 @@ private Q_SLOTS:
                  pennant ? QStringLiteral("Какой это вымпел?") : QStringLiteral("Какой это флаг?"));
         CHECK(d->questionPage()->question()->accessibleName().startsWith(QStringLiteral("Вопрос: ")));
         CHECK(d->questionPage()->keyboard()->isVisible());
-        CHECK(!d->letterPicker()->isVisible());
+        CHECK(!d->choiceBar()->letterPicker()->isVisible());
         const int flag = *mss::codebook::flagIndexOfSymbol(q.hoist.flags.front());
         CHECK_EQ(static_cast<const void*>(d->questionPage()->hoist()->position(0)->picture()),
                  static_cast<const void*>(&mss::forms::PictureCatalogue::instance().flag(flag)));
@@ -470,8 +471,8 @@ private Q_SLOTS:
         DrillWindow* d = open(progressFile());
         CHECK(d);
         choose(drillSet, drillMode);
-        CHECK(d->setButton(drillSet)->isChosen());
-        CHECK(d->modeButton(drillMode)->isChosen());
+        CHECK(d->choiceBar()->setButton(drillSet)->isChosen());
+        CHECK(d->choiceBar()->modeButton(drillMode)->isChosen());
         CHECK_EQ(d->questionPage()->choices()->button(0)->isVisible(), drillMode == DrillMode::Meaning);
         CHECK_EQ(d->questionPage()->keyboard()->isVisible(), drillMode != DrillMode::Meaning);
         if (drillMode == DrillMode::Meaning) {
@@ -640,19 +641,19 @@ private Q_SLOTS:
         DrillWindow* d = open(progressFile());
         CHECK(d);
         choose(DrillSet::General, DrillMode::Compose);
-        CHECK(d->letterPicker()->isVisible());
-        const int k = d->letterPicker()->findData(static_cast<int>('K'));
+        CHECK(d->choiceBar()->letterPicker()->isVisible());
+        const int k = d->choiceBar()->letterPicker()->findData(static_cast<int>('K'));
         CHECK(k > 0);
-        d->letterPicker()->setCurrentIndex(k);
-        Q_EMIT d->letterPicker()->activated(k);
+        d->choiceBar()->letterPicker()->setCurrentIndex(k);
+        Q_EMIT d->choiceBar()->letterPicker()->activated(k);
         CHECK_EQ(d->flow().choice().firstLetter, 'K');
         for (int i = 0; i < 20 && d->stage() == Stage::Asking; ++i) {
             CHECK_EQ(d->flow().question().signal->code.front(), 'K');
             answerRightly();
             press(Qt::Key_Return);
         }
-        QTest::mouseClick(d->setButton(DrillSet::Flags), Qt::LeftButton);
-        CHECK(!d->letterPicker()->isVisible());
+        QTest::mouseClick(d->choiceBar()->setButton(DrillSet::Flags), Qt::LeftButton);
+        CHECK(!d->choiceBar()->letterPicker()->isVisible());
     }
 
     void aSessionEndsInASummaryAndItsMistakesCanBeAskedAgain() {
@@ -726,7 +727,7 @@ private Q_SLOTS:
             right ? answerRightly() : answerWith(wrongKeys());
             press(Qt::Key_Return);
         }
-        QTest::mouseClick(d->finishButton(), Qt::LeftButton);
+        QTest::mouseClick(d->choiceBar()->finishButton(), Qt::LeftButton);
         CHECK_EQ(d->stage(), Stage::Summary);
         CHECK_EQ(d->summaryPage()->score()->text(), QStringLiteral("Верно 1 из 3 (33 %)."));
         CHECK_EQ(d->summaryPage()->mistakes()->count(), 2);
@@ -753,7 +754,7 @@ private Q_SLOTS:
             right ? answerRightly() : answerWith(wrongKeys());
             press(Qt::Key_Return);
         }
-        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
         CHECK_EQ(d->stage(), Stage::Progress);
         auto* chart = d->progressPage()->chart();
         CHECK_EQ(chart->sets().size(), std::size_t{5});
@@ -800,24 +801,24 @@ private Q_SLOTS:
         answerWith(wrongKeys());
         // Chosen but never answered: not remembered.
         choose(DrillSet::Tables, DrillMode::Compose);
-        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
         const auto countsBefore = d->progressPage()->chart()->sets();
         d->close();
         TRY_CHECK(!drill());
 
         d = pressF2() ? drill() : nullptr;
         CHECK(d);
-        CHECK(d->setButton(DrillSet::Medical)->isChosen());
-        CHECK(d->modeButton(DrillMode::Meaning)->isChosen());
+        CHECK(d->choiceBar()->setButton(DrillSet::Medical)->isChosen());
+        CHECK(d->choiceBar()->modeButton(DrillMode::Meaning)->isChosen());
         CHECK_EQ(d->stage(), Stage::Asking);
         // The progress view shows what it showed before, in the mode of the other view.
         choose(DrillSet::Tables, DrillMode::Compose);
-        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
         const auto countsAfter = d->progressPage()->chart()->sets();
         CHECK_EQ(countsAfter.size(), countsBefore.size());
         for (std::size_t s = 0; s < countsAfter.size(); ++s) CHECK_EQ(countsAfter[s].counts, countsBefore[s].counts);
         choose(DrillSet::Medical, DrillMode::Meaning);
-        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
         CHECK_EQ(d->progressPage()->chart()->sets()[3].counts, (mss::progress::ProgressCounts{440, 2, 0}));
     }
 
@@ -826,9 +827,9 @@ private Q_SLOTS:
         CHECK(d);
         // Of the general signals on X, the swell table was written from memory.
         choose(DrillSet::General, DrillMode::Compose);
-        const int x = d->letterPicker()->findData(static_cast<int>('X'));
-        d->letterPicker()->setCurrentIndex(x);
-        Q_EMIT d->letterPicker()->activated(x);
+        const int x = d->choiceBar()->letterPicker()->findData(static_cast<int>('X'));
+        d->choiceBar()->letterPicker()->setCurrentIndex(x);
+        Q_EMIT d->choiceBar()->letterPicker()->activated(x);
         std::set<bool> seen;
         for (int i = 0; i < 20 && d->stage() == Stage::Asking; ++i) {
             const bool reconstructed = d->flow().question().signal->reconstructed;
@@ -915,7 +916,7 @@ private Q_SLOTS:
         CHECK_EQ(d->windowTitle(), QStringLiteral("Зачёт"));
         mss::forms::ExamPanel* exam = d->exam();
         CHECK(exam && exam->isVisible());
-        CHECK(!d->setButton(DrillSet::Flags)->isVisible());  // the drill's sets give way to the exam
+        CHECK(!d->choiceBar()->setButton(DrillSet::Flags)->isVisible());  // the drill's sets give way to the exam
         exam->ticketNumber()->setValue(7);
         CHECK(exam->startButton()->hasFocus());
         press(Qt::Key_Return);
@@ -1006,7 +1007,7 @@ private Q_SLOTS:
                 press(Qt::Key_Return);
             }
         }
-        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
         QTest::mouseClick(d->progressPage()->backButton(), Qt::LeftButton);
         d->close();
         TRY_CHECK(!drill());
@@ -1024,7 +1025,7 @@ private Q_SLOTS:
         CHECK(d);
         const auto reachedByTab = [this, d] {
             std::set<QWidget*> reached;
-            d->setButton(DrillSet::Flags)->setFocus();
+            d->choiceBar()->setButton(DrillSet::Flags)->setFocus();
             for (int i = 0; i < 200; ++i) {
                 QWidget* now = QApplication::focusWidget();
                 if (!now || !reached.insert(now).second) break;
@@ -1071,7 +1072,7 @@ private Q_SLOTS:
                        {{DrillSet::Medical, DrillMode::Meaning, 0}, kTuesdayMorning, "xvxvxv"}});
         DrillWindow* d = open(progressFile(), kSaturday);
         CHECK(d);
-        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
         const auto* page = d->progressPage();
         auto* chart = page->sessions();
         CHECK(chart->isVisible());
@@ -1176,7 +1177,7 @@ private Q_SLOTS:
         DrillWindow* d = open(progressFile(), kSaturday);
         CHECK(d);
         CHECK(d->flow().choice() == flags);
-        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
         auto* page = d->progressPage();
         QTableWidget* list = page->hardest();
         const std::vector<std::string> expected{"E", "K", "1-й заменяющий", "7"};
@@ -1230,7 +1231,7 @@ private Q_SLOTS:
         };
         for (const auto& other : others) {
             choose(other.set, other.mode);
-            QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+            QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
             CHECK_EQ(list->rowCount(), 1);
             QStringList cells;
             for (int column = 0; column < 4; ++column) cells << list->item(0, column)->text();
@@ -1243,7 +1244,7 @@ private Q_SLOTS:
 
         // Nothing missed in this set and mode: one line, and the button is off.
         choose(DrillSet::SingleLetter, DrillMode::Compose);
-        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
         CHECK(!list->isVisible());
         CHECK(page->noHardest()->isVisible());
         CHECK_EQ(page->noHardest()->text(), QStringLiteral("В последних ответах ошибок нет: трудных сигналов пока нет."));
@@ -1252,7 +1253,7 @@ private Q_SLOTS:
 
         // «Тренировать их», pressed with Enter, asks exactly the four, in the list's order.
         choose(flags.set, flags.mode);
-        QTest::mouseClick(d->progressButton(), Qt::LeftButton);
+        QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
         page->trainButton()->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Return);
         CHECK_EQ(d->stage(), Stage::Asking);
