@@ -155,7 +155,9 @@ bool lacksSqliteHeader(const std::filesystem::path& file) {
            !std::equal(start, start + sizeof start, kMagic);
 }
 
-FileVerdict inspect(SqliteConnection& connection) {
+namespace {
+
+FileVerdict verdictOf(SqliteConnection& connection) {
     const auto applicationId = connection.value(QStringLiteral("PRAGMA application_id"));
     if (!applicationId) return failed(connection);
     const auto version = connection.value(QStringLiteral("PRAGMA user_version"));
@@ -186,6 +188,19 @@ FileVerdict inspect(SqliteConnection& connection) {
                 return failed(connection);
             }
     return {FileVerdict::Kind::Ours, fileVersion, {}};
+}
+
+}  // namespace
+
+FileVerdict inspect(SqliteConnection& connection) {
+    // One read transaction for every look: another program creating the
+    // file commits its tables and its marks together, and they are seen
+    // together or not at all (read one by one, a file half seen could pass
+    // for another program's). BEGIN takes no lock until the first read.
+    if (!connection.run(QStringLiteral("BEGIN"))) return failed(connection);
+    const FileVerdict verdict = verdictOf(connection);
+    connection.rollback();  // nothing was written
+    return verdict;
 }
 
 bool configureFileConnection(SqliteConnection& connection) {

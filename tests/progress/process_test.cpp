@@ -68,6 +68,32 @@ TEST(WholePrograms, AProgramKilledAtAnyStepOfCreatingTheFileLeavesOneTheNextRunU
     EXPECT_TRUE(finished) << "the child never got through creating the file and three answers";
 }
 
+// The moment most open to a race: a program judging the file while the
+// other is creating it. Seen half made, a file must not pass for another
+// program's and be set aside.
+TEST(WholePrograms, ProgramsCreatingTheFileTogetherBothKeepTheirAnswers) {
+    constexpr int kRounds = 40, kAnswers = 2;
+    for (int round = 1; round <= kRounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        QTemporaryDir temp;
+        ASSERT_TRUE(temp.isValid());
+        const fs::path file = fs::path(temp.path().toStdString()) / "progress.sqlite3";
+        QProcess first, second;
+        first.start(QStringLiteral(MSS65_ANSWER_LOOP), loopArguments(file, 1, kAnswers));
+        second.start(QStringLiteral(MSS65_ANSWER_LOOP), loopArguments(file, 2, kAnswers));
+        for (QProcess* child : {&first, &second}) {
+            ASSERT_TRUE(child->waitForFinished(30000)) << child->errorString().toStdString();
+            EXPECT_EQ(child->exitCode(), 0) << child->readAllStandardError().toStdString();
+        }
+        // The file and its companions, nothing set aside.
+        const std::set<std::string> own{"progress.sqlite3", "progress.sqlite3-wal", "progress.sqlite3-shm",
+                                        "progress.sqlite3-journal"};
+        for (const auto& entry : fs::directory_iterator(file.parent_path()))
+            EXPECT_TRUE(own.contains(entry.path().filename())) << entry.path().filename() << " beside the file";
+        ASSERT_EQ(RawDatabase(file).value("SELECT count(*) FROM answers").toInt(), 2 * kAnswers);
+    }
+}
+
 TEST(WholePrograms, TwoProgramsWritingOneFileNeverShareASession) {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
