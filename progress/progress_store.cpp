@@ -23,12 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 using Access = SqliteConnection::Access;
 
-fs::path withSuffix(const fs::path& file, const char* suffix) {
-    fs::path named = file;
-    named += suffix;
-    return named;
-}
-
 bool hasContent(const fs::path& file) {
     std::error_code error;
     const auto size = fs::file_size(file, error);

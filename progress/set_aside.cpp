@@ -14,12 +14,6 @@ namespace fs = std::filesystem;
 
 constexpr const char* kCompanions[] = {"-wal", "-shm", "-journal"};
 
-fs::path withSuffix(const fs::path& file, const std::string& suffix) {
-    fs::path named = file;
-    named += suffix;
-    return named;
-}
-
 // Renames without ever replacing a file that is already there.
 std::error_code renameKeeping(const fs::path& from, const fs::path& to) {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
@@ -40,6 +34,12 @@ bool nameIsFree(const fs::path& kept) {
 }
 
 }  // namespace
+
+fs::path withSuffix(const fs::path& file, const std::string& suffix) {
+    fs::path named = file;
+    named += suffix;
+    return named;
+}
 
 SetAsideResult setFileAside(const fs::path& file, const std::string& word, const std::string& stamp) {
     const fs::path base = withSuffix(file, "." + word + "-" + stamp);

@@ -19,6 +19,10 @@
 
 namespace mss::progress {
 
+// `file` with `suffix` after its name: progress.sqlite3 and "-wal" give
+// progress.sqlite3-wal.
+std::filesystem::path withSuffix(const std::filesystem::path& file, const std::string& suffix);
+
 struct SetAsideResult {
     std::optional<std::filesystem::path> keptAs;  // empty when the file could not be renamed
     std::error_code error;

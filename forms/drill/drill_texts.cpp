@@ -20,15 +20,6 @@ namespace {
 using drill::DrillMode;
 using drill::DrillSet;
 
-// A meaning in quotes, without the point that ends it, so that the sentence
-// around it can end as it must: «Усилительное устройство (мегафон)». A
-// place left for a value ("...") keeps its dots.
-QString quoted(const QString& s) {
-    QString t = s.trimmed();
-    if (t.endsWith(QLatin1Char('.')) && !t.endsWith(QStringLiteral(".."))) t.chop(1);
-    return QStringLiteral("«%1»").arg(t);
-}
-
 QString sectionTitle(codebook::Section section) { return toQString(codebook::infoOf(section).title); }
 
 QString tableOf(const drill::HoistOfSignal& hoist) { return QString::fromStdString(hoist.table); }
@@ -45,6 +36,12 @@ QString tableRow(const drill::HoistOfSignal& hoist) {
 }
 
 }  // namespace
+
+QString quoted(const std::string& meaning) {
+    QString t = toQString(meaning).trimmed();
+    if (t.endsWith(QLatin1Char('.')) && !t.endsWith(QStringLiteral(".."))) t.chop(1);
+    return QStringLiteral("«%1»").arg(t);
+}
 
 
 QString setTitle(DrillSet set) {
@@ -103,7 +100,7 @@ QString modeToolTip(DrillMode mode) {
 
 QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestion& question) {
     if (question.signal == nullptr) return {};
-    const QString meaning = quoted(QString::fromStdString(question.signal->text));
+    const QString meaning = quoted(question.signal->text);
     const QString table = tableOf(question.hoist);
     // A flag of the flags set is asked by what it is: a flag, a pennant, a substitute.
     const codebook::SignalFlag* alone =
@@ -181,7 +178,7 @@ QString spokenHoist(const drill::HoistOfSignal& hoist) {
 
 QString signalWithMeaning(DrillSet set, const drill::DrillSignal& signal) {
     const QString code = QString::fromStdString(signal.code);
-    const QString meaning = quoted(QString::fromStdString(signal.text));
+    const QString meaning = quoted(signal.text);
     switch (set) {
         case DrillSet::Flags: {
             const std::vector<int>& flown = drill::hoistOf(set, signal.code).flown;

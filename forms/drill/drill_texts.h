@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
 #include <string_view>
 
 #include "drill/drill_flow.h"
@@ -16,6 +17,11 @@ inline const QString kWindowTitle = QStringLiteral("Тренировка");
 // Asked before the progress is reset.
 inline const QString kResetQuestion = QStringLiteral(
     "Сбросить весь прогресс? Все ответы и состояние всех сигналов будут удалены, вернуть их будет нельзя.");
+
+// A meaning in quotes, without the point that ends it, so that the sentence
+// around it can end as it must: «Усилительное устройство (мегафон)». A
+// place left for a value ("...") keeps its dots.
+QString quoted(const std::string& meaning);
 
 QString setTitle(drill::DrillSet set);
 // `signalCount` is how many signals the set has.

@@ -13,13 +13,7 @@ namespace {
 
 using exam::ExamScope;
 using exam::TaskKind;
-
-// A meaning in quotes, without the point that ends it.
-QString quoted(const std::string& text) {
-    QString t = toQString(text).trimmed();
-    if (t.endsWith(QLatin1Char('.')) && !t.endsWith(QStringLiteral(".."))) t.chop(1);
-    return QStringLiteral("«%1»").arg(t);
-}
+using drill_texts::quoted;
 
 // A code, and where a substitute flies in it, its flags: AA (A, 1-й заменяющий).
 QString codeWithFlags(const exam::TicketQuestion& q) {
