@@ -17,12 +17,6 @@ namespace {
 
 QString timeText(drill::TimePoint at) { return sqlText(utcText(saneTime(at))); }
 
-bool runWith(SqliteConnection& connection, const QString& sql, const QVariantList& values) {
-    QSqlQuery query = connection.prepare(sql);
-    for (qsizetype i = 0; i < values.size(); ++i) query.bindValue(static_cast<int>(i), values[i]);
-    return connection.run(query);
-}
-
 }  // namespace
 
 bool ProgressStore::writeNow(const std::function<bool(SqliteConnection&)>& statements) {
@@ -45,10 +39,10 @@ bool ProgressStore::writeNow(const std::function<bool(SqliteConnection&)>& state
 std::optional<long long> ProgressStore::startTicket(const exam::TicketStart& start) {
     std::optional<long long> id;
     writeNow([&](SqliteConnection& connection) {
-        const bool written = runWith(connection, insertStatement(kTicketsTable),
-                                     {start.number, sqlText(exam::storedName(start.scope)), start.length,
-                                      timeText(start.startedAt), start.limit ? qlonglong(start.limit->count()) : 0,
-                                      QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()});
+        const bool written = connection.run(insertStatement(kTicketsTable),
+                                            {start.number, sqlText(exam::storedName(start.scope)), start.length,
+                                             timeText(start.startedAt), start.limit ? qlonglong(start.limit->count()) : 0,
+                                             QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()});
         if (written) id = connection.value(QStringLiteral("SELECT last_insert_rowid()"))->toLongLong();
         return written;
     });
@@ -57,19 +51,18 @@ std::optional<long long> ProgressStore::startTicket(const exam::TicketStart& sta
 
 bool ProgressStore::saveAnswer(long long ticket, const exam::QuestionRecord& record) {
     return writeNow([&](SqliteConnection& connection) {
-        return runWith(connection, insertStatement(kTicketAnswersTable, "OR REPLACE"),
-                       {ticket, record.place, sqlText(exam::storedName(record.kind)), sqlText(record.asked),
-                        sqlText(record.given), record.correct ? 1 : 0});
+        return connection.run(insertStatement(kTicketAnswersTable, "OR REPLACE"),
+                              {ticket, record.place, sqlText(exam::storedName(record.kind)), sqlText(record.asked),
+                               sqlText(record.given), record.correct ? 1 : 0});
     });
 }
 
 bool ProgressStore::finishTicket(long long ticket, const exam::TicketEnd& end) {
     return writeNow([&](SqliteConnection& connection) {
-        return runWith(connection,
-                       QStringLiteral("UPDATE tickets SET ended_at = ?, right_answers = ?, mistakes = ?, "
-                                      "gross_errors = ?, passed = ?, timed_out = ? WHERE id = ?"),
-                       {timeText(end.endedAt), end.right, end.mistakes, end.grossErrors, end.passed ? 1 : 0,
-                        end.timedOut ? 1 : 0, ticket});
+        return connection.run(QStringLiteral("UPDATE tickets SET ended_at = ?, right_answers = ?, mistakes = ?, "
+                                             "gross_errors = ?, passed = ?, timed_out = ? WHERE id = ?"),
+                              {timeText(end.endedAt), end.right, end.mistakes, end.grossErrors, end.passed ? 1 : 0,
+                               end.timedOut ? 1 : 0, ticket});
     });
 }
 

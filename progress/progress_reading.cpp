@@ -27,13 +27,6 @@ using namespace std::chrono_literals;
 // A due time further ahead than this was written by a clock gone wrong.
 constexpr auto kFurthestDue = std::chrono::seconds{std::chrono::days{365}};
 
-// Runs a query whose placeholders are bound in order; false (the failure
-// noted) when it does not run.
-bool runWith(SqliteConnection& connection, QSqlQuery& query, const QVariantList& values) {
-    for (qsizetype i = 0; i < values.size(); ++i) query.bindValue(static_cast<int>(i), values[i]);
-    return connection.run(query);
-}
-
 // Whether a query read to its end; otherwise its failure is noted.
 bool readToEnd(SqliteConnection& connection, const QSqlQuery& query) {
     if (!query.lastError().isValid()) return true;
@@ -81,7 +74,7 @@ drill::CardStates ProgressStore::cardStates(drill::DrillSet set, drill::DrillMod
         bool read = false;
         {
             QSqlQuery rows = connection->prepare(kStates);
-            read = runWith(*connection, rows, {sqlText(drill::storedName(set)), sqlText(drill::storedName(mode))});
+            read = connection->run(rows, {sqlText(drill::storedName(set)), sqlText(drill::storedName(mode))});
             const std::int64_t latestDue = secondsSinceEpoch(clock_()) + kFurthestDue.count();
             while (read && rows.next()) {
                 const auto box = wholeIn(rows.value(1), drill::kFirstBox, drill::kTopBox);
@@ -178,7 +171,7 @@ RecentAccuracy ProgressStore::recentAccuracy(drill::DrillSet set, drill::DrillMo
     {
         QSqlQuery rows = connection->prepare(recentSessionsSql(QStringLiteral("card_set = ? AND mode = ? AND")));
         const QString setName = sqlText(drill::storedName(set)), modeName = sqlText(drill::storedName(mode));
-        if (runWith(*connection, rows, {setName, modeName, setName, modeName}))
+        if (connection->run(rows, {setName, modeName, setName, modeName}))
             accuracy = accuracyFrom(*connection, rows);
     }
     if (accuracy) return *accuracy;
@@ -215,7 +208,7 @@ std::vector<SessionSummary> ProgressStore::recentSessions(int atMost, int fewest
     std::optional<std::vector<SessionSummary>> sessions;
     {
         QSqlQuery rows = connection->prepare(kSessions);
-        if (runWith(*connection, rows, {std::max(fewestAnswers, 1), atMost})) {
+        if (connection->run(rows, {std::max(fewestAnswers, 1), atMost})) {
             sessions.emplace();
             while (rows.next()) {
                 const auto startedAt = timeOfUtcText(rows.value(1).toString().toStdString());
@@ -248,7 +241,7 @@ std::vector<HardSignal> ProgressStore::hardestSignals(drill::DrillSet set, drill
     std::optional<std::vector<HardSignal>> hardest;
     {
         QSqlQuery rows = connection->prepare(kHardest);
-        if (runWith(*connection, rows, {sqlText(drill::storedName(set)), sqlText(drill::storedName(mode))})) {
+        if (connection->run(rows, {sqlText(drill::storedName(set)), sqlText(drill::storedName(mode))})) {
             hardest.emplace();
             while (static_cast<int>(hardest->size()) < atMost && rows.next()) {
                 std::string code = stdString(rows.value(0).toByteArray());

@@ -97,6 +97,16 @@ bool SqliteConnection::run(QSqlQuery& query) {
     return false;
 }
 
+bool SqliteConnection::run(const QString& sql, const QVariantList& values) {
+    QSqlQuery query = prepare(sql);
+    return run(query, values);
+}
+
+bool SqliteConnection::run(QSqlQuery& query, const QVariantList& values) {
+    for (qsizetype i = 0; i < values.size(); ++i) query.bindValue(static_cast<int>(i), values[i]);
+    return run(query);
+}
+
 bool SqliteConnection::run(const QString& sql) {
     QSqlQuery query(database_);
     if (query.exec(sql)) return true;

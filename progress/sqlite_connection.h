@@ -81,8 +81,12 @@ public:
     QSqlQuery& prepared(const QString& sql);
     // Runs a prepared query, noting a failure.
     bool run(QSqlQuery& query);
+    // Binds `values` to its placeholders in order, then runs it.
+    bool run(QSqlQuery& query, const QVariantList& values);
     // Prepares and runs one statement.
     bool run(const QString& sql);
+    // The same, its placeholders bound to `values` in order.
+    bool run(const QString& sql, const QVariantList& values);
     // Ends the open transaction, keeping the failure that made it necessary.
     void rollback();
     // The first column of the first row of `sql`; empty on failure or no row.
