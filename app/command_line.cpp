@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "echo.h"
+#include "exam/ticket_draw.h"
 
 namespace mss::app {
 
@@ -35,6 +36,11 @@ struct Parser {
                              QStringLiteral("Объём билета для --ticket: основной (по умолчанию), полный, флаги, "
                                             "однобуквенные, общий, медицинский, таблицы."),
                              QStringLiteral("ОБЪЁМ")};
+    QCommandLineOption draw{QStringLiteral("draw"),
+                            QStringLiteral("Выборка вопросов для --ticket: 2 (по умолчанию) или 1 — первая, "
+                                           "по которой билеты выдавались до исправления списка сигналов бедствия "
+                                           "и срочности."),
+                            QStringLiteral("N")};
     QCommandLineOption card{QStringLiteral("card"),
                             QStringLiteral("Записать в файл, заданный --output, карточки сигналов КОД (коды свода, "
                                            "строки таблиц вроде I-3) или отдельных флагов и вымпелов (A, 7, "
@@ -55,7 +61,7 @@ struct Parser {
     Parser() {
         parser.setApplicationDescription(
             QStringLiteral("МСС-65 — тренажер и справочник флажных сигналов Международного свода сигналов 1965 года."));
-        parser.addOptions({help, version, search, lookup, hoist, ticket, scope, card, output, scale, progress});
+        parser.addOptions({help, version, search, lookup, hoist, ticket, scope, draw, card, output, scale, progress});
         parser.addPositionalArgument(QStringLiteral("СЛОВА"),
                                      QStringLiteral("Слова или код для --search; ещё коды для --card."),
                                      QStringLiteral("[СЛОВА…]"));
@@ -74,7 +80,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     // One value for an option, and one thing to do at a time.
     for (const QCommandLineOption* once :
-         {&p.lookup, &p.hoist, &p.ticket, &p.scope, &p.card, &p.output, &p.scale, &p.progress})
+         {&p.lookup, &p.hoist, &p.ticket, &p.scope, &p.draw, &p.card, &p.output, &p.scale, &p.progress})
         if (p.parser.values(*once).size() > 1) {
             result.mode = CommandLine::Mode::Error;
             result.error = QStringLiteral("Параметр --%1 указан больше одного раза.").arg(once->names().constLast());
@@ -98,6 +104,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {&p.output, {&p.card, &p.ticket}, "--card или --ticket"},
         {&p.scale, {&p.card}, "--card"},
         {&p.scope, {&p.ticket}, "--ticket"},
+        {&p.draw, {&p.ticket}, "--ticket"},
     };
     for (const auto& own : owned)
         if (p.parser.isSet(*own.option) &&
@@ -133,10 +140,18 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.ticketScope = p.parser.value(p.scope);
         result.outputFile = p.parser.value(p.output);
         result.mode = CommandLine::Mode::Ticket;
+        bool draw = true;
+        if (p.parser.isSet(p.draw)) result.ticketDraw = p.parser.value(p.draw).trimmed().toInt(&draw);
         if (!number || result.ticketNumber < 1 || result.ticketNumber > 999) {
             result.mode = CommandLine::Mode::Error;
             result.error =
                 QStringLiteral("Номер билета — число от 1 до 999, а не «%1».").arg(echoed(p.parser.value(p.ticket)));
+        } else if (!draw || !exam::isDraw(result.ticketDraw)) {
+            result.mode = CommandLine::Mode::Error;
+            result.error = QStringLiteral("Выборка вопросов — %1 или %2, а не «%3».")
+                               .arg(exam::kFirstDraw)
+                               .arg(exam::kLatestDraw)
+                               .arg(echoed(p.parser.value(p.draw)));
         }
     } else if (p.parser.isSet(p.card)) {
         result.mode = CommandLine::Mode::Card;

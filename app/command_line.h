@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "exam/ticket_draw.h"
+
 namespace mss::app {
 
 struct CommandLine {
@@ -18,6 +20,7 @@ struct CommandLine {
     QString hoistGroup;       // --hoist GROUP
     int ticketNumber = 0;     // --ticket N
     QString ticketScope;      // --scope SCOPE; empty: the basic one
+    int ticketDraw = exam::kLatestDraw;  // --draw N
     QStringList cardCodes;    // --card CODE [CODE…]
     QString outputFile;       // --output FILE, for the command that writes a file
     QString scale;            // --scale N as typed; empty when not given

@@ -108,7 +108,7 @@ int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
         if (!scope) {
             return refuse(unknownScope(command.ticketScope), 2);
         }
-        return printTicket(loaded.book, command.ticketNumber, *scope);
+        return printTicket(loaded.book, command.ticketNumber, *scope, command.ticketDraw);
     }
     return lookup(loaded.book, command.lookupCode);
 }

@@ -47,7 +47,8 @@ int writeTicket(int argc, char* argv[], const CommandLine& command) {
     const auto loaded = codebook::parseCodeBook(data::codeBookBytes());
     if (const QString problem = forms::codeBookProblemMessage(loaded); !problem.isEmpty()) return refuse(problem, 2);
     const exam::ExamPool pool(loaded.book, exam::ExamSignals::shipped());
-    const exam::Ticket ticket = exam::drawTicket(pool, command.ticketNumber, *scope);
+    const exam::Ticket ticket =
+        exam::drawTicket(pool, command.ticketNumber, *scope, exam::kTicketQuestions, command.ticketDraw);
     const print::PrinterModule& module = print::printerModule();
     if (!module.printer) return refuse(withoutControls(module.problem), 2);
     if (const QString problem = module.printer->savePdf(forms::ticketDocument(ticket), command.outputFile);
@@ -62,9 +63,9 @@ QString unknownScope(const QString& typed) {
         .arg(echoed(typed));
 }
 
-int printTicket(const codebook::CodeBook& book, int number, exam::ExamScope scope) {
+int printTicket(const codebook::CodeBook& book, int number, exam::ExamScope scope, int draw) {
     const exam::ExamPool pool(book, exam::ExamSignals::shipped());
-    const exam::Ticket ticket = exam::drawTicket(pool, number, scope);
+    const exam::Ticket ticket = exam::drawTicket(pool, number, scope, exam::kTicketQuestions, draw);
     QStringList lines{forms::exam_texts::ticketHeading(ticket)};
     lines << forms::exam_texts::ticketLines(ticket) << QString() << QStringLiteral("Ответы:")
           << forms::exam_texts::answerKeyLines(ticket);

@@ -22,7 +22,7 @@ std::optional<exam::ExamScope> scopeOfWord(const QString& word);
 QString unknownScope(const QString& typed);
 
 // Prints ticket `number` of `scope` and returns the exit status (0).
-int printTicket(const codebook::CodeBook& book, int number, exam::ExamScope scope);
+int printTicket(const codebook::CodeBook& book, int number, exam::ExamScope scope, int draw);
 
 // mss65 --ticket N --output FILE.pdf: the ticket with its hoists drawn, and
 // its answer key on a page of its own. Returns the exit status: 0 written,

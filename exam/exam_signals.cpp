@@ -17,6 +17,12 @@ std::optional<SignalRole> roleNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<int> drawNamed(std::string_view text) {
+    for (int draw = kFirstDraw; draw <= kLatestDraw; ++draw)
+        if (text == std::to_string(draw)) return draw;
+    return std::nullopt;
+}
+
 std::vector<std::string_view> fields(std::string_view line) {
     std::vector<std::string_view> out;
     for (std::size_t start = 0;;) {
@@ -45,11 +51,14 @@ std::optional<ExamSignals> ExamSignals::parse(std::string_view text, std::string
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (lineNo == 1 || line.empty()) continue;  // the header
         const auto f = fields(line);
-        if (f.size() != 3 || f[0].empty()) return fail(lineNo, "ожидались код, роль и пояснение через табуляцию");
+        if (f.size() != 4 || f[0].empty() || f[3].empty())
+            return fail(lineNo, "ожидались код, роль, выборка и тема через табуляцию");
         const auto role = roleNamed(f[1]);
         if (!role) return fail(lineNo, "неизвестная роль «" + std::string(f[1]) + "»");
+        const auto since = drawNamed(f[2]);
+        if (!since) return fail(lineNo, "неизвестная выборка билетов «" + std::string(f[2]) + "»");
         if (!seen.emplace(f[0]).second) return fail(lineNo, "код " + std::string(f[0]) + " указан дважды");
-        list.signals_.push_back({std::string(f[0]), *role});
+        list.signals_.push_back({std::string(f[0]), *role, *since, std::string(f[3])});
     }
     return list;
 }
@@ -65,16 +74,20 @@ const ExamSignals& ExamSignals::shipped() {
     return list;
 }
 
-bool ExamSignals::isGross(std::string_view code) const {
+const ExamSignal* ExamSignals::find(std::string_view code) const {
     for (const ExamSignal& s : signals_)
-        if (s.code == code) return s.role != SignalRole::Common;
-    return false;
+        if (s.code == code) return &s;
+    return nullptr;
 }
 
-bool ExamSignals::contains(std::string_view code) const {
-    for (const ExamSignal& s : signals_)
-        if (s.code == code) return true;
-    return false;
+bool ExamSignals::isGross(std::string_view code) const {
+    const ExamSignal* s = find(code);
+    return s && s->role != SignalRole::Common;
+}
+
+bool ExamSignals::asksInDraw(std::string_view code, int draw) const {
+    const ExamSignal* s = find(code);
+    return s && s->since <= draw;
 }
 
 }  // namespace mss::exam

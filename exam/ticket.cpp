@@ -46,8 +46,8 @@ struct Candidate {
     const DrillSignal* signal;
 };
 
-// The signals a task of a scope may ask.
-std::vector<Candidate> candidatesOf(const ExamPool& pool, ExamScope scope, TaskKind kind) {
+// The signals a task of a scope may ask in a draw.
+std::vector<Candidate> candidatesOf(const ExamPool& pool, ExamScope scope, TaskKind kind, int draw) {
     std::vector<Candidate> out;
     auto all = [&](DrillSet set) {
         for (const DrillSignal& s : pool.signalsIn(set)) out.push_back({set, &s});
@@ -63,7 +63,7 @@ std::vector<Candidate> candidatesOf(const ExamPool& pool, ExamScope scope, TaskK
                 case ExamScope::Basic:
                     for (DrillSet set : {DrillSet::SingleLetter, DrillSet::General})
                         for (const DrillSignal& s : pool.signalsIn(set))
-                            if (pool.examSignals().contains(s.code)) out.push_back({set, &s});
+                            if (pool.examSignals().asksInDraw(s.code, draw)) out.push_back({set, &s});
                     break;
                 case ExamScope::Full: all(DrillSet::General); all(DrillSet::Medical); break;
                 case ExamScope::SingleLetter: all(DrillSet::SingleLetter); break;
@@ -129,19 +129,25 @@ ExamPool::ExamPool(const codebook::CodeBook& book, const ExamSignals& examSignal
 
 const std::vector<DrillSignal>& ExamPool::signalsIn(DrillSet set) const { return sets_.at(static_cast<std::size_t>(set)); }
 
-Ticket drawTicket(const ExamPool& pool, int number, ExamScope scope, int length) {
+Ticket drawTicket(const ExamPool& pool, int number, ExamScope scope, int length, int draw) {
+    // Every draw starts from the same seed, so that a ticket no rule of a
+    // later draw touches keeps its questions.
     TicketRandom random(TicketRandom::seedOf(number, storedName(scope)));
     const drill::RandomSource source = [&random] { return random.next(); };
-    Ticket ticket{number, scope, {}};
+    Ticket ticket{number, scope, draw, {}};
     std::set<std::pair<DrillSet, std::string>> asked;
+    std::set<std::string> families;
+    const bool familyOnce = draw > kFirstDraw;  // from the second draw on
     for (const auto& [kind, count] : tasksOf(scope)) {
-        std::vector<Candidate> candidates = candidatesOf(pool, scope, kind);
+        std::vector<Candidate> candidates = candidatesOf(pool, scope, kind, draw);
         // Drawn without repeats: the first of a shuffled pool, skipping what another task asks.
         random.shuffle(candidates);
         int drawn = 0;
         for (const Candidate& c : candidates) {
             if (drawn == count) break;
+            if (familyOnce && families.count(familyOf(c.signal->code)) != 0) continue;
             if (!asked.emplace(c.set, c.signal->code).second) continue;
+            if (familyOnce) families.insert(familyOf(c.signal->code));
             TicketQuestion q{kind, c.set, c.signal, drill::hoistOf(c.set, c.signal->code), {}, 0, false};
             q.gross = c.set != DrillSet::Flags && pool.examSignals().isGross(c.signal->code);
             if (choosesOfFour(kind)) {

@@ -5,8 +5,8 @@
 // a flag or pennant by sight, a single-letter signal's meaning, «разобрать»
 // (read a hoist, substitutes included: choose its meaning or type its code),
 // «набрать» (hoist the signal for a meaning with one set of flags) and a
-// table digit's meaning. The same number, scope and length give the same
-// questions in the same order on every machine with the same code book.
+// table digit's meaning. The same number, scope, length and draw give the
+// same questions in the same order on every machine with the same code book.
 
 #include <optional>
 #include <string>
@@ -16,6 +16,7 @@
 #include "codebook/codebook.h"
 #include "drill/set_signals.h"
 #include "exam_signals.h"
+#include "ticket_draw.h"
 
 namespace mss::exam {
 
@@ -59,6 +60,7 @@ struct TicketQuestion {
 struct Ticket {
     int number = 0;
     ExamScope scope = ExamScope::Basic;
+    int draw = kLatestDraw;
     std::vector<TicketQuestion> questions;
 };
 
@@ -76,7 +78,9 @@ private:
 
 // Ticket `number` (kFirstTicket..kLastTicket) of `scope`, with `length`
 // questions (kTicketQuestions, or kShortTicketQuestions: the first ten of
-// the twenty). The ticket points into `pool`, which must outlive it.
-Ticket drawTicket(const ExamPool& pool, int number, ExamScope scope, int length = kTicketQuestions);
+// the twenty), by the rule of `draw` (ticket_draw.h). The ticket points into
+// `pool`, which must outlive it.
+Ticket drawTicket(const ExamPool& pool, int number, ExamScope scope, int length = kTicketQuestions,
+                  int draw = kLatestDraw);
 
 }  // namespace mss::exam

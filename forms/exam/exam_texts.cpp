@@ -137,12 +137,17 @@ QString rightText(const exam::TicketQuestion& q) {
 }
 
 QString ticketHeading(const exam::Ticket& ticket) {
-    return QStringLiteral("Билет № %1. %2, %3.")
+    // A ticket of the first draw reads as it did before there were others.
+    const QString draw = ticket.draw == exam::kFirstDraw ? QString() : QStringLiteral(", %1").arg(drawName(ticket.draw));
+    return QStringLiteral("Билет № %1. %2, %3%4.")
         .arg(ticket.number)
         .arg(scopeTitle(ticket.scope))
         .arg(countOf(static_cast<long long>(ticket.questions.size()), QStringLiteral("вопрос"), QStringLiteral("вопроса"),
-                     QStringLiteral("вопросов")));
+                     QStringLiteral("вопросов")))
+        .arg(draw);
 }
+
+QString drawName(int draw) { return QStringLiteral("выборка %1").arg(draw); }
 
 QStringList ticketLines(const exam::Ticket& ticket) {
     QStringList lines;

@@ -38,5 +38,7 @@ QString rightText(const exam::TicketQuestion& q);
 QStringList ticketLines(const exam::Ticket& ticket);
 QStringList answerKeyLines(const exam::Ticket& ticket);
 QString ticketHeading(const exam::Ticket& ticket);
+// «выборка 2»: how a ticket names the draw it was drawn by.
+QString drawName(int draw);
 
 }  // namespace mss::forms::exam_texts

@@ -151,9 +151,19 @@ elseif(CASE STREQUAL "ticket_prints")
   endif()
   string(REGEX MATCHALL "\n[0-9]+[.] " numbered "${seven}")
   list(LENGTH numbered lines)
-  if(NOT seven MATCHES "^Билет № 7[.] Основной, 20 вопросов[.]\n1[.] " OR NOT seven MATCHES "\n\nОтветы:\n1[.] "
-     OR NOT lines EQUAL 40)
-    expect(FALSE "a heading, twenty questions, a blank line and twenty answers")
+  if(NOT seven MATCHES "^Билет № 7[.] Основной, 20 вопросов, выборка 2[.]\n1[.] "
+     OR NOT seven MATCHES "\n\nОтветы:\n1[.] " OR NOT lines EQUAL 40)
+    expect(FALSE "a heading that names the draw, twenty questions, a blank line and twenty answers")
+  endif()
+  # The first draw: its heading as it always read, and questions of its own.
+  run(--ticket 7 --draw 1)
+  expect_status(0)
+  if(NOT out MATCHES "^Билет № 7[.] Основной, 20 вопросов[.]\n1[.] " OR out STREQUAL seven)
+    expect(FALSE "ticket 7 of the first draw should read as before, apart from the present draw")
+  endif()
+  run(--ticket 7 --draw 2)
+  if(NOT out STREQUAL seven)
+    expect(FALSE "the present draw is the default")
   endif()
   # With --output, the ticket and its key as a PDF, hoists drawn.
   set(pdf "${CMAKE_CURRENT_BINARY_DIR}/ticket-7.pdf")
@@ -167,7 +177,8 @@ elseif(CASE STREQUAL "ticket_prints")
     expect(FALSE "the PDF should hold the ticket and, on a page of its own, its key")
   endif()
   foreach(refused "--ticket;0" "--ticket;1000" "--ticket;семь" "--ticket;7;--scope;неполный" "--scope;полный"
-                  "--ticket;7;--lookup;AE1" "--ticket;7;--card;A;--output;x.pdf" "--ticket;7;--output;t.png")
+                  "--ticket;7;--lookup;AE1" "--ticket;7;--card;A;--output;x.pdf" "--ticket;7;--output;t.png"
+                  "--ticket;7;--draw;3" "--ticket;7;--draw;0" "--ticket;7;--draw;один" "--draw;1")
     run(${refused})
     expect_status(2)
   endforeach()

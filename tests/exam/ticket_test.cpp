@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Numbered tickets: the same number, scope and length give the same
-// questions in the same order; the tasks of each scope; no signal twice; the
-// gross errors where the exam's list says so.
+// Numbered tickets: the same number, scope, length and draw give the same
+// questions in the same order; the first draw keeps the tickets teachers
+// printed with it; the second never asks one signal family twice; the tasks
+// of each scope; the gross errors where the exam's list says so.
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "exam/ticket.h"
@@ -25,6 +28,22 @@ std::vector<std::string> codesOf(const Ticket& t) {
     std::vector<std::string> codes;
     for (const TicketQuestion& q : t.questions) codes.push_back(std::string(storedName(q.kind)) + ":" + q.signal->code);
     return codes;
+}
+
+// A ticket as the fixture of the first draw writes it: each question's task
+// and code, and the meanings offered as their codes, the right one starred.
+std::string questionsLine(const Ticket& t) {
+    std::string line;
+    for (const TicketQuestion& q : t.questions) {
+        if (!line.empty()) line += ' ';
+        line += std::string(storedName(q.kind)) + ':' + q.signal->code;
+        if (q.choices.empty()) continue;
+        line += '[';
+        for (std::size_t c = 0; c < q.choices.size(); ++c)
+            line += (c ? "," : "") + std::string(c == q.rightChoice ? "*" : "") + q.choices[c]->code;
+        line += ']';
+    }
+    return line;
 }
 
 TEST(TicketRandom, IsSplitMix64AndSamplesEvenly) {
@@ -57,6 +76,64 @@ TEST(Ticket, ANumberGivesTheSameQuestionsEveryTime) {
     }
 }
 
+TEST(Ticket, TheFirstDrawKeepsThePrintedTickets) {
+    // Drawn and written down before the second draw came: seventy tickets of
+    // every scope, questions and the meanings offered, in order.
+    std::ifstream fixture(MSS_EXAM_TEST_DIR "/first_draw_tickets.txt");
+    ASSERT_TRUE(fixture) << "first_draw_tickets.txt";
+    int compared = 0;
+    for (std::string line; std::getline(fixture, line);) {
+        std::istringstream fields(line);
+        std::string scopeName, questions;
+        int number = 0;
+        ASSERT_TRUE(std::getline(fields, scopeName, '\t') && fields >> number && fields.get() == '\t' &&
+                    std::getline(fields, questions))
+            << line;
+        const auto scope = scopeNamed(scopeName);
+        ASSERT_TRUE(scope) << line;
+        const Ticket t = drawTicket(pool(), number, *scope, kTicketQuestions, kFirstDraw);
+        EXPECT_EQ(t.draw, kFirstDraw);
+        EXPECT_EQ(questionsLine(t), questions) << scopeName << " ticket " << number;
+        ++compared;
+    }
+    EXPECT_EQ(compared, 70);
+}
+
+TEST(Ticket, TheSecondDrawAsksEachSignalFamilyOnce) {
+    // Ticket 1 of the first draw holds CB2 with CB3 and IX with IX1.
+    const Ticket first = drawTicket(pool(), 1, ExamScope::Basic, kTicketQuestions, kFirstDraw);
+    std::multiset<std::string> firstFamilies;
+    for (const TicketQuestion& q : first.questions) firstFamilies.insert(familyOf(q.signal->code));
+    EXPECT_EQ(firstFamilies.count("CB"), 2u);
+    EXPECT_EQ(firstFamilies.count("IX"), 2u);
+
+    int changed = 0;
+    for (ExamScope scope : kAllScopes)
+        for (int number = kFirstTicket; number <= 60; ++number) {
+            const Ticket t = drawTicket(pool(), number, scope);
+            EXPECT_EQ(t.draw, kLatestDraw);
+            ASSERT_EQ(t.questions.size(), std::size_t(kTicketQuestions)) << storedName(scope) << " " << number;
+            std::set<std::string> families;
+            for (const TicketQuestion& q : t.questions)
+                EXPECT_TRUE(families.insert(familyOf(q.signal->code)).second)
+                    << storedName(scope) << " ticket " << number << ": " << q.signal->code << " repeats its family";
+            changed += questionsLine(t) != questionsLine(drawTicket(pool(), number, scope, kTicketQuestions, kFirstDraw));
+        }
+    // The flags' tickets hold no families; most others hold one somewhere.
+    EXPECT_GT(changed, 60);
+    EXPECT_EQ(questionsLine(drawTicket(pool(), 7, ExamScope::Flags)),
+              questionsLine(drawTicket(pool(), 7, ExamScope::Flags, kTicketQuestions, kFirstDraw)))
+        << "a ticket the family rule does not touch keeps its questions";
+}
+
+TEST(Ticket, FamiliesAreTheLettersOfACode) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"BR3", "BR"}, {"BR", "BR"}, {"AE1", "AE"}, {"C", "C"}, {"MAA", "MAA"}, {"MAA1", "MAA"},
+        {"I-3", "I-3"}, {"1", "1"}, {"1-й заменяющий", "1-й заменяющий"}, {"R1A", "R1A"},
+    };
+    for (const auto& [code, family] : cases) EXPECT_EQ(familyOf(code), family) << code;
+}
+
 TEST(Ticket, EachScopeAsksItsOwnTasksAndSignals) {
     for (ExamScope scope : kAllScopes)
         for (int number : {1, 7, 500, 999}) {
@@ -76,7 +153,8 @@ TEST(Ticket, EachScopeAsksItsOwnTasksAndSignals) {
                         EXPECT_NE(q.set, drill::DrillSet::Medical) << what;
                         EXPECT_NE(q.set, drill::DrillSet::Tables) << what;
                         if (q.set == drill::DrillSet::General)
-                            EXPECT_TRUE(pool().examSignals().contains(q.signal->code)) << what << ": " << q.signal->code;
+                            EXPECT_TRUE(pool().examSignals().asksInDraw(q.signal->code, kLatestDraw))
+                                << what << ": " << q.signal->code;
                         break;
                     case ExamScope::Flags: EXPECT_EQ(q.kind, TaskKind::FlagBySight) << what; break;
                     case ExamScope::Medical: EXPECT_EQ(q.set, drill::DrillSet::Medical) << what; break;
@@ -96,23 +174,70 @@ TEST(Ticket, TheFullScopeReachesEverySection) {
 
 TEST(ExamSignals, ReadsItsListAndRefusesADamagedOne) {
     std::string problem;
-    const auto list = ExamSignals::parse("code\trole\twhy\nNC\tdistress\tбедствие\nK\tcommon\tсвязь\n", &problem);
+    const auto list = ExamSignals::parse(
+        "code\trole\tsince\tsubject\nNC\tdistress\t1\tбедствие\nK\tcommon\t1\tсвязь\nJW\turgency\t2\tтечь\n",
+        &problem);
     ASSERT_TRUE(list) << problem;
     EXPECT_TRUE(list->isGross("NC"));
+    EXPECT_TRUE(list->isGross("JW"));
     EXPECT_FALSE(list->isGross("K"));
     EXPECT_FALSE(list->isGross("AE1")) << "not in the list";
-    EXPECT_FALSE(ExamSignals::parse("code\trole\twhy\nNC\tpanic\tx\n", &problem));
-    EXPECT_EQ(problem, "строка 2: неизвестная роль «panic»");
-    EXPECT_FALSE(ExamSignals::parse("code\trole\twhy\nNC\tdistress\tx\nNC\turgency\ty\n", &problem));
-    EXPECT_FALSE(ExamSignals::parse("code\trole\twhy\nNC distress\n", &problem));
-    // The shipped list names signals of the book, and the distress signals among them.
-    for (const char* code : {"NC", "V", "W", "O"}) EXPECT_TRUE(ExamSignals::shipped().isGross(code)) << code;
-    for (const ExamSignal& s : ExamSignals::shipped().all()) {
-        bool inBook = false;
-        for (drill::DrillSet set : {drill::DrillSet::SingleLetter, drill::DrillSet::General})
-            inBook = inBook || drill::findSignal(pool().signalsIn(set), s.code) != nullptr;
-        EXPECT_TRUE(inBook) << s.code << " is no signal of the book";
+    EXPECT_TRUE(list->asksInDraw("NC", 1));
+    EXPECT_FALSE(list->asksInDraw("JW", 1));
+    EXPECT_TRUE(list->asksInDraw("JW", 2));
+    EXPECT_FALSE(list->asksInDraw("AE1", 2));
+    const std::pair<const char*, const char*> damaged[] = {
+        {"code\trole\tsince\tsubject\nNC\tpanic\t1\tx\n", "строка 2: неизвестная роль «panic»"},
+        {"code\trole\tsince\tsubject\nNC\tdistress\t3\tx\n", "строка 2: неизвестная выборка билетов «3»"},
+        {"code\trole\tsince\tsubject\nNC\tdistress\t1\tx\nNC\turgency\t1\ty\n", "строка 3: код NC указан дважды"},
+        {"code\trole\tsince\tsubject\nNC distress\n", "строка 2: ожидались код, роль, выборка и тема через табуляцию"},
+        {"code\trole\tsince\tsubject\nNC\tdistress\t1\t\n",
+         "строка 2: ожидались код, роль, выборка и тема через табуляцию"},
+    };
+    for (const auto& [text, said] : damaged) {
+        EXPECT_FALSE(ExamSignals::parse(text, &problem)) << text;
+        EXPECT_EQ(problem, said) << text;
     }
+}
+
+// The list the program grades by, read against the code's chapters.
+TEST(ExamSignals, TheShippedListGradesByTheCodesChapters) {
+    const ExamSignals& shipped = ExamSignals::shipped();
+    int gross = 0;
+    for (const ExamSignal& s : shipped.all()) {
+        const drill::DrillSignal* inBook = nullptr;
+        for (drill::DrillSet set : {drill::DrillSet::SingleLetter, drill::DrillSet::General})
+            if (!inBook) inBook = drill::findSignal(pool().signalsIn(set), s.code);
+        ASSERT_TRUE(inBook) << s.code << " is no signal of the book";
+        if (s.role == SignalRole::Common) continue;
+        ++gross;
+        EXPECT_FALSE(inBook->reconstructed) << s.code << ": a gross error is never graded on a reconstructed row";
+    }
+    EXPECT_EQ(gross, 55);
+    EXPECT_EQ(shipped.all().size(), 128u);
+
+    auto roleOf = [&](const char* code) { return shipped.find(code) ? shipped.find(code)->role : SignalRole{-1}; };
+    const std::pair<const char*, SignalRole> roles[] = {
+        // reports that ask for nothing
+        {"HX1", SignalRole::Common}, {"HX2", SignalRole::Common},
+        // siblings of groups already gross, and the dangers of explosion and a nuclear accident
+        {"JW", SignalRole::Urgency}, {"BR1", SignalRole::Urgency}, {"BR4", SignalRole::Urgency},
+        {"NF1", SignalRole::Urgency}, {"NG1", SignalRole::Urgency}, {"AJ", SignalRole::Urgency},
+        {"JB", SignalRole::Urgency},
+        // the casualties chapter asks for no help: urgency, not distress
+        {"IX", SignalRole::Urgency}, {"IX1", SignalRole::Urgency}, {"JG", SignalRole::Urgency},
+        // «Мне требуется немедленная помощь» is distress
+        {"CB", SignalRole::Distress}, {"CB5", SignalRole::Distress},
+        // what a cadet needs in every exchange
+        {"ZQ", SignalRole::Common}, {"RQ", SignalRole::Common},
+        {"NC", SignalRole::Distress}, {"O", SignalRole::Distress}, {"V", SignalRole::Urgency},
+        {"W", SignalRole::Urgency}, {"JH", SignalRole::Common},
+    };
+    for (const auto& [code, role] : roles) EXPECT_EQ(roleOf(code), role) << code;
+    // What the first draw asked it still asks: nothing left the list.
+    int firstDraw = 0;
+    for (const ExamSignal& s : shipped.all()) firstDraw += s.since == kFirstDraw;
+    EXPECT_EQ(firstDraw, 119);
 }
 
 }  // namespace
