@@ -83,25 +83,42 @@ bool ExamFlow::isRight(std::size_t place, const std::string& given) const {
     return !given.empty() && drill::isRightAnswer(modeOf(q.kind), *q.signal, given, pool_.signalsIn(q.set));
 }
 
-bool ExamFlow::startKeeping() {
-    if (kept_) return true;
-    kept_ = keeper_.startTicket({ticket_.number, ticket_.scope, static_cast<int>(questionCount()), startedAt_, limit_});
-    if (!kept_) return false;
-    // The ticket could not be written before: what was answered so far goes with it now.
-    for (std::size_t place = 0; place < answers_.size(); ++place)
-        if (answered(place)) keepAnswer(place);
-    return true;
-}
-
-void ExamFlow::keepAnswer(std::size_t place) {
+drill::Keeping ExamFlow::writeAnswer(std::size_t place) {
     const TicketQuestion& q = ticket_.questions.at(place);
     const std::string given = givenCode(place);
-    keeper_.saveAnswer(*kept_, {static_cast<int>(place), q.kind, q.signal->code, given, isRight(place, given)});
+    return keeper_.saveAnswer(*kept_, {static_cast<int>(place), q.kind, q.signal->code, given, isRight(place, given)});
 }
 
 void ExamFlow::keep(std::size_t place) {
-    const bool started = kept_.has_value();
-    if (startKeeping() && started) keepAnswer(place);
+    unwritten_.insert(place);
+    writeWaiting();
+}
+
+void ExamFlow::forgetWaiting() {
+    unwritten_.clear();
+    end_.reset();
+}
+
+bool ExamFlow::writeWaiting() {
+    if (!waiting()) return false;
+    if (!kept_) {
+        // The ticket goes to the keeper with its first answer (or when handed in blank).
+        const TicketKept started = keeper_.startTicket(
+            {ticket_.number, ticket_.scope, static_cast<int>(questionCount()), startedAt_, limit_, ticket_.draw});
+        if (started.keeping == drill::Keeping::Pending) return true;
+        if (!started.id) {
+            forgetWaiting();
+            return false;
+        }
+        kept_ = started.id;
+    }
+    for (auto place = unwritten_.begin(); place != unwritten_.end(); place = unwritten_.erase(place))
+        if (writeAnswer(*place) == drill::Keeping::Pending) return true;
+    if (end_) {
+        if (keeper_.finishTicket(*kept_, *end_) == drill::Keeping::Pending) return true;
+        end_.reset();
+    }
+    return false;
 }
 
 void ExamFlow::handIn() {
@@ -141,8 +158,9 @@ void ExamFlow::finish(bool timedOut) {
         r.questions.push_back(std::move(qr));
     }
     r.passed = r.grossErrors == 0 && r.mistakes <= mistakesAllowed(static_cast<int>(questionCount()));
-    if (startKeeping()) keeper_.finishTicket(*kept_, {now, r.right, r.mistakes, r.grossErrors, r.passed, r.timedOut});
+    end_ = TicketEnd{now, r.right, r.mistakes, r.grossErrors, r.passed, r.timedOut};
     result_ = std::move(r);
+    writeWaiting();
 }
 
 }  // namespace mss::exam

@@ -5,11 +5,14 @@
 // word on right or wrong until then, an optional time limit that hands the
 // ticket in when it runs out, and the grade: «Зачёт» with at most one
 // mistake in ten, and no gross error (a wrong answer on a distress or
-// urgency signal), otherwise «Незачёт».
+// urgency signal), otherwise «Незачёт». Every answer and the grade go to the
+// keeper as they are given; while another program holds the file they wait
+// here, in order, and writeWaiting() writes them once it frees.
 
 #include <chrono>
 #include <cstddef>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -83,16 +86,21 @@ public:
     bool finished() const { return result_.has_value(); }
     const ExamResult& result() const { return *result_; }
 
+    // Whether answers or the grade wait for the file.
+    bool waiting() const { return !unwritten_.empty() || end_.has_value(); }
+    // Writes what waits, oldest first, for as long as the keeper takes it;
+    // true while something still waits. Call it now and then while waiting().
+    bool writeWaiting();
+
 private:
     drill::DrillSet setOf(const TicketQuestion& q) const { return q.set; }
     std::string givenCode(std::size_t place) const;
     bool isRight(std::size_t place, const std::string& given) const;
-    // The ticket in the keeper, written with its answers so far; false
-    // while the keeper cannot take it.
-    bool startKeeping();
-    void keepAnswer(std::size_t place);
+    drill::Keeping writeAnswer(std::size_t place);
     void keep(std::size_t place);
     void finish(bool timedOut);
+    // Nothing more to write: the keeper has no place for the ticket.
+    void forgetWaiting();
 
     const ExamPool& pool_;
     Ticket ticket_;
@@ -102,7 +110,9 @@ private:
     drill::TimePoint startedAt_;
     std::vector<ExamAnswer> answers_;
     std::size_t current_ = 0;
-    std::optional<long long> kept_;
+    std::optional<long long> kept_;  // the ticket's number in the keeper
+    std::set<std::size_t> unwritten_;  // places whose latest answer the keeper lacks
+    std::optional<TicketEnd> end_;     // the grade, until the keeper holds it
     std::optional<ExamResult> result_;
 };
 

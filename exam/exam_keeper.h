@@ -4,8 +4,10 @@
 // ticket and its answers, written as they are given (a ticket closed before
 // it is handed in stays in the history, unfinished, with what was answered),
 // and the history of past tickets. Exam answers never touch the drill's
-// schedule. The progress file implements it; the exam's tests use one in
-// memory.
+// schedule. Each write says what became of it, in the drill's words: Saved,
+// Pending while another program holds the file (the flow tries it again),
+// or InMemory when the file cannot be written at all. The progress file
+// implements it; the exam's tests use one in memory.
 
 #include <chrono>
 #include <optional>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "drill/clock.h"
+#include "drill/progress_keeper.h"
 #include "ticket.h"
 
 namespace mss::exam {
@@ -23,6 +26,7 @@ struct TicketStart {
     int length = kTicketQuestions;
     drill::TimePoint startedAt;
     std::optional<std::chrono::minutes> limit;
+    int draw = kLatestDraw;
 };
 
 // One question of a ticket as kept: what was asked, and the answer given so far.
@@ -52,6 +56,13 @@ struct PastTicket {
     std::optional<std::chrono::minutes> limit;
     std::optional<TicketEnd> end;  // none: closed before it was handed in
     int answered = 0;
+    int draw = kFirstDraw;
+};
+
+// A ticket handed to the keeper: its number there, once it has one.
+struct TicketKept {
+    drill::Keeping keeping = drill::Keeping::Pending;
+    std::optional<long long> id;
 };
 
 class ExamKeeper {
@@ -59,13 +70,15 @@ public:
     virtual ~ExamKeeper() = default;
 
     // The ticket's number in the keeper, written with its first answer.
-    virtual std::optional<long long> startTicket(const TicketStart& start) = 0;
-    // Records the answer to one question, replacing an earlier one; true
-    // once it is kept.
-    virtual bool saveAnswer(long long ticket, const QuestionRecord& record) = 0;
-    virtual bool finishTicket(long long ticket, const TicketEnd& end) = 0;
+    virtual TicketKept startTicket(const TicketStart& start) = 0;
+    // Records the answer to one question, replacing an earlier one.
+    virtual drill::Keeping saveAnswer(long long ticket, const QuestionRecord& record) = 0;
+    virtual drill::Keeping finishTicket(long long ticket, const TicketEnd& end) = 0;
     // Past tickets, the latest first.
     virtual std::vector<PastTicket> pastTickets() = 0;
+    // Russian sentences the cadet must read about the file (set aside, not
+    // saving, waiting for another program); empty when all is well.
+    virtual std::vector<std::string> notices() = 0;
 };
 
 }  // namespace mss::exam

@@ -19,46 +19,37 @@ QString timeText(drill::TimePoint at) { return sqlText(utcText(saneTime(at))); }
 
 }  // namespace
 
-bool ProgressStore::writeNow(const std::function<bool(SqliteConnection&)>& statements) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (upgradeWaits() && !finishUpgrade()) return false;
-        if (!connection_) {
-            if (!saving() || createFile() != Creation::Done) return false;
-            continue;
-        }
-        SqliteConnection& connection = *connection_;
-        if (connection.run(QStringLiteral("BEGIN IMMEDIATE")) && statements(connection) &&
-            connection.run(QStringLiteral("COMMIT")))
-            return true;
-        connection.rollback();
-        if (connection.inMemory() || connection.lastFailure().busy() || !recoverFromWriteFailure()) return false;
-    }
-    return false;
+drill::Keeping ProgressStore::writeExamRecord(const std::function<bool(SqliteConnection&)>& statements) {
+    const drill::Keeping keeping = writeNow(statements);
+    examWritesWait_ = keeping == drill::Keeping::Pending;
+    return keeping;
 }
 
-std::optional<long long> ProgressStore::startTicket(const exam::TicketStart& start) {
+exam::TicketKept ProgressStore::startTicket(const exam::TicketStart& start) {
     std::optional<long long> id;
-    writeNow([&](SqliteConnection& connection) {
-        const bool written = connection.run(insertStatement(kTicketsTable),
-                                            {start.number, sqlText(exam::storedName(start.scope)), start.length,
-                                             timeText(start.startedAt), start.limit ? qlonglong(start.limit->count()) : 0,
-                                             QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()});
-        if (written) id = connection.value(QStringLiteral("SELECT last_insert_rowid()"))->toLongLong();
-        return written;
+    const drill::Keeping keeping = writeExamRecord([&](SqliteConnection& connection) {
+        id.reset();
+        if (!connection.run(insertStatement(kTicketsTable),
+                            {start.number, sqlText(exam::storedName(start.scope)), start.length,
+                             timeText(start.startedAt), start.limit ? qlonglong(start.limit->count()) : 0, QVariant(),
+                             QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), start.draw}))
+            return false;
+        if (const auto row = connection.value(QStringLiteral("SELECT last_insert_rowid()"))) id = row->toLongLong();
+        return id.has_value();
     });
-    return id;
+    return {keeping, keeping == drill::Keeping::Pending ? std::nullopt : id};
 }
 
-bool ProgressStore::saveAnswer(long long ticket, const exam::QuestionRecord& record) {
-    return writeNow([&](SqliteConnection& connection) {
+drill::Keeping ProgressStore::saveAnswer(long long ticket, const exam::QuestionRecord& record) {
+    return writeExamRecord([&](SqliteConnection& connection) {
         return connection.run(insertStatement(kTicketAnswersTable, "OR REPLACE"),
                               {ticket, record.place, sqlText(exam::storedName(record.kind)), sqlText(record.asked),
                                sqlText(record.given), record.correct ? 1 : 0});
     });
 }
 
-bool ProgressStore::finishTicket(long long ticket, const exam::TicketEnd& end) {
-    return writeNow([&](SqliteConnection& connection) {
+drill::Keeping ProgressStore::finishTicket(long long ticket, const exam::TicketEnd& end) {
+    return writeExamRecord([&](SqliteConnection& connection) {
         return connection.run(QStringLiteral("UPDATE tickets SET ended_at = ?, right_answers = ?, mistakes = ?, "
                                              "gross_errors = ?, passed = ?, timed_out = ? WHERE id = ?"),
                               {timeText(end.endedAt), end.right, end.mistakes, end.grossErrors, end.passed ? 1 : 0,
@@ -73,18 +64,18 @@ std::vector<exam::PastTicket> ProgressStore::pastTickets() {
     QSqlQuery query = connection->prepare(
         QStringLiteral("SELECT number, scope, length, started_at, limit_minutes, ended_at, right_answers, mistakes,"
                        " gross_errors, passed, timed_out,"
-                       " (SELECT count(*) FROM ticket_answers WHERE ticket = tickets.id AND given <> '')"
+                       " (SELECT count(*) FROM ticket_answers WHERE ticket = tickets.id AND given <> ''), draw"
                        " FROM tickets ORDER BY id DESC LIMIT 200"));
     if (!connection->run(query)) return past;
     while (query.next()) {
         const auto scope = exam::scopeNamed(query.value(1).toString().toStdString());
         const auto started = timeOfUtcText(query.value(3).toString().toStdString());
-        const int number = query.value(0).toInt(), length = query.value(2).toInt();
+        const int number = query.value(0).toInt(), length = query.value(2).toInt(), draw = query.value(12).toInt();
         // Rows no program of ours wrote are passed over.
         if (!scope || !started || number < exam::kFirstTicket || number > exam::kLastTicket || length < 1 ||
-            length > exam::kTicketQuestions)
+            length > exam::kTicketQuestions || !exam::isDraw(draw))
             continue;
-        exam::PastTicket t{number, *scope, length, *started, std::nullopt, std::nullopt, query.value(11).toInt()};
+        exam::PastTicket t{number, *scope, length, *started, std::nullopt, std::nullopt, query.value(11).toInt(), draw};
         if (const int minutes = query.value(4).toInt(); minutes > 0 && minutes <= 24 * 60)
             t.limit = std::chrono::minutes(minutes);
         if (const auto ended = timeOfUtcText(query.value(5).toString().toStdString()))

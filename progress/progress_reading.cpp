@@ -122,7 +122,7 @@ std::vector<std::string> ProgressStore::notices() {
     std::vector<std::string> lines;
     if (setAside_) lines.push_back(setAside_->message);
     if (!saving()) lines.push_back(notSavingMessage_);
-    if (answersWaiting()) lines.push_back(messages::waitingForFile());
+    if (answersWaiting() || examWritesWait_) lines.push_back(messages::waitingForFile());
     if (readBusy_) lines.push_back(messages::fileBusyWhileReading());
     if (resetRefused_) lines.push_back(messages::resetRefused());
     return lines;

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "card_replay.h"
+#include "transaction.h"
 
 namespace mss::progress {
 
@@ -112,6 +113,12 @@ bool addTickets(SqliteConnection& connection) {
     return runAll(connection, statements);
 }
 
+// Version 4: the draw a ticket was drawn by (exam/ticket_draw.h); every
+// ticket kept before was drawn by the first.
+bool addTicketDraws(SqliteConnection& connection) {
+    return connection.run(QStringLiteral("ALTER TABLE tickets ADD COLUMN draw INTEGER NOT NULL DEFAULT 1"));
+}
+
 struct SchemaStep {
     int version;  // the version the step leads to, from the one before
     bool (*take)(SqliteConnection&);
@@ -122,6 +129,7 @@ constexpr SchemaStep kSteps[] = {
     {1, createFirstTables},
     {2, addSessions},
     {3, addTickets},
+    {4, addTicketDraws},
 };
 static_assert(std::size(kSteps) == kSchemaVersion && kSteps[kSchemaVersion - 1].version == kSchemaVersion);
 
@@ -197,10 +205,9 @@ FileVerdict inspect(SqliteConnection& connection) {
     // file commits its tables and its marks together, and they are seen
     // together or not at all (read one by one, a file half seen could pass
     // for another program's). BEGIN takes no lock until the first read.
-    if (!connection.run(QStringLiteral("BEGIN"))) return failed(connection);
-    const FileVerdict verdict = verdictOf(connection);
-    connection.rollback();  // nothing was written
-    return verdict;
+    const Transaction reading(connection, Transaction::Kind::Read);  // nothing is written: rolled back
+    if (!reading.begun()) return failed(connection);
+    return verdictOf(connection);
 }
 
 bool configureFileConnection(SqliteConnection& connection) {
@@ -220,24 +227,17 @@ bool configureFileConnection(SqliteConnection& connection) {
 }
 
 Migration migrate(SqliteConnection& connection, int from, int to) {
-    if (!connection.run(QStringLiteral("BEGIN IMMEDIATE"))) return Migration::Failed;
+    Transaction upgrade(connection);
+    if (!upgrade.begun()) return Migration::Failed;
     const auto version = connection.value(QStringLiteral("PRAGMA user_version"));
     const auto objects = connection.value(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    if (!version || !objects) {
-        connection.rollback();
-        return Migration::Failed;
-    }
-    if (version->toInt() != from || (from == 0 && objects->toInt() != 0)) {
-        connection.rollback();
-        return Migration::Moved;
-    }
+    if (!version || !objects) return Migration::Failed;
+    if (version->toInt() != from || (from == 0 && objects->toInt() != 0)) return Migration::Moved;
     bool done = true;
     for (const SchemaStep& step : kSteps)
         if (step.version > from && step.version <= to && !(done = step.take(connection))) break;
     done = done && connection.run(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId)) &&
-           connection.run(QStringLiteral("PRAGMA user_version = %1").arg(to)) &&
-           connection.run(QStringLiteral("COMMIT"));
-    if (!done) connection.rollback();
+           connection.run(QStringLiteral("PRAGMA user_version = %1").arg(to)) && upgrade.commit();
     return done ? Migration::Done : Migration::Failed;
 }
 

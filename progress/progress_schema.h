@@ -16,7 +16,8 @@
 //   tickets   one row per exam ticket: its number, scope and length, when it
 //             began and its time limit in minutes (0 for none); when it was
 //             handed in, the score and grade (NULL while it was never
-//             handed in).
+//             handed in); the draw it was drawn by (1 for every ticket
+//             kept before version 4).
 //   ticket_answers  one row per question of a ticket that was answered: its
 //             place, the task, the code asked, the code given, right or not.
 // Times of answers, sessions and tickets are UTC text (utc_text.h).
@@ -31,7 +32,7 @@
 namespace mss::progress {
 
 inline constexpr int kApplicationId = 0x4D533635;  // "MS65"
-inline constexpr int kSchemaVersion = 3;
+inline constexpr int kSchemaVersion = 4;
 
 // Session numbers the program takes as sound: 1 up to 2^31 - 2.
 inline constexpr int kLastSession = 2'147'483'646;
@@ -49,7 +50,7 @@ inline constexpr TableLayout kAnswersTable{"answers", "id",
 inline constexpr TableLayout kCardsTable{"cards", "", "card_set, mode, code, box, due_at, last_answered_at"};
 inline constexpr TableLayout kTicketsTable{"tickets", "id",
                                            "number, scope, length, started_at, limit_minutes, ended_at, right_answers,"
-                                           " mistakes, gross_errors, passed, timed_out"};
+                                           " mistakes, gross_errors, passed, timed_out, draw"};
 inline constexpr TableLayout kTicketAnswersTable{"ticket_answers", "", "ticket, place, task, asked, given, correct"};
 
 // "INSERT <how> INTO t (columns) VALUES (?, …)"; `how` is "" or "OR REPLACE" and the like.

@@ -110,9 +110,9 @@ public:
     // --- The exam ---------------------------------------------------------
     // Each written at once, or not at all: a ticket the file cannot take
     // now (another program holds it) is written with its next answer.
-    std::optional<long long> startTicket(const exam::TicketStart& start) override;
-    bool saveAnswer(long long ticket, const exam::QuestionRecord& record) override;
-    bool finishTicket(long long ticket, const exam::TicketEnd& end) override;
+    exam::TicketKept startTicket(const exam::TicketStart& start) override;
+    drill::Keeping saveAnswer(long long ticket, const exam::QuestionRecord& record) override;
+    drill::Keeping finishTicket(long long ticket, const exam::TicketEnd& end) override;
     std::vector<exam::PastTicket> pastTickets() override;
 
     // --- The progress page ----------------------------------------------
@@ -158,9 +158,14 @@ private:
     // Tries again to bring the file up to this version; true once it is.
     bool finishUpgrade();
     Written write(const WaitingAnswer& item);
-    // Runs `statements` in one transaction on the file (created first if need
-    // be); false, nothing written, when the file is busy or cannot be written.
-    bool writeNow(const std::function<bool(SqliteConnection&)>& statements);
+    // Runs `statements` in one transaction on the file (created first if
+    // need be), the one way every write goes: Pending, nothing written, while
+    // another program holds the file; after any other failure the file is
+    // set aside or memory takes over (recoverFromWriteFailure) and it tries
+    // again.
+    drill::Keeping writeNow(const std::function<bool(SqliteConnection&)>& statements);
+    // The same for the exam's records, noting whether they wait for the file.
+    drill::Keeping writeExamRecord(const std::function<bool(SqliteConnection&)>& statements);
     // After a failed write on the file: a damaged file is set aside, any
     // other failure stops saving. Returns whether to try once more.
     bool recoverFromWriteFailure();
@@ -191,6 +196,7 @@ private:
     std::map<std::uint64_t, int> sessionOfMark_;
     std::uint64_t lastMark_ = 0;
     bool readBusy_ = false;
+    bool examWritesWait_ = false;  // the exam's last write found the file held
     bool resetRefused_ = false;
     std::string notSavingMessage_;
     std::optional<SetAsideFile> setAside_;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writing progress: an answer with its card's state (and its session's
-// number when it is the session's first), answers waiting for the file, and
-// the reset.
+// Writing progress: the one way every write goes (a transaction, retried
+// after recovering from a failure), an answer with its card's state (and its
+// session's number when it is the session's first), answers waiting for the
+// file, and the reset.
 
 #include <QSqlQuery>
 
@@ -9,6 +10,7 @@
 #include "progress_store.h"
 #include "sql_text.h"
 #include "sqlite_connection.h"
+#include "transaction.h"
 #include "utc_text.h"
 
 namespace mss::progress {
@@ -47,15 +49,14 @@ QString firstLetterText(char letter) {
 
 qlonglong storedSeconds(drill::TimePoint time) { return static_cast<qlonglong>(secondsSinceEpoch(saneTime(time))); }
 
-// One answer in one transaction; the session's number, or nothing when the
-// write failed (the connection has noted why).
-std::optional<int> writeAnswer(SqliteConnection& connection, const drill::Answer& answer,
-                               const drill::DrillChoice& choice, std::optional<int> session) {
+// One answer, within a transaction; false when a statement failed (the
+// connection has noted why). A session without a number gets one.
+bool writeAnswer(SqliteConnection& connection, const drill::Answer& answer, const drill::DrillChoice& choice,
+                 std::optional<int>& session) {
     static const QString kSession = insertStatement(kSessionsTable, "OR IGNORE");
     static const QString kAnswer = insertStatement(kAnswersTable);
     static const QString kCard = insertStatement(kCardsTable, "OR REPLACE");
 
-    if (!connection.run(QStringLiteral("BEGIN IMMEDIATE"))) return std::nullopt;
     if (!session) session = newSessionNumber(connection);
     const QString at = sqlText(utcText(saneTime(answer.at)));
     const QString set = sqlText(drill::storedName(answer.card.set));
@@ -94,30 +95,39 @@ std::optional<int> writeAnswer(SqliteConnection& connection, const drill::Answer
         save.bindValue(5, storedSeconds(answer.stateAfter.lastAnswered));
         written = connection.run(save);
     }
-    if (written && connection.run(QStringLiteral("COMMIT"))) return session;
-    connection.rollback();
-    return std::nullopt;
+    return written;
 }
 
 }  // namespace
 
-ProgressStore::Written ProgressStore::write(const WaitingAnswer& item) {
+Keeping ProgressStore::writeNow(const std::function<bool(SqliteConnection&)>& statements) {
     // At most: the file is set aside, a fresh file fails, and memory takes over.
     for (int attempt = 0; attempt < 4; ++attempt) {
-        if (upgradeWaits() && !finishUpgrade()) return {Keeping::Pending, std::nullopt};
+        if (upgradeWaits() && !finishUpgrade()) return Keeping::Pending;
         if (!connection_) {
-            if (!saving()) return {Keeping::InMemory, std::nullopt};  // not even memory is to be had
-            if (createFile() == Creation::Busy) return {Keeping::Pending, std::nullopt};
+            if (!saving()) return Keeping::InMemory;  // not even memory is to be had
+            if (createFile() == Creation::Busy) return Keeping::Pending;
             continue;
         }
         SqliteConnection& connection = *connection_;
-        if (const auto session = writeAnswer(connection, item.answer, item.choice, item.session))
-            return {connection.inMemory() ? Keeping::InMemory : Keeping::Saved, session};
-        if (connection.inMemory()) return {Keeping::InMemory, std::nullopt};
-        if (connection.lastFailure().busy()) return {Keeping::Pending, std::nullopt};
-        if (!recoverFromWriteFailure()) return {Keeping::InMemory, std::nullopt};
+        if (Transaction transaction(connection); transaction.begun() && statements(connection) && transaction.commit())
+            return connection.inMemory() ? Keeping::InMemory : Keeping::Saved;
+        if (connection.inMemory()) return Keeping::InMemory;
+        if (connection.lastFailure().busy()) return Keeping::Pending;
+        if (!recoverFromWriteFailure()) return Keeping::InMemory;
     }
-    return {Keeping::InMemory, std::nullopt};
+    return Keeping::InMemory;
+}
+
+ProgressStore::Written ProgressStore::write(const WaitingAnswer& item) {
+    std::optional<int> session;
+    bool written = false;
+    const Keeping keeping = writeNow([&](SqliteConnection& connection) {
+        session = item.session;  // afresh at each try: a number given in a rolled-back try is void
+        return written = writeAnswer(connection, item.answer, item.choice, session);
+    });
+    if (keeping == Keeping::Pending || !written) return {keeping, std::nullopt};
+    return {keeping, session};
 }
 
 Keeping ProgressStore::recordAnswer(const drill::Answer& answer, drill::SessionRecord& session) {
@@ -158,29 +168,21 @@ Keeping ProgressStore::writeWaiting() {
 }
 
 bool ProgressStore::resetAll() {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (upgradeWaits() && !finishUpgrade()) break;
-        SqliteConnection* connection = connection_.get();
-        if (!connection) {
-            // Nothing recorded, nothing to delete.
-            waiting_.clear();
-            resetRefused_ = false;
-            return saving();
-        }
-        if (connection->run(QStringLiteral("BEGIN IMMEDIATE")) &&
-            connection->run(QStringLiteral("DELETE FROM answers")) &&
-            connection->run(QStringLiteral("DELETE FROM sessions")) &&
-            connection->run(QStringLiteral("DELETE FROM cards")) && connection->run(QStringLiteral("COMMIT"))) {
-            waiting_.clear();
-            resetRefused_ = false;
-            return !connection->inMemory();
-        }
-        connection->rollback();
-        if (connection->lastFailure().busy()) break;
-        if (connection->inMemory() || !recoverFromWriteFailure()) return false;
+    if (!connection_ && !upgradeWaits()) {
+        // Nothing recorded, nothing to delete.
+        waiting_.clear();
+        resetRefused_ = false;
+        return saving();
     }
-    resetRefused_ = true;
-    return false;
+    const Keeping keeping = writeNow([](SqliteConnection& connection) {
+        return connection.run(QStringLiteral("DELETE FROM answers")) &&
+               connection.run(QStringLiteral("DELETE FROM sessions")) &&
+               connection.run(QStringLiteral("DELETE FROM cards"));
+    });
+    resetRefused_ = keeping == Keeping::Pending;
+    if (resetRefused_) return false;
+    waiting_.clear();
+    return keeping == Keeping::Saved;
 }
 
 }  // namespace mss::progress

@@ -78,14 +78,43 @@ ExamPanel::ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, d
     pages_->addWidget(historyPage_ = buildHistory());
     printNote_ = line(this, "ExamPrintNote");
     printNote_->setFocusPolicy(Qt::TabFocus);
+    fileNote_ = label(this, "ExamFileNote", look::dialogFont(false), look::kGlint);
+    fileNote_->setWordWrap(true);
+    fileNote_->setFocusPolicy(Qt::TabFocus);
+    fileNote_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages_, 1);
+    layout->addWidget(fileNote_);
     layout->addWidget(printNote_);
     // Ticks only while a ticket with a time limit runs.
     clockTimer_ = new QTimer(this);
     clockTimer_->setInterval(1000);
     QObject::connect(clockTimer_, &QTimer::timeout, this, [this] { showTime(); });
+    // Runs only while answers or the grade wait for the file.
+    writeWaiting_ = new QTimer(this);
+    writeWaiting_->setInterval(1000);
+    QObject::connect(writeWaiting_, &QTimer::timeout, this, [this] {
+        if (flow_) flow_->writeWaiting();
+        showFileNotices();
+    });
+}
+
+void ExamPanel::showFileNotices() {
+    if (flow_ && flow_->waiting()) {
+        if (!writeWaiting_->isActive()) writeWaiting_->start();
+    } else {
+        writeWaiting_->stop();
+    }
+    QStringList lines;
+    for (const std::string& notice : keeper_.notices()) lines << toQString(notice);
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (text == fileNote_->text()) return;
+    fileNote_->setText(text);
+    fileNote_->setAccessibleName(text);
+    fileNote_->setVisible(!text.isEmpty());
+    QAccessibleEvent said(fileNote_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&said);
 }
 
 ExamPanel::~ExamPanel() = default;
@@ -397,11 +426,12 @@ void ExamPanel::showAnswer() {
         for (int place = 0; place < question_->choices()->count(); ++place)
             static_cast<FaceButton*>(question_->choices()->button(place))
                 ->setChosen(a.chosen && *a.chosen == static_cast<std::size_t>(place));
-        return;
+        return showFileNotices();
     }
     QString shown = toQString(a.typed.shown());
     if (const auto& refused = a.typed.refusal()) shown += QStringLiteral(" — ") + toQString(codebook::refusalText(*refused));
     question_->showTyped(shown);
+    showFileNotices();
 }
 
 void ExamPanel::showTime() {
@@ -452,6 +482,7 @@ void ExamPanel::showResults() {
     repeat_->setVisible(r.mistakes > 0);
     pages_->setCurrentWidget(resultsPage_);
     grade_->setFocus();
+    showFileNotices();
 }
 
 void ExamPanel::showHistory() {
@@ -463,7 +494,9 @@ void ExamPanel::showHistory() {
         const QDateTime started = QDateTime::fromSecsSinceEpoch(
             std::chrono::duration_cast<std::chrono::seconds>(t.startedAt.time_since_epoch()).count());
         history_->setItem(row, 0, cell(russian.toString(started.toLocalTime(), QStringLiteral("d MMMM yyyy, HH:mm"))));
-        history_->setItem(row, 1, cell(QStringLiteral("№ %1, %2 вопр.").arg(t.number).arg(t.length)));
+        QString ticket = QStringLiteral("№ %1, %2 вопр.").arg(t.number).arg(t.length);
+        if (t.draw != exam::kLatestDraw) ticket += QStringLiteral(", ") + texts::drawName(t.draw);
+        history_->setItem(row, 1, cell(ticket));
         history_->setItem(row, 2, cell(texts::scopeTitle(t.scope)));
         QString outcome;
         if (!t.end)

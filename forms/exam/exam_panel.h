@@ -73,6 +73,8 @@ public:
     FaceButton* saveTicketButton() const { return saveTicket_; }
     // What the last print or save came to, for the cadet and screen readers.
     QLabel* printNote() const { return printNote_; }
+    // What the cadet must know of the progress file: answers waiting for it, and the like.
+    QLabel* fileNote() const { return fileNote_; }
     QTableWidget* history() const { return history_; }
 
 Q_SIGNALS:
@@ -94,6 +96,8 @@ private:
     void showTime();
     void showResults();
     void showHistory();
+    // The keeper's notices under the page; writing what waits goes on while there is any.
+    void showFileNotices();
     void leaveAsked();
     // The ticket chosen on the start page, drawn.
     exam::Ticket chosenTicket();
@@ -134,8 +138,10 @@ private:
     FaceButton* saveResult_ = nullptr;
     FaceButton* saveTicket_ = nullptr;
     QLabel* printNote_ = nullptr;
+    QLabel* fileNote_ = nullptr;
     QTableWidget* history_ = nullptr;
     QTimer* clockTimer_ = nullptr;
+    QTimer* writeWaiting_ = nullptr;
 };
 
 }  // namespace mss::forms

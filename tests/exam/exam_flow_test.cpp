@@ -29,8 +29,8 @@ struct Sitting {
     ExamFlow flow;
 
     explicit Sitting(int number, ExamScope scope = ExamScope::Basic, int length = kTicketQuestions,
-                     std::optional<std::chrono::minutes> limit = std::nullopt)
-        : flow(pool(), drawTicket(pool(), number, scope, length), keeper, time.clock(), limit) {}
+                     std::optional<std::chrono::minutes> limit = std::nullopt, int draw = kLatestDraw)
+        : flow(pool(), drawTicket(pool(), number, scope, length, draw), keeper, time.clock(), limit) {}
 
     std::string where() const {
         return "ticket " + std::to_string(flow.ticket().number) + ", question " + std::to_string(flow.current() + 1) +
@@ -125,6 +125,88 @@ TEST(ExamFlow, AnswersCanBeChangedUntilTheTicketIsHandedIn) {
     EXPECT_EQ(s.flow.result().mistakes, kTicketQuestions - 1) << "unanswered questions count as wrong";
     ASSERT_TRUE(s.keeper.tickets[0].end);
     EXPECT_FALSE(s.keeper.tickets[0].end->passed);
+}
+
+TEST(ExamFlow, AnswersAndTheGradeWaitWhileTheFileIsHeldAndAreAllWrittenWhenItFrees) {
+    Sitting s(7);
+    s.keeper.busy = true;  // another program holds the file from the first answer on
+    for (int i = 0; i < 5; ++i) {
+        s.answerRightly();
+        s.flow.next();
+    }
+    s.flow.goTo(1);
+    s.answerWrongly();  // changed while waiting: the latest answer is the one written
+    EXPECT_TRUE(s.flow.waiting());
+    EXPECT_TRUE(s.flow.writeWaiting()) << "still held";
+    s.flow.handIn();
+    EXPECT_TRUE(s.flow.finished()) << "the grade is shown at once";
+    EXPECT_TRUE(s.flow.waiting());
+    EXPECT_TRUE(s.keeper.tickets.empty());
+
+    s.keeper.busy = false;
+    EXPECT_FALSE(s.flow.writeWaiting());
+    EXPECT_FALSE(s.flow.waiting());
+    ASSERT_EQ(s.keeper.tickets.size(), 1u);
+    const auto& kept = s.keeper.tickets[0];
+    EXPECT_EQ(kept.start.draw, kLatestDraw);
+    ASSERT_EQ(kept.answers.size(), 5u);
+    for (int place = 0; place < 5; ++place)
+        EXPECT_EQ(kept.answers.at(place).correct, s.flow.result().questions[std::size_t(place)].correct) << place;
+    ASSERT_TRUE(kept.end);
+    EXPECT_EQ(kept.end->right, s.flow.result().right);
+    EXPECT_EQ(kept.end->passed, s.flow.result().passed);
+    EXPECT_FALSE(s.flow.writeWaiting()) << "nothing is written twice";
+    EXPECT_EQ(s.keeper.tickets.size(), 1u);
+}
+
+TEST(ExamFlow, TheFileFreeingBetweenAnswersKeepsTheirOrder) {
+    Sitting s(8);
+    s.answerRightly();
+    s.keeper.busy = true;
+    s.flow.next();
+    s.answerRightly();
+    s.keeper.busy = false;
+    s.flow.next();
+    s.answerRightly();  // writes what waited first, then itself
+    EXPECT_FALSE(s.flow.waiting());
+    ASSERT_EQ(s.keeper.tickets.size(), 1u);
+    EXPECT_EQ(s.keeper.tickets[0].answers.size(), 3u);
+}
+
+// A gross error is graded by the corrected list in either draw.
+TEST(ExamFlow, AWrongAnswerOnALeakFailsATicketAndOnCollisionDamageDoesNot) {
+    struct Case {
+        const char* code;
+        bool gross;
+    };
+    for (const Case& c : {Case{"JW", true}, Case{"HX1", false}, Case{"HX2", false}, Case{"CB", true}})
+        for (int draw : {kFirstDraw, kLatestDraw}) {
+            // The first ticket of the general scope that asks the code in this draw.
+            std::optional<Sitting> found;
+            for (int number = kFirstTicket; number <= kLastTicket && !found; ++number) {
+                const Ticket t = drawTicket(pool(), number, ExamScope::General, kTicketQuestions, draw);
+                for (const TicketQuestion& q : t.questions)
+                    if (q.signal->code == c.code) {
+                        found.emplace(number, ExamScope::General, kTicketQuestions, std::nullopt, draw);
+                        break;
+                    }
+            }
+            ASSERT_TRUE(found) << c.code << ", draw " << draw;
+            Sitting& s = *found;
+            for (std::size_t i = 0; i < s.flow.questionCount(); ++i) {
+                s.flow.goTo(i);
+                if (s.flow.question().signal->code == c.code)
+                    s.answerWrongly();
+                else
+                    s.answerRightly();
+            }
+            s.flow.handIn();
+            const ExamResult& r = s.flow.result();
+            const std::string what = std::string(c.code) + ", draw " + std::to_string(draw) + ", " + s.where();
+            EXPECT_EQ(r.mistakes, 1) << what;
+            EXPECT_EQ(r.grossErrors, c.gross ? 1 : 0) << what;
+            EXPECT_EQ(r.passed, !c.gross) << what;
+        }
 }
 
 TEST(ExamFlow, TheTimeLimitHandsTheTicketIn) {

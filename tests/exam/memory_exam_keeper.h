@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A keeper of exam tickets in memory, for the exam's tests.
+// A keeper of exam tickets in memory, for the exam's tests. While `busy` is
+// set it takes nothing, as the progress file while another program holds it.
 
 #include <map>
 
@@ -16,27 +17,32 @@ public:
         std::optional<TicketEnd> end;
     };
 
-    std::optional<long long> startTicket(const TicketStart& start) override {
+    TicketKept startTicket(const TicketStart& start) override {
+        if (busy) return {drill::Keeping::Pending, std::nullopt};
         tickets.push_back({start, {}, std::nullopt});
-        return static_cast<long long>(tickets.size() - 1);
+        return {drill::Keeping::Saved, static_cast<long long>(tickets.size() - 1)};
     }
-    bool saveAnswer(long long ticket, const QuestionRecord& record) override {
+    drill::Keeping saveAnswer(long long ticket, const QuestionRecord& record) override {
+        if (busy) return drill::Keeping::Pending;
         tickets.at(static_cast<std::size_t>(ticket)).answers[record.place] = record;
-        return true;
+        return drill::Keeping::Saved;
     }
-    bool finishTicket(long long ticket, const TicketEnd& end) override {
+    drill::Keeping finishTicket(long long ticket, const TicketEnd& end) override {
+        if (busy) return drill::Keeping::Pending;
         tickets.at(static_cast<std::size_t>(ticket)).end = end;
-        return true;
+        return drill::Keeping::Saved;
     }
     std::vector<PastTicket> pastTickets() override {
         std::vector<PastTicket> past;
         for (auto it = tickets.rbegin(); it != tickets.rend(); ++it)
             past.push_back({it->start.number, it->start.scope, it->start.length, it->start.startedAt, it->start.limit,
-                            it->end, static_cast<int>(it->answers.size())});
+                            it->end, static_cast<int>(it->answers.size()), it->start.draw});
         return past;
     }
+    std::vector<std::string> notices() override { return {}; }
 
     std::vector<Kept> tickets;
+    bool busy = false;
 };
 
 }  // namespace mss::exam::testing

@@ -112,12 +112,13 @@ TEST_F(SchemaUpgradeTest, AVersion2FileGainsTheExamsTicketsKeepingEveryAnswer) {
 
     // A ticket and its answers, one of them given twice; the drill's cards are untouched.
     const auto cardsBefore = store.cardStates(DrillSet::General, DrillMode::Compose);
-    const auto ticket = store.startTicket({7, exam::ExamScope::Full, 10, kMorning + 1h, std::chrono::minutes(10)});
+    const auto ticket =
+        store.startTicket({7, exam::ExamScope::Full, 10, kMorning + 1h, std::chrono::minutes(10), exam::kLatestDraw}).id;
     ASSERT_TRUE(ticket);
-    EXPECT_TRUE(store.saveAnswer(*ticket, {0, exam::TaskKind::ComposeHoist, "AE1", "AE", false}));
-    EXPECT_TRUE(store.saveAnswer(*ticket, {0, exam::TaskKind::ComposeHoist, "AE1", "AE1", true}));
-    EXPECT_TRUE(store.saveAnswer(*ticket, {3, exam::TaskKind::FlagBySight, "Q", "", false}));
-    EXPECT_TRUE(store.finishTicket(*ticket, {kMorning + 1h + 5min, 9, 1, 0, true, false}));
+    EXPECT_EQ(store.saveAnswer(*ticket, {0, exam::TaskKind::ComposeHoist, "AE1", "AE", false}), Keeping::Saved);
+    EXPECT_EQ(store.saveAnswer(*ticket, {0, exam::TaskKind::ComposeHoist, "AE1", "AE1", true}), Keeping::Saved);
+    EXPECT_EQ(store.saveAnswer(*ticket, {3, exam::TaskKind::FlagBySight, "Q", "", false}), Keeping::Saved);
+    EXPECT_EQ(store.finishTicket(*ticket, {kMorning + 1h + 5min, 9, 1, 0, true, false}), Keeping::Saved);
     EXPECT_EQ(store.cardStates(DrillSet::General, DrillMode::Compose), cardsBefore);
     const auto past = store.pastTickets();
     ASSERT_EQ(past.size(), 1u);
@@ -125,10 +126,71 @@ TEST_F(SchemaUpgradeTest, AVersion2FileGainsTheExamsTicketsKeepingEveryAnswer) {
     EXPECT_EQ(past[0].scope, exam::ExamScope::Full);
     EXPECT_EQ(past[0].limit, std::chrono::minutes(10));
     EXPECT_EQ(past[0].answered, 1) << "the question left without an answer is not counted";
+    EXPECT_EQ(past[0].draw, exam::kLatestDraw);
     ASSERT_TRUE(past[0].end);
     EXPECT_TRUE(past[0].end->passed);
     EXPECT_EQ(RawDatabase(file()).column("SELECT given FROM ticket_answers ORDER BY place"),
               (std::vector<std::string>{"AE1", ""}));
+}
+
+TEST_F(SchemaUpgradeTest, AVersion3FileKeepsItsTicketsAsDrawnByTheFirstDraw) {
+    const QString kAllTickets = QStringLiteral(
+        "SELECT id || ' ' || number || ' ' || scope || ' ' || length || ' ' || started_at || ' ' || limit_minutes || "
+        "' ' || coalesce(ended_at, '-') || ' ' || coalesce(right_answers, '-') || ' ' || coalesce(passed, '-') "
+        "FROM tickets ORDER BY id");
+    const QString kAllTicketAnswers = QStringLiteral(
+        "SELECT ticket || ' ' || place || ' ' || task || ' ' || asked || ' ' || given || ' ' || correct "
+        "FROM ticket_answers ORDER BY ticket, place");
+    {
+        SqliteFailure failure;
+        auto connection = SqliteConnection::open(file(), SqliteConnection::Access::ReadWrite, failure);
+        ASSERT_TRUE(connection) << failure.text.toStdString();
+        ASSERT_EQ(migrate(*connection, 0, 3), Migration::Done);
+        for (const char* row : {
+                 "INSERT INTO sessions VALUES (4, 'flags', 'flag', '', '2026-12-10T14:03:07Z')",
+                 "INSERT INTO answers VALUES (1, '2026-12-10T14:03:08Z', 'flags', 'flag', 'A', 'A', 1, 4)",
+                 "INSERT INTO tickets VALUES (1, 7, 'basic', 20, '2026-12-10T15:00:00Z', 0, "
+                 "'2026-12-10T15:20:00Z', 18, 2, 0, 1, 0)",
+                 "INSERT INTO tickets VALUES (2, 12, 'flags', 10, '2026-12-10T16:00:00Z', 10, "
+                 "NULL, NULL, NULL, NULL, NULL, NULL)",
+                 "INSERT INTO ticket_answers VALUES (1, 0, 'compose', 'CB4', 'CB4', 1)",
+                 "INSERT INTO ticket_answers VALUES (1, 5, 'read-type', 'BR3', 'BR', 0)",
+                 "INSERT INTO ticket_answers VALUES (2, 3, 'flag', 'Q', 'Q', 1)",
+             })
+            ASSERT_TRUE(connection->run(QString::fromUtf8(row))) << row;
+    }
+    const std::vector<std::string> answersBefore = RawDatabase(file()).column(kAllAnswers);
+    const std::vector<std::string> ticketsBefore = RawDatabase(file()).column(kAllTickets);
+    const std::vector<std::string> ticketAnswersBefore = RawDatabase(file()).column(kAllTicketAnswers);
+    ASSERT_EQ(ticketsBefore.size(), 2u);
+
+    ProgressStore store(file(), fixedClock(kMorning + 3h));
+    EXPECT_TRUE(store.notices().empty()) << store.notices().front();
+    {
+        RawDatabase raw(file());
+        EXPECT_EQ(raw.value("PRAGMA user_version").toInt(), kSchemaVersion);
+        EXPECT_EQ(raw.column(kAllAnswers), answersBefore);
+        EXPECT_EQ(raw.column(kAllTickets), ticketsBefore);
+        EXPECT_EQ(raw.column(kAllTicketAnswers), ticketAnswersBefore);
+        EXPECT_EQ(raw.column("SELECT draw FROM tickets ORDER BY id"), (std::vector<std::string>{"1", "1"}));
+    }
+    auto past = store.pastTickets();
+    ASSERT_EQ(past.size(), 2u);
+    EXPECT_EQ(past[0].number, 12);
+    EXPECT_EQ(past[0].draw, exam::kFirstDraw);
+    EXPECT_FALSE(past[0].end);
+    EXPECT_EQ(past[1].draw, exam::kFirstDraw);
+    ASSERT_TRUE(past[1].end);
+    EXPECT_EQ(past[1].end->right, 18);
+
+    // A new ticket keeps the draw it was drawn by.
+    const auto ticket =
+        store.startTicket({9, exam::ExamScope::Basic, 20, kMorning + 3h, std::nullopt, exam::kLatestDraw}).id;
+    ASSERT_TRUE(ticket);
+    past = store.pastTickets();
+    ASSERT_EQ(past.size(), 3u);
+    EXPECT_EQ(past[0].number, 9);
+    EXPECT_EQ(past[0].draw, exam::kLatestDraw);
 }
 
 TEST_F(SchemaUpgradeTest, CardsAreWorkedOutAfreshFromTheirAnswers) {
