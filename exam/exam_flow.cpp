@@ -19,11 +19,35 @@ int ExamResult::percent() const {
 }
 
 ExamFlow::ExamFlow(const ExamPool& pool, Ticket ticket, ExamKeeper& keeper, drill::Clock clock,
-                   std::optional<std::chrono::minutes> limit)
+                   std::optional<std::chrono::minutes> limit, const TicketLeft* left)
     : pool_(pool), ticket_(std::move(ticket)), keeper_(keeper), clock_(std::move(clock)), limit_(limit),
       startedAt_(clock_()) {
     for (const TicketQuestion& q : ticket_.questions)
         answers_.push_back({drill::TypedAnswer(q.set, modeOf(q.kind), *q.signal), std::nullopt});
+    if (!left) return;
+    kept_ = left->id;
+    startedAt_ -= std::max(left->used, std::chrono::seconds(0));
+    for (const QuestionRecord& record : left->answers) restore(record);
+}
+
+void ExamFlow::restore(const QuestionRecord& record) {
+    if (record.place < 0 || static_cast<std::size_t>(record.place) >= answers_.size() || record.given.empty()) return;
+    const auto place = static_cast<std::size_t>(record.place);
+    const TicketQuestion& q = ticket_.questions[place];
+    if (q.kind != record.kind || q.signal->code != record.asked) return;
+    ExamAnswer& a = answers_[place];
+    if (modeOf(q.kind) == DrillMode::Meaning) {
+        for (std::size_t c = 0; c < q.choices.size(); ++c)
+            if (q.choices[c]->code == record.given) a.chosen = c;
+        return;
+    }
+    if (!record.flags.empty()) {
+        for (int flag : record.flags) a.typed.raise(flag);
+        return;
+    }
+    // Kept before the flags were: the code's symbols typed again.
+    for (char symbol : record.given)
+        if (const auto flag = codebook::flagIndexOfSymbol(symbol)) a.typed.raise(*flag);
 }
 
 bool ExamFlow::answered(std::size_t place) const {
@@ -86,7 +110,21 @@ bool ExamFlow::isRight(std::size_t place, const std::string& given) const {
 drill::Keeping ExamFlow::writeAnswer(std::size_t place) {
     const TicketQuestion& q = ticket_.questions.at(place);
     const std::string given = givenCode(place);
-    return keeper_.saveAnswer(*kept_, {static_cast<int>(place), q.kind, q.signal->code, given, isRight(place, given)});
+    return keeper_.saveAnswer(
+        *kept_, {static_cast<int>(place), q.kind, q.signal->code, given, isRight(place, given), answers_[place].typed.flags()},
+        timeUsed());
+}
+
+std::chrono::seconds ExamFlow::timeUsed() const {
+    auto used = std::chrono::duration_cast<std::chrono::seconds>(clock_() - startedAt_);
+    if (limit_) used = std::min<std::chrono::seconds>(used, *limit_);
+    return std::max(used, std::chrono::seconds(0));
+}
+
+void ExamFlow::leave() {
+    if (finished()) return;
+    writeWaiting();
+    if (kept_ && !waiting()) keeper_.saveTimeUsed(*kept_, timeUsed());
 }
 
 void ExamFlow::keep(std::size_t place) {
@@ -141,8 +179,7 @@ void ExamFlow::finish(bool timedOut) {
     const drill::TimePoint now = clock_();
     ExamResult r;
     r.timedOut = timedOut;
-    r.taken = std::chrono::duration_cast<std::chrono::seconds>(now - startedAt_);
-    if (limit_) r.taken = std::min<std::chrono::seconds>(r.taken, *limit_);
+    r.taken = timeUsed();
     for (std::size_t place = 0; place < answers_.size(); ++place) {
         const TicketQuestion& q = ticket_.questions[place];
         QuestionResult qr{&q, givenCode(place), nullptr, false};

@@ -47,13 +47,23 @@ struct ExamResult {
     int percent() const;
 };
 
+// A ticket left unfinished and taken up again: its number in the keeper, the
+// answers kept and the time already spent on it.
+struct TicketLeft {
+    long long id = 0;
+    std::vector<QuestionRecord> answers;
+    std::chrono::seconds used{0};
+};
+
 // The most mistakes a ticket of `questions` may hold and pass: 2 in 20, 1 in 10.
 constexpr int mistakesAllowed(int questions) { return questions / 10; }
 
 class ExamFlow {
 public:
+    // A ticket begun now, or, with `left`, one taken up again with its
+    // answers and the time it has left.
     ExamFlow(const ExamPool& pool, Ticket ticket, ExamKeeper& keeper, drill::Clock clock,
-             std::optional<std::chrono::minutes> limit = std::nullopt);
+             std::optional<std::chrono::minutes> limit = std::nullopt, const TicketLeft* left = nullptr);
 
     const Ticket& ticket() const { return ticket_; }
     std::size_t questionCount() const { return ticket_.questions.size(); }
@@ -82,6 +92,9 @@ public:
     bool checkTime();
     // The time left, when there is a limit.
     std::optional<std::chrono::seconds> timeLeft() const;
+    // The cadet leaves the ticket unfinished: the time spent on it goes to
+    // the keeper, so that it can be taken up again with what it has left.
+    void leave();
 
     bool finished() const { return result_.has_value(); }
     const ExamResult& result() const { return *result_; }
@@ -97,6 +110,10 @@ private:
     std::string givenCode(std::size_t place) const;
     bool isRight(std::size_t place, const std::string& given) const;
     drill::Keeping writeAnswer(std::size_t place);
+    std::chrono::seconds timeUsed() const;
+    // Puts a kept answer back in its place; a record that does not fit the
+    // ticket is passed over.
+    void restore(const QuestionRecord& record);
     void keep(std::size_t place);
     void finish(bool timedOut);
     // Nothing more to write: the keeper has no place for the ticket.

@@ -36,6 +36,7 @@ struct QuestionRecord {
     std::string asked;  // the code asked: "AE1", "1-й заменяющий"
     std::string given;  // the code given; empty when not answered
     bool correct = false;
+    std::vector<int> flags;  // the flags put up (0..39), in order, for a ticket taken up again
 };
 
 struct TicketEnd {
@@ -57,6 +58,8 @@ struct PastTicket {
     std::optional<TicketEnd> end;  // none: closed before it was handed in
     int answered = 0;
     int draw = kFirstDraw;
+    long long id = 0;              // its number in the keeper
+    std::chrono::seconds used{0};  // the time spent answering it, as last kept
 };
 
 // A ticket handed to the keeper: its number there, once it has one.
@@ -71,11 +74,16 @@ public:
 
     // The ticket's number in the keeper, written with its first answer.
     virtual TicketKept startTicket(const TicketStart& start) = 0;
-    // Records the answer to one question, replacing an earlier one.
-    virtual drill::Keeping saveAnswer(long long ticket, const QuestionRecord& record) = 0;
+    // Records the answer to one question, replacing an earlier one, and the
+    // time spent on the ticket so far.
+    virtual drill::Keeping saveAnswer(long long ticket, const QuestionRecord& record, std::chrono::seconds used) = 0;
+    // Records the time spent on a ticket left unfinished.
+    virtual drill::Keeping saveTimeUsed(long long ticket, std::chrono::seconds used) = 0;
     virtual drill::Keeping finishTicket(long long ticket, const TicketEnd& end) = 0;
     // Past tickets, the latest first.
     virtual std::vector<PastTicket> pastTickets() = 0;
+    // The answers kept of a ticket, to take it up again.
+    virtual std::vector<QuestionRecord> answersOf(long long ticket) = 0;
     // Russian sentences the cadet must read about the file (set aside, not
     // saving, waiting for another program); empty when all is well.
     virtual std::vector<std::string> notices() = 0;

@@ -114,6 +114,13 @@ std::string_view storedName(TaskKind kind) {
     return {};
 }
 
+std::optional<TaskKind> taskNamed(std::string_view name) {
+    for (TaskKind kind : {TaskKind::FlagBySight, TaskKind::SingleLetterMeaning, TaskKind::ReadHoistChoose,
+                          TaskKind::ReadHoistType, TaskKind::ComposeHoist, TaskKind::TableDigitMeaning})
+        if (storedName(kind) == name) return kind;
+    return std::nullopt;
+}
+
 drill::DrillMode modeOf(TaskKind kind) {
     switch (kind) {
         case TaskKind::FlagBySight:

@@ -40,6 +40,7 @@ enum class TaskKind {
     TableDigitMeaning,    // a digit of a table of complements: choose its meaning of four
 };
 std::string_view storedName(TaskKind kind);
+std::optional<TaskKind> taskNamed(std::string_view name);
 // How the question is answered, in the drill's terms.
 drill::DrillMode modeOf(TaskKind kind);
 

@@ -113,10 +113,17 @@ bool addTickets(SqliteConnection& connection) {
     return runAll(connection, statements);
 }
 
-// Version 4: the draw a ticket was drawn by (exam/ticket_draw.h); every
-// ticket kept before was drawn by the first.
-bool addTicketDraws(SqliteConnection& connection) {
-    return connection.run(QStringLiteral("ALTER TABLE tickets ADD COLUMN draw INTEGER NOT NULL DEFAULT 1"));
+// Version 4: what a ticket left unfinished needs to be taken up again — the
+// time spent on it and the flags of each answer put up — and the draw it was
+// drawn by (exam/ticket_draw.h). Every ticket kept before was drawn by the
+// first draw; the time spent on it is not known and counts as none.
+bool addWhatResumesATicket(SqliteConnection& connection) {
+    const QString statements[] = {
+        QStringLiteral("ALTER TABLE tickets ADD COLUMN draw INTEGER NOT NULL DEFAULT 1"),
+        QStringLiteral("ALTER TABLE tickets ADD COLUMN seconds_used INTEGER NOT NULL DEFAULT 0"),
+        QStringLiteral("ALTER TABLE ticket_answers ADD COLUMN flags TEXT NOT NULL DEFAULT ''"),
+    };
+    return runAll(connection, statements);
 }
 
 struct SchemaStep {
@@ -129,7 +136,7 @@ constexpr SchemaStep kSteps[] = {
     {1, createFirstTables},
     {2, addSessions},
     {3, addTickets},
-    {4, addTicketDraws},
+    {4, addWhatResumesATicket},
 };
 static_assert(std::size(kSteps) == kSchemaVersion && kSteps[kSchemaVersion - 1].version == kSchemaVersion);
 

@@ -17,9 +17,11 @@
 //             began and its time limit in minutes (0 for none); when it was
 //             handed in, the score and grade (NULL while it was never
 //             handed in); the draw it was drawn by (1 for every ticket
-//             kept before version 4).
+//             kept before version 4) and the seconds spent answering it so
+//             far, which a ticket left unfinished is taken up again with.
 //   ticket_answers  one row per question of a ticket that was answered: its
-//             place, the task, the code asked, the code given, right or not.
+//             place, the task, the code asked, the code given, right or not,
+//             and the flags put up for it by number ("7 36"), in order.
 // Times of answers, sessions and tickets are UTC text (utc_text.h).
 //
 // The file says it is ours with PRAGMA application_id (the bytes "MS65") and
@@ -50,8 +52,9 @@ inline constexpr TableLayout kAnswersTable{"answers", "id",
 inline constexpr TableLayout kCardsTable{"cards", "", "card_set, mode, code, box, due_at, last_answered_at"};
 inline constexpr TableLayout kTicketsTable{"tickets", "id",
                                            "number, scope, length, started_at, limit_minutes, ended_at, right_answers,"
-                                           " mistakes, gross_errors, passed, timed_out, draw"};
-inline constexpr TableLayout kTicketAnswersTable{"ticket_answers", "", "ticket, place, task, asked, given, correct"};
+                                           " mistakes, gross_errors, passed, timed_out, draw, seconds_used"};
+inline constexpr TableLayout kTicketAnswersTable{"ticket_answers", "",
+                                                 "ticket, place, task, asked, given, correct, flags"};
 
 // "INSERT <how> INTO t (columns) VALUES (?, …)"; `how` is "" or "OR REPLACE" and the like.
 QString insertStatement(const TableLayout& table, const char* how = "");

@@ -111,7 +111,9 @@ public:
     // Each written at once, or not at all: a ticket the file cannot take
     // now (another program holds it) is written with its next answer.
     exam::TicketKept startTicket(const exam::TicketStart& start) override;
-    drill::Keeping saveAnswer(long long ticket, const exam::QuestionRecord& record) override;
+    drill::Keeping saveAnswer(long long ticket, const exam::QuestionRecord& record, std::chrono::seconds used) override;
+    drill::Keeping saveTimeUsed(long long ticket, std::chrono::seconds used) override;
+    std::vector<exam::QuestionRecord> answersOf(long long ticket) override;
     drill::Keeping finishTicket(long long ticket, const exam::TicketEnd& end) override;
     std::vector<exam::PastTicket> pastTickets() override;
 

@@ -2,6 +2,7 @@
 #include "forms/drill/drill_window.h"
 
 #include <QBoxLayout>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -94,7 +95,20 @@ DrillWindow::DrillWindow(const codebook::CodeBook& book, DrillWindowOptions opti
     showStage();
 }
 
-DrillWindow::~DrillWindow() = default;
+DrillWindow::~DrillWindow() {
+    // Closed with the program: a ticket in hand keeps what it needs to be taken up again.
+    if (exam_) exam_->leaveTicket();
+}
+
+void DrillWindow::closeEvent(QCloseEvent* event) {
+    if (exam_ && exam_->running() &&
+        !options_.ask(this, exam_texts::kExamTitle, exam_texts::leaveTicketQuestion(exam_->flow()->ticket()))) {
+        event->ignore();
+        return;
+    }
+    if (exam_) exam_->leaveTicket();
+    QWidget::closeEvent(event);
+}
 
 void DrillWindow::buildControls() {
     // Created in the order Tab goes through them: the choice, then the page.

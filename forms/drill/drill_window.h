@@ -40,7 +40,7 @@ struct DrillWindowOptions {
     std::filesystem::path progressFile;  // empty: progress::defaultProgressFile()
     drill::Clock clock = progress::ProgressStore::systemClock();
     std::uint64_t seed = 0;  // 0: a seed of its own each time the window opens
-    YesNoQuestion ask = askBeforeDeleting;  // asked before the progress is reset
+    YesNoQuestion ask = askBeforeDeleting;  // asked before the progress is reset or a ticket left
     // Where to save a ticket's PDF (a file dialog; tests give their own).
     std::function<QString(QWidget*, const QString&, const QString&)> chooseFile;
 };
@@ -85,6 +85,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent*) override;
+    // A ticket in hand is left only when the cadet says so.
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent*) override;
 
 private:

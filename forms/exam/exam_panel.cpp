@@ -328,13 +328,25 @@ QWidget* ExamPanel::buildHistory() {
     history_ = table(page, "ExamHistoryTable",
                      {QStringLiteral("Начат"), QStringLiteral("Билет"), QStringLiteral("Объём"), QStringLiteral("Итог")});
     history_->setAccessibleName(QStringLiteral("Сданные билеты"));
+    resumeButton_ = drillButton(page, "ExamHistoryResume", QStringLiteral("Продолжить"),
+                                QStringLiteral("Продолжить несданный билет с его ответами и оставшимся временем (Enter)"));
     auto* back = drillButton(page, "ExamHistoryBack", QStringLiteral("Назад"), QStringLiteral("К выбору билета"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(resumeButton_);
+    buttons->addStretch();
+    buttons->addWidget(back);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(heading);
     layout->addWidget(history_, 1);
-    layout->addWidget(back, 0, Qt::AlignRight);
+    layout->addLayout(buttons);
     QObject::connect(back, &QPushButton::clicked, this, [this] { showStart(); });
+    QObject::connect(history_, &QTableWidget::currentCellChanged, this, [this] { showResumable(); });
+    QObject::connect(history_, &QTableWidget::cellActivated, this, [this] { resumeButton_->click(); });
+    QObject::connect(resumeButton_, &QPushButton::clicked, this, [this] {
+        const exam::PastTicket* t = chosenPastTicket();
+        if (t && mayResume(*t)) resume(exam::PastTicket(*t));
+    });
     return page;
 }
 
@@ -370,15 +382,33 @@ void ExamPanel::showStart() {
 }
 
 void ExamPanel::start(int number, ExamScope scope, int length, std::optional<std::chrono::minutes> limit) {
-    flow_ = std::make_unique<exam::ExamFlow>(pool(), exam::drawTicket(pool(), number, scope, length), keeper_, clock_,
-                                             limit);
+    run(std::make_unique<exam::ExamFlow>(pool(), exam::drawTicket(pool(), number, scope, length), keeper_, clock_,
+                                         limit));
+}
+
+void ExamPanel::resume(const exam::PastTicket& past) {
+    const exam::TicketLeft left{past.id, keeper_.answersOf(past.id), past.used};
+    run(std::make_unique<exam::ExamFlow>(pool(), exam::drawTicket(pool(), past.number, past.scope, past.length, past.draw),
+                                         keeper_, clock_, past.limit, &left));
+}
+
+void ExamPanel::run(std::unique_ptr<exam::ExamFlow> flow) {
+    flow_ = std::move(flow);
     lastMinuteSpoken_ = -1;
     printNote_->clear();
     pages_->setCurrentWidget(questionsPage_);
-    if (limit) clockTimer_->start();
-    timeLeft_->setVisible(limit.has_value());
+    const bool limited = flow_->timeLeft().has_value();
+    if (limited) clockTimer_->start();
+    timeLeft_->setVisible(limited);
     showTime();
-    showQuestion();
+    if (running()) showQuestion();
+}
+
+void ExamPanel::leaveTicket() {
+    if (!running()) return;
+    flow_->leave();
+    clockTimer_->stop();
+    flow_.reset();
 }
 
 void ExamPanel::showQuestion() {
@@ -488,7 +518,8 @@ void ExamPanel::showResults() {
 void ExamPanel::showHistory() {
     history_->setRowCount(0);
     const QLocale russian(QLocale::Russian);
-    for (const exam::PastTicket& t : keeper_.pastTickets()) {
+    pastTickets_ = keeper_.pastTickets();
+    for (const exam::PastTicket& t : pastTickets_) {
         const int row = history_->rowCount();
         history_->insertRow(row);
         const QDateTime started = QDateTime::fromSecsSinceEpoch(
@@ -500,7 +531,8 @@ void ExamPanel::showHistory() {
         history_->setItem(row, 2, cell(texts::scopeTitle(t.scope)));
         QString outcome;
         if (!t.end)
-            outcome = QStringLiteral("не сдан (ответов: %1)").arg(t.answered);
+            outcome = QStringLiteral("не сдан (ответов: %1)").arg(t.answered) +
+                      (mayResume(t) ? QStringLiteral(" — можно продолжить") : QString());
         else
             outcome = QStringLiteral("%1: верно %2 из %3").arg(t.end->passed ? QStringLiteral("Зачёт") : QStringLiteral("Незачёт"))
                           .arg(t.end->right)
@@ -509,7 +541,24 @@ void ExamPanel::showHistory() {
     }
     history_->resizeColumnsToContents();
     pages_->setCurrentWidget(historyPage_);
+    if (!pastTickets_.empty()) history_->selectRow(0);
+    showResumable();
     history_->setFocus();
+}
+
+bool ExamPanel::mayResume(const exam::PastTicket& t) {
+    return !t.end && (!t.limit || t.used < *t.limit);
+}
+
+const exam::PastTicket* ExamPanel::chosenPastTicket() const {
+    const int row = history_->currentRow();
+    if (row < 0 || row >= static_cast<int>(pastTickets_.size())) return nullptr;
+    return &pastTickets_[static_cast<std::size_t>(row)];
+}
+
+void ExamPanel::showResumable() {
+    const exam::PastTicket* t = chosenPastTicket();
+    resumeButton_->setEnabled(t && mayResume(*t));
 }
 
 void ExamPanel::keyPressEvent(QKeyEvent* event) {

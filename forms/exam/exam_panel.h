@@ -49,6 +49,11 @@ public:
     // The start page, to choose and begin a ticket.
     void showStart();
     void start(int number, exam::ExamScope scope, int length, std::optional<std::chrono::minutes> limit);
+    // Takes up again a ticket of the history left unfinished.
+    void resume(const exam::PastTicket& past);
+    // The cadet leaves the ticket in hand unfinished (the window closes):
+    // what it needs to be taken up again goes to the keeper.
+    void leaveTicket();
     // Whether a ticket is being answered (not yet handed in).
     bool running() const { return flow_ && !flow_->finished(); }
     const exam::ExamFlow* flow() const { return flow_.get(); }
@@ -76,6 +81,7 @@ public:
     // What the cadet must know of the progress file: answers waiting for it, and the like.
     QLabel* fileNote() const { return fileNote_; }
     QTableWidget* history() const { return history_; }
+    FaceButton* resumeButton() const { return resumeButton_; }
 
 Q_SIGNALS:
     // The cadet leaves the exam for the drill.
@@ -96,6 +102,11 @@ private:
     void showTime();
     void showResults();
     void showHistory();
+    void run(std::unique_ptr<exam::ExamFlow> flow);
+    // A ticket of the history that may be taken up again: not handed in, with time left.
+    static bool mayResume(const exam::PastTicket& t);
+    const exam::PastTicket* chosenPastTicket() const;
+    void showResumable();
     // The keeper's notices under the page; writing what waits goes on while there is any.
     void showFileNotices();
     void leaveAsked();
@@ -140,6 +151,8 @@ private:
     QLabel* printNote_ = nullptr;
     QLabel* fileNote_ = nullptr;
     QTableWidget* history_ = nullptr;
+    FaceButton* resumeButton_ = nullptr;
+    std::vector<exam::PastTicket> pastTickets_;  // as the history lists them
     QTimer* clockTimer_ = nullptr;
     QTimer* writeWaiting_ = nullptr;
 };

@@ -147,6 +147,12 @@ QString ticketHeading(const exam::Ticket& ticket) {
         .arg(draw);
 }
 
+QString leaveTicketQuestion(const exam::Ticket& ticket) {
+    return QStringLiteral("Билет № %1 не сдан. Прервать его?\n\nОтветы и оставшееся время сохранятся: билет можно "
+                          "будет продолжить из списка «Зачёты».")
+        .arg(ticket.number);
+}
+
 QString drawName(int draw) { return QStringLiteral("выборка %1").arg(draw); }
 
 QStringList ticketLines(const exam::Ticket& ticket) {

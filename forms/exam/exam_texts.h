@@ -38,6 +38,8 @@ QString rightText(const exam::TicketQuestion& q);
 QStringList ticketLines(const exam::Ticket& ticket);
 QStringList answerKeyLines(const exam::Ticket& ticket);
 QString ticketHeading(const exam::Ticket& ticket);
+// Asked before the window closes on a ticket not handed in.
+QString leaveTicketQuestion(const exam::Ticket& ticket);
 // «выборка 2»: how a ticket names the draw it was drawn by.
 QString drawName(int draw);
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 
 #include "codebook/signal_flags.h"
 #include "drill/manual_clock.h"
@@ -209,6 +210,47 @@ TEST(ExamFlow, AWrongAnswerOnALeakFailsATicketAndOnCollisionDamageDoesNot) {
         }
 }
 
+TEST(ExamFlow, ATicketLeftUnfinishedIsTakenUpAgainWithItsAnswersAndTheTimeItHasLeft) {
+    Sitting s(12, ExamScope::Basic, kTicketQuestions, 10min);
+    // A right answer and a wrong one of every kind the ticket asks.
+    std::set<TaskKind> rightKinds, wrongKinds;
+    for (std::size_t i = 0; i < s.flow.questionCount(); ++i) {
+        s.flow.goTo(i);
+        const TaskKind kind = s.flow.question().kind;
+        if (rightKinds.insert(kind).second)
+            s.answerRightly();
+        else if (wrongKinds.insert(kind).second)
+            s.answerWrongly();
+        s.time.now += 20s;
+    }
+    const std::size_t answered = s.flow.answeredCount();
+    ASSERT_GE(answered, 8u) << s.where();
+    s.time.now += 1min;
+    s.flow.leave();
+    ASSERT_EQ(s.keeper.tickets.size(), 1u);
+    const std::chrono::seconds used = s.keeper.tickets[0].used;
+    EXPECT_EQ(used, 20s * 20 + 1min);
+
+    // Taken up again the next day: the same answers, the time the ticket had left.
+    s.time.now += 24h;
+    const PastTicket past = s.keeper.pastTickets().at(0);
+    EXPECT_FALSE(past.end);
+    const TicketLeft left{past.id, s.keeper.answersOf(past.id), past.used};
+    ExamFlow again(pool(), drawTicket(pool(), past.number, past.scope, past.length, past.draw), s.keeper,
+                   s.time.clock(), past.limit, &left);
+    EXPECT_EQ(again.answeredCount(), answered);
+    for (std::size_t i = 0; i < s.flow.questionCount(); ++i) {
+        EXPECT_EQ(again.answerTo(i).chosen, s.flow.answerTo(i).chosen) << "question " << i + 1;
+        EXPECT_EQ(again.answerTo(i).typed.flags(), s.flow.answerTo(i).typed.flags()) << "question " << i + 1;
+    }
+    EXPECT_EQ(again.timeLeft(), 10min - used);
+    again.handIn();
+    EXPECT_EQ(s.keeper.tickets.size(), 1u) << "the same ticket, not a new one";
+    ASSERT_TRUE(s.keeper.tickets[0].end);
+    EXPECT_EQ(again.result().right, static_cast<int>(rightKinds.size()));
+    EXPECT_EQ(s.keeper.tickets[0].end->right, again.result().right);
+}
+
 TEST(ExamFlow, TheTimeLimitHandsTheTicketIn) {
     Sitting s(12, ExamScope::Basic, kTicketQuestions, 10min);
     s.answerRightly();
@@ -250,7 +292,9 @@ TEST(ExamFlow, HoistsAreComposedWithOneSet) {
         }
         s.flow.handIn();
         for (const QuestionResult& r : s.flow.result().questions)
-            if (r.question->kind == TaskKind::ComposeHoist) EXPECT_TRUE(r.correct) << r.question->signal->code;
+            if (r.question->kind == TaskKind::ComposeHoist) {
+                EXPECT_TRUE(r.correct) << r.question->signal->code;
+            }
     }
     EXPECT_GT(composed, 100);
 }

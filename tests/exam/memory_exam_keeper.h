@@ -15,6 +15,7 @@ public:
         TicketStart start;
         std::map<int, QuestionRecord> answers;
         std::optional<TicketEnd> end;
+        std::chrono::seconds used{0};
     };
 
     TicketKept startTicket(const TicketStart& start) override {
@@ -22,10 +23,21 @@ public:
         tickets.push_back({start, {}, std::nullopt});
         return {drill::Keeping::Saved, static_cast<long long>(tickets.size() - 1)};
     }
-    drill::Keeping saveAnswer(long long ticket, const QuestionRecord& record) override {
+    drill::Keeping saveAnswer(long long ticket, const QuestionRecord& record, std::chrono::seconds used) override {
         if (busy) return drill::Keeping::Pending;
         tickets.at(static_cast<std::size_t>(ticket)).answers[record.place] = record;
+        tickets.at(static_cast<std::size_t>(ticket)).used = used;
         return drill::Keeping::Saved;
+    }
+    drill::Keeping saveTimeUsed(long long ticket, std::chrono::seconds used) override {
+        if (busy) return drill::Keeping::Pending;
+        tickets.at(static_cast<std::size_t>(ticket)).used = used;
+        return drill::Keeping::Saved;
+    }
+    std::vector<QuestionRecord> answersOf(long long ticket) override {
+        std::vector<QuestionRecord> out;
+        for (const auto& [place, record] : tickets.at(static_cast<std::size_t>(ticket)).answers) out.push_back(record);
+        return out;
     }
     drill::Keeping finishTicket(long long ticket, const TicketEnd& end) override {
         if (busy) return drill::Keeping::Pending;
@@ -36,7 +48,8 @@ public:
         std::vector<PastTicket> past;
         for (auto it = tickets.rbegin(); it != tickets.rend(); ++it)
             past.push_back({it->start.number, it->start.scope, it->start.length, it->start.startedAt, it->start.limit,
-                            it->end, static_cast<int>(it->answers.size()), it->start.draw});
+                            it->end, static_cast<int>(it->answers.size()), it->start.draw,
+                            static_cast<long long>(tickets.rend() - it - 1), it->used});
         return past;
     }
     std::vector<std::string> notices() override { return {}; }

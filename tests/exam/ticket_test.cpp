@@ -145,16 +145,19 @@ TEST(Ticket, EachScopeAsksItsOwnTasksAndSignals) {
                 EXPECT_TRUE(asked.insert(q.signal->code + "/" + std::string(drill::storedName(q.set))).second)
                     << what << ": " << q.signal->code << " twice";
                 EXPECT_EQ(q.choices.empty(), modeOf(q.kind) != drill::DrillMode::Meaning) << what;
-                if (!q.choices.empty()) EXPECT_EQ(q.choices.at(q.rightChoice), q.signal) << what;
+                if (!q.choices.empty()) {
+                    EXPECT_EQ(q.choices.at(q.rightChoice), q.signal) << what;
+                }
                 EXPECT_EQ(q.gross, q.set != drill::DrillSet::Flags && pool().examSignals().isGross(q.signal->code))
                     << what;
                 switch (scope) {
                     case ExamScope::Basic:
                         EXPECT_NE(q.set, drill::DrillSet::Medical) << what;
                         EXPECT_NE(q.set, drill::DrillSet::Tables) << what;
-                        if (q.set == drill::DrillSet::General)
+                        if (q.set == drill::DrillSet::General) {
                             EXPECT_TRUE(pool().examSignals().asksInDraw(q.signal->code, kLatestDraw))
                                 << what << ": " << q.signal->code;
+                        }
                         break;
                     case ExamScope::Flags: EXPECT_EQ(q.kind, TaskKind::FlagBySight) << what; break;
                     case ExamScope::Medical: EXPECT_EQ(q.set, drill::DrillSet::Medical) << what; break;

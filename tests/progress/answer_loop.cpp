@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
         if (withTickets && n % 4 == 0) {
             if (!ticket) ticket = store.startTicket({7, exam::ExamScope::Basic, 20, now, std::nullopt}).id;
             const exam::QuestionRecord record{static_cast<int>(n % 20), exam::TaskKind::ComposeHoist, "AE1",
-                                              std::to_string(first + n) + "t", true};
-            if (ticket && store.saveAnswer(*ticket, record) == drill::Keeping::Saved) {
+                                              std::to_string(first + n) + "t", true, {}};
+            if (ticket && store.saveAnswer(*ticket, record, std::chrono::seconds(n)) == drill::Keeping::Saved) {
                 std::printf("%lldt\n", first + n);
                 std::fflush(stdout);
             }

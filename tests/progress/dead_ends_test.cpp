@@ -411,7 +411,9 @@ TEST_F(DeadEndTest, ClocksFarOffLeaveTimesTheFileCanHold) {
         ASSERT_EQ(states.size(), 1u) << "the card was not read back";
         const drill::CardState& state = states.begin()->second;
         EXPECT_LE(state.due, kMorning + std::chrono::days{365});
-        if (c.answeredAt > kMorning) EXPECT_EQ(state.due, kMorning);
+        if (c.answeredAt > kMorning) {
+            EXPECT_EQ(state.due, kMorning);
+        }
     }
 }
 

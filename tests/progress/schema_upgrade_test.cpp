@@ -115,9 +115,11 @@ TEST_F(SchemaUpgradeTest, AVersion2FileGainsTheExamsTicketsKeepingEveryAnswer) {
     const auto ticket =
         store.startTicket({7, exam::ExamScope::Full, 10, kMorning + 1h, std::chrono::minutes(10), exam::kLatestDraw}).id;
     ASSERT_TRUE(ticket);
-    EXPECT_EQ(store.saveAnswer(*ticket, {0, exam::TaskKind::ComposeHoist, "AE1", "AE", false}), Keeping::Saved);
-    EXPECT_EQ(store.saveAnswer(*ticket, {0, exam::TaskKind::ComposeHoist, "AE1", "AE1", true}), Keeping::Saved);
-    EXPECT_EQ(store.saveAnswer(*ticket, {3, exam::TaskKind::FlagBySight, "Q", "", false}), Keeping::Saved);
+    EXPECT_EQ(store.saveAnswer(*ticket, {0, exam::TaskKind::ComposeHoist, "AE1", "AE", false, {0, 4}}, 20s),
+              Keeping::Saved);
+    EXPECT_EQ(store.saveAnswer(*ticket, {0, exam::TaskKind::ComposeHoist, "AE1", "AE1", true, {0, 4, 27}}, 30s),
+              Keeping::Saved);
+    EXPECT_EQ(store.saveAnswer(*ticket, {3, exam::TaskKind::FlagBySight, "Q", "", false, {}}, 45s), Keeping::Saved);
     EXPECT_EQ(store.finishTicket(*ticket, {kMorning + 1h + 5min, 9, 1, 0, true, false}), Keeping::Saved);
     EXPECT_EQ(store.cardStates(DrillSet::General, DrillMode::Compose), cardsBefore);
     const auto past = store.pastTickets();
@@ -131,6 +133,16 @@ TEST_F(SchemaUpgradeTest, AVersion2FileGainsTheExamsTicketsKeepingEveryAnswer) {
     EXPECT_TRUE(past[0].end->passed);
     EXPECT_EQ(RawDatabase(file()).column("SELECT given FROM ticket_answers ORDER BY place"),
               (std::vector<std::string>{"AE1", ""}));
+    // What takes it up again: the answers with their flags, and the time spent.
+    EXPECT_EQ(past[0].used, 45s);
+    const auto answers = store.answersOf(past[0].id);
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_EQ(answers[0].given, "AE1");
+    EXPECT_EQ(answers[0].flags, (std::vector<int>{0, 4, 27}));
+    EXPECT_EQ(answers[1].kind, exam::TaskKind::FlagBySight);
+    EXPECT_TRUE(answers[1].flags.empty());
+    EXPECT_EQ(store.saveTimeUsed(past[0].id, 50s), Keeping::Saved);
+    EXPECT_EQ(store.pastTickets().at(0).used, 50s);
 }
 
 TEST_F(SchemaUpgradeTest, AVersion3FileKeepsItsTicketsAsDrawnByTheFirstDraw) {
@@ -179,9 +191,14 @@ TEST_F(SchemaUpgradeTest, AVersion3FileKeepsItsTicketsAsDrawnByTheFirstDraw) {
     EXPECT_EQ(past[0].number, 12);
     EXPECT_EQ(past[0].draw, exam::kFirstDraw);
     EXPECT_FALSE(past[0].end);
+    EXPECT_EQ(past[0].used, 0s) << "not known for a ticket of an earlier version";
     EXPECT_EQ(past[1].draw, exam::kFirstDraw);
     ASSERT_TRUE(past[1].end);
     EXPECT_EQ(past[1].end->right, 18);
+    const auto answers = store.answersOf(past[1].id);
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_EQ(answers[1].given, "BR");
+    EXPECT_TRUE(answers[1].flags.empty());
 
     // A new ticket keeps the draw it was drawn by.
     const auto ticket =

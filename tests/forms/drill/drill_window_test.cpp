@@ -963,6 +963,62 @@ private Q_SLOTS:
         CHECK_EQ(d->flow().questionCount(), 1);
     }
 
+    void aTicketInHandIsLeftOnlyWhenTheCadetSaysSoAndIsTakenUpAgain() {
+        mss::forms::offerDrill(*w.window, shippedBook(), options(progressFile()));
+        CHECK(pressF2());
+        drill()->openExam();
+        mss::forms::ExamPanel* exam = drill()->exam();
+        exam->ticketNumber()->setValue(5);
+        QTest::mouseClick(exam->startButton(), Qt::LeftButton);
+        CHECK(exam->running());
+        // Three questions answered rightly.
+        for (int i = 0; i < 3; ++i) {
+            const auto& q = exam->flow()->question();
+            if (mss::exam::modeOf(q.kind) == DrillMode::Meaning)
+                type(QString::number(q.rightChoice + 1));
+            else if (q.kind == mss::exam::TaskKind::ReadHoistType)
+                type(QString::fromStdString(q.hoist.flags));
+            else
+                raiseByKeys(std::vector<int>(q.hoist.flown.begin() + (q.hoist.medicalM ? 1 : 0), q.hoist.flown.end()));
+            press(Qt::Key_PageDown);
+        }
+        // An answer as a choice of four or as the code of the flags put up.
+        auto givenTo = [](const mss::exam::ExamFlow& flow, std::size_t place) {
+            const auto& a = flow.answerTo(place);
+            return a.chosen ? "choice " + std::to_string(*a.chosen) : a.typed.code();
+        };
+        std::vector<std::string> given;
+        for (std::size_t i = 0; i < 3; ++i) given.push_back(givenTo(*exam->flow(), i));
+        CHECK(given[0] != "" && given[1] != "" && given[2] != "");
+
+        // «Нет»: the window stays, the ticket goes on.
+        resetAsked.answer = false;
+        CHECK(!drill()->close());
+        CHECK_EQ(resetAsked.count, 1);
+        CHECK_EQ(resetAsked.title, QStringLiteral("Зачёт"));
+        CHECK(resetAsked.question.startsWith(QStringLiteral("Билет № 5 не сдан. Прервать его?")));
+        CHECK(drill() && exam->running());
+        // «Да»: the window closes and the ticket waits in the history.
+        resetAsked.answer = true;
+        CHECK(drill()->close());
+        TRY_CHECK(!drill());
+
+        CHECK(pressF2());
+        drill()->openExam();
+        exam = drill()->exam();
+        QTest::mouseClick(exam->findChild<QPushButton*>(QStringLiteral("ExamHistory")), Qt::LeftButton);
+        CHECK(exam->history()->hasFocus());
+        CHECK_EQ(exam->history()->rowCount(), 1);
+        CHECK(exam->history()->item(0, 3)->text().contains(QStringLiteral("можно продолжить")));
+        CHECK(exam->resumeButton()->isEnabled());
+        press(Qt::Key_Return);
+        CHECK(exam->running());
+        CHECK_EQ(exam->flow()->ticket().number, 5);
+        CHECK_EQ(exam->flow()->answeredCount(), std::size_t{3});
+        for (std::size_t i = 0; i < 3; ++i) CHECK_EQ(givenTo(*exam->flow(), i), given[i]);
+        CHECK_EQ(drill()->store().pastTickets().size(), std::size_t{1});
+    }
+
     void aTicketSavedAsPdfHoldsItsQuestionsAndKey() {
         DrillWindowOptions o = options(progressFile());
         const QString pdf = folder->filePath(QStringLiteral("билет.pdf"));
