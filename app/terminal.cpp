@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "codebook/codebook_parser.h"
+#include "codebook/edition_notes.h"
 #include "codebook/meanings.h"
 #include "codebook/section.h"
 #include "data/codebook_bytes.h"
@@ -53,14 +54,19 @@ int search(const codebook::CodeBook& book, const QStringList& words) {
 }
 
 int lookup(const codebook::CodeBook& book, const QString& typed) {
-    // One code needs no index: its canonical form names its row.
+    // One code needs no index: its canonical form names its row. The code
+    // the international edition gives one of our signals under finds it.
     const auto code = search::normaliseCode(typed.toUtf8().toStdString());
-    const auto meaning = code ? codebook::meaningOf(book, *code) : std::nullopt;
+    const auto meaning = code ? codebook::meaningInEitherEdition(book, *code) : std::nullopt;
     if (!meaning) {
         write(stderr, QStringLiteral("В своде нет сигнала «%1».\n").arg(echoed(typed)));
         return 1;
     }
     write(stdout, signalLine(meaning->code, meaning->section, meaning->text));
+    // What a learner with another edition should know goes to the error
+    // stream, which keeps the output to the signal's line.
+    if (const auto note = codebook::editionNoteOf(meaning->code); !note.empty())
+        write(stderr, toQString(note) + u'\n');
     return 0;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "meanings.h"
 
+#include "edition_notes.h"
 #include "signal_directory.h"
 
 namespace mss::codebook {
@@ -41,6 +42,12 @@ std::optional<Meaning> meaningOf(const CodeBook& book, std::string_view code) {
 
 std::optional<Meaning> meaningOf(const CodeBook& book, const SignalCode& code) {
     if (const DirectoryEntry* entry = entryOf(code)) return meaningOf(book, *entry);
+    return std::nullopt;
+}
+
+std::optional<Meaning> meaningInEitherEdition(const CodeBook& book, std::string_view code) {
+    if (auto meaning = meaningOf(book, code)) return meaning;
+    if (const auto ours = codeInThisBook(code)) return meaningOf(book, *ours);
     return std::nullopt;
 }
 

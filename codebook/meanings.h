@@ -33,6 +33,10 @@ std::optional<Section> sectionOfCode(std::string_view code);
 std::optional<Meaning> meaningOf(const CodeBook& book, std::string_view code);
 std::optional<Meaning> meaningOf(const CodeBook& book, const SignalCode& code);
 
+// The same, reading also the code that the international edition gives one
+// of our signals under (edition_notes.h): "MLG" finds MLQ, under its own code.
+std::optional<Meaning> meaningInEitherEdition(const CodeBook& book, std::string_view code);
+
 // Every signal of a section in the order of the code: 25 single-letter
 // signals, the 1,403 codes of the general section (XB0..XB9 and XH0..XH9
 // share the rows of WY0..WY9 and XE0..XE9), 442 medical signals, and the 9,

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "codebook/edition_notes.h"
 #include "codebook/hoist_words.h"
 #include "codebook/signal_code.h"
 #include "codebook/signal_flags.h"
@@ -52,6 +53,7 @@ Card signalCard(const codebook::Meaning& meaning) {
     for (const codebook::FlownFlag& flown : meaning.signal->flownHoist()) card.hoist.push_back(cardFlagOf(flown));
     card.meaning = toQString(meaning.text).trimmed();
     card.reconstructed = meaning.source == codebook::Source::Recall;
+    card.editionNote = toQString(codebook::editionNoteOf(meaning.code));
     return card;
 }
 
@@ -74,7 +76,7 @@ Card flagCard(const codebook::CodeBook& book, int flag) {
 
 std::optional<Card> cardOf(const codebook::CodeBook& book, const QString& typed) {
     if (const auto code = codebook::SignalCode::read(toUtf8(typed)))
-        if (const auto meaning = codebook::meaningOf(book, *code)) return signalCard(*meaning);
+        if (const auto meaning = codebook::meaningInEitherEdition(book, code->text())) return signalCard(*meaning);
     const QString name = typed.trimmed();
     for (const codebook::SignalFlag& flag : codebook::signalFlags())
         if (name.compare(toQString(flag.shortName), Qt::CaseInsensitive) == 0) return flagCard(book, flag.index);

@@ -26,7 +26,7 @@ Card signalCard(const codebook::Meaning& meaning);
 Card flagCard(const codebook::CodeBook& book, int flag);
 
 // The card for a code as a person types it: a code of the book as --lookup
-// reads it («MAA», «ае1», «I-3»), or a flag's short name as --hoist prints
+// reads it («MAA», «ае1», «I-3», «MLG» for MLQ), or a flag's short name as --hoist prints
 // it («7», «1-й заменяющий», «ответный вымпел»). Nothing for anything else.
 std::optional<Card> cardOf(const codebook::CodeBook& book, const QString& typed);
 

@@ -31,6 +31,7 @@ struct Card {
     std::vector<CardFlag> hoist;  // top first
     QString meaning;             // may be empty
     bool reconstructed = false;  // the meaning was written without the printed book at hand: marked «?»
+    QString editionNote;         // at the foot: what a learner with another edition should know; mostly empty
 };
 
 // A cell of a row: a hoist drawn small, as flown, then its text.

@@ -5,6 +5,7 @@
 
 #include "code_normaliser.h"
 #include "code_readings.h"
+#include "codebook/edition_notes.h"
 #include "query_plan.h"
 #include "ranking.h"
 #include "russian_stemmer.h"
@@ -39,6 +40,11 @@ SearchIndex::SearchIndex(std::vector<SearchRow> rows, const Vocabulary& vocabula
       typos_(words_) {
     rowsByCode_.reserve(rows_.size());
     for (std::size_t row = 0; row < rows_.size(); ++row) rowsByCode_.emplace(rows_[row].code, row);
+    // A code another edition gives one of the book's signals under finds that signal.
+    for (const codebook::EditionNote& note : codebook::kEditionNotes)
+        if (const auto ours = codebook::codeInThisBook(note.otherCode))
+            if (const auto row = rowsByCode_.find(std::string(*ours)); row != rowsByCode_.end())
+                rowsByCode_.emplace(std::string(note.otherCode), row->second);
 }
 
 std::optional<std::size_t> SearchIndex::rowOfCode(std::string_view typedCode) const {

@@ -10,7 +10,8 @@
 // A query is a code or words. A code typed in Latin, on the Russian layout
 // by the place of its keys, or in Cyrillic letters that look like Latin ones
 // («AE1», «фу1», «ае1», «I-3») finds its row first: every reading that the
-// book has, in that order. Where the query is also a word of the book
+// book has, in that order. The code the international edition gives one of
+// the book's signals under finds that signal («MLG» finds MLQ). Where the query is also a word of the book
 // («мое») and has neither digits nor Latin letters, the rows with the word
 // come first and the codes after them.
 //

@@ -6,6 +6,7 @@
 
 #include <chrono>
 
+#include "codebook/edition_notes.h"
 #include "codebook/flag_catalogue.h"
 #include "codebook/hoist_words.h"
 #include "codebook/signal_flags.h"
@@ -207,9 +208,13 @@ QString resultHeadline(const drill::DrillOutcome& outcome) {
 
 QString resultDetails(DrillSet set, const drill::DrillOutcome& outcome) {
     if (outcome.asked == nullptr) return {};
-    if (outcome.correct) return signalWithMeaning(set, *outcome.asked);
+    // What a learner with another edition of the code should know about the signal asked.
+    const QString note = toQString(codebook::editionNoteOf(outcome.asked->code));
+    const QString noted = note.isEmpty() ? QString() : u'\n' + note;
+    if (outcome.correct) return signalWithMeaning(set, *outcome.asked) + noted;
     return QStringLiteral("Правильный ответ: %1\nВаш ответ: %2")
-        .arg(signalWithMeaning(set, *outcome.asked), givenAnswer(set, outcome));
+               .arg(signalWithMeaning(set, *outcome.asked), givenAnswer(set, outcome)) +
+           noted;
 }
 
 QString scoreLine(const drill::Tally& tally, int questionNumber, int questionCount, bool finished) {

@@ -41,7 +41,9 @@ QString signalWithMeaning(drill::DrillSet set, const drill::DrillSignal& signal)
 // The answer given, as the learner typed or chose it.
 QString givenAnswer(drill::DrillSet set, const drill::DrillOutcome& outcome);
 
-// The result line after an answer, and what follows it.
+// The result line after an answer, and what follows it: the right signal
+// with its meaning, the answer given when it was wrong, and the signal's
+// note on another edition of the code where it has one.
 QString resultHeadline(const drill::DrillOutcome& outcome);
 QString resultDetails(drill::DrillSet set, const drill::DrillOutcome& outcome);
 

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QStringList>
 
+#include "codebook/edition_notes.h"
 #include "codebook/hoist_words.h"
 #include "codebook/signal_directory.h"
 #include "forms/main/code_list_model.h"
@@ -26,15 +27,22 @@ QString headingOf(CodeList list) {
     return toQString(heading);
 }
 
-// The whole meaning, which a narrow line may cut, and how its signal is
-// hoisted by one set of flags: «Поднимают: M, A, 2-й заменяющий».
+// The whole meaning, which a narrow line may cut, how its signal is hoisted
+// by one set of flags («Поднимают: M, A, 2-й заменяющий») and what a learner
+// with another edition of the code should know about it. The line itself
+// keeps the book's text.
 QString toolTipOf(CodeList list, int row, const QString& text) {
-    QStringList hoists;
+    QStringList hoists, notes;
     if (list != CodeList::Complements)
-        for (const codebook::SignalCode* code : codebook::SignalDirectory::instance().codesOf({list, row}))
+        for (const codebook::SignalCode* code : codebook::SignalDirectory::instance().codesOf({list, row})) {
             hoists << toQString(codebook::hoistLine(code->flownHoist()));
-    if (hoists.isEmpty()) return text.trimmed();
-    return text.trimmed() + QStringLiteral("\nПоднимают: ") + hoists.join(QStringLiteral(" или "));
+            const QString note = toQString(codebook::editionNoteOf(code->text()));
+            if (!note.isEmpty() && !notes.contains(note)) notes << note;
+        }
+    QString tip = text.trimmed();
+    if (!hoists.isEmpty()) tip += QStringLiteral("\nПоднимают: ") + hoists.join(QStringLiteral(" или "));
+    for (const QString& note : notes) tip += u'\n' + note;
+    return tip;
 }
 
 // An open list shows this many rows at most.

@@ -143,6 +143,16 @@ void SearchResultDelegate::paint(QPainter* p, const QStyleOptionViewItem& option
         const qreal top = meaningArea.top() + (meaningArea.height() - line.height()) / 2;
         layout.draw(p, QPointF(meaningArea.left(), top));
     }
+    // The note on another edition, quieter, in what room the whole meaning leaves.
+    if (!s.note.isEmpty() && shown == s.meaning) {
+        const int used = QFontMetrics(meaningFont_).horizontalAdvance(shown) + kColumnGap;
+        const QRect noteArea = meaningArea.adjusted(used, 0, 0, 0);
+        if (noteArea.width() > kColumnGap) {
+            p->setPen(look::kTablesNote);
+            p->drawText(noteArea, Qt::AlignLeft | Qt::AlignVCenter,
+                        QFontMetrics(meaningFont_).elidedText(s.note, Qt::ElideRight, noteArea.width()));
+        }
+    }
     if (s.reconstructed) paintReconstructedMark(*p, markRect(row));
     p->restore();
 }

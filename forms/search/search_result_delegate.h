@@ -3,8 +3,10 @@
 // Draws one row of the search window's list on the dark face of the keys,
 // on one line, in columns: the flags of its hoist as one set flies it, its
 // code, its section, its meaning — cut with an ellipsis where it does not
-// fit, the words that matched on a bright band — and a small mark on a
-// meaning whose text was reconstructed, which names that in its tooltip.
+// fit, the words that matched on a bright band, then in a quieter colour the
+// signal's note on another edition where the meaning leaves room — and a
+// small mark on a meaning whose text was reconstructed, which names that in
+// its tooltip.
 // The tooltip of the rest of the row is the model's (rowToolTip()): the
 // whole meaning and the flags with their Morse.
 //

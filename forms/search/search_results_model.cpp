@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "codebook/edition_notes.h"
 #include "codebook/hoist_words.h"
 #include "codebook/section.h"
 #include "codebook/signal_code.h"
@@ -32,6 +33,7 @@ FoundSignal foundSignalOf(const std::string& code, codebook::Section section, co
         if (end > first) s.highlights.emplace_back(first, end - first);
     }
     s.reconstructed = reconstructed;
+    s.note = toQString(codebook::editionNoteOf(code));
     return s;
 }
 
@@ -42,11 +44,16 @@ FoundSignal foundSignalOf(const search::SearchResult& r) {
 }
 
 QString rowToolTip(const FoundSignal& s) {
-    if (s.flags.empty()) return s.meaning;
-    // A row of a table gives the digit hoisted under a signal.
-    const QString hoisted = codebook::isComplementTable(s.sectionId) ? QStringLiteral("Поднимают после сигнала: %1")
-                                                                     : QStringLiteral("Поднимают: %1");
-    return s.meaning + u'\n' + hoisted.arg(toQString(codebook::hoistWithMorse(s.flags)));
+    QString tip = s.meaning;
+    if (!s.flags.empty()) {
+        // A row of a table gives the digit hoisted under a signal.
+        const QString hoisted = codebook::isComplementTable(s.sectionId)
+                                    ? QStringLiteral("Поднимают после сигнала: %1")
+                                    : QStringLiteral("Поднимают: %1");
+        tip += u'\n' + hoisted.arg(toQString(codebook::hoistWithMorse(s.flags)));
+    }
+    if (!s.note.isEmpty()) tip += u'\n' + s.note;
+    return tip;
 }
 
 void SearchResultsModel::setResults(search::SearchResults found) {
@@ -102,6 +109,7 @@ QVariant SearchResultsModel::data(const QModelIndex& index, int role) const {
             const FoundSignal& s = signalAt(index.row());
             QString spoken = s.code + QStringLiteral(", ") + s.section + QStringLiteral(": ") + s.meaning;
             if (s.reconstructed) spoken += QStringLiteral(" (текст восстановлен)");
+            if (!s.note.isEmpty()) spoken += u' ' + s.note;
             return spoken;
         }
         case Qt::AccessibleDescriptionRole: {

@@ -33,14 +33,17 @@ struct FoundSignal {
     // Characters [first, first + second) of the meaning that matched the query.
     std::vector<std::pair<int, int>> highlights;
     bool reconstructed = false;
+    // What a learner with another edition of the code should know (codebook/edition_notes.h); mostly empty.
+    QString note;
 };
 
 // The same signal ready to draw.
 FoundSignal foundSignalOf(const search::SearchResult& result);
 
-// What the tooltip of a row says: the whole meaning, and on a second line
-// its flags as hoisted with their Morse («Поднимают: Майк (M, --), Алфа
-// (A, .-), 2-й заменяющий (повторяет A)»).
+// What the tooltip of a row says: the whole meaning, on a second line its
+// flags as hoisted with their Morse («Поднимают: Майк (M, --), Алфа (A, .-),
+// 2-й заменяющий (повторяет A)») and the signal's note on another edition,
+// where it has one.
 QString rowToolTip(const FoundSignal& signal);
 
 class SearchResultsModel : public QAbstractListModel {
@@ -64,8 +67,8 @@ public:
     bool listsBook() const { return listsBook_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    // The display role is the code; a screen reader hears code, section and
-    // meaning (the accessible text role), and the flags with their Morse
+    // The display role is the code; a screen reader hears code, section,
+    // meaning and note (the accessible text role), and the flags with their Morse
     // (the accessible description); the tooltip is rowToolTip().
     QVariant data(const QModelIndex& index, int role) const override;
 

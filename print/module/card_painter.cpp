@@ -139,8 +139,16 @@ private:
 
     void meaning(double top) {
         const double width = u_.mm(innerWidth());
-        // The note at the foot, under a reconstructed meaning.
+        // The notes at the foot: on another edition of the code, and above it
+        // the one under a reconstructed meaning.
         double bottom = kCardSize.height() - kCardPadding;
+        if (!card_.editionNote.isEmpty()) {
+            const WrappedText note(card_.editionNote, sansFont(kNotePoints), width, device_);
+            const double noteTop = u_.mm(bottom) - note.height();
+            p_.setPen(kQuietInk);
+            note.draw(p_, origin_ + QPointF(u_.mm(kCardPadding), noteTop));
+            bottom = (noteTop - u_.mm(card_.reconstructed ? kMarkGap : kMeaningGap)) / u_.mm(1);
+        }
         if (card_.reconstructed) {
             const QFont noteFont = sansFont(kNotePoints);
             const double mark = QFontMetricsF(noteFont, device_).height();

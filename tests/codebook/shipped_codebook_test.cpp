@@ -83,9 +83,9 @@ TEST(ShippedCodeBook, HoldsTheQuotedRowsExactly) {
 // Rows across the alphabet, so that an edit cannot shift a list by one.
 TEST(ShippedCodeBook, KeepsEveryRowOnItsSignal) {
     expectRows({
-        {CodeList::GeneralAToJ, 7, "AF", "Я не намерен оставлять свое судно"},
-        {CodeList::GeneralAToJ, 61, "BN", "\"Все между... и...\" (RPT BN — повторите все между ..... и .....)"},
-        {CodeList::GeneralAToJ, 115, "CO", "Вам (или указываемому судну или самолету) помощь не может быть оказана"},
+        {CodeList::GeneralAToJ, 7, "AF", "Я не намерен оставлять свое судно."},
+        {CodeList::GeneralAToJ, 61, "BN", "\"Все между... и...\" (RPT BN — повторите все между ..... и .....)."},
+        {CodeList::GeneralAToJ, 115, "CO", "Вам (или указываемому судну или самолету) помощь не может быть оказана."},
         {CodeList::GeneralAToJ, 169, "DK2", "Можете ли вы послать шлюпку?"},
         {CodeList::GeneralAToJ, 223, "EQ", "Я рассчитываю прибыть к месту нахождения судна/самолета, терпящего бедствие, в указываемое время."},
         {CodeList::GeneralAToJ, 277, "FO1", "Я буду держаться вблизи вас в течение ночи."},
@@ -107,7 +107,7 @@ TEST(ShippedCodeBook, KeepsEveryRowOnItsSignal) {
         {CodeList::GeneralRToZ, 145, "TW", "Внимание. Вы находитесь вблизи границы запретного района рыболовства."},
         {CodeList::GeneralRToZ, 191, "VE", "Я провожу фумигацию своего судна."},
         {CodeList::GeneralRToZ, 237, "VT", "Опасность обледенения надстроек."},
-        {CodeList::GeneralRToZ, 283, "WY4", "Умеренное волнение, высота волны 1,25—2,5 м"},
+        {CodeList::GeneralRToZ, 283, "WY4", "Умеренное волнение, высота волны 1,25—2,5 м."},
         {CodeList::GeneralRToZ, 329, "XT2", "Изменения погоды не ожидается."},
         {CodeList::Medical, 7, "MAK", "У меня больная женщина в возрасте ..... (число) лет."},
         {CodeList::Medical, 56, "MCW", "Больной, по-видимому, в состоянии шока."},

@@ -77,7 +77,7 @@ TEST(SetSignals, ASignalCarriesItsTextItsSourceAndItsGroup) {
         {DrillSet::Flags, "ответный вымпел", "ответный вымпел", false, "special"},
         {DrillSet::SingleLetter, "Y", "Меня дрейфует на якоре ", false, ""},
         {DrillSet::General, "XB0", "Штиль, зеркально-гладкое море, высота волны 0", false, "X"},
-        {DrillSet::General, "XE1", "Слабая зыбь (высота до 2 м), короткая или средняя (длина до 200 м)", true, "X"},
+        {DrillSet::General, "XE1", "Слабая зыбь (высота до 2 м), короткая или средняя (длина до 200 м).", true, "X"},
         {DrillSet::Medical, "MBA", "Больной ранее перенес ..... (таблица М-II).", false, "B"},
         {DrillSet::Tables, "II-3", "Водоотливные средства.", false, "II"},
     };

@@ -50,6 +50,7 @@ private slots:
         QTest::newRow("a row of a table") << "I-3" << "I-3" << "Таблица I" << std::vector<int>{28} << true;
         QTest::newRow("a row typed loosely") << "iii 9" << "III-9" << "Таблица III" << std::vector<int>{34} << true;
         QTest::newRow("a single-letter signal") << "A" << "A" << "Однобуквенные сигналы" << std::vector<int>{0} << true;
+        QTest::newRow("MLG, as the international edition codes MLQ") << "mlg" << "MLQ" << "Медицинский раздел" << std::vector<int>{12, 11, 16} << true;
         QTest::newRow("a letter with no signal") << "R" << "R" << flags << std::vector<int>{17} << false;
         QTest::newRow("a numeral pennant") << "7" << "7" << flags << std::vector<int>{32} << false;
         QTest::newRow("the 1st substitute") << "1-й заменяющий" << "1-й заменяющий" << flags << std::vector<int>{36} << true;
@@ -100,6 +101,26 @@ private slots:
                 ++cards;
             }
         QCOMPARE(cards, 1899);
+    }
+
+    // A card of MLQ or of the swell table says at its foot what another
+    // edition of the code says otherwise; no other card does.
+    void aCardNotesWhatAnotherEditionSaysOtherwise() {
+        const struct {
+            const char* typed;
+            const char* noteHas;  // nullptr: no note
+        } cases[] = {{"MLQ", "MLG"}, {"MLG", "MLG"}, {"XH5", "1965"}, {"XE", "1965"}, {"MLF", nullptr},
+                     {"WY5", nullptr}, {"A", nullptr}, {"7", nullptr}};
+        for (const auto& c : cases) {
+            const auto card = mss::print::cardOf(shippedBook(), QString::fromUtf8(c.typed));
+            QVERIFY2(card, c.typed);
+            if (c.noteHas == nullptr)
+                QVERIFY2(card->editionNote.isEmpty(), qPrintable(card->editionNote));
+            else
+                QVERIFY2(card->editionNote.contains(QString::fromUtf8(c.noteHas)), qPrintable(card->editionNote));
+            // The meaning itself stays the book's.
+            QVERIFY2(!card->meaning.contains(QStringLiteral("издани")), qPrintable(card->meaning));
+        }
     }
 
     void everyFlagOfTheSetHasItsCard() {

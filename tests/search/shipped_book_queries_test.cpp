@@ -248,6 +248,18 @@ TEST(ShippedBookQueries, LookUpACodeInAnyTypedForm) {
     EXPECT_TRUE(index.lookupCode("EW6")->reconstructed);
     EXPECT_FALSE(index.lookupCode("MAB")->reconstructed);
 
+    // The code the international edition gives our MLQ under finds MLQ,
+    // typed or searched, in any form a code is typed.
+    for (const char* typed : {"MLG", "mlg", " MLG "}) {
+        const auto mlg = index.lookupCode(typed);
+        ASSERT_TRUE(mlg.has_value()) << typed;
+        EXPECT_EQ(mlg->code, "MLQ") << typed;
+        const SearchResults found = index.find(typed);
+        ASSERT_FALSE(found.results.empty()) << typed;
+        EXPECT_EQ(found.results.front().code, "MLQ") << typed;
+        EXPECT_EQ(found.results.front().kind, MatchKind::ExactCode) << typed;
+    }
+
     EXPECT_FALSE(index.lookupCode("R").has_value());  // no single-letter meaning in the book
     EXPECT_FALSE(index.lookupCode("ZZ9").has_value());
     EXPECT_FALSE(index.lookupCode("якорь").has_value());

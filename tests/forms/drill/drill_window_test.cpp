@@ -534,6 +534,41 @@ private Q_SLOTS:
         CHECK(!d->notice()->isVisible());
     }
 
+    // After an answer about MLQ or a row of the swell table, the learner
+    // reads what another edition of the code says otherwise; after any
+    // other signal, nothing of the kind.
+    void theResultTellsWhatAnotherEditionCallsTheSignal() {
+        const struct {
+            DrillSet set;
+            const char* asked;
+            const char* noteHas;  // nullptr: no note
+        } cases[] = {
+            {DrillSet::Medical, "MLQ", "MLG"},
+            {DrillSet::General, "XH3", "1965"},
+            {DrillSet::General, "XE", "1965"},
+            {DrillSet::Medical, "MLF", nullptr},
+            {DrillSet::General, "AE1", nullptr},
+        };
+        for (const auto& c : cases) {
+            const auto* asked = mss::drill::findSignal(signalsOf(c.set), c.asked);
+            QVERIFY2(asked != nullptr, c.asked);
+            const auto* other = mss::drill::findSignal(signalsOf(c.set), c.set == DrillSet::Medical ? "MAA" : "AA");
+            for (const bool right : {true, false}) {
+                const mss::drill::DrillOutcome outcome{asked, right ? asked->code : other->code, right ? asked : other,
+                                                       right};
+                const QString details = mss::forms::drill_texts::resultDetails(c.set, outcome);
+                const QString lastLine = details.section(u'\n', -1);
+                if (c.noteHas == nullptr) {
+                    QVERIFY2(!details.contains(QStringLiteral("издани")), qPrintable(details));
+                    continue;
+                }
+                // The note closes the details, on a line of its own.
+                QVERIFY2(lastLine.contains(QString::fromUtf8(c.noteHas)) && lastLine.contains(QStringLiteral("издани")),
+                         qPrintable(details));
+            }
+        }
+    }
+
     void aMeaningIsChosenByClickAndFlagsByTheKeyboardsKeys() {
         DrillWindow* d = open(progressFile());
         CHECK(d);

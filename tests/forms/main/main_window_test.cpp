@@ -135,19 +135,33 @@ private Q_SLOTS:
             const char* keys;
             CodeList list;
             const char* hoisted;  // empty: no hoist line (a table's row)
+            const char* noteHas;  // a word of the note on another edition, once; nullptr: no note
         } cases[] = {
-            {Section::Medical, "AA", CodeList::Medical, "M, A, 2-й заменяющий"},
-            {Section::General, "CC", CodeList::GeneralAToJ, "C, 1-й заменяющий"},
-            {Section::General, "WY0", CodeList::GeneralRToZ, "W, Y, 0 или X, B, 0"},
-            {Section::SingleLetter, "A", CodeList::SingleLetter, "A"},
+            {Section::Medical, "AA", CodeList::Medical, "M, A, 2-й заменяющий", nullptr},
+            {Section::General, "CC", CodeList::GeneralAToJ, "C, 1-й заменяющий", nullptr},
+            {Section::General, "WY0", CodeList::GeneralRToZ, "W, Y, 0 или X, B, 0", nullptr},
+            {Section::SingleLetter, "A", CodeList::SingleLetter, "A", nullptr},
+            // MLQ is MLG in the international edition; the swell table follows the 1965 scale.
+            {Section::Medical, "LQ", CodeList::Medical, "M, L, Q", "MLG"},
+            {Section::General, "XH3", CodeList::GeneralRToZ, "X, E, 3 или X, H, 3", "зыби"},
         };
         for (const auto& c : cases) {
             w.choose(c.section);
             QVERIFY(w.pressAll(c.keys));
             const QComboBox* line = w.list(c.list);
             // The whole text, however long, then the hoist as one set flies it.
-            QCOMPARE(line->toolTip(), line->currentText().trimmed() + QStringLiteral("\nПоднимают: ") +
-                                          QString::fromUtf8(c.hoisted));
+            const QString hoisted = line->currentText().trimmed() + QStringLiteral("\nПоднимают: ") +
+                                    QString::fromUtf8(c.hoisted);
+            if (c.noteHas == nullptr) {
+                QCOMPARE(line->toolTip(), hoisted);
+                continue;
+            }
+            // Then the note, on a line of its own, once for a row two codes share.
+            QVERIFY2(line->toolTip().startsWith(hoisted + u'\n'), qPrintable(line->toolTip()));
+            const QString note = line->toolTip().mid(hoisted.size() + 1);
+            QVERIFY2(note.contains(QString::fromUtf8(c.noteHas)) && !note.contains(u'\n'), qPrintable(note));
+            // The line itself keeps the book's text.
+            QCOMPARE(line->currentText(), rowText(c.list, line->currentIndex()));
         }
         w.choose(Section::General);
         QVERIFY2(w.list(CodeList::GeneralAToJ)->toolTip().isEmpty(), "nothing chosen, nothing to tell");

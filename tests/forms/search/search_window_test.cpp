@@ -634,6 +634,25 @@ private Q_SLOTS:
                  hoisted.section(QStringLiteral(": "), 1));
     }
 
+    // MLG, as the international edition codes our MLQ, lists MLQ; its row
+    // tells so in its tooltip and to a screen reader, MLQ's neighbours do not.
+    void theInternationalCodeListsOurSignalWithItsNote() {
+        SearchWindow* s = searchFor(QStringLiteral("MLG"));
+        QVERIFY(s);
+        QCOMPARE(s->model().signalAt(0).code, QStringLiteral("MLQ"));
+        const QModelIndex first = s->model().index(0);
+        const QString tip = s->model().data(first, Qt::ToolTipRole).toString();
+        const QString note = tip.section(u'\n', -1);
+        QVERIFY2(note.contains(QStringLiteral("MLG")) && note.contains(QStringLiteral("издании")), qPrintable(tip));
+        QVERIFY2(tip.startsWith(s->model().signalAt(0).meaning + u'\n'), qPrintable(tip));
+        QVERIFY(s->model().data(first, Qt::AccessibleTextRole).toString().endsWith(note));
+        for (const QString& code : {QStringLiteral("MLF"), QStringLiteral("MLH")}) {
+            SearchWindow* other = searchFor(code);
+            QVERIFY(other);
+            QVERIFY2(other->model().signalAt(0).note.isEmpty(), qPrintable(code));
+        }
+    }
+
     void theCodesSelectedOrElseAllShown() {
         SearchWindow* s = searchFor(QString());
         QVERIFY(s);
