@@ -28,6 +28,8 @@ ExamFlow::ExamFlow(const ExamPool& pool, Ticket ticket, ExamKeeper& keeper, dril
     kept_ = left->id;
     startedAt_ -= std::max(left->used, std::chrono::seconds(0));
     for (const QuestionRecord& record : left->answers) restore(record);
+    // On at the first question still without an answer.
+    while (current_ + 1 < answers_.size() && answered(current_)) ++current_;
 }
 
 void ExamFlow::restore(const QuestionRecord& record) {

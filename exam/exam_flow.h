@@ -61,7 +61,7 @@ constexpr int mistakesAllowed(int questions) { return questions / 10; }
 class ExamFlow {
 public:
     // A ticket begun now, or, with `left`, one taken up again with its
-    // answers and the time it has left.
+    // answers and the time it has left, at its first question unanswered.
     ExamFlow(const ExamPool& pool, Ticket ticket, ExamKeeper& keeper, drill::Clock clock,
              std::optional<std::chrono::minutes> limit = std::nullopt, const TicketLeft* left = nullptr);
 

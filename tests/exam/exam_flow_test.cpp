@@ -239,6 +239,8 @@ TEST(ExamFlow, ATicketLeftUnfinishedIsTakenUpAgainWithItsAnswersAndTheTimeItHasL
     ExamFlow again(pool(), drawTicket(pool(), past.number, past.scope, past.length, past.draw), s.keeper,
                    s.time.clock(), past.limit, &left);
     EXPECT_EQ(again.answeredCount(), answered);
+    EXPECT_FALSE(again.answered(again.current())) << "on at the first question still without an answer";
+    for (std::size_t i = 0; i < again.current(); ++i) EXPECT_TRUE(again.answered(i)) << "question " << i + 1;
     for (std::size_t i = 0; i < s.flow.questionCount(); ++i) {
         EXPECT_EQ(again.answerTo(i).chosen, s.flow.answerTo(i).chosen) << "question " << i + 1;
         EXPECT_EQ(again.answerTo(i).typed.flags(), s.flow.answerTo(i).typed.flags()) << "question " << i + 1;
