@@ -113,7 +113,8 @@ drill::Keeping ExamFlow::writeAnswer(std::size_t place) {
     const TicketQuestion& q = ticket_.questions.at(place);
     const std::string given = givenCode(place);
     return keeper_.saveAnswer(
-        *kept_, {static_cast<int>(place), q.kind, q.signal->code, given, isRight(place, given), answers_[place].typed.flags()},
+        *kept_,
+        {static_cast<int>(place), q.kind, q.signal->code, given, isRight(place, given), answers_[place].typed.flags()},
         timeUsed());
 }
 

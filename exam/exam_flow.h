@@ -127,7 +127,7 @@ private:
     drill::TimePoint startedAt_;
     std::vector<ExamAnswer> answers_;
     std::size_t current_ = 0;
-    std::optional<long long> kept_;  // the ticket's number in the keeper
+    std::optional<long long> kept_;    // the ticket's number in the keeper
     std::set<std::size_t> unwritten_;  // places whose latest answer the keeper lacks
     std::optional<TicketEnd> end_;     // the grade, until the keeper holds it
     std::optional<ExamResult> result_;

@@ -25,11 +25,14 @@ struct KindCount {
 std::vector<KindCount> tasksOf(ExamScope scope) {
     switch (scope) {
         case ExamScope::Basic:
-            return {{TaskKind::FlagBySight, 4}, {TaskKind::SingleLetterMeaning, 4}, {TaskKind::ReadHoistChoose, 3},
-                    {TaskKind::ReadHoistType, 3}, {TaskKind::ComposeHoist, 6}};
+            return {{TaskKind::FlagBySight, 4},
+                    {TaskKind::SingleLetterMeaning, 4},
+                    {TaskKind::ReadHoistChoose, 3},
+                    {TaskKind::ReadHoistType, 3},
+                    {TaskKind::ComposeHoist, 6}};
         case ExamScope::Full:
-            return {{TaskKind::FlagBySight, 3},     {TaskKind::SingleLetterMeaning, 3}, {TaskKind::ReadHoistChoose, 4},
-                    {TaskKind::ReadHoistType, 3},   {TaskKind::ComposeHoist, 5},        {TaskKind::TableDigitMeaning, 2}};
+            return {{TaskKind::FlagBySight, 3},   {TaskKind::SingleLetterMeaning, 3}, {TaskKind::ReadHoistChoose, 4},
+                    {TaskKind::ReadHoistType, 3}, {TaskKind::ComposeHoist, 5},        {TaskKind::TableDigitMeaning, 2}};
         case ExamScope::Flags: return {{TaskKind::FlagBySight, 20}};
         case ExamScope::SingleLetter:
             return {{TaskKind::SingleLetterMeaning, 8}, {TaskKind::ReadHoistType, 4}, {TaskKind::ComposeHoist, 8}};
@@ -65,7 +68,10 @@ std::vector<Candidate> candidatesOf(const ExamPool& pool, ExamScope scope, TaskK
                         for (const DrillSignal& s : pool.signalsIn(set))
                             if (pool.examSignals().asksInDraw(s.code, draw)) out.push_back({set, &s});
                     break;
-                case ExamScope::Full: all(DrillSet::General); all(DrillSet::Medical); break;
+                case ExamScope::Full:
+                    all(DrillSet::General);
+                    all(DrillSet::Medical);
+                    break;
                 case ExamScope::SingleLetter: all(DrillSet::SingleLetter); break;
                 case ExamScope::Medical: all(DrillSet::Medical); break;
                 case ExamScope::Tables: all(DrillSet::Tables); break;
@@ -134,7 +140,9 @@ ExamPool::ExamPool(const codebook::CodeBook& book, const ExamSignals& examSignal
     for (DrillSet set : drill::kAllSets) sets_.push_back(drill::signalsOfSet(book, set));
 }
 
-const std::vector<DrillSignal>& ExamPool::signalsIn(DrillSet set) const { return sets_.at(static_cast<std::size_t>(set)); }
+const std::vector<DrillSignal>& ExamPool::signalsIn(DrillSet set) const {
+    return sets_.at(static_cast<std::size_t>(set));
+}
 
 Ticket drawTicket(const ExamPool& pool, int number, ExamScope scope, int length, int draw) {
     // Every draw starts from the same seed, so that a ticket no rule of a

@@ -50,12 +50,12 @@ inline constexpr int kFirstTicket = 1, kLastTicket = 999;
 
 struct TicketQuestion {
     TaskKind kind;
-    drill::DrillSet set;          // the set the asked signal belongs to
+    drill::DrillSet set;  // the set the asked signal belongs to
     const drill::DrillSignal* signal = nullptr;
     drill::HoistOfSignal hoist;
     std::vector<const drill::DrillSignal*> choices;  // for the kinds answered by a choice of four
     std::size_t rightChoice = 0;
-    bool gross = false;           // a distress or urgency signal: a wrong answer fails the ticket
+    bool gross = false;  // a distress or urgency signal: a wrong answer fails the ticket
 };
 
 struct Ticket {

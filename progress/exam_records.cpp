@@ -68,7 +68,7 @@ exam::TicketKept ProgressStore::startTicket(const exam::TicketStart& start) {
 }
 
 drill::Keeping ProgressStore::saveAnswer(long long ticket, const exam::QuestionRecord& record,
-                                        std::chrono::seconds used) {
+                                         std::chrono::seconds used) {
     return writeExamRecord([&](SqliteConnection& connection) {
         return connection.run(insertStatement(kTicketAnswersTable, "OR REPLACE"),
                               {ticket, record.place, sqlText(exam::storedName(record.kind)), sqlText(record.asked),
@@ -113,11 +113,11 @@ std::vector<exam::PastTicket> ProgressStore::pastTickets() {
     std::vector<exam::PastTicket> past;
     SqliteConnection* connection = reader();
     if (!connection) return past;
-    QSqlQuery query = connection->prepare(
-        QStringLiteral("SELECT number, scope, length, started_at, limit_minutes, ended_at, right_answers, mistakes,"
-                       " gross_errors, passed, timed_out,"
-                       " (SELECT count(*) FROM ticket_answers WHERE ticket = tickets.id AND given <> ''), draw, id, seconds_used"
-                       " FROM tickets ORDER BY id DESC LIMIT 200"));
+    QSqlQuery query = connection->prepare(QStringLiteral(
+        "SELECT number, scope, length, started_at, limit_minutes, ended_at, right_answers, mistakes,"
+        " gross_errors, passed, timed_out,"
+        " (SELECT count(*) FROM ticket_answers WHERE ticket = tickets.id AND given <> ''), draw, id, seconds_used"
+        " FROM tickets ORDER BY id DESC LIMIT 200"));
     if (!connection->run(query)) return past;
     while (query.next()) {
         const auto scope = exam::scopeNamed(query.value(1).toString().toStdString());
@@ -127,8 +127,16 @@ std::vector<exam::PastTicket> ProgressStore::pastTickets() {
         if (!scope || !started || number < exam::kFirstTicket || number > exam::kLastTicket || length < 1 ||
             length > exam::kTicketQuestions || !exam::isDraw(draw))
             continue;
-        exam::PastTicket t{number, *scope, length, *started, std::nullopt, std::nullopt, query.value(11).toInt(), draw,
-                           query.value(13).toLongLong(), std::chrono::seconds(std::max(0LL, query.value(14).toLongLong()))};
+        exam::PastTicket t{number,
+                           *scope,
+                           length,
+                           *started,
+                           std::nullopt,
+                           std::nullopt,
+                           query.value(11).toInt(),
+                           draw,
+                           query.value(13).toLongLong(),
+                           std::chrono::seconds(std::max(0LL, query.value(14).toLongLong()))};
         if (const int minutes = query.value(4).toInt(); minutes > 0 && minutes <= 24 * 60)
             t.limit = std::chrono::minutes(minutes);
         if (const auto ended = timeOfUtcText(query.value(5).toString().toStdString()))
