@@ -123,6 +123,10 @@ TEST(ShippedBookQueries, EverydayWordsFindTheWordsOfTheBook) {
         {"жар", "температур"},      {"диарея", "понос"},           {"потерял сознание", "сознани"},
         {"обморозил", "обморож"},   {"сердечный приступ", "груд"},  {"мы тонем", "тону"},
         {"мороз", "нул"},           {"радар", "радиолокатор"},
+        // The medical section: a poisoning is no paying out of a warp, a
+        // part of the body stands in table M-I.
+        {"отравился", "отравлени"}, {"сломал руку", "перелом"},    {"укачало", "морск"},
+        {"бессонница", "спать"},    {"дать снотворное", "успокаивающ"},
     };
     for (const Case& c : cases) {
         const SearchResults found = shippedIndex().find(c.query);
