@@ -101,8 +101,9 @@ int TypoMatcher::allowedEdits(std::size_t letters, std::size_t stemLetters) {
 }
 
 int TypoMatcher::allowedStemEdits(std::size_t letters) {
-    // A stem is a word without its ending: the short ones are too alike.
-    if (letters < 5) return 0;
+    // A stem is a word without its ending: the short ones are too alike
+    // («пресн» and «прежн» are two words, one letter apart).
+    if (letters < 6) return 0;
     return letters <= 7 ? 1 : 2;
 }
 

@@ -9,6 +9,10 @@
 // another word rather than a slip of the fingers («пресная» is no
 // «красная», «знобит» no «значит»).
 //
+// Where no form is near, stems are: a stem of six or seven letters may be
+// one edit off, a longer one two; a stem of five letters or fewer is
+// compared with nothing («пресн» is no «прежн»).
+//
 // A word is compared with the forms of the book, and its stem with their
 // stems («айсберками» is two edits from every form, one from the stem
 // «айсберг»). A word still being typed is compared with the beginnings of

@@ -31,6 +31,7 @@ struct Fixture {
                         {"MFE", Section::Medical, "Кровотечение сильное.", true},
                         {"MEZ", Section::Medical, "Припухлость горячая и красная.", true},
                         {"ML2", Section::General, "Корпус значительно возвышается над водой.", false},
+                        {"PI1", Section::General, "Я держу прежний курс.", false},
                     },
                     groups, stemmer};
     TypoMatcher typos{table};
@@ -99,8 +100,8 @@ TEST(TypoMatcher, LeavesShortAndFarWordsAlone) {
 
 TEST(TypoMatcher, TakesNoRightWordWithAShortStemForAnotherWord) {
     Fixture f;
-    // Two edits from «красная», «значит» (and their stems), but the stems are
-    // short: these are other words, whole or being typed.
+    // Two edits from «красная», «значит», and a stem of five letters one
+    // edit from «прежн»: short stems, so other words, whole or being typed.
     for (const char* word : {"пресная", "знобит", "пресной"}) {
         EXPECT_FALSE(f.correct(word, false).has_value()) << "«" << word << "»";
         EXPECT_FALSE(f.correct(word, true).has_value()) << "«" << word << "», being typed";
@@ -117,6 +118,9 @@ TEST(TypoMatcher, TakesNoRightWordWithAShortStemForAnotherWord) {
                          Case{10, 8, 2}, Case{12, 10, 2}})
         EXPECT_EQ(TypoMatcher::allowedEdits(c.letters, c.stemLetters), c.edits)
             << c.letters << " letters, a stem of " << c.stemLetters;
+    // Stems alone: none under six letters, one edit up to seven, two beyond.
+    for (const auto& [letters, edits] : {std::pair{5u, 0}, std::pair{6u, 1}, std::pair{7u, 1}, std::pair{8u, 2}})
+        EXPECT_EQ(TypoMatcher::allowedStemEdits(letters), edits) << "a stem of " << letters;
 }
 
 }  // namespace
