@@ -9,6 +9,7 @@
 #include "codebook/edition_notes.h"
 #include "codebook/meanings.h"
 #include "codebook/section.h"
+#include "codebook/signal_code.h"
 #include "data/codebook_bytes.h"
 #include "card_command.h"
 #include "echo.h"
@@ -17,7 +18,6 @@
 #include "forms/shared/application_setup.h"
 #include "forms/shared/codebook_problem.h"
 #include "search/book_rows.h"
-#include "search/code_normaliser.h"
 #include "search/search_index.h"
 #include "qtext/utf8_text.h"
 #include "terminal_output.h"
@@ -54,20 +54,20 @@ int search(const codebook::CodeBook& book, const QStringList& words) {
 }
 
 int lookup(const codebook::CodeBook& book, const QString& typed) {
-    // One code needs no index: its canonical form names its row. The code
-    // the international edition gives one of our signals under finds it.
-    const auto code = search::normaliseCode(typed.toUtf8().toStdString());
-    const auto meaning = code ? codebook::meaningInEitherEdition(book, *code) : std::nullopt;
-    if (!meaning) {
-        write(stderr, QStringLiteral("В своде нет сигнала «%1».\n").arg(echoed(typed)));
-        return 1;
-    }
-    write(stdout, signalLine(meaning->code, meaning->section, meaning->text));
-    // What a learner with another edition should know goes to the error
-    // stream, which keeps the output to the signal's line.
-    if (const auto note = codebook::editionNoteOf(meaning->code); !note.empty())
-        write(stderr, toQString(note) + u'\n');
-    return 0;
+    // One code needs no index: read as the search window reads it, the
+    // likeliest reading the book has names its row. The code the
+    // international edition gives one of our signals under finds it too.
+    for (const codebook::SignalCode& code : codebook::SignalCode::readings(typed.toUtf8().toStdString()))
+        if (const auto meaning = codebook::meaningInEitherEdition(book, code.text())) {
+            write(stdout, signalLine(meaning->code, meaning->section, meaning->text));
+            // What a learner with another edition should know goes to the
+            // error stream, which keeps the output to the signal's line.
+            if (const auto note = codebook::editionNoteOf(meaning->code); !note.empty())
+                write(stderr, toQString(note) + u'\n');
+            return 0;
+        }
+    write(stderr, QStringLiteral("В своде нет сигнала «%1».\n").arg(echoed(typed)));
+    return 1;
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How well each way of searching answers the judged queries
 // (tests/search/judged_queries.tsv): the share of queries whose right signal
-// comes first, comes among the first three, and of those that find nothing.
+// comes first, comes among the first three, and of those that find nothing;
+// then the same shares of the search index on the medical section's two sets
+// (medical_tuning_queries.tsv, medical_held_out_queries.tsv).
 //
-//     mss65_search_judged            one line per engine
+//     mss65_search_judged            one line per engine, one per medical set
 //     mss65_search_judged --misses   and the queries each one misses
 //     mss65_search_judged QUERY …    what the search index lists for each query
 //
@@ -106,6 +108,14 @@ double percentile(std::vector<double> values, double fraction) {
     return values[static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5)];
 }
 
+void printFigures(const char* name, const test_support::JudgedFigures& figures, bool misses) {
+    std::printf("%-18s %7.1f%% %7.1f%% %7.1f%%   (%zu queries)\n", name, 100 * figures.share(figures.first),
+                100 * figures.share(figures.topThree), 100 * figures.share(figures.nothing), figures.queries);
+    if (!misses) return;
+    for (const std::string& miss : figures.missed) std::printf("    %s\n", miss.c_str());
+    for (const std::string& second : figures.notFirst) std::printf("  ~ %s\n", second.c_str());
+}
+
 struct Engine {
     const char* name;
     std::function<CodesFound(const std::vector<SearchRow>&)> make;
@@ -164,5 +174,9 @@ int main(int argc, char** argv) {
             for (const std::string& second : figures.notFirst) std::printf("  ~ %s\n", second.c_str());
         }
     }
+    std::printf("\nthe search index on the medical section\n");
+    const CodesFound search = indexSearch(rows);
+    printFigures("medical tuning", test_support::judge(test_support::medicalTuningQueries(), search), misses);
+    printFigures("medical held out", test_support::judge(test_support::medicalHeldOutQueries(), search), misses);
     return 0;
 }

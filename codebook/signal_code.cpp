@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "signal_code.h"
 
+#include <algorithm>
+
+#include "key_rows.h"
 #include "look_alikes.h"
 #include "signal_directory.h"
 #include "utf8.h"
@@ -61,6 +64,83 @@ std::optional<std::string> codeCharsOf(std::string_view text) {
     return chars;
 }
 
+bool isLatin(char32_t c) { return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'); }
+bool isCyrillic(char32_t c) { return c >= U'\u0400' && c <= U'\u045F'; }
+
+char32_t capitalOf(char32_t cyrillic) {
+    if (cyrillic >= U'\u0430' && cyrillic <= U'\u044F') return cyrillic - 0x20;
+    if (cyrillic >= U'\u0450' && cyrillic <= U'\u045F') return cyrillic - 0x50;
+    return cyrillic;
+}
+
+// The text with each Cyrillic letter put as the Latin letter of its key;
+// nothing when a letter sits on no letter key.
+std::optional<std::string> byKeyPlace(std::string_view text) {
+    std::string latin;
+    for (std::size_t at = 0; at < text.size();) {
+        const DecodedChar c = decodeUtf8At(text, at);
+        if (!c.valid) return std::nullopt;
+        if (isCyrillic(c.codePoint)) {
+            const char symbol = symbolUnderRussianLetter(capitalOf(c.codePoint));
+            if (symbol == 0) return std::nullopt;
+            latin.push_back(symbol);
+        } else {
+            latin.append(text.substr(at, c.length));
+        }
+        at += c.length;
+    }
+    return latin;
+}
+
+struct ScriptsTyped {
+    bool latin = false;
+    bool cyrillic = false;
+    bool allLookLatin = true;  // every Cyrillic letter looks like its Latin twin as written
+};
+
+ScriptsTyped scriptsOf(std::string_view text) {
+    ScriptsTyped typed;
+    for (std::size_t at = 0; at < text.size();) {
+        const DecodedChar c = decodeUtf8At(text, at);
+        at += c.length;
+        if (!c.valid) continue;
+        typed.latin = typed.latin || isLatin(c.codePoint);
+        if (isCyrillic(c.codePoint)) {
+            typed.cyrillic = true;
+            typed.allLookLatin = typed.allLookLatin && looksLatinAsWritten(c.codePoint);
+        }
+    }
+    return typed;
+}
+
+// The codes a typed text stands for by its letters: none, one, or for a
+// table's Roman number run into a digit both readings («II5»: II5, II-5).
+std::vector<SignalCode> codesOfLetters(std::string_view typed) {
+    const std::string_view text = trimmed(typed);
+    constexpr std::size_t kLongestTypedCode = 24;  // "III - 9" in dashes, with room to spare
+    if (text.empty() || text.size() > kLongestTypedCode) return {};
+
+    const auto read = codeCharsOf(text);
+    if (!read || read->find(kDecimalPoint) != std::string::npos) return {};
+    const std::string& chars = *read;
+    std::vector<SignalCode> codes;
+    const auto separator = chars.find(kTableSeparator);
+    if (separator == std::string::npos) {
+        if (auto code = SignalCode::parse(chars)) codes.push_back(std::move(*code));
+        // A table row typed without its dash: «I3», «iii9».
+        const std::string roman = chars.substr(0, chars.size() - 1);
+        if (isDigit(chars.back()) && tableOfRoman(roman) != nullptr)
+            if (auto row = SignalCode::parse(roman + kTableSeparator + chars.back())) codes.push_back(std::move(*row));
+        return codes;
+    }
+    // A table's Roman number, then any run of separators, then its digit.
+    const auto digitAt = chars.find_first_not_of(kTableSeparator, separator);
+    if (digitAt == std::string::npos) return {};
+    if (auto code = SignalCode::parse(chars.substr(0, separator) + kTableSeparator + chars.substr(digitAt)))
+        codes.push_back(std::move(*code));
+    return codes;
+}
+
 }  // namespace
 
 std::optional<SignalCode> SignalCode::singleLetter(char letter) {
@@ -113,19 +193,25 @@ std::optional<std::string> readGroup(std::string_view typed) {
 }
 
 std::optional<SignalCode> SignalCode::read(std::string_view typed) {
-    const std::string_view text = trimmed(typed);
-    constexpr std::size_t kLongestTypedCode = 24;  // "III - 9" in dashes, with room to spare
-    if (text.empty() || text.size() > kLongestTypedCode) return std::nullopt;
+    std::vector<SignalCode> codes = codesOfLetters(typed);
+    if (codes.empty()) return std::nullopt;
+    return std::move(codes.front());
+}
 
-    const auto read = codeCharsOf(text);
-    if (!read || read->find(kDecimalPoint) != std::string::npos) return std::nullopt;
-    const std::string& chars = *read;
-    const auto separator = chars.find(kTableSeparator);
-    if (separator == std::string::npos) return parse(chars);
-    // A table's Roman number, then any run of separators, then its digit.
-    const auto digitAt = chars.find_first_not_of(kTableSeparator, separator);
-    if (digitAt == std::string::npos) return std::nullopt;
-    return parse(chars.substr(0, separator) + kTableSeparator + chars.substr(digitAt));
+std::vector<SignalCode> SignalCode::readings(std::string_view typed) {
+    std::vector<SignalCode> codes;
+    const auto add = [&](std::string_view text) {
+        for (SignalCode& code : codesOfLetters(text))
+            if (std::find(codes.begin(), codes.end(), code) == codes.end()) codes.push_back(std::move(code));
+    };
+    // A Latin letter says the layout was Latin: the Cyrillic ones beside it
+    // are read by their look alone.
+    const ScriptsTyped scripts = scriptsOf(typed);
+    const std::optional<std::string> keys = scripts.cyrillic && !scripts.latin ? byKeyPlace(typed) : std::nullopt;
+    if (scripts.allLookLatin) add(typed);
+    if (keys) add(*keys);
+    add(typed);
+    return codes;
 }
 
 std::optional<SignalCode> SignalCode::ofTyped(Section section, std::string_view typed) {

@@ -31,8 +31,18 @@ public:
     static std::optional<SignalCode> parse(std::string_view written);
     // As a person types one: Latin in either case, the Cyrillic letters that
     // look like Latin ones («ае1», «маа»), a table row with any dash or space
-    // («i 3», «III–9»), spaces around. Nothing for anything else.
+    // or none («i 3», «III–9», «I3»), spaces around. Nothing for anything
+    // else. Where the letters read two ways («II5»: the general signal II5
+    // and the row II-5 of table II) this is the first; readings() has both.
     static std::optional<SignalCode> read(std::string_view typed);
+    // Every code a person may mean by what was typed, the likeliest first,
+    // each once: what read() reads, and the letters typed on the Russian
+    // layout read by the keys they sit on («фу1» is typed on the keys of
+    // AE1). Cyrillic letters that all look like their Latin twins as
+    // written («ае1», «ВВ1») are read by their look first, others by their
+    // keys first («тс»: NC, then TC). The search, --lookup and the cards
+    // read a typed code this one way.
+    static std::vector<SignalCode> readings(std::string_view typed);
     // The symbols a learner types for a signal of `section`: "AA" in the
     // medical section is MAA, "3" in table II is II-3.
     static std::optional<SignalCode> ofTyped(Section section, std::string_view typed);

@@ -75,8 +75,10 @@ Card flagCard(const codebook::CodeBook& book, int flag) {
 }
 
 std::optional<Card> cardOf(const codebook::CodeBook& book, const QString& typed) {
-    if (const auto code = codebook::SignalCode::read(toUtf8(typed)))
-        if (const auto meaning = codebook::meaningInEitherEdition(book, code->text())) return signalCard(*meaning);
+    // Read as --lookup and the search read a typed code: the likeliest reading
+    // the book has, the international edition's code for one of ours included.
+    for (const codebook::SignalCode& code : codebook::SignalCode::readings(toUtf8(typed)))
+        if (const auto meaning = codebook::meaningInEitherEdition(book, code.text())) return signalCard(*meaning);
     const QString name = typed.trimmed();
     for (const codebook::SignalFlag& flag : codebook::signalFlags())
         if (name.compare(toQString(flag.shortName), Qt::CaseInsensitive) == 0) return flagCard(book, flag.index);

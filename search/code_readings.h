@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The codes a query may stand for, in the order the search lists them:
+// The codes a query may stand for, in the order the search lists them
+// (codebook::SignalCode::readings, which --lookup reads by too):
 //
-//   as typed, when it has Latin letters            «ae1», «I-3»  → AE1, I-3
-//   by the place of its keys on the Russian layout «фу1», «тс»    → AE1, NC
-//   by Cyrillic letters that look like Latin ones  «ае1», «нс»    → AE1, HC
+//   as typed, when it has Latin letters            «ae1», «I-3», «I3» → AE1, I-3
+//   by the look of Cyrillic letters that all look  «ае1», «ВВ1»       → AE1, BB1
+//     like Latin ones as written, then by keys
+//   by the place of its keys on the Russian layout «фу1», «тс»        → AE1, NC
+//     otherwise, then by the look                  «нс»               → YC, HC
 //
 // Only a query shaped like a code (one to three letters and a digit at most,
 // or a table row) has readings, and only readings with the form of a code
-// (codebook::SignalCode) count; whether the book has them is for the caller
-// to ask. No code comes twice.
+// count; whether the book has them is for the caller to ask. No code comes
+// twice.
 
 #include <string>
 #include <string_view>

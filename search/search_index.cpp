@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "code_normaliser.h"
 #include "code_readings.h"
 #include "codebook/edition_notes.h"
 #include "query_plan.h"
@@ -48,11 +47,9 @@ SearchIndex::SearchIndex(std::vector<SearchRow> rows, const Vocabulary& vocabula
 }
 
 std::optional<std::size_t> SearchIndex::rowOfCode(std::string_view typedCode) const {
-    const auto code = normaliseCode(typedCode);
-    if (!code) return std::nullopt;
-    const auto found = rowsByCode_.find(*code);
-    if (found == rowsByCode_.end()) return std::nullopt;
-    return found->second;
+    for (const std::string& code : codeReadings(typedCode))
+        if (const auto found = rowsByCode_.find(code); found != rowsByCode_.end()) return found->second;
+    return std::nullopt;
 }
 
 std::optional<SearchRow> SearchIndex::lookupCode(std::string_view typedCode) const {

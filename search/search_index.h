@@ -63,7 +63,8 @@ public:
     // as if the book had no others.
     SearchResults find(std::string_view query, const RowFilter& filter, std::size_t limit = kDefaultLimit) const;
 
-    // The row of a typed code, in any form normaliseCode() accepts.
+    // The row of a typed code: the first of its readings (code_readings.h)
+    // that the rows have.
     std::optional<SearchRow> lookupCode(std::string_view typedCode) const;
 
     std::size_t size() const { return rows_.size(); }

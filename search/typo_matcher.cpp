@@ -95,14 +95,15 @@ Distances editsBetween(std::u32string_view typed, std::u32string_view form, int 
 
 }  // namespace
 
-int TypoMatcher::allowedEdits(std::size_t letters) {
+int TypoMatcher::allowedEdits(std::size_t letters, std::size_t stemLetters) {
     if (letters < 4) return 0;
-    return letters <= 5 ? 1 : 2;
+    return letters >= 6 && stemLetters >= 8 ? 2 : 1;
 }
 
 int TypoMatcher::allowedStemEdits(std::size_t letters) {
-    // A stem is a word without its ending: the short ones are too alike.
-    if (letters < 5) return 0;
+    // A stem is a word without its ending: the short ones are too alike
+    // («пресн» and «прежн» are two words, one letter apart).
+    if (letters < 6) return 0;
     return letters <= 7 ? 1 : 2;
 }
 
@@ -123,7 +124,8 @@ TypoMatcher::TypoMatcher(const WordTable& table) {
 std::optional<Correction> TypoMatcher::correct(const WordTable& table, std::string_view folded, std::string_view stem,
                                                bool beginning) const {
     const std::u32string typed = lettersOf(folded);
-    const int limit = allowedEdits(typed.size());
+    const std::u32string typedStem = lettersOf(stem);
+    const int limit = allowedEdits(typed.size(), typedStem.size());
     if (limit == 0 || typed.size() > kLongestCompared) return std::nullopt;
 
     // Every form near enough, as a whole and (for a word being typed) by a beginning.
@@ -147,7 +149,6 @@ std::optional<Correction> TypoMatcher::correct(const WordTable& table, std::stri
         least = edits;
         near.push_back({f, whole, begun});
     }
-    const std::u32string typedStem = lettersOf(stem);
     // Stems help where no form is near: another ending on a mistyped word.
     const int stemLimit = near.empty() ? allowedStemEdits(typedStem.size()) : 0;
     std::vector<std::pair<std::uint32_t, int>> nearStems;

@@ -2,9 +2,16 @@
 #pragma once
 // The words of the book near a word that the book does not have: «пажар» is
 // «пожар», «лоцмна» is «лоцман». An edit is a letter added, dropped or
-// changed, or two neighbours swapped; a word of four or five letters may be
-// one edit off, a longer one two, a shorter one not at all; only the
-// nearest are taken.
+// changed, or two neighbours swapped; a word of four letters or more may be
+// one edit off, a shorter one not at all, and only the nearest are taken.
+// Two edits are allowed only where the stem (the word without its ending)
+// has eight letters or more: two letters changed in a shorter stem make
+// another word rather than a slip of the fingers («пресная» is no
+// «красная», «знобит» no «значит»).
+//
+// Where no form is near, stems are: a stem of six or seven letters may be
+// one edit off, a longer one two; a stem of five letters or fewer is
+// compared with nothing («пресн» is no «прежн»).
 //
 // A word is compared with the forms of the book, and its stem with their
 // stems («айсберками» is two edits from every form, one from the stem
@@ -35,7 +42,7 @@ public:
     TypoMatcher() = default;
     explicit TypoMatcher(const WordTable& table);  // of the table it is later asked about
 
-    static int allowedEdits(std::size_t letters);
+    static int allowedEdits(std::size_t letters, std::size_t stemLetters);
     static int allowedStemEdits(std::size_t letters);
 
     // Nothing when no form or stem is near enough.

@@ -106,8 +106,41 @@ TEST(SignalCode, ReadsTypedFormsIntoTheWrittenCode) {
         {"I-3", "I-3"}, {"i-3", "I-3"}, {"III-9", "III-9"}, {"iii-9", "III-9"}, {"II-0", "II-0"},
         {"I 3", "I-3"}, {"II – 5", "II-5"}, {"III—9", "III-9"}, {"I−1", "I-1"}, {" ii-0 ", "II-0"},
         {"ІІ-4", "II-4"},  // Ukrainian І
+        // A table row typed without its dash.
+        {"I3", "I-3"}, {"iii9", "III-9"}, {"і3", "I-3"}, {" III0 ", "III-0"},
     };
     for (const auto& c : cases) EXPECT_EQ(readAs(c.typed), c.written) << "typed: \"" << c.typed << '"';
+}
+
+// Every code a typed text may mean, the likeliest first: the Russian layout's
+// letters by their keys too, the look first where every letter looks Latin
+// as written.
+TEST(SignalCode, ReadsATypedCodeEveryWayItMayBeMeant) {
+    const struct {
+        const char* typed;
+        std::vector<std::string> codes;
+    } cases[] = {
+        {"AE1", {"AE1"}},
+        {"фу1", {"AE1"}},            // Ф and У sit on the keys of A and E
+        {"ьфф", {"MAA"}},
+        {"я", {"Z"}},
+        {"ш-3", {"I-3"}},            // Ш sits on the key of I
+        {"ш3", {"I-3"}},
+        {"ае1", {"AE1", "FT1"}},     // а and е look like a and e
+        {"ВВ1", {"BB1", "DD1"}},     // В looks like B, and sits on the key of D
+        {"вв1", {"DD1", "BB1"}},     // a small в looks like no b
+        {"тс", {"NC", "TC"}},
+        {"маа", {"MAA"}},            // by the keys VFF, no code
+        {"II5", {"II5", "II-5"}},    // by its shape a general signal, and the row of table II
+        {"аe1", {"AE1"}},            // a Latin e: the layout was Latin
+        {"якорь", {}},
+        {"", {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> codes;
+        for (const SignalCode& code : SignalCode::readings(c.typed)) codes.push_back(code.text());
+        EXPECT_EQ(codes, c.codes) << "typed: \"" << c.typed << '"';
+    }
 }
 
 TEST(SignalCode, RefusesWhatIsNotTheFormOfACode) {

@@ -49,6 +49,8 @@ private slots:
         QTest::newRow("spaces around") << "  nc " << "NC" << general << std::vector<int>{13, 2} << true;
         QTest::newRow("a row of a table") << "I-3" << "I-3" << "Таблица I" << std::vector<int>{28} << true;
         QTest::newRow("a row typed loosely") << "iii 9" << "III-9" << "Таблица III" << std::vector<int>{34} << true;
+        QTest::newRow("a row without its dash") << "I3" << "I-3" << "Таблица I" << std::vector<int>{28} << true;
+        QTest::newRow("the keys of the Russian layout") << "фу1" << "AE1" << general << std::vector<int>{0, 4, 26} << true;
         QTest::newRow("a single-letter signal") << "A" << "A" << "Однобуквенные сигналы" << std::vector<int>{0} << true;
         QTest::newRow("MLG, as the international edition codes MLQ") << "mlg" << "MLQ" << "Медицинский раздел" << std::vector<int>{12, 11, 16} << true;
         QTest::newRow("a letter with no signal") << "R" << "R" << flags << std::vector<int>{17} << false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The codes a query may stand for, and in which order: as typed in Latin, by
-// the keys of the Russian layout, by Cyrillic letters that look Latin.
+// The codes a query may stand for, and in which order: as typed in Latin;
+// Cyrillic letters by their look and by the keys of the Russian layout, the
+// look first when every letter looks Latin as written.
 
 #include <gtest/gtest.h>
 
@@ -24,8 +25,11 @@ TEST(CodeReadings, InLatinByTheKeysAndByTheLook) {
         {" ae1 ", {"AE1"}},
         {"фу1", {"AE1"}},          // Ф and У are on the keys of A and E
         {"ФУ1", {"AE1"}},
-        {"ае1", {"FT1", "AE1"}},   // by the keys FT1, by the look AE1
-        {"тс", {"NC", "TC"}},
+        {"ае1", {"AE1", "FT1"}},   // а and е look like a and e: by the look AE1, by the keys FT1
+        {"ВВ1", {"BB1", "DD1"}},   // В looks like B: by the look BB1, by the keys DD1
+        {"Вв1", {"DD1", "BB1"}},   // a small в looks like no b: by the keys first
+        {"тс", {"NC", "TC"}},      // a small т looks like no t
+        {"ТС", {"TC", "NC"}},
         {"нс", {"YC", "HC"}},
         {"маа", {"MAA"}},          // by the keys VFF, which is no code
         {"мое", {"MOE"}},          // by the keys VJT, which is no code
@@ -34,6 +38,10 @@ TEST(CodeReadings, InLatinByTheKeysAndByTheLook) {
         {"аe1", {"AE1"}},          // a Latin e: read as typed, the Cyrillic а by its look
         {"I-3", {"I-3"}},
         {"iii 9", {"III-9"}},
+        {"I3", {"I-3"}},           // a table row without its dash
+        {"iii9", {"III-9"}},
+        {"II5", {"II5", "II-5"}},  // the general signal II5 by its shape, and the row of table II
+        {"ш3", {"I-3"}},
         {"ш-3", {"I-3"}},          // Ш is on the key of I
         {"і-3", {"I-3"}},          // the Ukrainian і looks like I and is on no Russian key
         {"якорь", {}},

@@ -19,7 +19,7 @@ std::vector<std::string> wordsOf(std::string_view text) {
 
 }  // namespace
 
-std::vector<JudgedQuery> readJudgedQueries(std::string_view text) {
+std::vector<JudgedQuery> readJudgedQueries(std::string_view text, std::string_view fileName) {
     std::vector<JudgedQuery> queries;
     int lineNumber = 0;
     for (std::size_t at = 0; at < text.size();) {
@@ -32,21 +32,38 @@ std::vector<JudgedQuery> readJudgedQueries(std::string_view text) {
         JudgedQuery q{std::string(line.substr(0, tab == std::string_view::npos ? 0 : tab)), {}, lineNumber};
         if (tab != std::string_view::npos) q.relevant = wordsOf(line.substr(tab + 1));
         if (q.query.empty() || q.relevant.empty())
-            throw std::runtime_error("judged_queries.tsv, line " + std::to_string(lineNumber) +
+            throw std::runtime_error(std::string(fileName) + ", line " + std::to_string(lineNumber) +
                                      ": expected a query, a tab and the codes that answer it");
         queries.push_back(std::move(q));
     }
     return queries;
 }
 
+namespace {
+
+std::vector<JudgedQuery> readShippedSet(const std::string& fileName) {
+    const std::string path = std::string(MSS65_JUDGED_QUERIES_DIR) + '/' + fileName;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw std::runtime_error("cannot read " + path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return readJudgedQueries(text.str(), fileName);
+}
+
+}  // namespace
+
 const std::vector<JudgedQuery>& judgedQueries() {
-    static const std::vector<JudgedQuery> queries = [] {
-        std::ifstream file(MSS65_JUDGED_QUERIES_FILE, std::ios::binary);
-        if (!file) throw std::runtime_error("cannot read " MSS65_JUDGED_QUERIES_FILE);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return readJudgedQueries(text.str());
-    }();
+    static const std::vector<JudgedQuery> queries = readShippedSet("judged_queries.tsv");
+    return queries;
+}
+
+const std::vector<JudgedQuery>& medicalTuningQueries() {
+    static const std::vector<JudgedQuery> queries = readShippedSet("medical_tuning_queries.tsv");
+    return queries;
+}
+
+const std::vector<JudgedQuery>& medicalHeldOutQueries() {
+    static const std::vector<JudgedQuery> queries = readShippedSet("medical_held_out_queries.tsv");
     return queries;
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The judged queries (judged_queries.tsv): everyday queries with the signals
-// that answer them, and how well a search answers them: the right signal
-// first, among the first three, or nothing found at all.
+// The judged queries: everyday queries with the signals that answer them,
+// and how well a search answers them: the right signal first, among the
+// first three, or nothing found at all.
 
 #include <cstddef>
 #include <functional>
@@ -18,11 +18,20 @@ struct JudgedQuery {
     int line = 0;                       // in the file, for messages
 };
 
-// Reads the file's text; throws std::runtime_error naming the line of a
-// line that is not a query, a tab and at least one code.
-std::vector<JudgedQuery> readJudgedQueries(std::string_view text);
-// The shipped set, read from judged_queries.tsv beside this file.
+// Reads the text of the file `fileName`; throws std::runtime_error naming
+// the file and the line of a line that is not a query, a tab and at least
+// one code.
+std::vector<JudgedQuery> readJudgedQueries(std::string_view text, std::string_view fileName);
+
+// The shipped sets, read from the files beside this one.
+// judged_queries.tsv: the whole book.
 const std::vector<JudgedQuery>& judgedQueries();
+// medical_tuning_queries.tsv: the medical section, the set its words were
+// extended against.
+const std::vector<JudgedQuery>& medicalTuningQueries();
+// medical_held_out_queries.tsv: the medical section, written with the
+// tuning set and never tuned on.
+const std::vector<JudgedQuery>& medicalHeldOutQueries();
 
 struct JudgedFigures {
     std::size_t queries = 0;

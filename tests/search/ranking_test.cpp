@@ -139,7 +139,10 @@ TEST(Ranking, AnIndexOfNoRowsFindsNothing) {
     EXPECT_FALSE(empty.lookupCode("A").has_value());
 }
 
-TEST(Codes, EveryReadingTheRowsHaveComesFirstLatinThenByKeyThenByLook) {
+// Latin as typed; Cyrillic letters that all look Latin as written by their
+// look, then by their keys; other Cyrillic letters by their keys, then by
+// their look.
+TEST(Codes, EveryReadingTheRowsHaveComesFirstTheLikeliestFirst) {
     const SearchIndex index(
         {
             {"HC", Section::General, "Подобрано тел погибших.", false},
@@ -147,6 +150,9 @@ TEST(Codes, EveryReadingTheRowsHaveComesFirstLatinThenByKeyThenByLook) {
             {"AE1", Section::General, "Я хочу оставить свое судно.", false},
             {"NC", Section::General, "Я терплю бедствие.", false},
             {"TC", Section::General, "Больных ..... человек.", false},
+            {"BB1", Section::General, "Проба одна.", false},
+            {"DD1", Section::General, "Проба другая.", false},
+            {"I-3", Section::TableI, "Мегафон.", false},
             {"MOE", Section::Medical, "Больной принимает ..... раз в день.", true},
             {"A", Section::SingleLetter, "Водолаз, а значит малый ход.", false},
             {"F", Section::SingleLetter, "Я не управляюсь.", false},
@@ -163,13 +169,17 @@ TEST(Codes, EveryReadingTheRowsHaveComesFirstLatinThenByKeyThenByLook) {
         {"ae1", {"AE1"}, 1},
         {"фу1", {"AE1"}, 1},         // the keys of A, E and 1 on the Russian layout
         {"ае1", {"AE1"}, 1},         // look-alikes; by the keys it would be FT1, which is not there
-        {"тс", {"NC", "TC"}, 2},     // by the keys NC, by the look TC
+        {"ВВ1", {"BB1", "DD1"}, 2},  // capitals that look like B: by the look BB1, by the keys DD1
+        {"вв1", {"DD1", "BB1"}, 2},  // a small в looks like no b: by the keys first
+        {"I3", {"I-3"}, 1},          // a table row typed without its dash
+        {"ш3", {"I-3"}, 1},          // and on the Russian layout
+        {"тс", {"NC", "TC"}, 2},     // by the keys NC, by the look TC (a small т is no t)
         {"нс", {"YC", "HC"}, 2},     // by the keys YC, by the look HC
         {"мое1", {"M"}, 0},          // no code has three letters and a digit: «мое» put right
         // A word of the rows: the rows with it first, then the code (MOE by the look; by the keys VJT is none).
         {"мое", {"M", "MOE"}, 1},
-        // A holds the word «а», but is listed once, as a code after F.
-        {"а", {"F", "A"}, 2},
+        // A holds the word «а», but is listed once, as a code, before F by the keys.
+        {"а", {"A", "F"}, 2},
     };
     for (const Case& c : cases) {
         const SearchResults found = index.find(c.query);

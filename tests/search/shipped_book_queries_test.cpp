@@ -123,6 +123,10 @@ TEST(ShippedBookQueries, EverydayWordsFindTheWordsOfTheBook) {
         {"жар", "температур"},      {"диарея", "понос"},           {"потерял сознание", "сознани"},
         {"обморозил", "обморож"},   {"сердечный приступ", "груд"},  {"мы тонем", "тону"},
         {"мороз", "нул"},           {"радар", "радиолокатор"},
+        // The medical section: a poisoning is no paying out of a warp, a
+        // part of the body stands in table M-I.
+        {"отравился", "отравлени"}, {"сломал руку", "перелом"},    {"укачало", "морск"},
+        {"бессонница", "спать"},    {"дать снотворное", "успокаивающ"},
     };
     for (const Case& c : cases) {
         const SearchResults found = shippedIndex().find(c.query);
@@ -157,6 +161,11 @@ TEST(ShippedBookQueries, MistypedWordsArePutRightAndSaidSo) {
         {"нужен буксир", ""},
         {"хз", ""},
         {"абвгдежз", ""},
+        // Right words the book does not have are not taken for the book's
+        // words a letter or two away.
+        {"пресная вода", ""},  // no «красная», no «прежний»
+        {"знобит", ""},        // no «значит»
+        {"судороги", ""},      // no «дороги»
     };
     for (const Case& c : cases) EXPECT_EQ(shippedIndex().find(c.query).corrected, c.corrected) << "query «" << c.query << "»";
 }
@@ -175,6 +184,8 @@ TEST(ShippedBookQueries, CodesComeFirstUnlessTheQueryIsAWordOfTheBook) {
         {"тс", {"NC", "TC"}, true},
         {"I-3", {"I-3"}, true},
         {"ii 5", {"II-5"}, true},
+        {"I3", {"I-3"}, true},   // a table row without its dash
+        {"ВВ1", {"BB1", "DD1"}, true},  // capitals that look Latin: by the look first, then by the keys
         {"ш-3", {"I-3"}, true},  // Ш is on the key of I
         {"хв0", {"XB0"}, true},
         {"wy0", {"WY0"}, true},

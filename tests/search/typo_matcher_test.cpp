@@ -29,6 +29,9 @@ struct Fixture {
                         {"G", Section::SingleLetter, "Мне нужен лоцман", false},
                         {"VX", Section::General, "Я видел айсберги и обломки айсбергов", false},
                         {"MFE", Section::Medical, "Кровотечение сильное.", true},
+                        {"MEZ", Section::Medical, "Припухлость горячая и красная.", true},
+                        {"ML2", Section::General, "Корпус значительно возвышается над водой.", false},
+                        {"PI1", Section::General, "Я держу прежний курс.", false},
                     },
                     groups, stemmer};
     TypoMatcher typos{table};
@@ -93,9 +96,31 @@ TEST(TypoMatcher, LeavesShortAndFarWordsAlone) {
         EXPECT_FALSE(f.correct(word, false).has_value()) << "«" << word << "»";
     // Four or five letters may be one edit off, not two.
     EXPECT_FALSE(f.correct("пжаа", false).has_value());
-    EXPECT_EQ(TypoMatcher::allowedEdits(3), 0);
-    EXPECT_EQ(TypoMatcher::allowedEdits(5), 1);
-    EXPECT_EQ(TypoMatcher::allowedEdits(6), 2);
+}
+
+TEST(TypoMatcher, TakesNoRightWordWithAShortStemForAnotherWord) {
+    Fixture f;
+    // Two edits from «красная», «значит», and a stem of five letters one
+    // edit from «прежн»: short stems, so other words, whole or being typed.
+    for (const char* word : {"пресная", "знобит", "пресной"}) {
+        EXPECT_FALSE(f.correct(word, false).has_value()) << "«" << word << "»";
+        EXPECT_FALSE(f.correct(word, true).has_value()) << "«" << word << "», being typed";
+    }
+    // One edit in a short stem is still a slip; two in a long stem too.
+    EXPECT_TRUE(f.correct("краснся", false).has_value());
+    EXPECT_TRUE(f.correct("кравотичение", false).has_value());
+
+    struct Case {
+        std::size_t letters, stemLetters;
+        int edits;
+    };
+    for (const Case c : {Case{3, 3, 0}, Case{4, 4, 1}, Case{5, 5, 1}, Case{7, 5, 1}, Case{9, 7, 1}, Case{6, 6, 1},
+                         Case{10, 8, 2}, Case{12, 10, 2}})
+        EXPECT_EQ(TypoMatcher::allowedEdits(c.letters, c.stemLetters), c.edits)
+            << c.letters << " letters, a stem of " << c.stemLetters;
+    // Stems alone: none under six letters, one edit up to seven, two beyond.
+    for (const auto& [letters, edits] : {std::pair{5u, 0}, std::pair{6u, 1}, std::pair{7u, 1}, std::pair{8u, 2}})
+        EXPECT_EQ(TypoMatcher::allowedStemEdits(letters), edits) << "a stem of " << letters;
 }
 
 }  // namespace
