@@ -905,6 +905,33 @@ private Q_SLOTS:
         CHECK(keptFile.readAll() == damaged);
     }
 
+    void escapeClosesTheDrillAndTheExamButFirstAnOpenList() {
+        // The drill, a question on view.
+        QVERIFY(open(progressFile()));
+        press(Qt::Key_Escape);
+        TRY_CHECK(drill() == nullptr);
+        // An open list of letters takes Escape for itself; the window stays.
+        QVERIFY(pressF2());
+        choose(DrillSet::General, DrillMode::RecogniseFlag);
+        QComboBox* letters = drill()->choiceBar()->letterPicker();
+        CHECK(letters->isVisible());
+        letters->showPopup();
+        QWidget* popup = letters->view()->window();
+        QVERIFY(QTest::qWaitForWindowExposed(popup));
+        QTest::keyClick(letters->view(), Qt::Key_Escape);
+        TRY_CHECK(!popup->isVisible());
+        CHECK(drill() != nullptr && drill()->isVisible());
+        // The exam in the drill's place, a ticket under way: Escape closes it too.
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_F3);
+        CHECK(drill() && drill()->exam() && drill()->exam()->isVisible());
+        QTest::mouseClick(drill()->exam()->startButton(), Qt::LeftButton);
+        CHECK(drill()->exam()->running());
+        press(Qt::Key_Escape);
+        TRY_CHECK(drill() == nullptr);
+    }
+
     void aWholeTicketIsAnsweredByKeyboardAlone() {
         mss::forms::offerDrill(*w.window, shippedBook(), options(progressFile()));
         w.window->activateWindow();
