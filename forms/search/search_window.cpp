@@ -318,18 +318,10 @@ void SearchWindow::placeBeside(const MainWindowPlace& main) {
     const int left = std::max(free.left(), std::min(beside.right() + 1, free.right() + 1) - size.width());
     const int room = free.bottom() + 1 - under;
     if (room < minimumHeight()) return move(left, top);
+    // Its frame, not known before the window manager has framed it, is
+    // fitted on the screen when it is (keepWhollyOnScreen).
     resize(width(), std::min(height(), room));
     move(left, under);
-    // Its frame is not known before the window manager has framed it.
-    fitFrameOnScreen_ = true;
-}
-
-void SearchWindow::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    if (!fitFrameOnScreen_ || frameGeometry() == geometry() || !screen()) return;
-    fitFrameOnScreen_ = false;
-    const int below = frameGeometry().bottom() - screen()->availableGeometry().bottom();
-    if (below > 0) resize(width(), std::max(minimumHeight(), height() - below));
 }
 
 }  // namespace mss::forms

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/shared/window_placement.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -19,6 +20,63 @@ QPoint placedTopLeft(QSize frame, const QRect& around, const QRect& available) {
     placed.moveTop(std::max(placed.top(), available.top()));
     return placed.topLeft();
 }
+
+QRect wholeFrameWithin(const QRect& frame, const QMargins& margins, QSize minimum, const QRect& available) {
+    const QSize around(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QSize inside = frame.size() - around;
+    // Smaller only where the screen is too small for it, never below the least size.
+    const QSize fitted(std::max(minimum.width(), std::min(inside.width(), available.width() - around.width())),
+                       std::max(minimum.height(), std::min(inside.height(), available.height() - around.height())));
+    QRect placed(frame.topLeft(), fitted + around);
+    placed.moveLeft(std::min(placed.left(), available.right() + 1 - placed.width()));
+    placed.moveTop(std::min(placed.top(), available.bottom() + 1 - placed.height()));
+    placed.moveLeft(std::max(placed.left(), available.left()));
+    placed.moveTop(std::max(placed.top(), available.top()));
+    return placed;
+}
+
+namespace {
+
+// Fits its window when it is shown, and once more when the window manager
+// has framed it; then it goes.
+class WholeOnScreen : public QObject {
+public:
+    explicit WholeOnScreen(QWidget& window) : QObject(&window), window_(window) { window.installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &window_) return false;
+        switch (event->type()) {
+            case QEvent::Show:
+            case QEvent::Move:
+            case QEvent::Resize: fit(); break;
+            default: break;
+        }
+        return false;
+    }
+
+private:
+    void fit() {
+        const QScreen* screen = window_.screen();
+        if (!screen || !window_.isVisible()) return;
+        const QRect frame = window_.frameGeometry();
+        const QRect inside = window_.geometry();
+        const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+                               frame.bottom() - inside.bottom());
+        const QRect whole = wholeFrameWithin(frame, margins, window_.minimumSize(), screen->availableGeometry());
+        const bool framed = !margins.isNull();
+        if (whole.size() != frame.size()) window_.resize(whole.size() - QSize(margins.left() + margins.right(),
+                                                                              margins.top() + margins.bottom()));
+        if (whole.topLeft() != frame.topLeft()) window_.move(whole.topLeft());
+        // Once framed, where the window goes is the learner's.
+        if (framed) deleteLater();
+    }
+
+    QWidget& window_;
+};
+
+}  // namespace
+
+void keepWhollyOnScreen(QWidget& window) { new WholeOnScreen(window); }
 
 void placeCentred(QWidget& window, const QWidget* near) {
     const QScreen* screen = near && near->screen() ? near->screen() : QGuiApplication::primaryScreen();

@@ -25,9 +25,12 @@
 #include "forms/shared/application_setup.h"
 #include "look/look.h"
 #include "forms/shared/picture_catalogue.h"
+#include "forms/main/main_window.h"
+#include "forms/main/meaning_line.h"
 #include "forms/search/search_result_delegate.h"
 #include "forms/search/search_results_model.h"
 #include "forms/search/search_window.h"
+#include "forms/shared/window_placement.h"
 #include "forms/wiring/secondary_windows.h"
 #include "search/book_rows.h"
 #include "search/search_index.h"
@@ -140,6 +143,79 @@ private Q_SLOTS:
     void cleanup() {
         delete SearchWindow::current();
         w.window.reset();
+    }
+
+    // Where a window goes so that its frame is wholly on the screen.
+    void aFrameIsFittedWithinTheScreen_data() {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QSize>("minimum");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("placed");
+        const QRect screen(0, 0, 1600, 1000);
+        QTest::newRow("on the screen already") << QRect(900, 100, 500, 493) << QSize(300, 200) << screen
+                                               << QRect(900, 100, 500, 493);
+        QTest::newRow("its foot under the screen's edge: moved up")
+            << QRect(700, 522, 500, 493) << QSize(300, 200) << screen << QRect(700, 507, 500, 493);
+        QTest::newRow("off at the right and the top") << QRect(1300, -20, 500, 400) << QSize(300, 200) << screen
+                                                      << QRect(1100, 0, 500, 400);
+        QTest::newRow("taller than the screen: shorter") << QRect(100, 50, 500, 1200) << QSize(300, 200) << screen
+                                                         << QRect(100, 0, 500, 1000);
+        QTest::newRow("a panel at the top") << QRect(100, 0, 500, 400) << QSize(300, 200) << QRect(0, 40, 1600, 960)
+                                            << QRect(100, 40, 500, 400);
+        QTest::newRow("a second screen to the left") << QRect(-300, 700, 500, 400) << QSize(300, 200)
+                                                     << QRect(-1280, 0, 1280, 1024) << QRect(-500, 624, 500, 400);
+        QTest::newRow("larger than the screen can shrink: its caption on it")
+            << QRect(-10, -10, 900, 700) << QSize(700, 600) << QRect(0, 0, 640, 450) << QRect(0, 0, 702, 625);
+    }
+    void aFrameIsFittedWithinTheScreen() {
+        QFETCH(QRect, frame);
+        QFETCH(QSize, minimum);
+        QFETCH(QRect, available);
+        QFETCH(QRect, placed);
+        const QMargins margins(1, 24, 1, 1);  // a caption and thin borders
+        QCOMPARE(mss::forms::wholeFrameWithin(frame, margins, minimum, available), placed);
+    }
+
+    void opensWhollyOnTheScreen() {
+        // Run on a real X server under a window manager (1600 x 1000), where
+        // the frame comes once the window is shown, as well as here.
+        SearchWindow* s = openWithCtrlF();
+        QVERIFY(s);
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        if (QGuiApplication::platformName() == QStringLiteral("xcb")) QTRY_VERIFY(s->frameGeometry() != s->geometry());
+        const QRect available = s->screen()->availableGeometry();
+        QTRY_VERIFY2(available.contains(s->frameGeometry()),
+                     qPrintable(QStringLiteral("frame %1,%2 %3x%4 on %5x%6")
+                                    .arg(s->frameGeometry().x()).arg(s->frameGeometry().y())
+                                    .arg(s->frameGeometry().width()).arg(s->frameGeometry().height())
+                                    .arg(available.width()).arg(available.height())));
+        // The line under the buttons, last in the window, is on the screen.
+        const QWidget* foot = s->cardOutput();
+        QVERIFY(available.contains(QRect(foot->mapToGlobal(QPoint(0, 0)), foot->size())));
+
+        // The main window low on the screen: under its meaning line there is
+        // room for the search's least height, but not for its frame as well.
+        const int least = s->minimumHeight();
+        const int frameHeight = s->frameGeometry().height() - s->height();
+        delete s;
+        const QWidget* line = w.window->meaningLine().list(CodeList::SingleLetter);
+        const int lineFoot = line->mapToGlobal(QPoint(0, line->height())).y() - w.window->frameGeometry().top();
+        const int mainTop = available.bottom() + 1 - (least + frameHeight / 2) - 8 - lineFoot;
+        QVERIFY(mainTop >= available.top());
+        w.window->move(w.window->frameGeometry().left(), mainTop);
+        QTRY_COMPARE(w.window->frameGeometry().top(), mainTop);
+        s = openWithCtrlF();
+        QVERIFY(s);
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        if (QGuiApplication::platformName() == QStringLiteral("xcb")) QTRY_VERIFY(s->frameGeometry() != s->geometry());
+        QTRY_VERIFY2(available.contains(s->frameGeometry()),
+                     qPrintable(QStringLiteral("frame %1,%2 %3x%4 on %5x%6, least height %7")
+                                    .arg(s->frameGeometry().x()).arg(s->frameGeometry().y())
+                                    .arg(s->frameGeometry().width()).arg(s->frameGeometry().height())
+                                    .arg(available.width()).arg(available.height()).arg(least)));
+        QVERIFY(s->height() >= least);
+        if (const QString dir = qEnvironmentVariable("MSS65_SCREENSHOTS"); !dir.isEmpty())
+            s->screen()->grabWindow(0).save(QDir(dir).filePath(QStringLiteral("search-on-the-screen.png")));
     }
 
     void ctrlFOpensOneSearchWindowAndRaisesIt() {
