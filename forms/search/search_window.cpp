@@ -273,6 +273,10 @@ QString SearchWindow::codeInHand() const {
 
 void SearchWindow::showResult(int row) {
     if (row < 0 || row >= model_->rowCount()) return;
+    // The row shown is the one in hand: with nothing else selected it is
+    // selected, so that printing and saving take its card, not the list's.
+    QItemSelectionModel& selection = *results_->selectionModel();
+    if (!selection.hasSelection()) selection.select(model_->index(row), QItemSelectionModel::ClearAndSelect);
     Q_EMIT signalChosen(model_->signalAt(row).code);
 }
 
