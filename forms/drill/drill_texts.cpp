@@ -176,6 +176,24 @@ QString spokenHoist(const drill::HoistOfSignal& hoist) {
     return toQString(codebook::hoistWithMorse(hoist.flown));
 }
 
+QString typedLine(const drill::TypedAnswer& typed, DrillMode mode) {
+    QString why;
+    if (const auto& refused = typed.refusal()) {
+        why = toQString(codebook::refusalText(*refused));
+    } else if (typed.refusedAsFull()) {
+        // Every place the answer has is taken: say so rather than ignore the key.
+        const std::size_t places = typed.atMost() + (typed.hoist().medicalM ? 1 : 0);
+        why = mode == DrillMode::Compose
+                  ? QStringLiteral("Больше %1 флагов сигнал этого раздела не поднимает; Backspace снимает последний.")
+                        .arg(places == 2 ? QStringLiteral("двух") : places == 3 ? QStringLiteral("трёх")
+                                                                                 : QString::number(places))
+                  : QStringLiteral("Все флаги сигнала уже названы; Backspace стирает последний.");
+    }
+    const QString up = QString::fromStdString(typed.shown());
+    if (why.isEmpty()) return up.isEmpty() ? QStringLiteral("—") : up;
+    return up.isEmpty() ? QStringLiteral("ничего. ") + why : up + QStringLiteral(" — ") + why;
+}
+
 QString signalWithMeaning(DrillSet set, const drill::DrillSignal& signal) {
     const QString code = QString::fromStdString(signal.code);
     const QString meaning = quoted(signal.text);

@@ -581,8 +581,11 @@ private Q_SLOTS:
         CHECK_EQ(d->flow().typed().hoist().flags, std::string("A"));
         CHECK(!hoistPicture(1));
         CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: A"));
-        type(QStringLiteral("E17"));  // the fourth flag finds no place
+        type(QStringLiteral("E17"));  // the fourth flag finds no place, and the line says why
         CHECK_EQ(d->flow().typed().hoist().flags, std::string("AE1"));
+        CHECK_EQ(d->questionPage()->typed()->text(),
+                 QStringLiteral("Набрано: A, E, 1 — Больше трёх флагов сигнал этого раздела не поднимает; "
+                                "Backspace снимает последний."));
         CHECK_EQ(d->stage(), Stage::Asking);
         press(Qt::Key_Return);
         CHECK_EQ(d->stage(), Stage::Answered);
@@ -593,6 +596,10 @@ private Q_SLOTS:
         choose(DrillSet::Medical, DrillMode::Compose);
         CHECK_EQ(static_cast<const void*>(hoistPicture(0)),
                  static_cast<const void*>(&mss::forms::PictureCatalogue::instance().singleM()));
+        // It is part of what the line reads from the start, and of a refusal's.
+        CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: M"));
+        type(QStringLiteral("M"));
+        CHECK(d->questionPage()->typed()->text().startsWith(QStringLiteral("Набрано: M — Флаг M уже поднят")));
         press(Qt::Key_Backspace);
         type(QStringLiteral("A1B"));  // no digits in the medical section
         CHECK_EQ(d->flow().typed().hoist().flags, std::string("AB"));
@@ -909,6 +916,18 @@ private Q_SLOTS:
         QFile keptFile(folder->filePath(kept.front()));
         QVERIFY(keptFile.open(QIODevice::ReadOnly));
         CHECK(keptFile.readAll() == damaged);
+    }
+
+    void aRefusalWithNothingUpReadsAsSuch() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        choose(DrillSet::General, DrillMode::Compose);
+        CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: —"));
+        QTest::keyClick(typingTarget(), Qt::Key_1, Qt::ShiftModifier);  // a substitute with nothing to repeat
+        CHECK(d->flow().typed().empty());
+        CHECK_EQ(d->questionPage()->typed()->text(),
+                 QStringLiteral("Набрано: ничего. ") + QString::fromStdString(mss::codebook::refusalText(
+                                                           *d->flow().typed().refusal())));
     }
 
     void escapeClosesTheDrillAndTheExamButFirstAnOpenList() {
