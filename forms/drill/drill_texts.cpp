@@ -32,7 +32,7 @@ QString tableRow(const drill::HoistOfSignal& hoist) {
     const codebook::SignalFlag& pennant = codebook::signalFlag(*flag);
     return QStringLiteral("Таблица %1, цифра %2 (%3, %4)")
         .arg(tableOf(hoist), QChar::fromLatin1(pennant.symbol), toQString(pennant.spellingWord),
-             toQString(pennant.morse));
+             toQString(codebook::morseSigns(pennant.morse)));
 }
 
 }  // namespace
@@ -199,10 +199,14 @@ QString signalWithMeaning(DrillSet set, const drill::DrillSignal& signal) {
     const QString meaning = quoted(signal.text);
     switch (set) {
         case DrillSet::Flags: {
+            // «E — Эко (·)»; a flag whose name already says what it is
+            // («1-й заменяющий вымпел», «ответный вымпел») is named once.
             const std::vector<int>& flown = drill::hoistOf(set, signal.code).flown;
-            const QString morse = flown.empty() ? QString() : toQString(codebook::signalFlag(flown.front()).morse);
-            const QString named = QStringLiteral("%1 — %2").arg(code, QString::fromStdString(signal.text));
-            return morse.isEmpty() ? named : QStringLiteral("%1, %2").arg(named, morse);
+            const QString morse =
+                flown.empty() ? QString() : toQString(codebook::morseSigns(codebook::signalFlag(flown.front()).morse));
+            const QString name = QString::fromStdString(signal.text);
+            const QString named = name.startsWith(code) ? name : QStringLiteral("%1 — %2").arg(code, name);
+            return morse.isEmpty() ? named : QStringLiteral("%1 (%2)").arg(named, morse);
         }
         case DrillSet::Tables: return QStringLiteral("%1: %2").arg(tableRow(drill::hoistOf(set, signal.code)), meaning);
         default: {

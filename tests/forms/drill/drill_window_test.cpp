@@ -930,6 +930,26 @@ private Q_SLOTS:
                                                            *d->flow().typed().refusal())));
     }
 
+    // The flags set's answers name each flag once, its Morse in signs no
+    // comma or full stop can be taken for.
+    void theFlagsAreNamedOnceWithTheirMorse() {
+        const struct {
+            const char* code;
+            const char* said;
+        } cases[] = {
+            {"E", "E — Эко (·)"},
+            {"T", "T — Тангоу (−)"},
+            {"7", "7 — Сэтэсэвн (−−···)"},
+            {"1-й заменяющий", "1-й заменяющий вымпел"},
+            {"ответный вымпел", "ответный вымпел (·−·−·−)"},
+        };
+        for (const auto& c : cases) {
+            const auto* signal = mss::drill::findSignal(signalsOf(DrillSet::Flags), c.code);
+            QVERIFY2(signal, c.code);
+            QCOMPARE(mss::forms::drill_texts::signalWithMeaning(DrillSet::Flags, *signal), QString::fromUtf8(c.said));
+        }
+    }
+
     void escapeClosesTheDrillAndTheExamButFirstAnOpenList() {
         // The drill, a question on view.
         QVERIFY(open(progressFile()));
@@ -1253,7 +1273,7 @@ private Q_SLOTS:
         CHECK(!list->item(0, 1)->icon().isNull());
         CHECK_EQ(list->item(0, 1)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("флаг E"));
         CHECK_EQ(list->item(2, 3)->text(), QStringLiteral("1 из 1"));
-        CHECK_EQ(list->item(0, 0)->toolTip(), QStringLiteral("E — Эко, . — неверно 2 из 2"));
+        CHECK_EQ(list->item(0, 0)->toolTip(), QStringLiteral("E — Эко (·) — неверно 2 из 2"));
         CHECK_EQ(page->hardestScope()->text(),
                  QStringLiteral("Флаги и вымпелы, «Узнай флаг» — ошибки среди последних 5 ответов на сигнал"));
         CHECK(page->trainButton()->isEnabled());

@@ -658,7 +658,7 @@ private Q_SLOTS:
         // The tooltip of the row holds it whole, and how it is hoisted.
         const QString tip = s->model().data(s->model().index(longRow), Qt::ToolTipRole).toString();
         QCOMPARE(tip, QString::fromStdString(longMeaning) +
-                          QStringLiteral("\nПоднимают: Индиа (I, ..), Эксрэй (X, -..-)"));
+                          QStringLiteral("\nПоднимают: Индиа (I, ··), Эксрэй (X, −··−)"));
         QToolTip::hideText();
         QListView* list = s->results();
         const QPoint onMeaning = s->delegate().meaningRect(rowRect).center();
@@ -687,13 +687,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("hoisted");
         QTest::newRow("a substitute") << QStringLiteral("MAA")
-                                      << QStringLiteral("Поднимают: Майк (M, --), Алфа (A, .-), "
+                                      << QStringLiteral("Поднимают: Майк (M, −−), Алфа (A, ·−), "
                                                         "2-й заменяющий (повторяет A)");
         QTest::newRow("letters and a pennant")
-            << QStringLiteral("AE1") << QStringLiteral("Поднимают: Алфа (A, .-), Эко (E, .), Унауан (1, .----)");
-        QTest::newRow("a single letter") << QStringLiteral("E") << QStringLiteral("Поднимают: Эко (E, .)");
+            << QStringLiteral("AE1") << QStringLiteral("Поднимают: Алфа (A, ·−), Эко (E, ·), Унауан (1, ·−−−−)");
+        QTest::newRow("a single letter") << QStringLiteral("E") << QStringLiteral("Поднимают: Эко (E, ·)");
         QTest::newRow("a row of a table") << QStringLiteral("I-3")
-                                          << QStringLiteral("Поднимают после сигнала: Тэратри (3, ...--)");
+                                          << QStringLiteral("Поднимают после сигнала: Тэратри (3, ···−−)");
     }
     void tooltipsNameTheFlagsWithTheirMorse() {
         QFETCH(QString, code);
@@ -754,7 +754,7 @@ private Q_SLOTS:
         QAccessibleInterface* first = list->child(0);
         QVERIFY(first);
         QCOMPARE(first->text(QAccessible::Name), QStringLiteral("RA, Общий раздел: Мой якорь нечист."));
-        QCOMPARE(first->text(QAccessible::Description), QStringLiteral("Роумио (R, .-.), Алфа (A, .-)"));
+        QCOMPARE(first->text(QAccessible::Description), QStringLiteral("Роумио (R, ·−·), Алфа (A, ·−)"));
         QCOMPARE(labelOf(s->partList()), QStringLiteral("Раздел:"));
         // The result chosen from the field is read out with the field.
         QCOMPARE(s->field()->accessibleDescription(), first->text(QAccessible::Name));
