@@ -19,6 +19,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QToolTip>
 
 #include <chrono>
@@ -47,6 +48,7 @@
 #include "forms/shared/picture_catalogue.h"
 #include "support/scenario.h"
 #include "forms/window_fixture.h"
+#include "look/look.h"
 #include "qtext/utf8_text.h"
 
 using namespace mss::testing;
@@ -1135,6 +1137,41 @@ private Q_SLOTS:
         }
     }
 
+    void theChartsSharesStandApartAndTheHeadingKeepsItsShareWhole() {
+        std::vector<PastSession> sessions;
+        for (int i = 0; i < 10; ++i)
+            sessions.push_back({{DrillSet::Flags, DrillMode::RecogniseFlag, 0}, kSundayEvening + std::chrono::hours(i),
+                                "vvvvvvvvvv"});
+        writeProgress(progressFile(), sessions);
+        DrillWindow* d = open(progressFile(), kSaturday);
+        CHECK(d);
+        QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
+        const auto* page = d->progressPage();
+        auto* chart = page->sessions();
+        CHECK_EQ(chart->count(), 10);
+        // «100 %» over every bar, with room to spare beside its neighbours'.
+        const int shareWidth = QFontMetrics(mss::look::dialogFont()).horizontalAdvance(QStringLiteral("100\u00A0%"));
+        for (int i = 0; i < chart->count(); ++i)
+            CHECK(chart->visualItemRect(chart->item(i)).width() >= shareWidth + 6);
+        CHECK(chart->rect().contains(chart->visualItemRect(chart->item(9))));
+        // The heading, laid out as its label lays it out, never breaks «(100 %)».
+        const QLabel* heading = page->sessionsHeading();
+        CHECK(heading->text().endsWith(QStringLiteral("(100\u00A0%)")));
+        QTextLayout layout(heading->text(), heading->font());
+        QTextOption wrapping;
+        wrapping.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrapping);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(heading->contentsRect().width());
+            const QString text = heading->text().mid(line.textStart(), line.textLength());
+            CHECK_EQ(text.count(u'('), text.count(u')'));
+        }
+        layout.endLayout();
+        if (const QString shots = qEnvironmentVariable("MSS65_SCREENSHOTS"); !shots.isEmpty())
+            d->grab().save(QDir(shots).filePath(QStringLiteral("drill-progress-full-marks.png")));
+    }
+
     void theChartLabelsEachSessionAndLeavesOutShortOnes() {
         const LocalZone moscow("MSK-3");
         writeProgress(progressFile(),
@@ -1151,17 +1188,17 @@ private Q_SLOTS:
         // The sessions of three answers and of one are left out, and the line under the chart says so.
         CHECK_EQ(chart->count(), 2);
         CHECK_EQ(page->sessionsNote()->text(), QStringLiteral("Не показаны 2 коротких занятия (меньше 5 ответов)."));
-        CHECK_EQ(page->sessionsHeading()->text(), QStringLiteral("Последние занятия: верно 7 из 11 (64 %)"));
+        CHECK_EQ(page->sessionsHeading()->text(), QStringLiteral("Последние занятия: верно 7 из 11 (64\u00A0%)"));
         // Each bar: the local day under it; date, set, mode and letter on hover and to a screen reader.
         const struct {
             QString day, toolTip, spoken;
         } bars[] = {
             {QStringLiteral("15.03"),
-             QStringLiteral("15 марта 2027, 01:30\nОбщий раздел, на букву C, «Набери сигнал»\nВерно 4 из 5 (80 %)"),
-             QStringLiteral("Занятие 15 марта 2027, 01:30. Общий раздел, на букву C, «Набери сигнал». Верно 4 из 5 (80 %).")},
+             QStringLiteral("15 марта 2027, 01:30\nОбщий раздел, на букву C, «Набери сигнал»\nВерно 4 из 5 (80\u00A0%)"),
+             QStringLiteral("Занятие 15 марта 2027, 01:30. Общий раздел, на букву C, «Набери сигнал». Верно 4 из 5 (80\u00A0%).")},
             {QStringLiteral("16.03"),
-             QStringLiteral("16 марта 2027, 12:05\nМедицинский раздел, «Значение сигнала»\nВерно 3 из 6 (50 %)"),
-             QStringLiteral("Занятие 16 марта 2027, 12:05. Медицинский раздел, «Значение сигнала». Верно 3 из 6 (50 %).")},
+             QStringLiteral("16 марта 2027, 12:05\nМедицинский раздел, «Значение сигнала»\nВерно 3 из 6 (50\u00A0%)"),
+             QStringLiteral("Занятие 16 марта 2027, 12:05. Медицинский раздел, «Значение сигнала». Верно 3 из 6 (50\u00A0%).")},
         };
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(chart);
         CHECK(spoken);
@@ -1173,7 +1210,7 @@ private Q_SLOTS:
         }
         CHECK_EQ(chart->accessibleName(), QStringLiteral("Последние занятия"));
         CHECK_EQ(chart->accessibleDescription(),
-                 QStringLiteral("Последние занятия: верно 7 из 11 (64 %). Не показаны 2 коротких занятия (меньше 5 ответов)."));
+                 QStringLiteral("Последние занятия: верно 7 из 11 (64\u00A0%). Не показаны 2 коротких занятия (меньше 5 ответов)."));
 
         // Tab comes to the chart from the counts above it; the arrows go from bar to bar, the newest first.
         page->chart()->setFocus(Qt::TabFocusReason);
