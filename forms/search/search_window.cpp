@@ -68,7 +68,7 @@ SearchWindow* SearchWindow::showSearchWindow(std::shared_ptr<const search::Searc
                                              const CardOutputOptions& output) {
     SearchWindow* window = showOnce(
         theWindow(), [&] { return new SearchWindow(std::move(index), book, output); },
-        [&main](SearchWindow& w) { w.placeBeside(main); });
+        [&main](SearchWindow& w) { w.placeBeside(main); }, FitOnScreen::ShortenFirst);
     window->field_->setFocus();
     window->field_->selectAll();
     return window;
@@ -323,7 +323,7 @@ void SearchWindow::placeBeside(const MainWindowPlace& main) {
     const int room = free.bottom() + 1 - under;
     if (room < minimumHeight()) return move(left, top);
     // Its frame, not known before the window manager has framed it, is
-    // fitted on the screen when it is (keepWhollyOnScreen).
+    // fitted on the screen when it is, its foot raised first (showOnce).
     resize(width(), std::min(height(), room));
     move(left, under);
 }

@@ -21,12 +21,16 @@ QPoint placedTopLeft(QSize frame, const QRect& around, const QRect& available) {
     return placed.topLeft();
 }
 
-QRect wholeFrameWithin(const QRect& frame, const QMargins& margins, QSize minimum, const QRect& available) {
+QRect wholeFrameWithin(const QRect& frame, const QMargins& margins, QSize minimum, const QRect& available,
+                       FitOnScreen how) {
     const QSize around(margins.left() + margins.right(), margins.top() + margins.bottom());
     const QSize inside = frame.size() - around;
-    // Smaller only where the screen is too small for it, never below the least size.
+    // Smaller only where the screen is too small for it (or, to keep the
+    // top, too short under it), never below the least size.
+    const int top = std::max(frame.top(), available.top());
+    const int roomUnder = how == FitOnScreen::ShortenFirst ? available.bottom() + 1 - top : available.height();
     const QSize fitted(std::max(minimum.width(), std::min(inside.width(), available.width() - around.width())),
-                       std::max(minimum.height(), std::min(inside.height(), available.height() - around.height())));
+                       std::max(minimum.height(), std::min(inside.height(), roomUnder - around.height())));
     QRect placed(frame.topLeft(), fitted + around);
     placed.moveLeft(std::min(placed.left(), available.right() + 1 - placed.width()));
     placed.moveTop(std::min(placed.top(), available.bottom() + 1 - placed.height()));
@@ -41,7 +45,9 @@ namespace {
 // has framed it; then it goes.
 class WholeOnScreen : public QObject {
 public:
-    explicit WholeOnScreen(QWidget& window) : QObject(&window), window_(window) { window.installEventFilter(this); }
+    WholeOnScreen(QWidget& window, FitOnScreen how) : QObject(&window), window_(window), how_(how) {
+        window.installEventFilter(this);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != &window_) return false;
@@ -62,7 +68,7 @@ private:
         const QRect inside = window_.geometry();
         const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
                                frame.bottom() - inside.bottom());
-        const QRect whole = wholeFrameWithin(frame, margins, window_.minimumSize(), screen->availableGeometry());
+        const QRect whole = wholeFrameWithin(frame, margins, window_.minimumSize(), screen->availableGeometry(), how_);
         const bool framed = !margins.isNull();
         if (whole.size() != frame.size()) window_.resize(whole.size() - QSize(margins.left() + margins.right(),
                                                                               margins.top() + margins.bottom()));
@@ -72,11 +78,12 @@ private:
     }
 
     QWidget& window_;
+    FitOnScreen how_;
 };
 
 }  // namespace
 
-void keepWhollyOnScreen(QWidget& window) { new WholeOnScreen(window); }
+void keepWhollyOnScreen(QWidget& window, FitOnScreen how) { new WholeOnScreen(window, how); }
 
 void placeCentred(QWidget& window, const QWidget* near) {
     const QScreen* screen = near && near->screen() ? near->screen() : QGuiApplication::primaryScreen();

@@ -151,29 +151,40 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("minimum");
         QTest::addColumn<QRect>("available");
         QTest::addColumn<QRect>("placed");
+        QTest::addColumn<bool>("shortenFirst");
         const QRect screen(0, 0, 1600, 1000);
         QTest::newRow("on the screen already") << QRect(900, 100, 500, 493) << QSize(300, 200) << screen
-                                               << QRect(900, 100, 500, 493);
+                                               << QRect(900, 100, 500, 493) << false;
         QTest::newRow("its foot under the screen's edge: moved up")
-            << QRect(700, 522, 500, 493) << QSize(300, 200) << screen << QRect(700, 507, 500, 493);
+            << QRect(700, 522, 500, 493) << QSize(300, 200) << screen << QRect(700, 507, 500, 493) << false;
         QTest::newRow("off at the right and the top") << QRect(1300, -20, 500, 400) << QSize(300, 200) << screen
-                                                      << QRect(1100, 0, 500, 400);
+                                                      << QRect(1100, 0, 500, 400) << false;
         QTest::newRow("taller than the screen: shorter") << QRect(100, 50, 500, 1200) << QSize(300, 200) << screen
-                                                         << QRect(100, 0, 500, 1000);
+                                                         << QRect(100, 0, 500, 1000) << false;
         QTest::newRow("a panel at the top") << QRect(100, 0, 500, 400) << QSize(300, 200) << QRect(0, 40, 1600, 960)
-                                            << QRect(100, 40, 500, 400);
+                                            << QRect(100, 40, 500, 400) << false;
         QTest::newRow("a second screen to the left") << QRect(-300, 700, 500, 400) << QSize(300, 200)
-                                                     << QRect(-1280, 0, 1280, 1024) << QRect(-500, 624, 500, 400);
+                                                     << QRect(-1280, 0, 1280, 1024) << QRect(-500, 624, 500, 400) << false;
         QTest::newRow("larger than the screen can shrink: its caption on it")
-            << QRect(-10, -10, 900, 700) << QSize(700, 600) << QRect(0, 0, 640, 450) << QRect(0, 0, 702, 625);
+            << QRect(-10, -10, 900, 700) << QSize(700, 600) << QRect(0, 0, 640, 450) << QRect(0, 0, 702, 625) << false;
+        QTest::newRow("its foot under the screen's edge, its top kept: shorter")
+            << QRect(700, 522, 500, 493) << QSize(300, 200) << screen << QRect(700, 522, 500, 478) << true;
+        QTest::newRow("its top kept down to its least height, then moved up")
+            << QRect(700, 800, 500, 493) << QSize(300, 200) << screen << QRect(700, 775, 500, 225) << true;
+        QTest::newRow("its top kept, off at the top: at the top") << QRect(100, -30, 500, 400) << QSize(300, 200)
+                                                                  << screen << QRect(100, 0, 500, 400) << true;
     }
     void aFrameIsFittedWithinTheScreen() {
         QFETCH(QRect, frame);
         QFETCH(QSize, minimum);
         QFETCH(QRect, available);
         QFETCH(QRect, placed);
+        QFETCH(bool, shortenFirst);
         const QMargins margins(1, 24, 1, 1);  // a caption and thin borders
-        QCOMPARE(mss::forms::wholeFrameWithin(frame, margins, minimum, available), placed);
+        using mss::forms::FitOnScreen;
+        QCOMPARE(mss::forms::wholeFrameWithin(frame, margins, minimum, available,
+                                              shortenFirst ? FitOnScreen::ShortenFirst : FitOnScreen::MoveIn),
+                 placed);
     }
 
     void opensWhollyOnTheScreen() {
@@ -192,14 +203,17 @@ private Q_SLOTS:
         // The line under the buttons, last in the window, is on the screen.
         const QWidget* foot = s->cardOutput();
         QVERIFY(available.contains(QRect(foot->mapToGlobal(QPoint(0, 0)), foot->size())));
+        // Over the main window, it leaves the meaning line in sight.
+        const QWidget* line = w.window->meaningLine().list(CodeList::SingleLetter);
+        const int lineFoot = line->mapToGlobal(QPoint(0, line->height())).y() - w.window->frameGeometry().top();
+        if (s->frameGeometry().intersects(w.window->frameGeometry()))
+            QVERIFY(s->frameGeometry().top() >= w.window->frameGeometry().top() + lineFoot);
 
         // The main window low on the screen: under its meaning line there is
         // room for the search's least height, but not for its frame as well.
         const int least = s->minimumHeight();
         const int frameHeight = s->frameGeometry().height() - s->height();
         delete s;
-        const QWidget* line = w.window->meaningLine().list(CodeList::SingleLetter);
-        const int lineFoot = line->mapToGlobal(QPoint(0, line->height())).y() - w.window->frameGeometry().top();
         const int mainTop = available.bottom() + 1 - (least + frameHeight / 2) - 8 - lineFoot;
         QVERIFY(mainTop >= available.top());
         w.window->move(w.window->frameGeometry().left(), mainTop);
