@@ -31,7 +31,7 @@ QString shareText(int share) { return QStringLiteral("%1\u00A0%").arg(share); }
 // One session: its share of right answers above the bar, the day below.
 class BarDelegate : public QStyledItemDelegate {
 public:
-    BarDelegate(const SessionChart& chart) : QStyledItemDelegate(nullptr), chart_(chart) {}
+    explicit BarDelegate(SessionChart& chart) : QStyledItemDelegate(&chart), chart_(chart) {}
 
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const QRect r = option.rect;
@@ -89,9 +89,7 @@ ChartedSessions chartedSessions(progress::ProgressStore& store) {
 SessionChart::SessionChart(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("SessionChart"));
     setAccessibleName(QStringLiteral("Последние занятия"));
-    auto* bars = new BarDelegate(*this);
-    bars->setParent(this);
-    setItemDelegate(bars);
+    setItemDelegate(new BarDelegate(*this));
     const QFontMetrics metrics(look::dialogFont());
     barStep_ = std::max({kBarWidth + kTextGap, metrics.horizontalAdvance(shareText(100)) + kTextGap,
                          metrics.horizontalAdvance(QStringLiteral("30.09")) + kTextGap});

@@ -74,7 +74,9 @@ private:
                                                                               margins.top() + margins.bottom()));
         if (whole.topLeft() != frame.topLeft()) window_.move(whole.topLeft());
         // Once framed, where the window goes is the learner's.
-        if (framed) deleteLater();
+        if (!framed) return;
+        window_.removeEventFilter(this);
+        deleteLater();
     }
 
     QWidget& window_;
