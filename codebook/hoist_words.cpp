@@ -88,6 +88,16 @@ std::string hoistLine(std::span<const int> flags) {
 
 std::string hoistLine(const FlownHoist& hoist) { return hoistLine(flagsOf(hoist)); }
 
+std::string morseSigns(std::string_view morse) {
+    std::string written;
+    for (char sign : morse) {
+        if (sign == '.') written += "\u00B7";
+        else if (sign == '-') written += "\u2212";
+        else written += sign;
+    }
+    return written;
+}
+
 std::string hoistWithMorse(std::span<const int> flags) {
     std::string line;
     for (const FlownFlag& flown : readHoist(flags)) {
@@ -96,11 +106,11 @@ std::string hoistWithMorse(std::span<const int> flags) {
         switch (flag.kind) {
             case FlagKind::Letter:
             case FlagKind::Numeral:
-                line += str(flag.spellingWord) + " (" + str(flag.symbol) + ", " + str(flag.morse) + ")";
+                line += str(flag.spellingWord) + " (" + str(flag.symbol) + ", " + morseSigns(flag.morse) + ")";
                 break;
             case FlagKind::Substitute: line += str(flag.shortName) + " (" + flownFlagWord(flown) + ")"; break;
             case FlagKind::AnsweringPennant:
-                line += str(flag.shortName) + " (" + flownFlagWord(flown) + ", " + str(flag.morse) + ")";
+                line += str(flag.shortName) + " (" + flownFlagWord(flown) + ", " + morseSigns(flag.morse) + ")";
                 break;
         }
     }

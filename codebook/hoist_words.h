@@ -6,6 +6,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "one_set_hoist.h"
 
@@ -25,10 +26,14 @@ std::string spokenFlownFlag(const FlownFlag& flag);
 std::string hoistLine(std::span<const int> flags);
 std::string hoistLine(const FlownHoist& hoist);
 
-// The flags of a hoist by name, with Morse where they have it, top first:
-// «Майк (M, --), Алфа (A, .-), 2-й заменяющий (повторяет A)»; the answering
-// pennant «ответный вымпел (десятичная запятая, .-.-.-)». Flags that are no
-// hoist of one set are named as readHoist() reads them.
+// Morse written for reading among words: a dot «·» and a dash «−», which
+// no comma or full stop beside them can be taken for («.-» is «·−»).
+std::string morseSigns(std::string_view morse);
+
+// The flags of a hoist by name, with Morse (in morseSigns) where they have
+// it, top first: «Майк (M, −−), Алфа (A, ·−), 2-й заменяющий (повторяет A)»;
+// the answering pennant «ответный вымпел (десятичная запятая, ·−·−·−)».
+// Flags that are no hoist of one set are named as readHoist() reads them.
 std::string hoistWithMorse(std::span<const int> flags);
 
 // Why a group cannot fly in one hoist, or why flags are no hoist of one set,

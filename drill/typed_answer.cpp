@@ -42,7 +42,11 @@ bool TypedAnswer::raise(int flag) {
         refusal_.reset();
         return true;
     }
-    if (flags_.size() >= atMost_) return false;
+    full_ = flags_.size() >= atMost_;
+    if (full_) {
+        refusal_.reset();
+        return false;
+    }
     // A hoist composed is one set's: each flag flies once.
     if (mode_ == DrillMode::Compose) {
         refusal_ = codebook::refusalOfNextFlag(standing(), flag);
@@ -56,6 +60,7 @@ bool TypedAnswer::takeBack() {
     if (flags_.empty()) return false;
     flags_.pop_back();
     refusal_.reset();
+    full_ = false;
     return true;
 }
 
@@ -73,7 +78,7 @@ HoistOfSignal TypedAnswer::hoist() const {
 }
 
 std::string TypedAnswer::shown() const {
-    if (flags_.empty()) return {};
+    if (standing().empty()) return {};
     if (set_ == DrillSet::Flags) return std::string(codebook::signalFlag(flags_.front()).shortName);
     if (mode_ == DrillMode::Compose) return codebook::hoistLine(standing());
     return hoist().symbols();

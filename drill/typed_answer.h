@@ -35,6 +35,9 @@ public:
     const std::vector<int>& flags() const { return flags_; }
     // Why the last flag offered did not go up; nothing once one did.
     const std::optional<codebook::HoistRefusal>& refusal() const { return refusal_; }
+    // Whether the last flag offered found every place taken (atMost()
+    // flags up already); false once a flag went up or came down.
+    bool refusedAsFull() const { return full_; }
     // Whether the answer is judged as soon as this flag is up: naming a
     // one-flag hoist. Every other answer waits for Enter.
     bool judgedAtOnce() const { return mode_ == DrillMode::RecogniseFlag && atMost_ == 1 && !empty(); }
@@ -43,8 +46,9 @@ public:
 
     // What is up, M and the table included, to show as a hoist.
     HoistOfSignal hoist() const;
-    // The flags as the learner reads them: "MAA" for letters named; for a
-    // hoist composed, its flags by name, «M, A, 2-й заменяющий».
+    // The flags as the learner reads them, the M hoisted for the learner
+    // included: "MAA" for letters named; for a hoist composed, its flags by
+    // name, «M, A, 2-й заменяющий». Empty while nothing stands.
     std::string shown() const;
     // The code the flags stand for, as the progress file keeps answers.
     std::string code() const;
@@ -63,6 +67,7 @@ private:
     std::size_t atMost_ = 0;
     std::vector<int> flags_;
     std::optional<codebook::HoistRefusal> refusal_;
+    bool full_ = false;
 };
 
 }  // namespace mss::drill

@@ -153,11 +153,16 @@ void Engine::perform(const Step& step) {
             if (const auto row = directory.medical(second, step.value)) selectRow(CodeList::Medical, *row);
             break;
         }
-        case Op::SelectTableDigit: {
-            // Only while a table of complements is chosen; a digit the table
-            // lacks (0 of table I) leaves the list with nothing selected.
+        case Op::SelectTableRow: {
+            // Only while a table of complements is chosen. A flag that is no
+            // digit of the table (0 of table I, a letter) leaves the list
+            // with nothing selected, so that the line never shows a row the
+            // hoist does not fly.
             if (!section_ || !codebook::isComplementTable(*section_)) break;
-            if (const auto row = codebook::complementRow(*section_, codebook::digitOfFlag(step.value)))
+            const auto row = codebook::isLetterFlag(step.value)
+                                 ? std::nullopt
+                                 : codebook::complementRow(*section_, codebook::digitOfFlag(step.value));
+            if (row)
                 selectRow(CodeList::Complements, *row);
             else
                 resetSelection(CodeList::Complements);

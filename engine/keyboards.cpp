@@ -65,7 +65,8 @@ StepList flagKeySteps(Keyboard keyboard, int flag) {
         case Keyboard::ThirdLetter:
             s.add(fill(P::Third, flag));
             s.add(reset(L::Medical));
-            s.add(lookup(isLetterFlag(flag) ? Op::LookupThirdLetter : Op::SelectTableDigit, flag));
+            if (isLetterFlag(flag)) s.add(lookup(Op::LookupThirdLetter, flag));
+            s.add(lookup(Op::SelectTableRow, flag));
             break;
     }
     return s;

@@ -20,9 +20,11 @@ StepList steps(std::initializer_list<Step> list) {
     return s;
 }
 
-// The three tables of complements share one list of steps.
+// The three tables of complements share one list of steps. Their keyboard
+// is the one whose digits are the complements: a digit hoists its pennant
+// third and selects its row of the chosen table.
 StepList tableSection() {
-    return steps({show(K::SingleLetter), hide(K::SecondLetter), hide(K::FirstFlag), hide(K::ThirdLetter),
+    return steps({show(K::ThirdLetter), hide(K::SecondLetter), hide(K::FirstFlag), hide(K::SingleLetter),
                   show(E::TablesNote),
                   hide(L::GeneralAToJ), hide(L::GeneralJToQ), hide(L::GeneralRToZ), hide(L::SingleLetter),
                   reset(L::Medical), hide(L::Medical),

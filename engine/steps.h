@@ -24,7 +24,7 @@ enum class Op : std::uint8_t {
     HandOverIfMedical,   // in the medical section bring the third-letter keyboard
     LookupComplement,    // complement digit `value` hoisted: select the complemented signal
     LookupThirdLetter,   // third flag `value` hoisted: select the medical signal
-    SelectTableDigit,    // digit `value`: select its row of the chosen table of complements
+    SelectTableRow,      // flag `value` put third: in a table of complements select its digit's row, or none
 };
 
 struct Step {

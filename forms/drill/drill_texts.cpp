@@ -33,7 +33,7 @@ QString tableRow(const drill::HoistOfSignal& hoist) {
     const codebook::SignalFlag& pennant = codebook::signalFlag(*flag);
     return QStringLiteral("Таблица %1, цифра %2 (%3, %4)")
         .arg(tableOf(hoist), QChar::fromLatin1(pennant.symbol), toQString(pennant.spellingWord),
-             toQString(pennant.morse));
+             toQString(codebook::morseSigns(pennant.morse)));
 }
 
 }  // namespace
@@ -177,15 +177,37 @@ QString spokenHoist(const drill::HoistOfSignal& hoist) {
     return toQString(codebook::hoistWithMorse(hoist.flown));
 }
 
+QString typedLine(const drill::TypedAnswer& typed, DrillMode mode) {
+    QString why;
+    if (const auto& refused = typed.refusal()) {
+        why = toQString(codebook::refusalText(*refused));
+    } else if (typed.refusedAsFull()) {
+        // Every place the answer has is taken: say so rather than ignore the key.
+        const std::size_t places = typed.atMost() + (typed.hoist().medicalM ? 1 : 0);
+        why = mode == DrillMode::Compose
+                  ? QStringLiteral("Больше %1 флагов сигнал этого раздела не поднимает; Backspace снимает последний.")
+                        .arg(places == 2 ? QStringLiteral("двух") : places == 3 ? QStringLiteral("трёх")
+                                                                                 : QString::number(places))
+                  : QStringLiteral("Все флаги сигнала уже названы; Backspace стирает последний.");
+    }
+    const QString up = QString::fromStdString(typed.shown());
+    if (why.isEmpty()) return up.isEmpty() ? QStringLiteral("—") : up;
+    return up.isEmpty() ? QStringLiteral("ничего. ") + why : up + QStringLiteral(" — ") + why;
+}
+
 QString signalWithMeaning(DrillSet set, const drill::DrillSignal& signal) {
     const QString code = QString::fromStdString(signal.code);
     const QString meaning = quoted(signal.text);
     switch (set) {
         case DrillSet::Flags: {
+            // «E — Эко (·)»; a flag whose name already says what it is
+            // («1-й заменяющий вымпел», «ответный вымпел») is named once.
             const std::vector<int>& flown = drill::hoistOf(set, signal.code).flown;
-            const QString morse = flown.empty() ? QString() : toQString(codebook::signalFlag(flown.front()).morse);
-            const QString named = QStringLiteral("%1 — %2").arg(code, QString::fromStdString(signal.text));
-            return morse.isEmpty() ? named : QStringLiteral("%1, %2").arg(named, morse);
+            const QString morse =
+                flown.empty() ? QString() : toQString(codebook::morseSigns(codebook::signalFlag(flown.front()).morse));
+            const QString name = QString::fromStdString(signal.text);
+            const QString named = name.startsWith(code) ? name : QStringLiteral("%1 — %2").arg(code, name);
+            return morse.isEmpty() ? named : QStringLiteral("%1 (%2)").arg(named, morse);
         }
         case DrillSet::Tables: return QStringLiteral("%1: %2").arg(tableRow(drill::hoistOf(set, signal.code)), meaning);
         default: {

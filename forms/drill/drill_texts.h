@@ -36,6 +36,12 @@ QString howToAnswer(const drill::DrillChoice& choice, const drill::DrillQuestion
 // naming the flags is not the learner's task.
 QString spokenHoist(const drill::HoistOfSignal& hoist);
 
+// What follows «Набрано:» while a question waits: the flags up, the M
+// hoisted for the learner included, «—» when none stands; after a key that
+// put nothing up, why: «M, A — Флаг A уже поднят…», «ничего. Над 1-м
+// заменяющим нет ни буквы, ни цифры…».
+QString typedLine(const drill::TypedAnswer& typed, drill::DrillMode mode);
+
 // A signal with its flags and meaning: "AE1 (Алфа, Эко, Унауан): «…»".
 QString signalWithMeaning(drill::DrillSet set, const drill::DrillSignal& signal);
 // The answer given, as the learner typed or chose it.

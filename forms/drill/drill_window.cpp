@@ -305,6 +305,12 @@ void DrillWindow::resetProgress() {
 }
 
 void DrillWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the window, the drill's or the exam's, as it closes the
+    // search; every answer is in the progress file already.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return event->accept();
+    }
     switch (pressDrillKey(*flow_, *questionPage_->keyboard(), *event)) {
         case DrillKeyEffect::None: return QWidget::keyPressEvent(event);
         case DrillKeyEffect::Handled: break;

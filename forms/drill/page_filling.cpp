@@ -50,16 +50,15 @@ void fillQuestion(QuestionPage& page, const drill::DrillFlow& flow) {
             choiceReconstructed.push_back(s->reconstructed);
         }
         page.choices()->show(choiceTexts, choiceReconstructed);
+    } else {
+        page.showTyped(texts::typedLine(flow.typed(), choice.mode));  // the medical M stands from the start
     }
     page.keyboard()->enableFlags([choice](int flag) { return drill::mayRaise(choice.set, choice.mode, flag); });
 }
 
 void fillTyped(QuestionPage& page, const drill::DrillFlow& flow) {
     const drill::TypedAnswer& typed = flow.typed();
-    QString shown = QString::fromStdString(typed.shown());
-    // A flag one set cannot put there: why, and what goes up instead.
-    if (const auto& refused = typed.refusal()) shown += QStringLiteral(" — ") + toQString(codebook::refusalText(*refused));
-    page.showTyped(shown);
+    page.showTyped(texts::typedLine(typed, flow.question().mode));
     if (flow.question().mode == DrillMode::Compose) page.hoist()->show(typed.hoist(), placesOf(typed), true);
 }
 

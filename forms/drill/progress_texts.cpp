@@ -35,9 +35,9 @@ QString inRussian(drill::TimePoint t, const QString& format) {
 
 int percent(int part, int whole) { return whole == 0 ? 0 : static_cast<int>(std::lround(100.0 * part / whole)); }
 
-// "верно 17 из 20 (85 %)".
+// "верно 17 из 20 (85 %)", the share never cut between two lines.
 QString score(int right, int answers) {
-    return QStringLiteral("верно %1 из %2 (%3 %)").arg(right).arg(answers).arg(percent(right, answers));
+    return QStringLiteral("верно %1 из %2 (%3\u00A0%)").arg(right).arg(answers).arg(percent(right, answers));
 }
 
 QString capitalised(QString s) {

@@ -2,6 +2,7 @@
 #include "forms/drill/session_chart.h"
 
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QToolTip>
@@ -21,11 +22,16 @@ using progress_texts::kFewestAnswersCharted;
 
 constexpr int kTextHeight = 16, kBarWidth = 24, kBarHeight = SessionChart::kHeight - 2 * kTextHeight - 8;
 constexpr int kShareRole = Qt::UserRole;
+// Between the texts of two bars side by side.
+constexpr int kTextGap = 8;
+
+// A share as written over its bar: «85 %», the sign kept with its number.
+QString shareText(int share) { return QStringLiteral("%1\u00A0%").arg(share); }
 
 // One session: its share of right answers above the bar, the day below.
 class BarDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit BarDelegate(SessionChart& chart) : QStyledItemDelegate(&chart), chart_(chart) {}
 
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const QRect r = option.rect;
@@ -34,7 +40,7 @@ public:
         p->setFont(look::dialogFont());
         p->setPen(look::kWhite);
         p->drawText(QRect(r.left(), r.top() + 2, r.width(), kTextHeight), Qt::AlignCenter,
-                    QStringLiteral("%1 %").arg(share));
+                    shareText(share));
         const QRect bar(r.left() + (r.width() - kBarWidth) / 2, r.top() + kTextHeight + 4, kBarWidth, kBarHeight);
         p->fillRect(bar, look::kBlue.darker(150));
         const int filled = std::max(1, kBarHeight * share / 100);
@@ -51,8 +57,11 @@ public:
     }
 
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
-        return {SessionChart::kBarStep, SessionChart::kHeight};
+        return {chart_.barStep(), SessionChart::kHeight};
     }
+
+private:
+    const SessionChart& chart_;
 };
 
 int share(const progress::SessionSummary& s) {
@@ -80,7 +89,10 @@ ChartedSessions chartedSessions(progress::ProgressStore& store) {
 SessionChart::SessionChart(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("SessionChart"));
     setAccessibleName(QStringLiteral("Последние занятия"));
-    setItemDelegate(new BarDelegate(this));
+    setItemDelegate(new BarDelegate(*this));
+    const QFontMetrics metrics(look::dialogFont());
+    barStep_ = std::max({kBarWidth + kTextGap, metrics.horizontalAdvance(shareText(100)) + kTextGap,
+                         metrics.horizontalAdvance(QStringLiteral("30.09")) + kTextGap});
     setFlow(QListView::LeftToRight);
     setWrapping(false);
     setMovement(QListView::Static);
@@ -93,7 +105,7 @@ SessionChart::SessionChart(QWidget* parent) : QListWidget(parent) {
     setFrameShape(QFrame::NoFrame);
     setAutoFillBackground(false);
     viewport()->setAutoFillBackground(false);
-    setFixedSize(progress::kRecentSessions * kBarStep, kHeight);
+    setFixedSize(progress::kRecentSessions * barStep_, kHeight);
 }
 
 void SessionChart::showSessions(const ChartedSessions& sessions) {
@@ -105,7 +117,7 @@ void SessionChart::showSessions(const ChartedSessions& sessions) {
         bar->setData(kShareRole, share(s));
         bar->setToolTip(progress_texts::sessionToolTip(s));
         bar->setData(Qt::AccessibleTextRole, progress_texts::sessionSpoken(s));
-        bar->setSizeHint({kBarStep, kHeight});
+        bar->setSizeHint({barStep_, kHeight});
         answers_ += s.asked;
         right_ += s.right;
     }

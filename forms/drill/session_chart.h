@@ -40,8 +40,10 @@ public:
     int answers() const { return answers_; }
     int right() const { return right_; }
 
-    // The room a bar takes.
-    static constexpr int kBarStep = 32, kHeight = 104;
+    // The room a bar takes: wide enough for «100 %» and a day with a clear
+    // gap to the next bar's, in the chart's font.
+    int barStep() const { return barStep_; }
+    static constexpr int kHeight = 104;
 
 protected:
     // With the keyboard on a bar, its tooltip shows under it, as the mouse
@@ -55,6 +57,7 @@ private:
 
     ChartedSessions sessions_;
     int answers_ = 0, right_ = 0;
+    int barStep_ = 0;
 };
 
 }  // namespace mss::forms

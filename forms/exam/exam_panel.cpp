@@ -25,6 +25,7 @@
 #include "forms/drill/drill_keyboard.h"
 #include "forms/drill/drill_label.h"
 #include "forms/drill/drill_pages.h"
+#include "forms/drill/drill_texts.h"
 #include "forms/exam/exam_document.h"
 #include "forms/exam/exam_texts.h"
 #include "forms/shared/face_button.h"
@@ -458,9 +459,7 @@ void ExamPanel::showAnswer() {
                 ->setChosen(a.chosen && *a.chosen == static_cast<std::size_t>(place));
         return showFileNotices();
     }
-    QString shown = toQString(a.typed.shown());
-    if (const auto& refused = a.typed.refusal()) shown += QStringLiteral(" — ") + toQString(codebook::refusalText(*refused));
-    question_->showTyped(shown);
+    question_->showTyped(drill_texts::typedLine(a.typed, exam::modeOf(q.kind)));
     showFileNotices();
 }
 

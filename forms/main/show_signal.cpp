@@ -11,7 +11,6 @@ bool showSignal(MainWindow& window, std::string_view code) {
     if (!composition) return false;
     window.sectionChosen(composition->section);
     for (const engine::KeyId& key : composition->keys) window.keyPressed(key);
-    if (composition->pick) window.rowPicked(composition->pick->list, composition->pick->row);
     return true;
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 // Puts a signal up on the main window the way a learner would: chooses its
 // section and presses its keys through the window's own handlers (for a row
-// of a table of complements, picks the row once the table is chosen), so that
+// of a table of complements, its digit once the table is chosen), so that
 // the hoist, the keyboard on view and the meaning line end as if the code had
 // been typed.
 

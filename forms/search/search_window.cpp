@@ -68,7 +68,7 @@ SearchWindow* SearchWindow::showSearchWindow(std::shared_ptr<const search::Searc
                                              const CardOutputOptions& output) {
     SearchWindow* window = showOnce(
         theWindow(), [&] { return new SearchWindow(std::move(index), book, output); },
-        [&main](SearchWindow& w) { w.placeBeside(main); });
+        [&main](SearchWindow& w) { w.placeBeside(main); }, FitOnScreen::ShortenFirst);
     window->field_->setFocus();
     window->field_->selectAll();
     return window;
@@ -273,6 +273,10 @@ QString SearchWindow::codeInHand() const {
 
 void SearchWindow::showResult(int row) {
     if (row < 0 || row >= model_->rowCount()) return;
+    // The row shown is the one in hand: with nothing else selected it is
+    // selected, so that printing and saving take its card, not the list's.
+    QItemSelectionModel& selection = *results_->selectionModel();
+    if (!selection.hasSelection()) selection.select(model_->index(row), QItemSelectionModel::ClearAndSelect);
     Q_EMIT signalChosen(model_->signalAt(row).code);
 }
 
@@ -318,18 +322,10 @@ void SearchWindow::placeBeside(const MainWindowPlace& main) {
     const int left = std::max(free.left(), std::min(beside.right() + 1, free.right() + 1) - size.width());
     const int room = free.bottom() + 1 - under;
     if (room < minimumHeight()) return move(left, top);
+    // Its frame, not known before the window manager has framed it, is
+    // fitted on the screen when it is, its foot raised first (showOnce).
     resize(width(), std::min(height(), room));
     move(left, under);
-    // Its frame is not known before the window manager has framed it.
-    fitFrameOnScreen_ = true;
-}
-
-void SearchWindow::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    if (!fitFrameOnScreen_ || frameGeometry() == geometry() || !screen()) return;
-    fitFrameOnScreen_ = false;
-    const int below = frameGeometry().bottom() - screen()->availableGeometry().bottom();
-    if (below > 0) resize(width(), std::max(minimumHeight(), height() - below));
 }
 
 }  // namespace mss::forms

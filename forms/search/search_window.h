@@ -93,7 +93,6 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     SearchWindow(std::shared_ptr<const search::SearchIndex> index, const codebook::CodeBook& book,
@@ -116,7 +115,6 @@ private:
     SearchResultsModel* model_ = nullptr;
     SearchResultDelegate* delegate_ = nullptr;
     CardOutputBar* cardOutput_ = nullptr;
-    bool fitFrameOnScreen_ = false;  // placed over the main window: keep the frame's foot on the screen
 };
 
 }  // namespace mss::forms

@@ -42,11 +42,11 @@ TEST(HoistWords, AHoistNamedWithMorse) {
         const char* named;
     };
     const Case cases[] = {
-        {flagsOf(encodeHoist("MAA").flags), "Майк (M, --), Алфа (A, .-), 2-й заменяющий (повторяет A)"},
+        {flagsOf(encodeHoist("MAA").flags), "Майк (M, −−), Алфа (A, ·−), 2-й заменяющий (повторяет A)"},
         {flagsOf(encodeHoist("22.2").flags),
-         "Биссоту (2, ..---), 1-й заменяющий (повторяет 2), ответный вымпел (десятичная запятая, .-.-.-), "
+         "Биссоту (2, ··−−−), 1-й заменяющий (повторяет 2), ответный вымпел (десятичная запятая, ·−·−·−), "
          "2-й заменяющий (повторяет 2)"},
-        {{32}, "Сэтэсэвн (7, --...)"},
+        {{32}, "Сэтэсэвн (7, −−···)"},
         {{}, ""},
     };
     for (const Case& c : cases) EXPECT_EQ(hoistWithMorse(c.flags), c.named);

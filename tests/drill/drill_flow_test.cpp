@@ -114,28 +114,37 @@ TEST(DrillFlow, TypingFollowsTheRulesOfTheSet) {
         const char* keys;
         const char* shown;     // the flags up, as the learner reads them
         bool judged;           // answered without Enter
+        bool full = false;     // the last key found every place taken
     };
     const Case cases[] = {
         // M stands up already; digits do not count in the medical section,
         // and a second A cannot go up: one set has one A.
         {DrillSet::Medical, DrillMode::Compose, "A1A", "M, A", false},
+        // The M stands before anything is typed, and a second M is refused.
+        {DrillSet::Medical, DrillMode::Compose, "", "M", false},
+        {DrillSet::Medical, DrillMode::Compose, "M", "M", false},
         // Letters and digits named as the learner reads them.
         {DrillSet::Medical, DrillMode::RecogniseFlag, "A1A", "MAA", false},
+        {DrillSet::Medical, DrillMode::RecogniseFlag, "", "M", false},
+        {DrillSet::Medical, DrillMode::RecogniseFlag, "AAB", "MAA", false, true},
         // Only a digit counts for a table; one digit replaces another.
         {DrillSet::Tables, DrillMode::Compose, "A35", "5", false},
-        // Three flags at most in the general section.
-        {DrillSet::General, DrillMode::Compose, "AE12", "A, E, 1", false},
+        // Three flags at most in the general section: a fourth is refused as such.
+        {DrillSet::General, DrillMode::Compose, "AE12", "A, E, 1", false, true},
+        {DrillSet::General, DrillMode::Compose, "AE1", "A, E, 1", false, false},
         // One flag to name: judged at once.
         {DrillSet::Flags, DrillMode::RecogniseFlag, "Q", "Q", true},
     };
     for (const Case& c : cases) {
         Drill d;
         d.flow.choose({c.set, c.mode, 0});
+        if (c.set == DrillSet::Medical && c.mode == DrillMode::RecogniseFlag) d.flow.drillThese({"MAB"});
         for (const char* k = c.keys; *k; ++k) d.flow.type(*k);
         const std::string what = describe({c.set, c.mode, c.keys}) + ", " + d.where();
         EXPECT_EQ(d.flow.stage() == Stage::Answered, c.judged) << what;
         if (!c.judged) {
             EXPECT_EQ(d.flow.typed().shown(), c.shown) << what;
+            EXPECT_EQ(d.flow.typed().refusedAsFull(), c.full) << what;
         }
     }
 }

@@ -253,6 +253,15 @@ void checkKey(KeyId key, const Snapshot& b, const Snapshot& a, Changes changes, 
                 letter && isLetterFlag(second) ? scanDirectory(codeOf({'M' - 'A', second, flag})) : std::nullopt;
             expect(problems, a.selection(CodeList::Medical) == (target ? target->row : kNoRow),
                    "the medical list does not show the medical signal of the hoist");
+            // In a table of complements the key's digit names the row, or
+            // nothing (a letter, or 0 of table I).
+            const auto* table = a.section ? mss::codebook::complementTableOf(*a.section) : nullptr;
+            if (table == nullptr) break;
+            mayChange[slotOf(CodeList::Complements)] = true;
+            const std::string row = std::string(table->roman) + '-' + codeOf({flag});
+            const auto tableTarget = letter ? std::nullopt : scanDirectory(row);
+            expect(problems, a.selection(CodeList::Complements) == (tableTarget ? tableTarget->row : kNoRow),
+                   "the list of complements does not show exactly the row " + row);
             break;
         }
     }
@@ -273,9 +282,9 @@ void checkSection(Section section, const Snapshot& b, const Snapshot& a, Problem
         {Keyboard::SingleLetter, CodeList::SingleLetter, false},
         {Keyboard::FirstFlag, CodeList::GeneralAToJ, false},
         {Keyboard::SecondLetter, CodeList::Medical, true},
-        {Keyboard::SingleLetter, CodeList::Complements, false},
-        {Keyboard::SingleLetter, CodeList::Complements, false},
-        {Keyboard::SingleLetter, CodeList::Complements, false},
+        {Keyboard::ThirdLetter, CodeList::Complements, false},
+        {Keyboard::ThirdLetter, CodeList::Complements, false},
+        {Keyboard::ThirdLetter, CodeList::Complements, false},
     }};
     const SectionView& view = kViews[slotOf(section)];
     const std::string which = sectionName(section);

@@ -120,7 +120,7 @@ TEST(ScenarioLanguage, TheLearnersWordsAndTheControlNamesDescribeTheSameEvents) 
         {"load\nchoose medical\npress L\npress Q\npress about\npress exit\n",
          "load\nclick Option3\nclick Command84\nclick Command127\nclick Command115\nclick Command116\n"},
         {"tick 3\ntick 2\ntick 1\npress M\nchoose table2\npress 7\nchoose table3\nchoose single\n",
-         "tick Timer3\ntick Timer2\ntick Timer1\nclick Command36\nclick Option5\nclick Command7\nclick Option6\n"
+         "tick Timer3\ntick Timer2\ntick Timer1\nclick Command36\nclick Option5\nclick Command123\nclick Option6\n"
          "click Option1\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(statesOf(c.words), statesOf(c.controls)) << c.words;

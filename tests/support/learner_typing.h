@@ -3,8 +3,8 @@
 // What a learner does to put a signal up by hand, in the scenario runner's
 // language: choose the code's section, then press every symbol of the code
 // that the section does not hoist by itself (the medical M), each on whatever
-// keyboard is on view. A row of a table of complements is not typed: once
-// the table is chosen, the learner picks the row from the list.
+// keyboard is on view. A row of a table of complements is its table, then
+// its digit.
 
 #include <stdexcept>
 #include <string>
@@ -32,21 +32,20 @@ inline std::string sectionWord(codebook::Section s) {
 // The scenario lines for `m`'s code.
 inline std::vector<std::string> typingLines(const codebook::Meaning& m) {
     std::vector<std::string> lines{"choose " + sectionWord(m.section)};
-    if (codebook::isComplementTable(m.section)) return lines;
     std::string_view symbols = m.code;
     if (m.section == codebook::Section::Medical) symbols.remove_prefix(1);
+    if (codebook::isComplementTable(m.section)) symbols.remove_prefix(symbols.find('-') + 1);
     for (char c : symbols) lines.push_back(std::string("press ") + c);
     return lines;
 }
 
-// Types `m`'s code on `e`, and for a table row picks the row.
+// Types `m`'s code on `e`.
 inline void typeAsALearner(engine::Engine& e, const codebook::Meaning& m) {
     for (const std::string& line : typingLines(m)) {
         const auto event = scenario::parseEvent(line);
         if (!event) throw std::logic_error("not a scenario line: " + line);
         scenario::deliver(e, *event);
     }
-    if (codebook::isComplementTable(m.section)) e.pickRow(m.list, m.row);
 }
 
 }  // namespace mss::testing

@@ -19,6 +19,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QToolTip>
 
 #include <chrono>
@@ -47,6 +48,7 @@
 #include "forms/shared/picture_catalogue.h"
 #include "support/scenario.h"
 #include "forms/window_fixture.h"
+#include "look/look.h"
 #include "qtext/utf8_text.h"
 
 using namespace mss::testing;
@@ -406,13 +408,19 @@ private Q_SLOTS:
     }
 
     void opensWithItsCaptionOnTheScreen() {
-        // On a small screen at a high scale (1280 x 900 at 200 %) the window
-        // is larger than the screen: its caption still opens on it.
+        // Wholly on the screen, frame and all, where it can be made small
+        // enough; on a small screen at a high scale (1280 x 900 at 200 %) it
+        // cannot, and its caption still opens on it.
         DrillWindow* d = open(progressFile());
         CHECK(d);
+        if (QGuiApplication::platformName() == QStringLiteral("xcb")) TRY_CHECK(d->frameGeometry() != d->geometry());
         const QRect available = d->screen()->availableGeometry();
         TRY_CHECK(available.contains(d->frameGeometry().topLeft()));
         CHECK(available.contains(d->geometry().topLeft()));
+        const QSize around = d->frameGeometry().size() - d->size();
+        if (available.width() >= d->minimumWidth() + around.width() &&
+            available.height() >= d->minimumHeight() + around.height())
+            TRY_CHECK(available.contains(d->frameGeometry()));
     }
 
     void opensOnTheFlagsWithTheFirstQuestionAsked() {
@@ -610,8 +618,11 @@ private Q_SLOTS:
         CHECK_EQ(d->flow().typed().hoist().flags, std::string("A"));
         CHECK(!hoistPicture(1));
         CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: A"));
-        type(QStringLiteral("E17"));  // the fourth flag finds no place
+        type(QStringLiteral("E17"));  // the fourth flag finds no place, and the line says why
         CHECK_EQ(d->flow().typed().hoist().flags, std::string("AE1"));
+        CHECK_EQ(d->questionPage()->typed()->text(),
+                 QStringLiteral("Набрано: A, E, 1 — Больше трёх флагов сигнал этого раздела не поднимает; "
+                                "Backspace снимает последний."));
         CHECK_EQ(d->stage(), Stage::Asking);
         press(Qt::Key_Return);
         CHECK_EQ(d->stage(), Stage::Answered);
@@ -622,6 +633,10 @@ private Q_SLOTS:
         choose(DrillSet::Medical, DrillMode::Compose);
         CHECK_EQ(static_cast<const void*>(hoistPicture(0)),
                  static_cast<const void*>(&mss::forms::PictureCatalogue::instance().singleM()));
+        // It is part of what the line reads from the start, and of a refusal's.
+        CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: M"));
+        type(QStringLiteral("M"));
+        CHECK(d->questionPage()->typed()->text().startsWith(QStringLiteral("Набрано: M — Флаг M уже поднят")));
         press(Qt::Key_Backspace);
         type(QStringLiteral("A1B"));  // no digits in the medical section
         CHECK_EQ(d->flow().typed().hoist().flags, std::string("AB"));
@@ -940,6 +955,65 @@ private Q_SLOTS:
         CHECK(keptFile.readAll() == damaged);
     }
 
+    void aRefusalWithNothingUpReadsAsSuch() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        choose(DrillSet::General, DrillMode::Compose);
+        CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: —"));
+        QTest::keyClick(typingTarget(), Qt::Key_1, Qt::ShiftModifier);  // a substitute with nothing to repeat
+        CHECK(d->flow().typed().empty());
+        CHECK_EQ(d->questionPage()->typed()->text(),
+                 QStringLiteral("Набрано: ничего. ") + QString::fromStdString(mss::codebook::refusalText(
+                                                           *d->flow().typed().refusal())));
+    }
+
+    // The flags set's answers name each flag once, its Morse in signs no
+    // comma or full stop can be taken for.
+    void theFlagsAreNamedOnceWithTheirMorse() {
+        const struct {
+            const char* code;
+            const char* said;
+        } cases[] = {
+            {"E", "E — Эко (·)"},
+            {"T", "T — Тангоу (−)"},
+            {"7", "7 — Сэтэсэвн (−−···)"},
+            {"1-й заменяющий", "1-й заменяющий вымпел"},
+            {"ответный вымпел", "ответный вымпел (·−·−·−)"},
+        };
+        for (const auto& c : cases) {
+            const auto* signal = mss::drill::findSignal(signalsOf(DrillSet::Flags), c.code);
+            QVERIFY2(signal, c.code);
+            QCOMPARE(mss::forms::drill_texts::signalWithMeaning(DrillSet::Flags, *signal), QString::fromUtf8(c.said));
+        }
+    }
+
+    void escapeClosesTheDrillAndTheExamButFirstAnOpenList() {
+        // The drill, a question on view.
+        QVERIFY(open(progressFile()));
+        press(Qt::Key_Escape);
+        TRY_CHECK(drill() == nullptr);
+        // An open list of letters takes Escape for itself; the window stays.
+        QVERIFY(pressF2());
+        choose(DrillSet::General, DrillMode::RecogniseFlag);
+        QComboBox* letters = drill()->choiceBar()->letterPicker();
+        CHECK(letters->isVisible());
+        letters->showPopup();
+        QWidget* popup = letters->view()->window();
+        QVERIFY(QTest::qWaitForWindowExposed(popup));
+        QTest::keyClick(letters->view(), Qt::Key_Escape);
+        TRY_CHECK(!popup->isVisible());
+        CHECK(drill() != nullptr && drill()->isVisible());
+        // The exam in the drill's place, a ticket under way: Escape closes it too.
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_F3);
+        CHECK(drill() && drill()->exam() && drill()->exam()->isVisible());
+        QTest::mouseClick(drill()->exam()->startButton(), Qt::LeftButton);
+        CHECK(drill()->exam()->running());
+        press(Qt::Key_Escape);
+        TRY_CHECK(drill() == nullptr);
+    }
+
     void aWholeTicketIsAnsweredByKeyboardAlone() {
         mss::forms::offerDrill(*w.window, shippedBook(), options(progressFile()));
         w.window->activateWindow();
@@ -1154,6 +1228,41 @@ private Q_SLOTS:
         }
     }
 
+    void theChartsSharesStandApartAndTheHeadingKeepsItsShareWhole() {
+        std::vector<PastSession> sessions;
+        for (int i = 0; i < 10; ++i)
+            sessions.push_back({{DrillSet::Flags, DrillMode::RecogniseFlag, 0}, kSundayEvening + std::chrono::hours(i),
+                                "vvvvvvvvvv"});
+        writeProgress(progressFile(), sessions);
+        DrillWindow* d = open(progressFile(), kSaturday);
+        CHECK(d);
+        QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
+        const auto* page = d->progressPage();
+        auto* chart = page->sessions();
+        CHECK_EQ(chart->count(), 10);
+        // «100 %» over every bar, with room to spare beside its neighbours'.
+        const int shareWidth = QFontMetrics(mss::look::dialogFont()).horizontalAdvance(QStringLiteral("100\u00A0%"));
+        for (int i = 0; i < chart->count(); ++i)
+            CHECK(chart->visualItemRect(chart->item(i)).width() >= shareWidth + 6);
+        CHECK(chart->rect().contains(chart->visualItemRect(chart->item(9))));
+        // The heading, laid out as its label lays it out, never breaks «(100 %)».
+        const QLabel* heading = page->sessionsHeading();
+        CHECK(heading->text().endsWith(QStringLiteral("(100\u00A0%)")));
+        QTextLayout layout(heading->text(), heading->font());
+        QTextOption wrapping;
+        wrapping.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrapping);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(heading->contentsRect().width());
+            const QString text = heading->text().mid(line.textStart(), line.textLength());
+            CHECK_EQ(text.count(u'('), text.count(u')'));
+        }
+        layout.endLayout();
+        if (const QString shots = qEnvironmentVariable("MSS65_SCREENSHOTS"); !shots.isEmpty())
+            d->grab().save(QDir(shots).filePath(QStringLiteral("drill-progress-full-marks.png")));
+    }
+
     void theChartLabelsEachSessionAndLeavesOutShortOnes() {
         const LocalZone moscow("MSK-3");
         writeProgress(progressFile(),
@@ -1170,17 +1279,17 @@ private Q_SLOTS:
         // The sessions of three answers and of one are left out, and the line under the chart says so.
         CHECK_EQ(chart->count(), 2);
         CHECK_EQ(page->sessionsNote()->text(), QStringLiteral("Не показаны 2 коротких занятия (меньше 5 ответов)."));
-        CHECK_EQ(page->sessionsHeading()->text(), QStringLiteral("Последние занятия: верно 7 из 11 (64 %)"));
+        CHECK_EQ(page->sessionsHeading()->text(), QStringLiteral("Последние занятия: верно 7 из 11 (64\u00A0%)"));
         // Each bar: the local day under it; date, set, mode and letter on hover and to a screen reader.
         const struct {
             QString day, toolTip, spoken;
         } bars[] = {
             {QStringLiteral("15.03"),
-             QStringLiteral("15 марта 2027, 01:30\nОбщий раздел, на букву C, «Набери сигнал»\nВерно 4 из 5 (80 %)"),
-             QStringLiteral("Занятие 15 марта 2027, 01:30. Общий раздел, на букву C, «Набери сигнал». Верно 4 из 5 (80 %).")},
+             QStringLiteral("15 марта 2027, 01:30\nОбщий раздел, на букву C, «Набери сигнал»\nВерно 4 из 5 (80\u00A0%)"),
+             QStringLiteral("Занятие 15 марта 2027, 01:30. Общий раздел, на букву C, «Набери сигнал». Верно 4 из 5 (80\u00A0%).")},
             {QStringLiteral("16.03"),
-             QStringLiteral("16 марта 2027, 12:05\nМедицинский раздел, «Значение сигнала»\nВерно 3 из 6 (50 %)"),
-             QStringLiteral("Занятие 16 марта 2027, 12:05. Медицинский раздел, «Значение сигнала». Верно 3 из 6 (50 %).")},
+             QStringLiteral("16 марта 2027, 12:05\nМедицинский раздел, «Значение сигнала»\nВерно 3 из 6 (50\u00A0%)"),
+             QStringLiteral("Занятие 16 марта 2027, 12:05. Медицинский раздел, «Значение сигнала». Верно 3 из 6 (50\u00A0%).")},
         };
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(chart);
         CHECK(spoken);
@@ -1192,7 +1301,7 @@ private Q_SLOTS:
         }
         CHECK_EQ(chart->accessibleName(), QStringLiteral("Последние занятия"));
         CHECK_EQ(chart->accessibleDescription(),
-                 QStringLiteral("Последние занятия: верно 7 из 11 (64 %). Не показаны 2 коротких занятия (меньше 5 ответов)."));
+                 QStringLiteral("Последние занятия: верно 7 из 11 (64\u00A0%). Не показаны 2 коротких занятия (меньше 5 ответов)."));
 
         // Tab comes to the chart from the counts above it; the arrows go from bar to bar, the newest first.
         page->chart()->setFocus(Qt::TabFocusReason);
@@ -1292,7 +1401,7 @@ private Q_SLOTS:
         CHECK(!list->item(0, 1)->icon().isNull());
         CHECK_EQ(list->item(0, 1)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("флаг E"));
         CHECK_EQ(list->item(2, 3)->text(), QStringLiteral("1 из 1"));
-        CHECK_EQ(list->item(0, 0)->toolTip(), QStringLiteral("E — Эко, . — неверно 2 из 2"));
+        CHECK_EQ(list->item(0, 0)->toolTip(), QStringLiteral("E — Эко (·) — неверно 2 из 2"));
         CHECK_EQ(page->hardestScope()->text(),
                  QStringLiteral("Флаги и вымпелы, «Узнай флаг» — ошибки среди последних 5 ответов на сигнал"));
         CHECK(page->trainButton()->isEnabled());

@@ -217,20 +217,46 @@ private Q_SLOTS:
         QCOMPARE(w.position(HoistPosition::First)->size(), QSize(96, 62));
     }
 
-    void tableSectionsKeepTheirListAndAHiddenSelection() {
+    void tableSectionsTakeTheirDigits() {
         w.choose(Section::TableI);
         QVERIFY(w.window->tablesNote()->isVisible());
         QVERIFY(w.list(CodeList::Complements)->isVisible());
+        QCOMPARE(w.keyboardOnView(), Keyboard::ThirdLetter);
+        QCOMPARE(w.list(CodeList::Complements)->currentIndex(), -1);
         snapshot("table-i");
-        // The learner reads a row of the tables; a key that keeps that list's
-        // selection leaves it alone, and the hidden single-letter list moves meanwhile.
+        // A digit hoists its pennant third and shows its row of the table
+        // chosen; 0 of table I has none, and a letter is no digit of a table.
+        const struct {
+            Section table;
+            char key;
+            int row;  // -1: none
+        } cases[] = {
+            {Section::TableI, '1', 0},   {Section::TableI, '9', 8},   {Section::TableI, '0', -1},
+            {Section::TableII, '0', 9},  {Section::TableII, '9', 18}, {Section::TableII, 'Q', -1},
+            {Section::TableIII, '0', 19}, {Section::TableIII, '9', 28},
+        };
+        for (const auto& c : cases) {
+            const QString what = QStringLiteral("%1 in %2").arg(QChar::fromLatin1(c.key)).arg(int(c.table));
+            w.choose(c.table);
+            QVERIFY2(w.press(c.key), qPrintable(what));
+            QVERIFY2(w.position(HoistPosition::Third)->picture() == flagPicture(c.key), qPrintable(what));
+            QVERIFY2(!w.position(HoistPosition::First)->picture() && !w.position(HoistPosition::Second)->picture(),
+                     qPrintable(what));
+            QCOMPARE(w.list(CodeList::Complements)->currentIndex(), c.row);
+            QCOMPARE(w.list(CodeList::Complements)->currentText(), c.row < 0 ? QString() : rowText(CodeList::Complements, c.row));
+            QCOMPARE(w.keyboardOnView(), Keyboard::ThirdLetter);
+        }
+        // II-9 from the keys, as a learner learns it.
+        w.choose(Section::TableII);
+        QVERIFY(w.press('9'));
+        QCOMPARE(w.list(CodeList::Complements)->currentText(), QStringLiteral("Ледокол."));
+        snapshot("table-ii-9");
+        // A row read in the list stays until a key names another.
         w.list(CodeList::Complements)->setCurrentIndex(12);
         Q_EMIT w.list(CodeList::Complements)->activated(12);
         QCOMPARE(w.window->engine().selection(CodeList::Complements), 12);
-        QVERIFY(w.press('E'));
-        QCOMPARE(w.list(CodeList::Complements)->currentIndex(), 12);
-        QCOMPARE(w.list(CodeList::SingleLetter)->currentIndex(), 4);
-        QVERIFY(!w.list(CodeList::SingleLetter)->isVisible());
+        QVERIFY(w.press('2'));
+        QCOMPARE(w.list(CodeList::Complements)->currentIndex(), 11);
     }
 
     void slideShowRunsUntilTheFirstSection() {

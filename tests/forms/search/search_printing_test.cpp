@@ -180,6 +180,32 @@ private Q_SLOTS:
         QCOMPARE(f.report(s), said);
     }
 
+    void savesTheRowShownByEnterWhenNoneIsSelected() {
+        SearchPrintingFixture f;
+        SearchWindow* s = f.open();
+        QVERIFY(s);
+        SearchPrintingFixture::type(s, QStringLiteral("якорем"));
+        QVERIFY(s->model().rowCount() > 1);
+        const QString first = s->model().codeAt(0);
+        // Enter shows the first row on the main window: it is the row in hand.
+        QTest::keyClick(s->field(), Qt::Key_Return);
+        QCOMPARE(s->selectedOrShownCodes(), QStringList{first});
+        f.answer = {f.file(QStringLiteral("один.pdf")), 0};
+        QTest::mouseClick(f.bar(s).pdfButton(), Qt::LeftButton);
+        QCOMPARE(f.fileAsked.size(), 1u);
+        const QString pdf = f.file(QStringLiteral("один.pdf"));
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Title")), QStringLiteral("Карточки МСС-65: ") + first);
+        QCOMPARE(f.report(s), QStringLiteral("PDF сохранён: %1 — 1 карточка.").arg(pdf));
+        // Rows selected before Enter stay the ones taken.
+        s->field()->clear();
+        SearchPrintingFixture::type(s, QStringLiteral("якорь"));
+        QVERIFY(!s->results()->selectionModel()->hasSelection());
+        SearchPrintingFixture::selectRows(s, {1, 2});
+        const QStringList chosen{s->model().codeAt(1), s->model().codeAt(2)};
+        QTest::keyClick(s->field(), Qt::Key_Return);
+        QCOMPARE(s->selectedOrShownCodes(), chosen);
+    }
+
     void exportsTheRowInHandAsAPicture_data() {
         QTest::addColumn<QString>("named");   // the file as the learner names it
         QTest::addColumn<QString>("kind");    // the kind chosen in the dialog

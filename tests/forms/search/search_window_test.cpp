@@ -25,9 +25,12 @@
 #include "forms/shared/application_setup.h"
 #include "look/look.h"
 #include "forms/shared/picture_catalogue.h"
+#include "forms/main/main_window.h"
+#include "forms/main/meaning_line.h"
 #include "forms/search/search_result_delegate.h"
 #include "forms/search/search_results_model.h"
 #include "forms/search/search_window.h"
+#include "forms/shared/window_placement.h"
 #include "forms/wiring/secondary_windows.h"
 #include "search/book_rows.h"
 #include "search/search_index.h"
@@ -140,6 +143,93 @@ private Q_SLOTS:
     void cleanup() {
         delete SearchWindow::current();
         w.window.reset();
+    }
+
+    // Where a window goes so that its frame is wholly on the screen.
+    void aFrameIsFittedWithinTheScreen_data() {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QSize>("minimum");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("placed");
+        QTest::addColumn<bool>("shortenFirst");
+        const QRect screen(0, 0, 1600, 1000);
+        QTest::newRow("on the screen already") << QRect(900, 100, 500, 493) << QSize(300, 200) << screen
+                                               << QRect(900, 100, 500, 493) << false;
+        QTest::newRow("its foot under the screen's edge: moved up")
+            << QRect(700, 522, 500, 493) << QSize(300, 200) << screen << QRect(700, 507, 500, 493) << false;
+        QTest::newRow("off at the right and the top") << QRect(1300, -20, 500, 400) << QSize(300, 200) << screen
+                                                      << QRect(1100, 0, 500, 400) << false;
+        QTest::newRow("taller than the screen: shorter") << QRect(100, 50, 500, 1200) << QSize(300, 200) << screen
+                                                         << QRect(100, 0, 500, 1000) << false;
+        QTest::newRow("a panel at the top") << QRect(100, 0, 500, 400) << QSize(300, 200) << QRect(0, 40, 1600, 960)
+                                            << QRect(100, 40, 500, 400) << false;
+        QTest::newRow("a second screen to the left") << QRect(-300, 700, 500, 400) << QSize(300, 200)
+                                                     << QRect(-1280, 0, 1280, 1024) << QRect(-500, 624, 500, 400) << false;
+        QTest::newRow("larger than the screen can shrink: its caption on it")
+            << QRect(-10, -10, 900, 700) << QSize(700, 600) << QRect(0, 0, 640, 450) << QRect(0, 0, 702, 625) << false;
+        QTest::newRow("its foot under the screen's edge, its top kept: shorter")
+            << QRect(700, 522, 500, 493) << QSize(300, 200) << screen << QRect(700, 522, 500, 478) << true;
+        QTest::newRow("its top kept down to its least height, then moved up")
+            << QRect(700, 800, 500, 493) << QSize(300, 200) << screen << QRect(700, 775, 500, 225) << true;
+        QTest::newRow("its top kept, off at the top: at the top") << QRect(100, -30, 500, 400) << QSize(300, 200)
+                                                                  << screen << QRect(100, 0, 500, 400) << true;
+    }
+    void aFrameIsFittedWithinTheScreen() {
+        QFETCH(QRect, frame);
+        QFETCH(QSize, minimum);
+        QFETCH(QRect, available);
+        QFETCH(QRect, placed);
+        QFETCH(bool, shortenFirst);
+        const QMargins margins(1, 24, 1, 1);  // a caption and thin borders
+        using mss::forms::FitOnScreen;
+        QCOMPARE(mss::forms::wholeFrameWithin(frame, margins, minimum, available,
+                                              shortenFirst ? FitOnScreen::ShortenFirst : FitOnScreen::MoveIn),
+                 placed);
+    }
+
+    void opensWhollyOnTheScreen() {
+        // Run on a real X server under a window manager (1600 x 1000), where
+        // the frame comes once the window is shown, as well as here.
+        SearchWindow* s = openWithCtrlF();
+        QVERIFY(s);
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        if (QGuiApplication::platformName() == QStringLiteral("xcb")) QTRY_VERIFY(s->frameGeometry() != s->geometry());
+        const QRect available = s->screen()->availableGeometry();
+        QTRY_VERIFY2(available.contains(s->frameGeometry()),
+                     qPrintable(QStringLiteral("frame %1,%2 %3x%4 on %5x%6")
+                                    .arg(s->frameGeometry().x()).arg(s->frameGeometry().y())
+                                    .arg(s->frameGeometry().width()).arg(s->frameGeometry().height())
+                                    .arg(available.width()).arg(available.height())));
+        // The line under the buttons, last in the window, is on the screen.
+        const QWidget* foot = s->cardOutput();
+        QVERIFY(available.contains(QRect(foot->mapToGlobal(QPoint(0, 0)), foot->size())));
+        // Over the main window, it leaves the meaning line in sight.
+        const QWidget* line = w.window->meaningLine().list(CodeList::SingleLetter);
+        const int lineFoot = line->mapToGlobal(QPoint(0, line->height())).y() - w.window->frameGeometry().top();
+        if (s->frameGeometry().intersects(w.window->frameGeometry()))
+            QVERIFY(s->frameGeometry().top() >= w.window->frameGeometry().top() + lineFoot);
+
+        // The main window low on the screen: under its meaning line there is
+        // room for the search's least height, but not for its frame as well.
+        const int least = s->minimumHeight();
+        const int frameHeight = s->frameGeometry().height() - s->height();
+        delete s;
+        const int mainTop = available.bottom() + 1 - (least + frameHeight / 2) - 8 - lineFoot;
+        QVERIFY(mainTop >= available.top());
+        w.window->move(w.window->frameGeometry().left(), mainTop);
+        QTRY_COMPARE(w.window->frameGeometry().top(), mainTop);
+        s = openWithCtrlF();
+        QVERIFY(s);
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        if (QGuiApplication::platformName() == QStringLiteral("xcb")) QTRY_VERIFY(s->frameGeometry() != s->geometry());
+        QTRY_VERIFY2(available.contains(s->frameGeometry()),
+                     qPrintable(QStringLiteral("frame %1,%2 %3x%4 on %5x%6, least height %7")
+                                    .arg(s->frameGeometry().x()).arg(s->frameGeometry().y())
+                                    .arg(s->frameGeometry().width()).arg(s->frameGeometry().height())
+                                    .arg(available.width()).arg(available.height()).arg(least)));
+        QVERIFY(s->height() >= least);
+        if (const QString dir = qEnvironmentVariable("MSS65_SCREENSHOTS"); !dir.isEmpty())
+            s->screen()->grabWindow(0).save(QDir(dir).filePath(QStringLiteral("search-on-the-screen.png")));
     }
 
     void ctrlFOpensOneSearchWindowAndRaisesIt() {
@@ -582,7 +672,7 @@ private Q_SLOTS:
         // The tooltip of the row holds it whole, and how it is hoisted.
         const QString tip = s->model().data(s->model().index(longRow), Qt::ToolTipRole).toString();
         QCOMPARE(tip, QString::fromStdString(longMeaning) +
-                          QStringLiteral("\nПоднимают: Индиа (I, ..), Эксрэй (X, -..-)"));
+                          QStringLiteral("\nПоднимают: Индиа (I, ··), Эксрэй (X, −··−)"));
         QToolTip::hideText();
         QListView* list = s->results();
         const QPoint onMeaning = s->delegate().meaningRect(rowRect).center();
@@ -611,13 +701,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("hoisted");
         QTest::newRow("a substitute") << QStringLiteral("MAA")
-                                      << QStringLiteral("Поднимают: Майк (M, --), Алфа (A, .-), "
+                                      << QStringLiteral("Поднимают: Майк (M, −−), Алфа (A, ·−), "
                                                         "2-й заменяющий (повторяет A)");
         QTest::newRow("letters and a pennant")
-            << QStringLiteral("AE1") << QStringLiteral("Поднимают: Алфа (A, .-), Эко (E, .), Унауан (1, .----)");
-        QTest::newRow("a single letter") << QStringLiteral("E") << QStringLiteral("Поднимают: Эко (E, .)");
+            << QStringLiteral("AE1") << QStringLiteral("Поднимают: Алфа (A, ·−), Эко (E, ·), Унауан (1, ·−−−−)");
+        QTest::newRow("a single letter") << QStringLiteral("E") << QStringLiteral("Поднимают: Эко (E, ·)");
         QTest::newRow("a row of a table") << QStringLiteral("I-3")
-                                          << QStringLiteral("Поднимают после сигнала: Тэратри (3, ...--)");
+                                          << QStringLiteral("Поднимают после сигнала: Тэратри (3, ···−−)");
     }
     void tooltipsNameTheFlagsWithTheirMorse() {
         QFETCH(QString, code);
@@ -697,7 +787,7 @@ private Q_SLOTS:
         QAccessibleInterface* first = list->child(0);
         QVERIFY(first);
         QCOMPARE(first->text(QAccessible::Name), QStringLiteral("RA, Общий раздел: Мой якорь нечист."));
-        QCOMPARE(first->text(QAccessible::Description), QStringLiteral("Роумио (R, .-.), Алфа (A, .-)"));
+        QCOMPARE(first->text(QAccessible::Description), QStringLiteral("Роумио (R, ·−·), Алфа (A, ·−)"));
         QCOMPARE(labelOf(s->partList()), QStringLiteral("Раздел:"));
         // The result chosen from the field is read out with the field.
         QCOMPARE(s->field()->accessibleDescription(), first->text(QAccessible::Name));
