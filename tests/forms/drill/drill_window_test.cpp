@@ -1003,14 +1003,18 @@ private Q_SLOTS:
         QTest::keyClick(letters->view(), Qt::Key_Escape);
         TRY_CHECK(!popup->isVisible());
         CHECK(drill() != nullptr && drill()->isVisible());
-        // The exam in the drill's place, a ticket under way: Escape closes it too.
+        // The exam in the drill's place, a ticket under way: Escape closes it
+        // too, once the cadet agrees to leave the ticket.
         w.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
         QTest::keyClick(w.window.get(), Qt::Key_F3);
         CHECK(drill() && drill()->exam() && drill()->exam()->isVisible());
         QTest::mouseClick(drill()->exam()->startButton(), Qt::LeftButton);
         CHECK(drill()->exam()->running());
+        CHECK_EQ(resetAsked.count, 0);
+        resetAsked.answer = true;
         press(Qt::Key_Escape);
+        CHECK_EQ(resetAsked.count, 1);
         TRY_CHECK(drill() == nullptr);
     }
 
