@@ -12,6 +12,7 @@
 #include "echo.h"
 #include "forms/shared/codebook_problem.h"
 #include "print/card_content.h"
+#include "print/output_file.h"
 #include "print/printer_module.h"
 #include "terminal_output.h"
 
@@ -63,6 +64,9 @@ int writeCards(int argc, char* argv[], const CommandLine& command) {
     for (const QString& code : command.cardCodes)
         if (code.trimmed().isEmpty())
             return refuse(QStringLiteral("Пустой код: после --card укажите коды сигналов или флагов, например MAA."), 2);
+
+    if (const QString refusal = print::refusalToWrite(file); !refusal.isEmpty())
+        return refuse(withoutControls(refusal), 1);
 
     const auto loaded = codebook::parseCodeBook(data::codeBookBytes());
     if (const QString problem = forms::codeBookProblemMessage(loaded); !problem.isEmpty()) return refuse(problem, 2);

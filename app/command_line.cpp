@@ -115,6 +115,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                .arg(own.option->names().constLast(), QString::fromUtf8(own.names));
             return result;
         }
+    // An empty file name would be read as "no file" by one command and as a
+    // name by another: it is refused alike for all.
+    if (p.parser.isSet(p.output) && p.parser.value(p.output).isEmpty()) {
+        result.mode = CommandLine::Mode::Error;
+        result.error = QStringLiteral("После --output укажите имя файла, а не пустую строку.");
+        return result;
+    }
     result.progressFile = p.parser.value(p.progress);
     const QStringList words = p.parser.positionalArguments();
     if (p.parser.isSet(p.help)) {

@@ -16,7 +16,6 @@ namespace mss::app {
 
 namespace {
 
-
 // "2-й заменяющий<TAB>повторяет A<TAB>" — one flag a line.
 QString flagLine(const codebook::FlownFlag& flag) {
     const codebook::SignalFlag& entry = codebook::signalFlag(flag.flag);
@@ -39,7 +38,7 @@ int printHoist(const QString& typed) {
     const codebook::EncodedHoist hoist = codebook::encodeHoist(*group);
     if (!hoist.ok()) {
         write(stderr, QStringLiteral("Группу %1 не поднять одним набором флагов. %2\n")
-                          .arg(toQString(*group), toQString(codebook::refusalText(*hoist.refusal))));
+                          .arg(echoed(toQString(*group)), toQString(codebook::refusalText(*hoist.refusal))));
         return 1;
     }
     QString lines;

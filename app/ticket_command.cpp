@@ -10,6 +10,7 @@
 #include "forms/exam/exam_document.h"
 #include "forms/exam/exam_texts.h"
 #include "forms/shared/codebook_problem.h"
+#include "print/output_file.h"
 #include "print/printer_module.h"
 #include "terminal_output.h"
 
@@ -44,6 +45,8 @@ int writeTicket(int argc, char* argv[], const CommandLine& command) {
                       2);
     const auto scope = command.ticketScope.isEmpty() ? exam::ExamScope::Basic : scopeOfWord(command.ticketScope);
     if (!scope) return refuse(unknownScope(command.ticketScope), 2);
+    if (const QString refusal = print::refusalToWrite(command.outputFile); !refusal.isEmpty())
+        return refuse(withoutControls(refusal), 1);
     const auto loaded = codebook::parseCodeBook(data::codeBookBytes());
     if (const QString problem = forms::codeBookProblemMessage(loaded); !problem.isEmpty()) return refuse(problem, 2);
     const exam::ExamPool pool(loaded.book, exam::ExamSignals::shipped());

@@ -63,7 +63,9 @@ std::string flownFlagWord(const FlownFlag& flag) {
     switch (entry.kind) {
         case FlagKind::Letter:
         case FlagKind::Numeral: return str(entry.spellingWord);
-        case FlagKind::Substitute: return "повторяет " + str(flag.standsFor);
+        case FlagKind::Substitute:
+            // Under flags that are no hoist of one set it has nothing it could repeat.
+            return flag.standsFor == 0 ? "ничего не повторяет" : "повторяет " + str(flag.standsFor);
         case FlagKind::AnsweringPennant: return "десятичная запятая";
     }
     return {};

@@ -13,8 +13,9 @@
 namespace mss::codebook {
 
 // What a flag gives in its hoist: the spelling word of a letter or a digit
-// («Майк»), «повторяет A» for a substitute, «десятичная запятая» for the
-// answering pennant.
+// («Майк»), «повторяет A» for a substitute («ничего не повторяет» when it
+// repeats nothing: standsFor 0), «десятичная запятая» for the answering
+// pennant.
 std::string flownFlagWord(const FlownFlag& flag);
 
 // A flag in its hoist, for a tooltip or a screen reader: «флаг M — Майк»,

@@ -236,11 +236,17 @@ std::vector<int> flagsOf(const FlownHoist& hoist) {
 }
 
 FlownHoist readHoist(std::span<const int> flags) {
-    const DecodedHoist decoded = decodeHoist(flags);
-    if (decoded.ok()) return encodeHoist(decoded.group).flags;
-    FlownHoist hoist;
-    for (int flag : flags) hoist.push_back({flag, isSubstitute(flag) ? char(0) : signalFlag(flag).symbol});
-    return hoist;
+    // Flag by flag, as a hoist is made: a hoist half made (a decimal point
+    // last, say) still says what each of its substitutes repeats.
+    HoistInProgress hoist;
+    std::size_t read = 0;
+    while (read < flags.size() && !hoist.addFlag(flags[read])) ++read;
+    FlownHoist flown = hoist.flags();
+    for (; read < flags.size(); ++read) {
+        const int flag = flags[read];
+        flown.push_back({flag, isSubstitute(flag) ? char(0) : signalFlag(flag).symbol});
+    }
+    return flown;
 }
 
 }  // namespace mss::codebook

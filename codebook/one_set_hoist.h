@@ -97,10 +97,11 @@ std::optional<HoistRefusal> refusalOfNextFlag(std::span<const int> raised, int n
 // The flags alone.
 std::vector<int> flagsOf(const FlownHoist& hoist);
 
-// Flags as they stand, each with the character it gives where they are a
-// hoist of one set (a substitute then names what it repeats); where they are
-// not (a hoist half made, say), each letter or digit gives itself and a
-// substitute nothing.
+// Flags as they stand, each with the character it gives: read from the top
+// as a hoist of one set is made, so that a substitute names what it repeats
+// in a hoist whole or half made (22. with its digit still to come). From the
+// first flag that no such hoist could have there, each letter or digit gives
+// itself and a substitute nothing (standsFor 0).
 FlownHoist readHoist(std::span<const int> flags);
 
 }  // namespace mss::codebook

@@ -26,7 +26,9 @@ public:
 
     // Writes the document as an A4 PDF with its fonts embedded. Returns an
     // empty string, or why nothing was written (in Russian); an existing
-    // file is replaced only once the new one is whole.
+    // file is replaced only once the new one is whole, and only when it is
+    // a regular file (output_file.h); a file past the system's file-size
+    // limit is not written at all.
     virtual QString savePdf(const Document& document, const QString& file) = 0;
 
     // The system's print dialog with a preview of the document, modal over

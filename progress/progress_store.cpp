@@ -5,15 +5,14 @@
 
 #include "progress_store.h"
 
-#include <csignal>
 #include <system_error>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include "progress_schema.h"
 #include "set_aside.h"
 #include "sqlite_connection.h"
 #include "store_messages.h"
+#include "runtime/file_size_limit.h"
 #include "utc_text.h"
 
 namespace mss::progress {
@@ -123,24 +122,20 @@ std::unique_ptr<SqliteConnection> memoryCopy(const fs::path& file, int fileVersi
 }
 
 // Whether a failed write met the limit the system puts on the size of a
-// file (ulimit -f) rather than a full disk.
+// file (ulimit -f) rather than a full disk. The program ignores SIGXFSZ
+// (runtime/file_size_limit.h), so such a write fails with EFBIG, which
+// SQLite reports as an error of the disk.
 bool atFileSizeLimit(const fs::path& file) {
-    rlimit limit{};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return false;
+    const std::optional<std::uintmax_t> limit = runtime::fileSizeLimit();
+    if (!limit) return false;
     constexpr std::uintmax_t kLargestWrite = 1 << 20;  // what one answer's transaction may add, and more
     for (const fs::path& written : {file, withSuffix(file, "-wal"), withSuffix(file, "-journal")}) {
         std::error_code error;
         const std::uintmax_t size = fs::file_size(written, error);
-        if (!error && size + kLargestWrite >= limit.rlim_cur) return true;
+        if (!error && size + kLargestWrite >= *limit) return true;
     }
     return false;
 }
-
-// A write past the file-size limit (ulimit -f) would end the program with
-// SIGXFSZ; with the signal ignored the write fails with EFBIG instead, which
-// SQLite reports as an error of the disk. Set with every store, before the
-// file is first written: nothing else in the program writes large files.
-void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace
 
@@ -149,7 +144,6 @@ ProgressStore::ProgressStore(fs::path file, drill::Clock clock, CodesOfSet codes
     std::error_code error;
     file_ = fs::absolute(file, error);
     if (error) file_ = std::move(file);
-    ignoreFileSizeSignal();
     openExistingFile();
 }
 

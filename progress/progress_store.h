@@ -21,7 +21,9 @@
 //   - while another program holds the file, answers wait in memory, in
 //     order, and are written when it frees (Keeping::Pending);
 //   - where the file cannot be written (a read-only place, a full disk, a
-//     file-size limit) what it holds is read and the run goes on in memory;
+//     file-size limit) what it holds is read and the run goes on in memory
+//     (past a file-size limit only where SIGXFSZ is ignored, as the program
+//     does from its start: runtime/file_size_limit.h);
 //   - values no program of ours writes (times outside 2000..2200, session
 //     numbers out of range, codes the drill does not know) are passed over
 //     and the rest of the file is read.

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -29,6 +28,7 @@
 #include "forms/exam/exam_document.h"
 #include "forms/exam/exam_texts.h"
 #include "forms/shared/face_button.h"
+#include "forms/shared/file_chooser.h"
 #include "forms/shared/physical_keys.h"
 #include "forms/shared/russian_plural.h"
 #include "look/look.h"
@@ -65,7 +65,7 @@ QLabel* line(QWidget* parent, const char* name, bool bold = false) {
 }  // namespace
 
 QString ExamPanel::chooseWithDialog(QWidget* parent, const QString& title, const QString& suggested) {
-    return QFileDialog::getSaveFileName(parent, title, suggested, QStringLiteral("PDF (*.pdf)"));
+    return chooseFileWithDialog(parent, title, suggested, {QStringLiteral("Документ PDF (*.pdf)")}, 0).path;
 }
 
 ExamPanel::ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, drill::Clock clock,

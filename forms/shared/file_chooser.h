@@ -23,7 +23,11 @@ struct ChosenFile {
 using FileChooser = std::function<ChosenFile(QWidget* parent, const QString& title, const QString& suggested,
                                              const QStringList& kinds, int preferredKind)>;
 
-// The system's dialog for saving a file.
+// The dialog for saving a file: the toolkit's own, in Russian, opened in the
+// folder the learner saved in last while the program runs (else the one of
+// `suggested`, else the documents folder). It refuses, with the reason, a
+// name that is no regular file (print/output_file.h), and writes nothing of
+// its own anywhere.
 ChosenFile chooseFileWithDialog(QWidget* parent, const QString& title, const QString& suggested,
                                 const QStringList& kinds, int preferredKind);
 

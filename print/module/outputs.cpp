@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/module/outputs.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -17,6 +18,7 @@
 #include "print/module/document_painter.h"
 #include "print/module/drawing.h"
 #include "print/module/paper_look.h"
+#include "print/output_file.h"
 
 namespace mss::print {
 
@@ -34,14 +36,23 @@ QString cannotWrite(const QString& file) {
             .arg(shown, QDir::toNativeSeparators(folder.filePath()));
     if (!folder.isWritable() || (info.exists() && !info.isWritable()))
         return QStringLiteral("Файл «%1» не записан: нет права на запись.").arg(shown);
-    if (info.isDir()) return QStringLiteral("Файл «%1» не записан: это папка.").arg(shown);
     return QStringLiteral("Файл «%1» не записан.").arg(shown);
 }
 
-// Writes through `write` into a file that replaces `file` only when whole.
-QString writeWhole(const QString& file, const std::function<bool(QSaveFile&)>& write) {
+// Draws through `draw` in memory, then writes it into a file that replaces
+// `file` only when whole: never over anything but a regular file, and never
+// past the file-size limit, so that an old file stays as it was.
+QString writeWhole(const QString& file, const std::function<bool(QIODevice&)>& draw) {
+    if (QString refusal = refusalToWrite(file); !refusal.isEmpty()) return refusal;
+    QByteArray bytes;
+    QBuffer drawn(&bytes);
+    if (!drawn.open(QIODevice::WriteOnly) || !draw(drawn)) return cannotWrite(file);
+    drawn.close();
+    if (QString beyond = beyondFileSizeLimit(file, bytes.size()); !beyond.isEmpty()) return beyond;
+    // Asked again just before the write: the name may have changed hands meanwhile.
+    if (QString refusal = refusalToWrite(file); !refusal.isEmpty()) return refusal;
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || !write(out) || !out.commit()) return cannotWrite(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) return cannotWrite(file);
     return {};
 }
 
@@ -53,14 +64,14 @@ QSize cardPixels(int dotsPerInch) {
 }  // namespace
 
 QString writePdf(const Document& document, const QString& file) {
-    return writeWhole(file, [&](QSaveFile& out) {
+    return writeWhole(file, [&](QIODevice& out) {
         QPdfWriter pdf(&out);
         pdf.setResolution(kPdfDpi);
         pdf.setTitle(document.title);
         pdf.setCreator(kProgram);
         setA4(pdf);
         paintDocument(document, pdf);
-        return out.error() == QFileDevice::NoError;
+        return true;
     });
 }
 
@@ -83,11 +94,11 @@ QImage renderCard(const Card& card, int scale) {
 QString writeCardPng(const Card& card, const QString& file, int scale) {
     const QImage image = renderCard(card, scale);
     if (image.isNull()) return QStringLiteral("Масштаб картинки бывает 1, 2 или 4.");
-    return writeWhole(file, [&](QSaveFile& out) { return image.save(&out, "PNG"); });
+    return writeWhole(file, [&](QIODevice& out) { return image.save(&out, "PNG"); });
 }
 
 QString writeCardSvg(const Card& card, const QString& file) {
-    return writeWhole(file, [&](QSaveFile& out) {
+    return writeWhole(file, [&](QIODevice& out) {
         const QSize size = cardPixels(kScreenDpi);
         QSvgGenerator svg;
         svg.setOutputDevice(&out);
@@ -100,7 +111,7 @@ QString writeCardSvg(const Card& card, const QString& file) {
         if (!painter.begin(&svg)) return false;
         painter.fillRect(QRect(QPoint(0, 0), size), kPaper);
         paintCard(painter, card, QPointF(0, 0), Units(kScreenDpi), true);
-        return painter.end() && out.error() == QFileDevice::NoError;
+        return painter.end();
     });
 }
 

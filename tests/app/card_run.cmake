@@ -160,6 +160,113 @@ elseif(CASE STREQUAL "refusals")
     fail("the message should name the folder")
   endif()
 
+elseif(CASE STREQUAL "not_a_regular_file")
+  # A named pipe, a folder, links to a device, to a pipe and to nothing: each
+  # is refused with its reason and left as it was, by --card and by
+  # --ticket, and no reader of the pipe is kept waiting.
+  execute_process(COMMAND mkfifo "${SCRATCH}/pipe.pdf" RESULT_VARIABLE made)
+  if(NOT made EQUAL 0)
+    message(FATAL_ERROR "mkfifo could not make a named pipe")
+  endif()
+  file(MAKE_DIRECTORY "${SCRATCH}/folder.pdf")
+  file(CREATE_LINK /dev/null "${SCRATCH}/device.pdf" SYMBOLIC)
+  file(CREATE_LINK pipe.pdf "${SCRATCH}/to-pipe.svg" SYMBOLIC)
+  file(CREATE_LINK nowhere.png "${SCRATCH}/dangling.png" SYMBOLIC)
+  # file|the reason after «Файл «file» не записан: »
+  set(cases
+    "pipe.pdf|это именованный канал, а не обычный файл."
+    "folder.pdf|это папка, а не обычный файл."
+    "device.pdf|это ссылка на устройство, а не на обычный файл."
+    "to-pipe.svg|это ссылка на именованный канал, а не на обычный файл."
+    "dangling.png|это ссылка на файл, которого нет.")
+  foreach(case IN LISTS cases)
+    string(REPLACE "|" ";" parts "${case}")
+    list(GET parts 0 name)
+    list(GET parts 1 reason)
+    set(runs "--card MAA")
+    if(name MATCHES "\\.pdf$")
+      list(APPEND runs "--ticket 12")
+    endif()
+    foreach(command IN LISTS runs)
+      separate_arguments(command)
+      run(${command} --output ${name})
+      if(NOT (status EQUAL 1))
+        fail("the status should be 1")
+      endif()
+      if(NOT (out STREQUAL "" AND err STREQUAL "Файл «${name}» не записан: ${reason}\n"))
+        fail("the message should say: Файл «${name}» не записан: ${reason}")
+      endif()
+    endforeach()
+  endforeach()
+  execute_process(COMMAND test -p "${SCRATCH}/pipe.pdf" RESULT_VARIABLE still_a_pipe)
+  if(NOT (still_a_pipe EQUAL 0 AND IS_DIRECTORY "${SCRATCH}/folder.pdf" AND IS_SYMLINK "${SCRATCH}/device.pdf" AND
+          IS_SYMLINK "${SCRATCH}/dangling.png" AND NOT EXISTS "${SCRATCH}/nowhere.png"))
+    fail("every one should be left as it was")
+  endif()
+  file(GLOB left RELATIVE "${SCRATCH}" "${SCRATCH}/*")
+  list(SORT left)
+  if(NOT left STREQUAL "dangling.png;device.pdf;folder.pdf;pipe.pdf;to-pipe.svg")
+    fail("nothing else should be written, found: ${left}")
+  endif()
+
+elseif(CASE STREQUAL "file_size_limit")
+  # Under a file-size limit (ulimit -f, in blocks of 1,024 bytes) smaller than
+  # the file, each output is refused with a Russian message and status 1, the
+  # old file left as it was and no temporary file behind; the signal the
+  # kernel sends past the limit does not end the program.
+  # The signal's default restored, as a terminal gives it (the test runner may
+  # hand it down ignored).
+  find_program(SHELL_PROGRAM sh REQUIRED)
+  find_program(ENV_PROGRAM env REQUIRED)
+  function(run_limited blocks)
+    execute_process(
+      COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+              ${ENV_PROGRAM} --default-signal=XFSZ
+              ${SHELL_PROGRAM} -c "ulimit -f ${blocks} && exec \"$0\" \"$@\"" ${PROGRAM} ${ARGN}
+      WORKING_DIRECTORY "${SCRATCH}"
+      RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+    set(status "${status}" PARENT_SCOPE)
+    set(out "${out}" PARENT_SCOPE)
+    set(err "${err}" PARENT_SCOPE)
+    set(ran "ulimit -f ${blocks}; mss65 ${ARGN}" PARENT_SCOPE)
+  endfunction()
+  foreach(arguments "--card;NC;MAA;AE1;--output;old.pdf" "--card;MAA;--output;old.png;--scale;4"
+                    "--card;MAA;--output;old.svg" "--ticket;12;--output;old.pdf")
+    file(REMOVE_RECURSE "${SCRATCH}")
+    file(MAKE_DIRECTORY "${SCRATCH}")
+    foreach(old old.pdf old.png old.svg)
+      file(WRITE "${SCRATCH}/${old}" "прежний файл")
+    endforeach()
+    run_limited(2 ${arguments})
+    list(GET arguments -1 name)
+    if(name STREQUAL "4")
+      set(name old.png)
+    endif()
+    if(NOT (status EQUAL 1))
+      fail("the status should be 1, not the end by a signal")
+    endif()
+    set(message "Файл «${name}» не записан: он превысил бы предел размера файла, установленный в системе (ulimit -f).\n")
+    if(NOT (out STREQUAL "" AND err STREQUAL message))
+      fail("the message should say the file-size limit stopped it")
+    endif()
+    file(GLOB left RELATIVE "${SCRATCH}" "${SCRATCH}/*")
+    list(SORT left)
+    foreach(old old.pdf old.png old.svg)
+      file(READ "${SCRATCH}/${old}" kept)
+      if(NOT kept STREQUAL "прежний файл")
+        fail("${old} should be left as it was")
+      endif()
+    endforeach()
+    if(NOT left STREQUAL "old.pdf;old.png;old.svg")
+      fail("nothing else should be written, found: ${left}")
+    endif()
+  endforeach()
+  # Under a limit it fits in, the file is written.
+  run_limited(100000 --card NC MAA AE1 --output cards.pdf)
+  if(NOT (status EQUAL 0 AND EXISTS "${SCRATCH}/cards.pdf"))
+    fail("the PDF fits under the limit and should be written")
+  endif()
+
 elseif(CASE STREQUAL "no_module")
   # The program cannot find its printing module: a Russian message, status 2, nothing written.
   set(ENVIRONMENT "MSS65_PRINT_MODULE=${SCRATCH}/nowhere/libmss65-print.so")

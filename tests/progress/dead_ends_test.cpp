@@ -20,6 +20,7 @@
 #include "progress/progress_schema.h"
 #include "progress/progress_store.h"
 #include "progress/utc_text.h"
+#include "runtime/file_size_limit.h"
 #include "progress_test_support.h"
 
 namespace mss::progress {
@@ -359,8 +360,9 @@ TEST_F(DeadEndTest, AFileSizeLimitEndsSavingNotTheProgram) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            // As the program starts: the signal's default ends the process.
+            // As the program starts: the signal's default would end the process.
             std::signal(SIGXFSZ, SIG_DFL);
+            mss::runtime::ignoreFileSizeSignal();
             rlimit limit{};
             ::getrlimit(RLIMIT_FSIZE, &limit);
             limit.rlim_cur = 64 * 1024;

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "progress/progress_store.h"
+#include "runtime/file_size_limit.h"
 #include "progress_test_support.h"
 
 namespace mss::progress {
@@ -116,11 +117,12 @@ TEST_F(NotSavingTest, AnUnwritablePlaceIsReportedAndLeftAsItIs) {
 }
 
 // Stops every file of this process from growing past `bytes` (root
-// included) while it lives. The store has the signal the kernel would send
-// ignored, so writes fail with EFBIG.
+// included) while it lives. The signal the kernel would send is ignored, as
+// the program does from its start, so writes fail with EFBIG.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
+        mss::runtime::ignoreFileSizeSignal();
         getrlimit(RLIMIT_FSIZE, &saved_);
         rlimit limit = saved_;
         limit.rlim_cur = bytes;

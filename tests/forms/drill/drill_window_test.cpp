@@ -687,6 +687,30 @@ private Q_SLOTS:
         CHECK_EQ(answersIn(progressFile()).back().given, QStringLiteral("MMA"));
     }
 
+    // 2, the 1st substitute and the answering pennant: a hoist half made, its
+    // digit after the point still to come. Each flag is named with what it
+    // gives, the substitute with the digit it repeats, never a character 0.
+    void aHalfMadeHoistNamesWhatItsSubstituteRepeats() {
+        DrillWindow* d = open(progressFile());
+        CHECK(d);
+        choose(DrillSet::General, DrillMode::Compose);
+        d->drillSignals({"AE1"});
+        type(QStringLiteral("2"));
+        QTest::keyClick(typingTarget(), Qt::Key_1, Qt::ShiftModifier);
+        QTest::keyClick(typingTarget(), Qt::Key_0, Qt::ShiftModifier);
+        CHECK_EQ(d->questionPage()->typed()->text(), QStringLiteral("Набрано: 2, 1-й заменяющий, ответный вымпел"));
+        const QString spoken[] = {QStringLiteral("вымпел 2 — Биссоту"),
+                                  QStringLiteral("первый заменяющий — повторяет 2"),
+                                  QStringLiteral("ответный вымпел — десятичная запятая")};
+        const QString places[] = {QStringLiteral("Первый флаг"), QStringLiteral("Второй флаг"),
+                                  QStringLiteral("Третий флаг")};
+        for (std::size_t p = 0; p < 3; ++p) {
+            const QWidget* position = d->questionPage()->hoist()->position(p);
+            CHECK_EQ(position->toolTip(), spoken[p]);
+            CHECK_EQ(position->accessibleName(), places[p] + QStringLiteral(": ") + spoken[p]);
+        }
+    }
+
     void theLetterPickerNarrowsTheGeneralSection() {
         DrillWindow* d = open(progressFile());
         CHECK(d);
