@@ -65,6 +65,8 @@ public:
     FaceButton* previousButton() const { return previous_; }
     FaceButton* nextButton() const { return next_; }
     FaceButton* handInButton() const { return handIn_; }
+    // «Билет № 7. Основной, 20 вопросов.» above the grade.
+    QLabel* resultTicket() const { return ticketTitle_; }
     QLabel* grade() const { return grade_; }
     QLabel* gradeDetails() const { return details_; }
     QTableWidget* results() const { return results_; }
@@ -131,6 +133,7 @@ private:
     FaceButton* previous_ = nullptr;
     FaceButton* next_ = nullptr;
     FaceButton* handIn_ = nullptr;
+    QLabel* ticketTitle_ = nullptr;
     QLabel* grade_ = nullptr;
     QLabel* details_ = nullptr;
     QTableWidget* results_ = nullptr;
