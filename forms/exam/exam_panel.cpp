@@ -335,7 +335,7 @@ QWidget* ExamPanel::buildResults() {
         std::vector<drill::CardKey> cards;
         for (const exam::QuestionResult& r : flow_->result().questions)
             if (!r.correct) cards.push_back({r.question->set, exam::modeOf(r.question->kind), r.question->signal->code});
-        Q_EMIT drillMistakes(cards);
+        Q_EMIT drillMistakes(cards, flow_->ticket().number);
     });
     QObject::connect(again, &QPushButton::clicked, this, [this] { showStart(); });
     QObject::connect(printResult, &QPushButton::clicked, this,

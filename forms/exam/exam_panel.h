@@ -82,8 +82,8 @@ public:
 Q_SIGNALS:
     // The cadet leaves the exam for the drill.
     void leave();
-    // A drill of exactly the signals answered wrongly.
-    void drillMistakes(const std::vector<mss::drill::CardKey>& cards);
+    // A drill of exactly the signals answered wrongly on ticket `ticket`.
+    void drillMistakes(const std::vector<mss::drill::CardKey>& cards, int ticket);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

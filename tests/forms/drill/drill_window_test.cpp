@@ -994,6 +994,14 @@ private Q_SLOTS:
         QTest::mouseClick(exam->repeatMistakesButton(), Qt::LeftButton);
         CHECK_EQ(d->windowTitle(), QStringLiteral("Тренировка"));
         CHECK_EQ(d->flow().questionCount(), 1);
+        // It says what it is, and no set or mode of the drill shows as chosen.
+        CHECK(d->scoreLine()->text().startsWith(QStringLiteral("Ошибки билета № 7 · Вопрос 1 из 1")));
+        for (DrillSet set : mss::drill::kAllSets) CHECK(!d->choiceBar()->setButton(set)->isChosen());
+        for (DrillMode mode : mss::drill::kAllModes) CHECK(!d->choiceBar()->modeButton(mode)->isChosen());
+        // Choosing a set ends it.
+        choose(DrillSet::Flags, DrillMode::RecogniseFlag);
+        CHECK(d->scoreLine()->text().startsWith(QStringLiteral("Вопрос 1 из ")));
+        CHECK(d->choiceBar()->setButton(DrillSet::Flags)->isChosen());
     }
 
     void aTicketSavedAsPdfHoldsItsQuestionsAndKey() {
