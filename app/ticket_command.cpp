@@ -69,7 +69,7 @@ QString unknownScope(const QString& typed) {
 int printTicket(const codebook::CodeBook& book, int number, exam::ExamScope scope, int draw) {
     const exam::ExamPool pool(book, exam::ExamSignals::shipped());
     const exam::Ticket ticket = exam::drawTicket(pool, number, scope, exam::kTicketQuestions, draw);
-    QStringList lines{forms::exam_texts::ticketHeading(ticket)};
+    QStringList lines{forms::exam_texts::teacherTextNote(), forms::exam_texts::ticketHeading(ticket)};
     lines << forms::exam_texts::ticketLines(ticket) << QString() << QStringLiteral("Ответы:")
           << forms::exam_texts::answerKeyLines(ticket);
     const QByteArray bytes = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();

@@ -119,4 +119,20 @@ bool isRightAnswer(DrillMode mode, const DrillSignal& asked, std::string_view gi
     return given != nullptr && readAs(given->text) == readAs(asked.text);
 }
 
+std::string meaningToCompose(const DrillSignal& signal) {
+    std::string text = signal.text;
+    const std::string& code = signal.code;
+    if (code.empty()) return text;
+    const auto isWordChar = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    };
+    // Only the code as a word of its own: AA in «RPT AA», not in «AAB».
+    for (std::size_t at = text.find(code); at != std::string::npos; at = text.find(code, at + code.size())) {
+        const std::size_t end = at + code.size();
+        if ((at > 0 && isWordChar(text[at - 1])) || (end < text.size() && isWordChar(text[end]))) continue;
+        text.replace(at, code.size(), std::string(code.size(), '?'));
+    }
+    return text;
+}
+
 }  // namespace mss::drill

@@ -73,4 +73,10 @@ std::string codeOfTyped(DrillSet set, std::string_view askedCode, std::string_vi
 bool isRightAnswer(DrillMode mode, const DrillSignal& asked, std::string_view givenCode,
                    std::span<const DrillSignal> list);
 
+// The meaning asked when its signal is to be composed: where it names its
+// own code (AA: «… (RPT AA — повторите все после …)»), the code is hidden,
+// a question mark for each of its letters, so that the question does not
+// give its answer away. The answer shows the meaning whole.
+std::string meaningToCompose(const DrillSignal& signal);
+
 }  // namespace mss::drill

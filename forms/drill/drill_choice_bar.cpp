@@ -86,4 +86,10 @@ void DrillChoiceBar::show(const drill::DrillChoice& choice) {
     letter_->setCurrentIndex(std::max(0, letter_->findData(static_cast<int>(choice.firstLetter))));
 }
 
+void DrillChoiceBar::showNoChoice() {
+    for (DrillSet set : drill::kAllSets) showChosen(setButton(set), false, QString());
+    for (DrillMode mode : drill::kAllModes) showChosen(modeButton(mode), false, QString());
+    letter_->setVisible(false);
+}
+
 }  // namespace mss::forms

@@ -29,6 +29,9 @@ public:
 
     // Shows `choice` as chosen.
     void show(const drill::DrillChoice& choice);
+    // Shows no set and no mode chosen: the session in hand is none of them
+    // (the mistakes of an exam ticket, of several sets and modes).
+    void showNoChoice();
 
     FaceButton* setButton(drill::DrillSet set) const { return sets_[static_cast<std::size_t>(set)]; }
     FaceButton* modeButton(drill::DrillMode mode) const { return modes_[static_cast<std::size_t>(mode)]; }

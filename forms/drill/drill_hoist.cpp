@@ -6,6 +6,8 @@
 #include <QPainter>
 
 #include "codebook/hoist_words.h"
+#include "flags/flag_design.h"
+#include "flags/flag_layers.h"
 #include "forms/shared/flag_picture_box.h"
 #include "forms/shared/picture_catalogue.h"
 #include "look/look.h"
@@ -22,15 +24,29 @@ const std::array<QString, DrillHoist::kPositions> kPlaceNames{
 
 }  // namespace
 
-QPixmap smallHoistPicture(const std::vector<int>& flags) {
-    constexpr int kWidth = 30, kHeight = 20, kGap = 2;
-    QPixmap picture(static_cast<int>(flags.size()) * (kWidth + kGap), kHeight);
+QPixmap smallHoistPicture(const std::vector<int>& flags, QSize flagSize) {
+    // Drawn as paper draws them, each flag's shape edged by a thin dark line,
+    // so that a white flag, a pennant or a cross on white stays a flag.
+    constexpr int kGap = 2;
+    constexpr qreal kRatio = 2;  // sharp on a screen of double density too
+    const int width = static_cast<int>(flags.size()) * (flagSize.width() + kGap);
+    QPixmap picture(QSize(width, flagSize.height()) * kRatio);
+    picture.setDevicePixelRatio(kRatio);
     picture.fill(Qt::transparent);
     QPainter p(&picture);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (std::size_t i = 0; i < flags.size(); ++i)
-        p.drawPixmap(QRect(static_cast<int>(i) * (kWidth + kGap), 0, kWidth, kHeight),
-                     PictureCatalogue::instance().flag(flags[i]));
+    p.setRenderHint(QPainter::Antialiasing);
+    const std::vector<flags::FlagDesign>& designs = flags::flagDesigns();
+    for (std::size_t i = 0; i < flags.size(); ++i) {
+        const flags::FlagDesign& design = designs.at(static_cast<std::size_t>(flags[i]));
+        const QRectF box(static_cast<double>(i) * (flagSize.width() + kGap) + 0.5, 0.5, flagSize.width() - 1.0,
+                         flagSize.height() - 1.0);
+        flags::paintFlag(p, design, box);
+        p.setBrush(Qt::NoBrush);
+        QPen edge(look::kDarkFace, 1);
+        edge.setJoinStyle(Qt::MiterJoin);
+        p.setPen(edge);
+        p.drawPath(flags::outlineOf(design.outline, box.size()).translated(box.topLeft()));
+    }
     return picture;
 }
 

@@ -18,9 +18,9 @@ namespace mss::forms {
 
 class FlagPictureBox;
 
-// The flags of a hoist side by side, small (30 × 20 each), for a row of a
-// table; `flags` are 0..39, top first.
-QPixmap smallHoistPicture(const std::vector<int>& flags);
+// The flags of a hoist side by side, small (`flagSize` each), outlined, for
+// a row of a table; `flags` are 0..39, top first.
+QPixmap smallHoistPicture(const std::vector<int>& flags, QSize flagSize = QSize(30, 20));
 
 class DrillHoist : public QWidget {
 public:

@@ -44,6 +44,11 @@ QString quoted(const std::string& meaning) {
     return QStringLiteral("«%1»").arg(t);
 }
 
+QString sentence(const QString& words) {
+    if (words.endsWith(QStringLiteral("?»")) || words.endsWith(QStringLiteral("!»"))) return words;
+    return words + QLatin1Char('.');
+}
+
 
 QString setTitle(DrillSet set) {
     switch (set) {
@@ -101,7 +106,8 @@ QString modeToolTip(DrillMode mode) {
 
 QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestion& question) {
     if (question.signal == nullptr) return {};
-    const QString meaning = quoted(question.signal->text);
+    // Asked to compose: a meaning that names its own code hides it.
+    const QString meaning = quoted(drill::meaningToCompose(*question.signal));
     const QString table = tableOf(question.hoist);
     // A flag of the flags set is asked by what it is: a flag, a pennant, a substitute.
     const codebook::SignalFlag* alone =
@@ -130,11 +136,12 @@ QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestio
                 case DrillSet::Flags:
                     if (alone && alone->spellingWord.empty())  // a substitute, the answering pennant
                         return QStringLiteral("Поднимите %1.").arg(toQString(alone->fullName));
-                    return QStringLiteral("Поднимите %1 %2.")
-                        .arg(pennant ? QStringLiteral("вымпел") : QStringLiteral("флаг"), meaning);
+                    return sentence(QStringLiteral("Поднимите %1 %2")
+                                        .arg(pennant ? QStringLiteral("вымпел") : QStringLiteral("флаг"), meaning));
                 case DrillSet::SingleLetter: return QStringLiteral("Какой однобуквенный сигнал означает %1?").arg(meaning);
-                case DrillSet::General: return QStringLiteral("Наберите сигнал: %1.").arg(meaning);
-                case DrillSet::Medical: return QStringLiteral("Наберите сигнал медицинского раздела: %1.").arg(meaning);
+                case DrillSet::General: return sentence(QStringLiteral("Наберите сигнал: %1").arg(meaning));
+                case DrillSet::Medical:
+                    return sentence(QStringLiteral("Наберите сигнал медицинского раздела: %1").arg(meaning));
                 case DrillSet::Tables:
                     return QStringLiteral("Таблица дополнений %1: %2. Какая это цифра?").arg(table, meaning);
             }

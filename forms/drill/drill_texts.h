@@ -22,6 +22,9 @@ inline const QString kResetQuestion = QStringLiteral(
 // around it can end as it must: «Усилительное устройство (мегафон)». A
 // place left for a value ("...") keeps its dots.
 QString quoted(const std::string& meaning);
+// A sentence ending in a quoted meaning, with its point: none after a
+// question or exclamation mark that closes the quote («…осадка?»).
+QString sentence(const QString& words);
 
 QString setTitle(drill::DrillSet set);
 // `signalCount` is how many signals the set has.

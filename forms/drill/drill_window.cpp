@@ -175,6 +175,7 @@ void DrillWindow::connectControls() {
     });
     QObject::connect(summaryPage_->newSessionButton(), &QPushButton::clicked, this, [this] { choose(flow_->choice()); });
     QObject::connect(summaryPage_->reviewEarlyButton(), &QPushButton::clicked, this, [this] {
+        mistakesOfTicket_.reset();
         flow_->reviewEarly();
         showStage();
     });
@@ -188,11 +189,13 @@ void DrillWindow::connectControls() {
 }
 
 void DrillWindow::choose(const drill::DrillChoice& choice) {
+    mistakesOfTicket_.reset();
     flow_->choose(choice);
     showStage();
 }
 
 void DrillWindow::drillSignals(const std::vector<std::string>& codes) {
+    mistakesOfTicket_.reset();
     flow_->drillThese(codes);
     showStage();
 }
@@ -204,11 +207,12 @@ void DrillWindow::openExam() {
                               this);
         drillOrExam_->addWidget(exam_);
         QObject::connect(exam_, &ExamPanel::leave, this, [this] { closeExam(); });
-        QObject::connect(exam_, &ExamPanel::drillMistakes, this, [this](const std::vector<drill::CardKey>& cards) {
-            closeExam();
-            flow_->drillCards(cards);
-            showStage();
-        });
+        QObject::connect(exam_, &ExamPanel::drillMistakes, this,
+                         [this](const std::vector<drill::CardKey>& cards, int ticket) {
+                             flow_->drillCards(cards);
+                             mistakesOfTicket_ = ticket;
+                             closeExam();
+                         });
     }
     setWindowTitle(exam_texts::kExamTitle);
     drillOrExam_->setCurrentWidget(exam_);
@@ -222,7 +226,11 @@ void DrillWindow::closeExam() {
 }
 
 void DrillWindow::showStage() {
-    bar_->show(flow_->choice());
+    // The mistakes of a ticket are of several sets and modes: none of them shows as chosen.
+    if (mistakesOfTicket_)
+        bar_->showNoChoice();
+    else
+        bar_->show(flow_->choice());
     switch (flow_->stage()) {
         case Stage::Asking: showQuestion(); break;
         case Stage::Answered: showAnswer(); break;
@@ -276,8 +284,8 @@ void DrillWindow::showProgress() {
 
 void DrillWindow::showScore() {
     const bool finished = flow_->stage() == Stage::Summary || flow_->stage() == Stage::NothingToAsk;
-    const QString line =
-        texts::scoreLine(flow_->tally(), flow_->questionNumber(), flow_->questionCount(), finished);
+    QString line = texts::scoreLine(flow_->tally(), flow_->questionNumber(), flow_->questionCount(), finished);
+    if (mistakesOfTicket_) line = QStringLiteral("Ошибки билета № %1 · %2").arg(*mistakesOfTicket_).arg(line);
     score_->setText(line);
     score_->setAccessibleName(QStringLiteral("Счёт: ") + line);
 }

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "codebook/codebook.h"
 #include "drill/drill_flow.h"
@@ -117,6 +118,8 @@ private:
     QStackedWidget* drillOrExam_ = nullptr;
     QWidget* drillArea_ = nullptr;
     ExamPanel* exam_ = nullptr;  // made when first asked for
+    // While the mistakes of an exam ticket are drilled: its number.
+    std::optional<int> mistakesOfTicket_;
     QStackedWidget* pages_ = nullptr;
     QuestionPage* questionPage_ = nullptr;
     SummaryPage* summaryPage_ = nullptr;

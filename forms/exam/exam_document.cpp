@@ -10,7 +10,7 @@ namespace {
 using print::Block;
 using print::Cell;
 
-// What the teacher hoists for a question; nothing where the question is a meaning.
+// The hoist a question shows; nothing where the question is a meaning to compose.
 std::vector<int> hoistShown(const exam::TicketQuestion& q) {
     return q.kind == exam::TaskKind::ComposeHoist ? std::vector<int>{} : q.hoist.flown;
 }
@@ -19,8 +19,9 @@ std::vector<int> hoistShown(const exam::TicketQuestion& q) {
 
 print::Document ticketDocument(const exam::Ticket& ticket) {
     print::Document d{exam_texts::ticketHeading(ticket), {}, false};
+    // The cadets' sheet: hoists drawn, nothing that names them.
     d.blocks.push_back(Block::heading(exam_texts::ticketHeading(ticket)));
-    const QStringList lines = exam_texts::ticketLines(ticket);
+    const QStringList lines = exam_texts::sheetLines(ticket);
     for (std::size_t i = 0; i < ticket.questions.size(); ++i)
         d.blocks.push_back(Block::row({Cell{lines[static_cast<qsizetype>(i)], {}},
                                        Cell{QString(), hoistShown(ticket.questions[i])}},
@@ -44,10 +45,9 @@ print::Document resultDocument(const exam::Ticket& ticket, const exam::ExamResul
     int n = 0;
     for (const exam::QuestionResult& r : result.questions) {
         ++n;
-        const QString mark = r.correct ? QStringLiteral("верно") : QStringLiteral("ошибка");
         d.blocks.push_back(Block::row(
-            {Cell{QStringLiteral("%1. %2").arg(n).arg(exam_texts::taskTitle(r.question->kind)), r.question->hoist.flown},
-             Cell{QStringLiteral("Ответ: %1 — %2").arg(exam_texts::givenText(r), mark), {}},
+            {Cell{QStringLiteral("%1. %2").arg(n).arg(exam_texts::askedText(*r.question)), hoistShown(*r.question)},
+             Cell{QStringLiteral("Ответ: %1 — %2").arg(exam_texts::givenText(r), exam_texts::mistakeText(r)), {}},
              Cell{QStringLiteral("Правильно: %1").arg(exam_texts::rightText(*r.question)), {}}},
             {0.3, 0.35, 0.35}));
     }

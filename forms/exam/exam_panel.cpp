@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QRandomGenerator>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -55,6 +56,10 @@ QTableWidget* table(QWidget* parent, const char* name, const QStringList& headin
     t->setIconSize(QSize(100, 20));
     return t;
 }
+
+// A flag of a hoist in the table of results, and room for three side by side.
+constexpr QSize kResultFlag(36, 24);
+constexpr QSize kResultHoist(3 * (36 + 2), 24);
 
 QTableWidgetItem* cell(const QString& text) { return new QTableWidgetItem(text); }
 
@@ -131,9 +136,9 @@ QWidget* ExamPanel::buildStart() {
     heading->setText(texts::kExamTitle);
     auto* about = line(page, "ExamAbout");
     about->setText(QStringLiteral("Билет из двадцати (или десяти) вопросов: узнать флаг, разобрать и набрать сигнал, "
-                                  "значение однобуквенного сигнала и цифры таблицы. Ответы проверяются, когда билет "
-                                  "сдан. Зачёт — не больше одной ошибки на десять вопросов и ни одной грубой: "
-                                  "ошибки в сигнале бедствия или срочности."));
+                                  "назвать значение однобуквенного сигнала и цифры таблицы. Ответы проверяются, когда "
+                                  "билет сдан. Зачёт — не больше одной ошибки на десять вопросов и ни одной грубой, "
+                                  "то есть в сигнале бедствия или срочности."));
     scope_ = new QComboBox(page);
     scope_->setObjectName(QStringLiteral("ExamScope"));
     for (ExamScope scope : exam::kAllScopes) {
@@ -185,6 +190,9 @@ QWidget* ExamPanel::buildStart() {
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(back);
+    // The lists show where the focus is, as the buttons do.
+    page->setStyleSheet(QStringLiteral("QComboBox:focus, QSpinBox:focus { border: 2px solid %1; }")
+                            .arg(look::kGlint.name()));
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(heading);
     layout->addWidget(about);
@@ -222,7 +230,15 @@ QWidget* ExamPanel::buildQuestions() {
     previous_ = drillButton(page, "ExamPrevious", QStringLiteral("Назад"), QStringLiteral("Предыдущий вопрос (PageUp)"));
     next_ = drillButton(page, "ExamNext", QStringLiteral("Далее"), QStringLiteral("Следующий вопрос (PageDown)"));
     handIn_ = drillButton(page, "ExamHandIn", QStringLiteral("Сдать"),
-                          QStringLiteral("Сдать билет: ответы проверяются, изменить их будет нельзя"));
+                          QStringLiteral("Сдать билет (Ctrl+Enter): ответы проверяются, изменить их будет нельзя"));
+    // From any question, without going round every control with Tab.
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto* handInKeys = new QShortcut(keys, page);
+        handInKeys->setContext(Qt::WidgetWithChildrenShortcut);
+        QObject::connect(handInKeys, &QShortcut::activated, handIn_, [this] {
+            if (running()) handIn_->click();
+        });
+    }
     auto* top = new QHBoxLayout;
     top->addWidget(progress_, 1);
     top->addWidget(timeLeft_);
@@ -280,14 +296,23 @@ QWidget* ExamPanel::buildQuestions() {
 
 QWidget* ExamPanel::buildResults() {
     auto* page = new QWidget(this);
+    ticketTitle_ = line(page, "ExamResultTicket", true);
     grade_ = label(page, "ExamGrade", look::serifFont(16), look::kWhite);
     grade_->setFocusPolicy(Qt::TabFocus);
     details_ = line(page, "ExamGradeDetails", true);
     details_->setFocusPolicy(Qt::TabFocus);
     results_ = table(page, "ExamResults",
-                     {QStringLiteral("№"), QStringLiteral("Задание"), QStringLiteral("Подъём"), QStringLiteral("Ваш ответ"),
+                     {QStringLiteral("№"), QStringLiteral("Вопрос"), QStringLiteral("Подъём"), QStringLiteral("Ваш ответ"),
                       QStringLiteral("Правильный ответ")});
     results_->setAccessibleName(QStringLiteral("Вопросы билета и ответы"));
+    // Every column within the window's width, the texts wrapped: nothing to scroll sideways to.
+    results_->setIconSize(kResultHoist);
+    results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QHeaderView* columns = results_->horizontalHeader();
+    columns->setStretchLastSection(false);
+    for (int column : {0, 2}) columns->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    for (int column : {1, 3, 4}) columns->setSectionResizeMode(column, QHeaderView::Stretch);
+    QObject::connect(columns, &QHeaderView::sectionResized, results_, [this] { results_->resizeRowsToContents(); });
     repeat_ = drillButton(page, "ExamRepeatMistakes", QStringLiteral("Повторить ошибки"),
                           QStringLiteral("Тренировка ровно тех сигналов, в которых были ошибки"));
     auto* again = drillButton(page, "ExamAgain", QStringLiteral("Новый билет"), QStringLiteral("К выбору билета"));
@@ -302,6 +327,7 @@ QWidget* ExamPanel::buildResults() {
     buttons->addStretch();
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(ticketTitle_);
     layout->addWidget(grade_);
     layout->addWidget(details_);
     layout->addWidget(results_, 1);
@@ -310,7 +336,7 @@ QWidget* ExamPanel::buildResults() {
         std::vector<drill::CardKey> cards;
         for (const exam::QuestionResult& r : flow_->result().questions)
             if (!r.correct) cards.push_back({r.question->set, exam::modeOf(r.question->kind), r.question->signal->code});
-        Q_EMIT drillMistakes(cards);
+        Q_EMIT drillMistakes(cards, flow_->ticket().number);
     });
     QObject::connect(again, &QPushButton::clicked, this, [this] { showStart(); });
     QObject::connect(printResult, &QPushButton::clicked, this,
@@ -418,8 +444,9 @@ void ExamPanel::showQuestion() {
     const exam::TicketQuestion& q = flow_->question();
     const bool choosing = exam::modeOf(q.kind) == drill::DrillMode::Meaning;
     const bool composing = q.kind == TaskKind::ComposeHoist;
-    const QString heading = texts::progressLine(flow_->current(), flow_->questionCount()) +
-                            QStringLiteral(" · %1").arg(texts::taskTitle(q.kind));
+    const QString heading = QStringLiteral("Билет № %1 · %2 · %3")
+                                .arg(flow_->ticket().number)
+                                .arg(texts::progressLine(flow_->current(), flow_->questionCount()), texts::taskTitle(q.kind));
     progress_->setText(heading);
     progress_->setAccessibleName(heading);
     question_->ask(texts::questionText(q), QString(), composing && q.signal->reconstructed, texts::howToAnswer(q),
@@ -456,7 +483,7 @@ void ExamPanel::showAnswer() {
     if (exam::modeOf(q.kind) == drill::DrillMode::Meaning) {
         for (int place = 0; place < question_->choices()->count(); ++place)
             static_cast<FaceButton*>(question_->choices()->button(place))
-                ->setChosen(a.chosen && *a.chosen == static_cast<std::size_t>(place));
+                ->setChosenAnswer(a.chosen && *a.chosen == static_cast<std::size_t>(place));
         return showFileNotices();
     }
     question_->showTyped(drill_texts::typedLine(a.typed, exam::modeOf(q.kind)));
@@ -488,16 +515,21 @@ void ExamPanel::showResults() {
     pal.setColor(QPalette::WindowText, r.passed ? look::kRightAnswer : look::kWrongAnswer);
     grade_->setPalette(pal);
     details_->setText(texts::gradeDetails(r, flow_->questionCount()));
-    grade_->setAccessibleName(QStringLiteral("Итог: %1. %2").arg(grade_->text(), details_->text()));
+    ticketTitle_->setText(texts::ticketHeading(flow_->ticket()));
+    grade_->setAccessibleName(
+        QStringLiteral("Итог: %1. %2 %3").arg(grade_->text(), ticketTitle_->text(), details_->text()));
     results_->setRowCount(0);
     for (const exam::QuestionResult& q : r.questions) {
         const int row = results_->rowCount();
         results_->insertRow(row);
         results_->setItem(row, 0, cell(QString::number(row + 1)));
-        results_->setItem(row, 1, cell(texts::taskTitle(q.question->kind)));
+        results_->setItem(row, 1, cell(texts::askedText(*q.question)));
         auto* hoist = cell(QString());
-        hoist->setIcon(QIcon(smallHoistPicture(q.question->hoist.flown)));
-        hoist->setToolTip(toQString(codebook::hoistLine(q.question->hoist.flown)));
+        // A meaning to compose shows no hoist: the flags put up are the answer.
+        if (q.question->kind != TaskKind::ComposeHoist) {
+            hoist->setIcon(QIcon(smallHoistPicture(q.question->hoist.flown, kResultFlag)));
+            hoist->setToolTip(toQString(codebook::hoistLine(q.question->hoist.flown)));
+        }
         results_->setItem(row, 2, hoist);
         auto* given = cell((q.correct ? QStringLiteral("✓ ") : QStringLiteral("✗ ")) + texts::givenText(q));
         given->setForeground(q.correct ? look::kRightAnswer : look::kWrongAnswer);
@@ -506,8 +538,9 @@ void ExamPanel::showResults() {
         if (q.question->gross && !q.correct) right += QStringLiteral(" — грубая ошибка");
         results_->setItem(row, 4, cell(right));
     }
-    results_->resizeColumnsToContents();
     results_->resizeRowsToContents();
+    // A new result starts at its top, whatever the last one was scrolled to.
+    results_->scrollToTop();
     repeat_->setVisible(r.mistakes > 0);
     pages_->setCurrentWidget(resultsPage_);
     grade_->setFocus();

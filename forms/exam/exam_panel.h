@@ -70,6 +70,8 @@ public:
     FaceButton* previousButton() const { return previous_; }
     FaceButton* nextButton() const { return next_; }
     FaceButton* handInButton() const { return handIn_; }
+    // «Билет № 7. Основной, 20 вопросов.» above the grade.
+    QLabel* resultTicket() const { return ticketTitle_; }
     QLabel* grade() const { return grade_; }
     QLabel* gradeDetails() const { return details_; }
     QTableWidget* results() const { return results_; }
@@ -86,8 +88,8 @@ public:
 Q_SIGNALS:
     // The cadet leaves the exam for the drill.
     void leave();
-    // A drill of exactly the signals answered wrongly.
-    void drillMistakes(const std::vector<mss::drill::CardKey>& cards);
+    // A drill of exactly the signals answered wrongly on ticket `ticket`.
+    void drillMistakes(const std::vector<mss::drill::CardKey>& cards, int ticket);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -142,6 +144,7 @@ private:
     FaceButton* previous_ = nullptr;
     FaceButton* next_ = nullptr;
     FaceButton* handIn_ = nullptr;
+    QLabel* ticketTitle_ = nullptr;
     QLabel* grade_ = nullptr;
     QLabel* details_ = nullptr;
     QTableWidget* results_ = nullptr;

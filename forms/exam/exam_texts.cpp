@@ -14,6 +14,13 @@ namespace {
 using exam::ExamScope;
 using exam::TaskKind;
 using drill_texts::quoted;
+using drill_texts::sentence;
+
+// A meaning asked to compose, quoted, its own code hidden.
+QString meaningAsked(const exam::TicketQuestion& q) { return quoted(drill::meaningToCompose(*q.signal)); }
+
+// «Однобуквенный сигнал»: a task's name at the head of a line.
+QString capitalised(const QString& words) { return words.left(1).toUpper() + words.mid(1); }
 
 // A code, and where a substitute flies in it, its flags: AA (A, 1-й заменяющий).
 QString codeWithFlags(const exam::TicketQuestion& q) {
@@ -75,7 +82,8 @@ QString questionText(const exam::TicketQuestion& q) {
         case TaskKind::SingleLetterMeaning: return QStringLiteral("Что означает этот однобуквенный сигнал?");
         case TaskKind::ReadHoistChoose: return QStringLiteral("Разберите сигнал: что он означает?");
         case TaskKind::ReadHoistType: return QStringLiteral("Разберите сигнал: какой это код?");
-        case TaskKind::ComposeHoist: return QStringLiteral("Наберите сигнал одним набором флагов: %1.").arg(quoted(q.signal->text));
+        case TaskKind::ComposeHoist:
+            return sentence(QStringLiteral("Наберите сигнал одним набором флагов: %1").arg(meaningAsked(q)));
         case TaskKind::TableDigitMeaning:
             return QStringLiteral("Что означает цифра %1 таблицы дополнений %2?")
                 .arg(toQString(q.hoist.flags), toQString(q.hoist.table));
@@ -90,8 +98,8 @@ QString howToAnswer(const exam::TicketQuestion& q) {
         case TaskKind::ReadHoistType:
             return QStringLiteral("Наберите буквы и цифры, которые обозначает подъём; Backspace снимает последнюю.");
         case TaskKind::ComposeHoist:
-            return QStringLiteral("Поднимайте флаги сверху вниз; повтор — заменяющим (Shift+1, 2, 3); "
-                                  "Backspace снимает последний.");
+            return QStringLiteral("Поднимайте флаги сверху вниз; повтор — заменяющим (Shift+1, 2, 3), "
+                                  "ответный вымпел — Shift+0; Backspace снимает последний.");
         default: return QStringLiteral("Выберите ответ: клавиши 1–4 или щелчок.");
     }
 }
@@ -106,20 +114,26 @@ QString timeLeftText(std::chrono::seconds left) {
     return QStringLiteral("Осталось: %1 с").arg(left.count());
 }
 
+QString timeTakenText(std::chrono::seconds taken) {
+    const auto minutes = taken.count() / 60, seconds = taken.count() % 60;
+    if (minutes == 0) return QStringLiteral("%1 с").arg(seconds);
+    if (seconds == 0) return QStringLiteral("%1 мин").arg(minutes);
+    return QStringLiteral("%1 мин %2 с").arg(minutes).arg(seconds);
+}
+
 QString gradeTitle(const exam::ExamResult& r) { return r.passed ? QStringLiteral("Зачёт") : QStringLiteral("Незачёт"); }
 
 QString gradeDetails(const exam::ExamResult& r, std::size_t questions) {
-    const auto taken = r.taken.count();
-    QString line = QStringLiteral("Верно %1 из %2 (%3 %), %4. Время: %5 мин %6 с.")
+    QString line = QStringLiteral("Верно %1 из %2 (%3 %), %4. Время: %5.")
                        .arg(r.right)
                        .arg(questions)
                        .arg(r.percent())
                        .arg(countOf(r.mistakes, QStringLiteral("ошибка"), QStringLiteral("ошибки"),
-                                    QStringLiteral("ошибок")))
-                       .arg(taken / 60)
-                       .arg(taken % 60, 2, 10, QLatin1Char('0'));
+                                    QStringLiteral("ошибок")),
+                            timeTakenText(r.taken));
+    // Unanswered and wrongly composed count too: said of the signals, not of how they were misread.
     if (r.grossErrors > 0)
-        line += QStringLiteral(" Грубых ошибок: %1 — сигнал бедствия или срочности понят неверно.").arg(r.grossErrors);
+        line += QStringLiteral(" Грубых ошибок (в сигналах бедствия и срочности): %1.").arg(r.grossErrors);
     if (r.timedOut) line += QStringLiteral(" Время вышло; вопросы без ответа засчитаны как ошибки.");
     return line;
 }
@@ -128,6 +142,20 @@ QString givenText(const exam::QuestionResult& r) {
     if (r.given.empty()) return QStringLiteral("нет ответа");
     if (r.givenSignal && exam::modeOf(r.question->kind) == drill::DrillMode::Meaning) return quoted(r.givenSignal->text);
     return toQString(r.given);
+}
+
+QString askedText(const exam::TicketQuestion& q) {
+    const QString task = capitalised(taskTitle(q.kind));
+    switch (q.kind) {
+        case TaskKind::ComposeHoist: return QStringLiteral("%1: %2").arg(task, meaningAsked(q));
+        case TaskKind::TableDigitMeaning: return QStringLiteral("%1: %2").arg(task, shownHoist(q));
+        default: return task;
+    }
+}
+
+QString mistakeText(const exam::QuestionResult& r) {
+    if (r.correct) return QStringLiteral("верно");
+    return r.question->gross ? QStringLiteral("грубая ошибка") : QStringLiteral("ошибка");
 }
 
 QString rightText(const exam::TicketQuestion& q) {
@@ -153,6 +181,11 @@ QString leaveTicketQuestion(const exam::Ticket& ticket) {
         .arg(ticket.number);
 }
 
+QString teacherTextNote() {
+    return QStringLiteral("Текст для преподавателя: что поднимать и ответы. Лист для курсантов (ответы — на "
+                          "отдельной странице): тот же билет с --output билет.pdf.");
+}
+
 QString drawName(int draw) { return QStringLiteral("выборка %1").arg(draw); }
 
 QStringList ticketLines(const exam::Ticket& ticket) {
@@ -167,9 +200,24 @@ QStringList ticketLines(const exam::Ticket& ticket) {
             case TaskKind::ReadHoistChoose:
             case TaskKind::TableDigitMeaning: asked = QStringLiteral("Что означает %1?").arg(shownHoist(q)); break;
             case TaskKind::ReadHoistType: asked = QStringLiteral("Разберите подъём: %1.").arg(shownHoist(q)); break;
-            case TaskKind::ComposeHoist: asked = QStringLiteral("Наберите: %1.").arg(quoted(q.signal->text)); break;
+            case TaskKind::ComposeHoist: asked = sentence(QStringLiteral("Наберите: %1").arg(meaningAsked(q))); break;
         }
-        lines << QStringLiteral("%1. %2. %3").arg(n).arg(taskTitle(q.kind), asked);
+        lines << QStringLiteral("%1. %2. %3").arg(n).arg(capitalised(taskTitle(q.kind)), asked);
+    }
+    return lines;
+}
+
+QStringList sheetLines(const exam::Ticket& ticket) {
+    QStringList lines;
+    int n = 0;
+    for (const exam::TicketQuestion& q : ticket.questions) {
+        ++n;
+        QString line = QStringLiteral("%1. %2. %3").arg(n).arg(capitalised(taskTitle(q.kind)), questionText(q));
+        QStringList offered;
+        for (std::size_t i = 0; i < q.choices.size(); ++i)
+            offered << QStringLiteral("%1) %2").arg(i + 1).arg(quoted(q.choices[i]->text));
+        if (!offered.isEmpty()) line += QStringLiteral(" Ответы: %1.").arg(offered.join(QStringLiteral("; ")));
+        lines << line;
     }
     return lines;
 }

@@ -29,13 +29,25 @@ QString timeLeftText(std::chrono::seconds left);
 // «Зачёт» / «Незачёт», and the line under it.
 QString gradeTitle(const exam::ExamResult& r);
 QString gradeDetails(const exam::ExamResult& r, std::size_t questions);
+// «19 с», «3 мин», «3 мин 5 с».
+QString timeTakenText(std::chrono::seconds taken);
+// What a question asked, for the table of results: «Набрать: «…»»,
+// «Флаг по виду» (the hoist is drawn beside it).
+QString askedText(const exam::TicketQuestion& q);
+// «верно», «ошибка» or «грубая ошибка».
+QString mistakeText(const exam::QuestionResult& r);
 // An answer as the cadet gave it, and the right one, for the table of results.
 QString givenText(const exam::QuestionResult& r);
 QString rightText(const exam::TicketQuestion& q);
 
-// The ticket as a teacher reads it out: a heading, one question a line,
-// then a blank line and the answer key, one line a question.
+// The ticket as a teacher reads it out, one question a line, naming what
+// to hoist; and the answer key, one line a question.
 QStringList ticketLines(const exam::Ticket& ticket);
+// The ticket as the cadets read it on their sheet, one question a line,
+// nothing in it that names a hoist to be read: the hoist is drawn beside it.
+QStringList sheetLines(const exam::Ticket& ticket);
+// The first line of the teacher's text: what it is and where the cadets' sheet comes from.
+QString teacherTextNote();
 QStringList answerKeyLines(const exam::Ticket& ticket);
 QString ticketHeading(const exam::Ticket& ticket);
 // Asked before the window closes on a ticket not handed in.

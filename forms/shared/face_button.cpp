@@ -22,6 +22,12 @@ void FaceButton::setChosen(bool chosen) {
     update();
 }
 
+void FaceButton::setChosenAnswer(bool chosen) {
+    framed_ = chosen;
+    setChosen(chosen);
+    setAccessibleDescription(chosen ? QStringLiteral("Выбранный ответ") : QString());
+}
+
 void FaceButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
@@ -51,6 +57,13 @@ void FaceButton::paintEvent(QPaintEvent*) {
     p.setFont(font());
     p.drawText(captionArea(), kCaptionFlags, text());
 
+    if (chosen_ && framed_) {
+        constexpr int kFrame = 3;
+        p.setPen(QPen(look::kGlint, kFrame));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(kFrame / 2 + 2, kFrame / 2 + 2, -kFrame / 2 - 2, -kFrame / 2 - 2));
+        p.setPen(caption);
+    }
     if (showsFocusCue()) {
         p.setPen(QPen(p.pen().color(), 1, Qt::DotLine));
         p.drawRect(focusCueRect());

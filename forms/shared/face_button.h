@@ -17,6 +17,10 @@ public:
 
     void setChosen(bool chosen);
     bool isChosen() const { return chosen_; }
+    // An answer chosen among others: framed in a thick bright line, not
+    // only lighter, and named so to a screen reader.
+    void setChosenAnswer(bool chosen);
+    bool framesChoice() const { return framed_; }
 
     // Where the caption is drawn, and the dotted focus cue round it.
     QRect captionRect() const;
@@ -39,6 +43,7 @@ private:
     QColor face_;
     QColor text_;  // invalid: the platform's button text colour
     bool chosen_ = false;
+    bool framed_ = false;
 };
 
 }  // namespace mss::forms

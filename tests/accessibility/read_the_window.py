@@ -3,7 +3,8 @@
 section, presses A and E by their accessible names and reads the meaning line;
 then opens the drill window with «Тренировка», finds its question, answers it
 by a key of the drill's keyboard and reads the result; last opens the exam
-with «Зачёт», reads a question, hands the ticket in and reads the grade. The
+with «Зачёт», reads a question with its ticket's number, hands the ticket in
+and reads the grade, the ticket's number and a row of the result. The
 progress file is in a temporary folder, never the learner's own.
 
 Every step waits for what it expects against a deadline; should the program
@@ -168,16 +169,24 @@ def exam(app):
                                       and app.getChildAtIndex(i).name == "Зачёт"), None), "exam window «Зачёт»")
     press(app, "Начать")
     question = wait_until(lambda: named(window, "Вопрос: "), "question of the ticket")[0]
-    progress = wait_until(lambda: named(window, "Вопрос 1 из 20"), "the ticket's progress line")[0]
+    progress = wait_until(lambda: named(window, "Билет № 1 · Вопрос 1 из 20 · "), "the ticket's progress line")[0]
     print("exam question:", progress.name, "—", question.name)
     # Handed in unanswered: the page says what that means, and a second press hands it in.
     press(app, "Сдать")
     wait_until(lambda: named(window, "Без ответа: 20 вопросов."), "the warning about unanswered questions")
     press(app, "Сдать")
     grade = wait_until(lambda: named(window, "Итог: "), "the grade of the ticket")[0]
-    if not grade.name.startswith("Итог: Незачёт."):
+    if not grade.name.startswith("Итог: Незачёт. Билет № 1. "):
         fail(f"the grade reads {grade.name!r}")
     print("exam grade:", grade.name)
+    # A row of the result: what was asked, the answer given and the right one.
+    table = wait_until(lambda: [n for n in walk(window) if n.getRole() == pyatspi.ROLE_TABLE
+                                and n.name == "Вопросы билета и ответы" and showing(n)], "the table of the result")[0]
+    cells = table.queryTable()
+    row = [cells.getAccessibleAt(0, column).name for column in range(cells.nColumns)]
+    if len(row) != 5 or row[0] != "1" or not row[1] or row[3] != "✗ нет ответа" or not row[4]:
+        fail(f"the first row of the result reads {row!r}")
+    print("exam result row:", " | ".join(row))
 
 
 def main():
@@ -207,7 +216,7 @@ def main():
     drill(app, progress_file)
     print("ok: a screen reader opens the drill, finds its question, answers it and reads the result")
     exam(app)
-    print("ok: a screen reader opens the exam, reads a question, hands the ticket in and reads the grade")
+    print("ok: a screen reader opens the exam, reads a question and its ticket, hands it in, reads the grade and the result")
     program.terminate()
     program.wait(10)
 

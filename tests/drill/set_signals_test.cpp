@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
 #include <set>
 #include <string>
@@ -183,6 +184,37 @@ TEST(SetSignals, AnAnswerIsRightForItsCodeAndWhenComposedForEveryCodeThatReadsTh
 
 // Every signal of the book, asked what it means: four different texts, the
 // wrong ones from its own group while the group has enough.
+TEST(SetSignals, AMeaningToComposeHidesItsOwnCode) {
+    // The three signals of the book whose meaning names their code, and one that does not.
+    const struct {
+        const char* code;
+        const char* hidden;  // what must be in the meaning to compose
+    } cases[] = {{"AA", "(RPT ?? "}, {"AB", "(RPT ?? "}, {"BN", "(RPT ?? "}, {"AE1", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        const DrillSignal* s = findSignal(signals(DrillSet::General), c.code);
+        ASSERT_NE(s, nullptr);
+        const std::string composed = meaningToCompose(*s);
+        if (*c.hidden == '\0') {
+            EXPECT_EQ(composed, s->text);
+        } else {
+            EXPECT_NE(composed.find(c.hidden), std::string::npos) << composed;
+            EXPECT_NE(s->text.find("RPT " + s->code), std::string::npos) << "the answer keeps the code";
+        }
+    }
+    // No signal of any set asks for a meaning that names it.
+    const auto namesAsWord = [](const std::string& text, const std::string& code) {
+        const auto word = [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; };
+        for (auto at = text.find(code); at != std::string::npos; at = text.find(code, at + 1))
+            if ((at == 0 || !word(text[at - 1])) && (at + code.size() == text.size() || !word(text[at + code.size()])))
+                return true;
+        return false;
+    };
+    for (DrillSet set : kAllSets)
+        for (const DrillSignal& s : signals(set))
+            EXPECT_FALSE(namesAsWord(meaningToCompose(s), s.code)) << s.code << ": " << meaningToCompose(s);
+}
+
 TEST(SetSignals, EverySignalOfTheBookGetsFourDifferentMeaningsToChooseFrom) {
     for (DrillSet set : kAllSets) {
         const auto& all = signals(set);

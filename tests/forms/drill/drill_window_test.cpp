@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QSqlDatabase>
@@ -41,6 +42,7 @@
 #include "forms/wiring/secondary_windows.h"
 #include "forms/drill/progress_chart.h"
 #include "forms/exam/exam_panel.h"
+#include "forms/shared/face_button.h"
 #include "forms/drill/progress_texts.h"
 #include "forms/drill/session_chart.h"
 #include "forms/shared/reconstructed_mark.h"
@@ -1059,7 +1061,8 @@ private Q_SLOTS:
         press(Qt::Key_Return);
         const auto* flow = exam->flow();
         CHECK(flow && exam->running());
-        CHECK_EQ(exam->progressLine()->text().left(15), QStringLiteral("Вопрос 1 из 20 "));
+        // The ticket's number heads every question.
+        CHECK(exam->progressLine()->text().startsWith(QStringLiteral("Билет № 7 · Вопрос 1 из 20 · ")));
         // Every question answered rightly but the third, which is left wrong.
         for (std::size_t i = 0; i < flow->questionCount(); ++i) {
             CHECK_EQ(flow->current(), i);
@@ -1067,6 +1070,13 @@ private Q_SLOTS:
             if (mss::exam::modeOf(q.kind) == DrillMode::Meaning) {
                 const std::size_t place = i == 2 ? (q.rightChoice + 1) % q.choices.size() : q.rightChoice;
                 type(QString::number(place + 1));
+                // The answer chosen is framed and named so; the others are not.
+                for (int b = 0; b < exam->questionPage()->choices()->count(); ++b) {
+                    auto* button = static_cast<mss::forms::FaceButton*>(exam->questionPage()->choices()->button(b));
+                    const bool chosen = static_cast<std::size_t>(b) == place;
+                    CHECK_EQ(button->framesChoice() && button->isChosen(), chosen);
+                    CHECK_EQ(button->accessibleDescription() == QStringLiteral("Выбранный ответ"), chosen);
+                }
             } else if (q.kind == mss::exam::TaskKind::ReadHoistType) {
                 type(QString::fromStdString(i == 2 ? std::string("Z") : q.hoist.flags));
             } else {
@@ -1079,15 +1089,38 @@ private Q_SLOTS:
         press(Qt::Key_PageUp);
         CHECK_EQ(flow->current(), flow->questionCount() - 2);
         CHECK(flow->answered(flow->current()));
-        // Tab to «Сдать», then Enter.
-        for (int i = 0; i < 80 && !exam->handInButton()->hasFocus(); ++i) press(Qt::Key_Tab);
-        CHECK(exam->handInButton()->hasFocus());
-        press(Qt::Key_Return);
+        // Ctrl+Enter hands the ticket in from the question, as «Сдать»'s tooltip says.
+        CHECK(exam->handInButton()->toolTip().contains(QStringLiteral("Ctrl+Enter")));
+        CHECK(!exam->handInButton()->hasFocus());
+        QTest::keyClick(typingTarget(), Qt::Key_Return, Qt::ControlModifier);
         CHECK(!exam->running());
         CHECK_EQ(flow->result().mistakes, 1);
         CHECK_EQ(exam->grade()->text(), flow->result().passed ? QStringLiteral("Зачёт") : QStringLiteral("Незачёт"));
         CHECK(exam->grade()->accessibleName().startsWith(QStringLiteral("Итог: ")));
         CHECK_EQ(exam->results()->rowCount(), 20);
+        CHECK(exam->resultTicket()->text().startsWith(QStringLiteral("Билет № 7. ")));
+        CHECK(exam->grade()->accessibleName().contains(QStringLiteral("Билет № 7. ")));
+        // At the window's opening size every column is in view, nothing to scroll sideways to:
+        // what was asked (a meaning to compose among it), what was answered, what was right.
+        QTableWidget* results = exam->results();
+        QVERIFY(QTest::qWaitForWindowExposed(d));
+        CHECK(results->horizontalHeader()->length() <= results->viewport()->width());
+        CHECK_EQ(results->horizontalScrollBar()->maximum(), 0);
+        for (int row = 0; row < results->rowCount(); ++row) {
+            const auto& q = flow->ticket().questions[static_cast<std::size_t>(row)];
+            const QString asked = results->item(row, 1)->text();
+            CHECK(asked.at(0).isUpper());
+            if (q.kind == mss::exam::TaskKind::ComposeHoist)
+                CHECK(asked.contains(QStringLiteral("«")));
+            CHECK(results->item(row, 3)->text().startsWith(row == 2 ? QStringLiteral("✗ ") : QStringLiteral("✓ ")));
+            CHECK(!results->item(row, 4)->text().isEmpty());
+        }
+        // Every row already as high as its wrapped cells need at the widths they have.
+        std::vector<int> heights;
+        for (int row = 0; row < results->rowCount(); ++row) heights.push_back(results->rowHeight(row));
+        results->resizeRowsToContents();
+        for (int row = 0; row < results->rowCount(); ++row)
+            CHECK_EQ(results->rowHeight(row), heights[static_cast<std::size_t>(row)]);
         // The ticket is in the progress file, handed in.
         const auto past = d->store().pastTickets();
         CHECK_EQ(past.size(), std::size_t{1});
@@ -1098,6 +1131,14 @@ private Q_SLOTS:
         QTest::mouseClick(exam->repeatMistakesButton(), Qt::LeftButton);
         CHECK_EQ(d->windowTitle(), QStringLiteral("Тренировка"));
         CHECK_EQ(d->flow().questionCount(), 1);
+        // It says what it is, and no set or mode of the drill shows as chosen.
+        CHECK(d->scoreLine()->text().startsWith(QStringLiteral("Ошибки билета № 7 · Вопрос 1 из 1")));
+        for (DrillSet set : mss::drill::kAllSets) CHECK(!d->choiceBar()->setButton(set)->isChosen());
+        for (DrillMode mode : mss::drill::kAllModes) CHECK(!d->choiceBar()->modeButton(mode)->isChosen());
+        // Choosing a set ends it.
+        choose(DrillSet::Flags, DrillMode::RecogniseFlag);
+        CHECK(d->scoreLine()->text().startsWith(QStringLiteral("Вопрос 1 из ")));
+        CHECK(d->choiceBar()->setButton(DrillSet::Flags)->isChosen());
     }
 
     void aTicketInHandIsLeftOnlyWhenTheCadetSaysSoAndIsTakenUpAgain() {
