@@ -54,10 +54,10 @@ TEST(HoistWords, AHoistNamedWithMorse) {
         {{}, ""},
         // Half made, its last digit still to come: the substitute still says what it repeats.
         {{27, substituteFlag(1), kAnsweringPennant},
-         "Биссоту (2, ..---), 1-й заменяющий (повторяет 2), ответный вымпел (десятичная запятая, .-.-.-)"},
+         "Биссоту (2, ··−−−), 1-й заменяющий (повторяет 2), ответный вымпел (десятичная запятая, ·−·−·−)"},
         // No hoist of one set from the second A on: a substitute there repeats nothing.
         {{0, substituteFlag(1), 0, substituteFlag(2)},
-         "Алфа (A, .-), 1-й заменяющий (повторяет A), Алфа (A, .-), 2-й заменяющий (ничего не повторяет)"},
+         "Алфа (A, ·−), 1-й заменяющий (повторяет A), Алфа (A, ·−), 2-й заменяющий (ничего не повторяет)"},
     };
     for (const Case& c : cases) EXPECT_EQ(hoistWithMorse(c.flags), c.named);
 }
