@@ -78,6 +78,7 @@ void DrillFlow::startSession(std::vector<CardKey> plan, CardStates states, Revie
     session_.emplace(std::move(plan), std::move(states), clock_, review);
     record_ = {choice_, std::nullopt};
     roundStartsAt_ = 0;
+    askedBeforeRound_ = 0;
     ask();
     if (nothingToAsk) stage_ = Stage::NothingToAsk;
 }
@@ -158,6 +159,7 @@ void DrillFlow::finish() {
 void DrillFlow::repeatMistakes() {
     if (stage_ != Stage::Summary) return;
     roundStartsAt_ = session_->tally().mistakes.size();
+    askedBeforeRound_ = session_->tally().asked;
     if (session_->repeatMistakes() > 0) ask();
 }
 
@@ -176,10 +178,12 @@ void DrillFlow::leaveProgress() {
 
 const Tally& DrillFlow::tally() const { return session_ ? session_->tally() : kNoAnswers; }
 
-int DrillFlow::questionNumber() const { return tally().asked + (stage_ == Stage::Answered ? 0 : 1); }
+int DrillFlow::questionNumber() const {
+    return tally().asked - askedBeforeRound_ + (stage_ == Stage::Answered ? 0 : 1);
+}
 
 int DrillFlow::questionCount() const {
-    return session_ ? session_->tally().asked + static_cast<int>(session_->questionsLeft()) : 0;
+    return session_ ? session_->tally().asked - askedBeforeRound_ + static_cast<int>(session_->questionsLeft()) : 0;
 }
 
 DrillSummary DrillFlow::summary() const {

@@ -105,7 +105,8 @@ public:
     // The session so far: its score and the mistakes of the last round.
     DrillSummary summary() const;
     const Tally& tally() const;
-    // The number of the question in hand (from 1) and of questions in all.
+    // The number of the question in hand (from 1) and of questions in all,
+    // in the round in hand: a repeat of the mistakes counts its own.
     int questionNumber() const;
     int questionCount() const;
 
@@ -139,6 +140,7 @@ private:
     PoolStatus pool_;
     SessionRecord record_;
     std::size_t roundStartsAt_ = 0;  // the first mistake of the round in the tally
+    int askedBeforeRound_ = 0;       // the questions asked in the session's earlier rounds
     DrillQuestion question_;
     TypedAnswer typed_;
     std::optional<DrillOutcome> outcome_;

@@ -257,6 +257,8 @@ TEST(DrillFlow, ASessionEndsInItsSummaryAndRepeatsExactlyItsMistakes) {
     ASSERT_EQ(summary.mistakes.size(), 5u);
 
     d.flow.repeatMistakes();
+    EXPECT_EQ(d.flow.questionNumber(), 1) << "the repeat counts its own questions";
+    EXPECT_EQ(d.flow.questionCount(), 5);
     std::set<std::string> asked;
     while (d.flow.stage() == Stage::Asking) {
         asked.insert(d.flow.question().signal->code);
@@ -281,7 +283,8 @@ TEST(DrillFlow, StoppingEarlySummarisesOnlyTheAnswersGiven) {
     EXPECT_EQ(d.flow.stage(), Stage::Summary);
     EXPECT_EQ(d.flow.summary().tally.asked, 1);
     d.flow.repeatMistakes();
-    EXPECT_EQ(d.flow.questionCount(), 2) << "only the mistake is asked again";
+    EXPECT_EQ(d.flow.questionCount(), 1) << "only the mistake is asked again";
+    EXPECT_EQ(d.flow.questionNumber(), 1);
 }
 
 TEST(DrillFlow, TheProgressViewReturnsWhereTheLearnerWas) {
