@@ -8,11 +8,14 @@
 #include <QString>
 #include <QWidget>
 
+#include "codebook/reconstructed_note.h"
+
 class QPainter;
 
 namespace mss::forms {
 
-inline const QString kReconstructedNote = QStringLiteral("Текст восстановлен; сверьте с печатным изданием");
+inline const QString kReconstructedNote = QString::fromUtf8(codebook::kReconstructedNote.data(),
+                                                            static_cast<qsizetype>(codebook::kReconstructedNote.size()));
 
 void paintReconstructedMark(QPainter& p, const QRect& r);
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "forms/shared/reconstructed_mark.h"
+#include "codebook/reconstructed_note.h"
 #include "print/module/paper_look.h"
 
 namespace mss::print {
@@ -153,7 +153,9 @@ private:
             const QFont noteFont = sansFont(kNotePoints);
             const double mark = QFontMetricsF(noteFont, device_).height();
             const double gap = u_.mm(kMarkGap);
-            const WrappedText note(forms::kReconstructedNote, noteFont, width - mark - gap, device_);
+            const QString noteText = QString::fromUtf8(codebook::kReconstructedNote.data(),
+                                                       static_cast<qsizetype>(codebook::kReconstructedNote.size()));
+            const WrappedText note(noteText, noteFont, width - mark - gap, device_);
             const double noteTop = u_.mm(bottom) - note.height();
             paintReconstructedMark(p_, QRectF(origin_ + QPointF(u_.mm(kCardPadding), noteTop), QSizeF(mark, mark)));
             p_.setPen(kQuietInk);
