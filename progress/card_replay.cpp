@@ -53,11 +53,7 @@ bool rebuildCardsFromAnswers(SqliteConnection& connection) {
         const auto at = timeOfUtcText(answers.value(3).toString().toStdString());
         if (at) history.push_back({*at, answers.value(4).toInt() == 1});
     }
-    if (answers.lastError().isValid()) {
-        connection.note(answers.lastError());
-        return false;
-    }
-    return saveCard();
+    return connection.readToEnd(answers) && saveCard();
 }
 
 }  // namespace mss::progress

@@ -82,22 +82,29 @@ drill::Keeping ProgressStore::saveTimeUsed(long long ticket, std::chrono::second
 }
 
 std::vector<exam::QuestionRecord> ProgressStore::answersOf(long long ticket) {
-    std::vector<exam::QuestionRecord> answers;
     SqliteConnection* connection = reader();
-    if (!connection) return answers;
-    QSqlQuery query = connection->prepare(QStringLiteral(
-        "SELECT place, task, asked, given, correct, flags FROM ticket_answers WHERE ticket = ? ORDER BY place"));
-    query.addBindValue(ticket);
-    if (!connection->run(query)) return answers;
-    while (query.next()) {
-        const auto kind = exam::taskNamed(query.value(1).toString().toStdString());
-        const auto flags = flagsOfText(query.value(5).toString());
-        // Rows no program of ours wrote are passed over.
-        if (!kind || !flags) continue;
-        answers.push_back({query.value(0).toInt(), *kind, query.value(2).toString().toStdString(),
-                           query.value(3).toString().toStdString(), query.value(4).toInt() == 1, *flags});
+    if (!connection) return {};
+    std::optional<std::vector<exam::QuestionRecord>> answers;
+    {
+        QSqlQuery query = connection->prepare(QStringLiteral(
+            "SELECT place, task, asked, given, correct, flags FROM ticket_answers WHERE ticket = ? ORDER BY place"));
+        if (connection->run(query, {ticket})) {
+            answers.emplace();
+            while (query.next()) {
+                const auto kind = exam::taskNamed(query.value(1).toString().toStdString());
+                const auto flags = flagsOfText(query.value(5).toString());
+                // Rows no program of ours wrote are passed over.
+                if (!kind || !flags) continue;
+                answers->push_back({query.value(0).toInt(), *kind, query.value(2).toString().toStdString(),
+                                    query.value(3).toString().toStdString(), query.value(4).toInt() == 1, *flags});
+            }
+            if (!connection->readToEnd(query)) answers.reset();
+        }
     }
-    return answers;
+    if (answers) return *answers;
+    // Half a ticket's answers would be taken up as the whole of them.
+    recoverFromReadFailure(*connection);
+    return {};
 }
 
 drill::Keeping ProgressStore::finishTicket(long long ticket, const exam::TicketEnd& end) {
@@ -110,45 +117,53 @@ drill::Keeping ProgressStore::finishTicket(long long ticket, const exam::TicketE
 }
 
 std::vector<exam::PastTicket> ProgressStore::pastTickets() {
-    std::vector<exam::PastTicket> past;
     SqliteConnection* connection = reader();
-    if (!connection) return past;
-    QSqlQuery query = connection->prepare(QStringLiteral(
-        "SELECT number, scope, length, started_at, limit_minutes, ended_at, right_answers, mistakes,"
-        " gross_errors, passed, timed_out,"
-        " (SELECT count(*) FROM ticket_answers WHERE ticket = tickets.id AND given <> ''), draw, id, seconds_used"
-        " FROM tickets ORDER BY id DESC LIMIT 200"));
-    if (!connection->run(query)) return past;
-    while (query.next()) {
-        const auto scope = exam::scopeNamed(query.value(1).toString().toStdString());
-        const auto started = timeOfUtcText(query.value(3).toString().toStdString());
-        const int number = query.value(0).toInt(), length = query.value(2).toInt(), draw = query.value(12).toInt();
-        // Rows no program of ours wrote are passed over.
-        if (!scope || !started || number < exam::kFirstTicket || number > exam::kLastTicket || length < 1 ||
-            length > exam::kTicketQuestions || !exam::isDraw(draw))
-            continue;
-        exam::PastTicket t{number,
-                           *scope,
-                           length,
-                           *started,
-                           std::nullopt,
-                           std::nullopt,
-                           query.value(11).toInt(),
-                           draw,
-                           query.value(13).toLongLong(),
-                           std::chrono::seconds(std::max(0LL, query.value(14).toLongLong()))};
-        if (const int minutes = query.value(4).toInt(); minutes > 0 && minutes <= 24 * 60)
-            t.limit = std::chrono::minutes(minutes);
-        if (const auto ended = timeOfUtcText(query.value(5).toString().toStdString()))
-            t.end = exam::TicketEnd{*ended,
-                                    query.value(6).toInt(),
-                                    query.value(7).toInt(),
-                                    query.value(8).toInt(),
-                                    query.value(9).toInt() == 1,
-                                    query.value(10).toInt() == 1};
-        past.push_back(t);
+    if (!connection) return {};
+    std::optional<std::vector<exam::PastTicket>> past;
+    {
+        QSqlQuery query = connection->prepare(QStringLiteral(
+            "SELECT number, scope, length, started_at, limit_minutes, ended_at, right_answers, mistakes,"
+            " gross_errors, passed, timed_out,"
+            " (SELECT count(*) FROM ticket_answers WHERE ticket = tickets.id AND given <> ''), draw, id, seconds_used"
+            " FROM tickets ORDER BY id DESC LIMIT 200"));
+        if (connection->run(query)) {
+            past.emplace();
+            while (query.next()) {
+                const auto scope = exam::scopeNamed(query.value(1).toString().toStdString());
+                const auto started = timeOfUtcText(query.value(3).toString().toStdString());
+                const int number = query.value(0).toInt(), length = query.value(2).toInt(),
+                          draw = query.value(12).toInt();
+                // Rows no program of ours wrote are passed over.
+                if (!scope || !started || number < exam::kFirstTicket || number > exam::kLastTicket || length < 1 ||
+                    length > exam::kTicketQuestions || !exam::isDraw(draw))
+                    continue;
+                exam::PastTicket t{number,
+                                   *scope,
+                                   length,
+                                   *started,
+                                   std::nullopt,
+                                   std::nullopt,
+                                   query.value(11).toInt(),
+                                   draw,
+                                   query.value(13).toLongLong(),
+                                   std::chrono::seconds(std::max(0LL, query.value(14).toLongLong()))};
+                if (const int minutes = query.value(4).toInt(); minutes > 0 && minutes <= 24 * 60)
+                    t.limit = std::chrono::minutes(minutes);
+                if (const auto ended = timeOfUtcText(query.value(5).toString().toStdString()))
+                    t.end = exam::TicketEnd{*ended,
+                                            query.value(6).toInt(),
+                                            query.value(7).toInt(),
+                                            query.value(8).toInt(),
+                                            query.value(9).toInt() == 1,
+                                            query.value(10).toInt() == 1};
+                past->push_back(t);
+            }
+            if (!connection->readToEnd(query)) past.reset();
+        }
     }
-    return past;
+    if (past) return *past;
+    recoverFromReadFailure(*connection);
+    return {};
 }
 
 }  // namespace mss::progress

@@ -5,7 +5,6 @@
 // file is set aside first). Rows holding values no program of ours writes
 // are passed over, and every number that reaches the program is in range.
 
-#include <QSqlError>
 #include <QStringList>
 
 #include <algorithm>
@@ -26,13 +25,6 @@ using namespace std::chrono_literals;
 
 // A due time further ahead than this was written by a clock gone wrong.
 constexpr auto kFurthestDue = std::chrono::seconds{std::chrono::days{365}};
-
-// Whether a query read to its end; otherwise its failure is noted.
-bool readToEnd(SqliteConnection& connection, const QSqlQuery& query) {
-    if (!query.lastError().isValid()) return true;
-    connection.note(query.lastError());
-    return false;
-}
 
 // The stored names of every set, or of every mode, as an SQL list.
 template <class Names>
@@ -87,7 +79,7 @@ drill::CardStates ProgressStore::cardStates(drill::DrillSet set, drill::DrillMod
                 if (*due > latestDue) state.due = clock_();
                 states.insert_or_assign(drill::CardKey{set, mode, std::move(code)}, state);
             }
-            read = read && readToEnd(*connection, rows);
+            read = read && connection->readToEnd(rows);
         }
         readBusy_ = readBusy_ && !read;
         if (!read) {
@@ -111,7 +103,7 @@ std::optional<drill::DrillChoice> ProgressStore::lastChoice() {
             "SELECT s.card_set, s.mode, s.first_letter FROM answers AS a JOIN sessions AS s ON s.id = a.session"
             " ORDER BY a.id DESC LIMIT 1"));
         if (connection->run(row)) last.emplace(row.next() ? choiceOf(row, 0) : std::nullopt);
-        if (last && !readToEnd(*connection, row)) last.reset();
+        if (last && !connection->readToEnd(row)) last.reset();
     }
     if (last) return *last;
     recoverFromReadFailure(*connection);
@@ -158,7 +150,7 @@ std::optional<RecentAccuracy> accuracyFrom(SqliteConnection& connection, QSqlQue
         accuracy.answers += score.answers;
         accuracy.right += score.right;
     }
-    if (!readToEnd(connection, rows)) return std::nullopt;
+    if (!connection.readToEnd(rows)) return std::nullopt;
     return accuracy;
 }
 
@@ -171,8 +163,7 @@ RecentAccuracy ProgressStore::recentAccuracy(drill::DrillSet set, drill::DrillMo
     {
         QSqlQuery rows = connection->prepare(recentSessionsSql(QStringLiteral("card_set = ? AND mode = ? AND")));
         const QString setName = sqlText(drill::storedName(set)), modeName = sqlText(drill::storedName(mode));
-        if (connection->run(rows, {setName, modeName, setName, modeName}))
-            accuracy = accuracyFrom(*connection, rows);
+        if (connection->run(rows, {setName, modeName, setName, modeName})) accuracy = accuracyFrom(*connection, rows);
     }
     if (accuracy) return *accuracy;
     recoverFromReadFailure(*connection);
@@ -217,7 +208,7 @@ std::vector<SessionSummary> ProgressStore::recentSessions(int atMost, int fewest
                     sessions->push_back(
                         {rows.value(0).toInt(), *startedAt, *choice, rows.value(5).toInt(), rows.value(6).toInt()});
             }
-            if (!readToEnd(*connection, rows)) sessions.reset();
+            if (!connection->readToEnd(rows)) sessions.reset();
         }
     }
     if (sessions) {
@@ -248,7 +239,7 @@ std::vector<HardSignal> ProgressStore::hardestSignals(drill::DrillSet set, drill
                 if (knows(set, code))
                     hardest->push_back({std::move(code), rows.value(2).toInt(), rows.value(1).toInt()});
             }
-            if (!readToEnd(*connection, rows)) hardest.reset();
+            if (!connection->readToEnd(rows)) hardest.reset();
         }
     }
     if (hardest) return *hardest;

@@ -114,6 +114,12 @@ bool SqliteConnection::run(const QString& sql) {
     return false;
 }
 
+bool SqliteConnection::readToEnd(const QSqlQuery& query) {
+    if (!query.lastError().isValid()) return true;
+    note(query.lastError());
+    return false;
+}
+
 void SqliteConnection::rollback() {
     QSqlQuery query(database_);
     query.exec(QStringLiteral("ROLLBACK"));

@@ -92,6 +92,10 @@ public:
     // The first column of the first row of `sql`; empty on failure or no row.
     std::optional<QVariant> value(const QString& sql);
 
+    // Whether the rows of `query` were read to their end; otherwise the
+    // failure that stopped them is noted.
+    bool readToEnd(const QSqlQuery& query);
+
     const SqliteFailure& lastFailure() const { return lastFailure_; }
     void note(const QSqlError& error);
     void noteFailure(int code, const QString& text) { lastFailure_ = {code, code, text}; }
