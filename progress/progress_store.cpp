@@ -12,6 +12,7 @@
 #include "set_aside.h"
 #include "sqlite_connection.h"
 #include "store_messages.h"
+#include "transaction.h"
 #include "runtime/file_size_limit.h"
 #include "utc_text.h"
 
@@ -93,11 +94,15 @@ void copyTables(SqliteConnection& memory, const fs::path& file, bool unchanging)
     if (memory.run(tables))
         while (tables.next()) names << tables.value(0).toString();
     tables.finish();
-    bool copied = memory.run(QStringLiteral("BEGIN"));
-    for (const QString& name : names)
-        copied = copied && memory.run(QStringLiteral("INSERT INTO main.\"%1\" SELECT * FROM kept.\"%1\"").arg(name));
-    copied = copied && memory.run(QStringLiteral("COMMIT"));
-    if (!copied) memory.rollback();
+    {
+        // Deferred: the kept file is only read.
+        Transaction copying(memory, Transaction::Kind::Read);
+        bool copied = copying.begun();
+        for (const QString& name : names)
+            copied =
+                copied && memory.run(QStringLiteral("INSERT INTO main.\"%1\" SELECT * FROM kept.\"%1\"").arg(name));
+        if (copied) copying.commit();
+    }
     memory.run(QStringLiteral("DETACH DATABASE kept"));
 }
 

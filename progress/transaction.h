@@ -12,7 +12,7 @@ namespace mss::progress {
 class Transaction {
 public:
     enum class Kind {
-        Read,   // BEGIN: no lock until the first read
+        Read,   // BEGIN: no lock until the first read (nor a write lock until the first write)
         Write,  // BEGIN IMMEDIATE: the write lock at once, or busy
     };
 
