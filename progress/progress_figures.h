@@ -40,6 +40,10 @@ struct RecentAccuracy {
 
 inline constexpr int kRecentSessions = 10;
 
+// A session of fewer answers says little of the learner (a set switched
+// after one question): the chart of sessions leaves it out.
+inline constexpr int kFewestAnswersCharted = 5;
+
 // One session as the progress page labels it.
 struct SessionSummary {
     int number = 0;
@@ -62,5 +66,9 @@ struct HardSignal {
 };
 
 inline constexpr int kHardWindow = 5;
+
+// How many of the hardest signals the progress page lists, and a drill of
+// them asks.
+inline constexpr int kHardestShown = 10;
 
 }  // namespace mss::progress

@@ -14,11 +14,9 @@
 
 namespace mss::forms::progress_texts {
 
-// A session of fewer answers says little of the learner (a set switched
-// after one question): the chart leaves it out.
-inline constexpr int kFewestAnswersCharted = 5;
-// How many of the hardest signals the page lists, and a drill of them asks.
-inline constexpr int kHardestShown = 10;
+// The limits the page is read with, named where its texts use them.
+inline constexpr int kFewestAnswersCharted = progress::kFewestAnswersCharted;
+inline constexpr int kHardestShown = progress::kHardestShown;
 
 // "Общий раздел, на букву C, «Набери сигнал»".
 QString choiceText(const drill::DrillChoice& choice);
