@@ -12,6 +12,7 @@
 #include "forms/drill/progress_chart.h"
 #include "forms/drill/progress_texts.h"
 #include "forms/drill/session_chart.h"
+#include "progress/progress_page_reading.h"
 #include "qtext/utf8_text.h"
 
 namespace mss::forms {
@@ -87,13 +88,14 @@ void fillNothingToAsk(SummaryPage& page, const drill::DrillFlow& flow) {
 
 void fillProgress(ProgressPage& page, const drill::DrillFlow& flow, progress::ProgressStore& store) {
     const drill::DrillChoice& choice = flow.choice();
+    progress::ProgressPageFigures figures = progress::ProgressReading(store).page(
+        choice, [&flow](DrillSet set) { return static_cast<int>(flow.signalsIn(set).size()); });
     std::vector<SetProgress> sets;
-    for (DrillSet set : drill::kAllSets)
-        sets.push_back({texts::setTitle(set), store.counts(set, choice.mode, static_cast<int>(flow.signalsIn(set).size()))});
+    for (const progress::SetCounts& set : figures.sets) sets.push_back({texts::setTitle(set.set), set.counts});
     page.chart()->showFigures(texts::modeTitle(choice.mode), std::move(sets));
-    page.showSessions(chartedSessions(store));
+    page.showSessions(ChartedSessions{std::move(figures.sessions)});
     std::vector<HardRow> hardest;
-    for (const progress::HardSignal& hard : store.hardestSignals(choice.set, choice.mode, progress_texts::kHardestShown))
+    for (const progress::HardSignal& hard : figures.hardest)
         if (const drill::DrillSignal* signal = drill::findSignal(flow.setSignals(), hard.code))
             hardest.push_back({signal, hard});
     page.showHardest(choice, hardest);

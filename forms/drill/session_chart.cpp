@@ -12,13 +12,10 @@
 
 #include "forms/drill/progress_texts.h"
 #include "look/look.h"
-#include "progress/progress_store.h"
 
 namespace mss::forms {
 
 namespace {
-
-using progress_texts::kFewestAnswersCharted;
 
 constexpr int kTextHeight = 16, kBarWidth = 24, kBarHeight = SessionChart::kHeight - 2 * kTextHeight - 8;
 constexpr int kShareRole = Qt::UserRole;
@@ -39,8 +36,7 @@ public:
         p->save();
         p->setFont(look::dialogFont());
         p->setPen(look::kWhite);
-        p->drawText(QRect(r.left(), r.top() + 2, r.width(), kTextHeight), Qt::AlignCenter,
-                    shareText(share));
+        p->drawText(QRect(r.left(), r.top() + 2, r.width(), kTextHeight), Qt::AlignCenter, shareText(share));
         const QRect bar(r.left() + (r.width() - kBarWidth) / 2, r.top() + kTextHeight + 4, kBarWidth, kBarHeight);
         p->fillRect(bar, look::kBlue.darker(150));
         const int filled = std::max(1, kBarHeight * share / 100);
@@ -71,19 +67,7 @@ int share(const progress::SessionSummary& s) {
 }  // namespace
 
 ChartedSessions chartedSessions(progress::ProgressStore& store) {
-    ChartedSessions c;
-    c.shown = store.recentSessions(progress::kRecentSessions, kFewestAnswersCharted);
-    const int oldestShown = c.shown.empty() ? 0 : c.shown.front().number;
-    // The last `shown + k` sessions of any length hold every short one since
-    // the oldest shown, unless k of them are short: then look further back.
-    for (int k = progress::kRecentSessions;; k *= 2) {
-        const int atMost = static_cast<int>(c.shown.size()) + k;
-        const std::vector<progress::SessionSummary> all = store.recentSessions(atMost, 1);
-        c.leftOut = static_cast<int>(std::count_if(all.begin(), all.end(), [&](const progress::SessionSummary& s) {
-            return s.asked < kFewestAnswersCharted && s.number > oldestShown;
-        }));
-        if (c.leftOut < k || static_cast<int>(all.size()) < atMost || k > (1 << 28)) return c;
-    }
+    return {progress::ProgressReading(store).recentSessions()};
 }
 
 SessionChart::SessionChart(QWidget* parent) : QListWidget(parent) {

@@ -11,7 +11,7 @@
 
 #include <vector>
 
-#include "progress/progress_figures.h"
+#include "progress/progress_page_reading.h"
 
 namespace mss::progress {
 class ProgressStore;
@@ -19,15 +19,11 @@ class ProgressStore;
 
 namespace mss::forms {
 
-// The sessions the chart shows and how many it leaves out.
-struct ChartedSessions {
-    // The last progress::kRecentSessions sessions of at least
-    // kFewestAnswersCharted answers, oldest first.
-    std::vector<progress::SessionSummary> shown;
-    // Shorter sessions since the oldest shown (all of them when none is shown).
-    int leftOut = 0;
-};
+// The sessions the chart shows and how many it leaves out, as read for the
+// progress page.
+struct ChartedSessions : progress::RecentSessions {};
 
+// The store's recent sessions, read as the progress page reads them.
 ChartedSessions chartedSessions(progress::ProgressStore& store);
 
 class SessionChart : public QListWidget {
