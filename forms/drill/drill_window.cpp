@@ -27,7 +27,6 @@
 #include "forms/shared/picture_catalogue.h"
 #include "forms/shared/window_placement.h"
 #include "look/look.h"
-#include "progress/default_progress_file.h"
 
 namespace mss::forms {
 
@@ -55,14 +54,13 @@ QPointer<DrillWindow>& theWindow() {
 
 DrillWindow* DrillWindow::current() { return theWindow().data(); }
 
-DrillWindow* DrillWindow::showDrillWindow(const codebook::CodeBook& book, const DrillWindowOptions& options,
-                                          const QWidget* near) {
-    return showOnce(theWindow(), [&] { return new DrillWindow(book, options); },
-                    [near](QWidget& w) { placeCentred(w, near); });
+DrillWindow* DrillWindow::showDrillWindow(const std::function<DrillWindow*()>& make, const QWidget* near) {
+    return showOnce(theWindow(), make, [near](QWidget& w) { placeCentred(w, near); });
 }
 
-DrillWindow::DrillWindow(const codebook::CodeBook& book, DrillWindowOptions options)
-    : options_(std::move(options)), seed_(seedOf(options_.seed)), book_(book) {
+DrillWindow::DrillWindow(const codebook::CodeBook& book, std::unique_ptr<progress::ProgressStore> store,
+                         DrillWindowOptions options)
+    : options_(std::move(options)), seed_(seedOf(options_.seed)), store_(std::move(store)), book_(book) {
     setObjectName(QStringLiteral("DrillWindow"));
     setWindowTitle(texts::kWindowTitle);
     setWindowIcon(PictureCatalogue::instance().icon());
@@ -72,14 +70,6 @@ DrillWindow::DrillWindow(const codebook::CodeBook& book, DrillWindowOptions opti
     setFont(look::dialogFont());
     setFixedSize(kClientWidth, kClientHeight);
 
-    if (options_.progressFile.empty()) options_.progressFile = progress::defaultProgressFile();
-    // The store passes over cards of codes the program does not know.
-    auto codesOfSet = [&book](DrillSet set) {
-        std::vector<std::string> codes;
-        for (const drill::DrillSignal& s : drill::signalsOfSet(book, set)) codes.push_back(s.code);
-        return codes;
-    };
-    store_ = std::make_unique<progress::ProgressStore>(options_.progressFile, options_.clock, codesOfSet);
     flow_ = std::make_unique<drill::DrillFlow>(book, *store_, options_.clock, drill::seededRandomSource(seed_));
     // Answers another program kept from the file are written when it frees.
     writeWaiting_ = new QTimer(this);

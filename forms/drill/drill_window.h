@@ -8,8 +8,9 @@
 // learner's hardest signals, which it drills on request.
 //
 // The window shows what the drill's flow (drill::DrillFlow) says and hands
-// it the learner's keys and clicks. It opens its own progress file (nothing
-// is read before it opens) and never touches the main window.
+// it the learner's keys and clicks. It is handed the learner's progress
+// store when it is made (forms/wiring opens it: nothing is read before the
+// window opens), keeps it while it lives, and never touches the main window.
 
 #include <QWidget>
 
@@ -38,7 +39,9 @@ class QuestionPage;
 class SummaryPage;
 
 struct DrillWindowOptions {
-    std::filesystem::path progressFile;  // empty: progress::defaultProgressFile()
+    // The file the wiring opens the window's store on; empty:
+    // progress::defaultProgressFile().
+    std::filesystem::path progressFile;
     drill::Clock clock = progress::ProgressStore::systemClock();
     std::uint64_t seed = 0;  // 0: a seed of its own each time the window opens
     YesNoQuestion ask = askBeforeDeleting;  // asked before the progress is reset or a ticket left
@@ -50,16 +53,17 @@ class DrillWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Makes the drill window if there is none (centred on `near`), shows it
-    // and brings it to the front. `book` must outlive the window.
-    static DrillWindow* showDrillWindow(const codebook::CodeBook& book, const DrillWindowOptions& options,
-                                        const QWidget* near);
+    // Makes the drill window with `make` if there is none (centred on
+    // `near`), shows it and brings it to the front.
+    static DrillWindow* showDrillWindow(const std::function<DrillWindow*()>& make, const QWidget* near);
     // The open drill window, or nullptr.
     static DrillWindow* current();
 
-    // Opens the progress file and asks the first question of the set and
-    // mode drilled last (the first time: the flags, «Узнай флаг»).
-    DrillWindow(const codebook::CodeBook& book, DrillWindowOptions options);
+    // Asks the first question of the set and mode drilled last in `store`
+    // (the first time: the flags, «Узнай флаг»). `book` must outlive the
+    // window; `store` is the window's from now on.
+    DrillWindow(const codebook::CodeBook& book, std::unique_ptr<progress::ProgressStore> store,
+                DrillWindowOptions options);
     ~DrillWindow() override;
 
     const drill::DrillFlow& flow() const { return *flow_; }

@@ -5,12 +5,17 @@
 #include <QMessageBox>
 
 #include <exception>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "drill/set_signals.h"
 #include "forms/main/main_window.h"
 #include "forms/main/meaning_line.h"
 #include "forms/main/show_signal.h"
 #include "forms/search/search_window.h"
+#include "progress/default_progress_file.h"
 #include "search/book_rows.h"
 #include "search/search_index.h"
 
@@ -21,6 +26,25 @@ namespace {
 MainWindowPlace placeOf(const MainWindow& window) {
     const QWidget* line = window.meaningLine().list(codebook::CodeList::SingleLetter);
     return {window.frameGeometry(), line->mapToGlobal(QPoint(0, line->height())).y()};
+}
+
+// The learner's progress for a drill window, opened as the window is made.
+// The store passes over cards of codes the program does not know.
+std::unique_ptr<progress::ProgressStore> openProgress(const codebook::CodeBook& book,
+                                                      const DrillWindowOptions& options) {
+    auto codesOfSet = [&book](drill::DrillSet set) {
+        std::vector<std::string> codes;
+        for (const drill::DrillSignal& s : drill::signalsOfSet(book, set)) codes.push_back(s.code);
+        return codes;
+    };
+    const std::filesystem::path file =
+        options.progressFile.empty() ? progress::defaultProgressFile() : options.progressFile;
+    return std::make_unique<progress::ProgressStore>(file, options.clock, std::move(codesOfSet));
+}
+
+DrillWindow* showDrill(const codebook::CodeBook& book, const DrillWindowOptions& options, const MainWindow& window) {
+    return DrillWindow::showDrillWindow([&] { return new DrillWindow(book, openProgress(book, options), options); },
+                                        &window);
 }
 
 }  // namespace
@@ -58,11 +82,10 @@ SearchWindow* openSearch(MainWindow& window, std::shared_ptr<const search::Searc
 
 void offerDrill(MainWindow& window, const codebook::CodeBook& book, DrillWindowOptions options) {
     QObject::connect(&window, &MainWindow::drillRequested, &window,
-                     [&book, options, &window] { DrillWindow::showDrillWindow(book, options, &window); });
+                     [&book, options, &window] { showDrill(book, options, window); });
     // The exam opens in the drill window's place.
-    QObject::connect(&window, &MainWindow::examRequested, &window, [&book, options = std::move(options), &window] {
-        DrillWindow::showDrillWindow(book, options, &window)->openExam();
-    });
+    QObject::connect(&window, &MainWindow::examRequested, &window,
+                     [&book, options = std::move(options), &window] { showDrill(book, options, window)->openExam(); });
 }
 
 }  // namespace mss::forms
