@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -256,5 +257,27 @@ TEST(MessageReading, TypedGroupsAreReadAsCodesAreAndJunkIsRefused) {
         ASSERT_FALSE(bad.ok()) << junk;
         EXPECT_EQ(bad.refusal->group, 1u) << junk;
         EXPECT_NE(bad.refusal->reason.find("не группа флагов"), std::string::npos) << junk;
+    }
+}
+
+TEST(MessageReading, AnyTypedLineReadsOrIsRefusedWithAReason) {
+    // Groups made of the characters a message has, and a few it has not:
+    // every line is read whole, or refused at a group with a reason, and
+    // every group read has a meaning.
+    constexpr unsigned kSeed = 1965;
+    std::mt19937 random(kSeed);
+    const std::string alphabet = "ACDGKLRSTVZENWIUQ0123456789.,  \t-+";
+    for (int line = 0; line < 3000; ++line) {
+        std::string typed;
+        const int length = std::uniform_int_distribution<int>(0, 24)(random);
+        for (int i = 0; i < length; ++i)
+            typed += alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
+        const MessageReading r = readLine(typed);
+        if (r.ok()) {
+            for (const ReadGroup& g : r.groups) EXPECT_FALSE(g.meaning.empty()) << "seed " << kSeed << ": " << typed;
+        } else {
+            EXPECT_FALSE(r.refusal->reason.empty()) << "seed " << kSeed << ": " << typed;
+            EXPECT_EQ(r.groups.size(), r.refusal->group) << "seed " << kSeed << ": " << typed;
+        }
     }
 }
