@@ -72,7 +72,9 @@ GroupVerdict verdictOf(std::size_t place, const std::string& expected, const std
             return verdict;
         }
     }
-    if (want.letters == got.letters && !want.figures.empty() && !got.figures.empty() && want.after == got.after) {
+    // A figure wrong counts before the letters after the figures: L6340 for
+    // L6330N is first of all a wrong latitude.
+    if (want.letters == got.letters && !want.figures.empty() && !got.figures.empty() && want.figures != got.figures) {
         verdict.mistake = Mistake::WrongFigure;
         verdict.explanation = "после " + std::string(want.letters) + " нужно " + std::string(want.figures) + ", а не " +
                               std::string(got.figures);

@@ -29,6 +29,7 @@ TEST(AnswerCheck, EachGroupGetsItsMistake) {
         {"G02115E", "G02115W", Mistake::WrongHemisphere, "нужно E, а не W"},
         {"L6330N", "L6340N", Mistake::WrongFigure, "после L нужно 6330, а не 6340"},
         {"C045", "C45", Mistake::WrongFigure, "после C нужно 045, а не 45"},
+        {"L6330N", "L6340", Mistake::WrongFigure, "после L нужно 6330, а не 6340"},
         {"DI20", "DI2", Mistake::WrongFigure, "после DI нужно 20, а не 2"},
         {"C045", "S045", Mistake::WrongGroup, "нужна группа C045, а не S045"},
         {"EV", "EU", Mistake::WrongGroup, "нужна группа EV, а не EU"},
