@@ -26,8 +26,15 @@ struct Parser {
     QCommandLineOption hoist{QStringLiteral("hoist"),
                              QStringLiteral("Вывести флаги, которыми группу ГРУППА поднимают одним набором "
                                             "(с заменяющими), сверху вниз, по одному в строке: флаг, что он "
-                                            "обозначает, азбука Морзе."),
+                                            "обозначает, азбука Морзе. Следующие группы — через пробел: их "
+                                            "поднимают на том же фале, и между группами выводится строка «|» "
+                                            "с названием разделительного участка фала."),
                              QStringLiteral("ГРУППА")};
+    QCommandLineOption read{QStringLiteral("read"),
+                            QStringLiteral("Разобрать сообщение из групп ГРУППА (следующие — через пробел) и "
+                                           "вывести по одной в строке: группа и её значение с подставленными "
+                                           "числами (L6330N — широта 63°30′ N)."),
+                            QStringLiteral("ГРУППА")};
     QCommandLineOption ticket{QStringLiteral("ticket"),
                               QStringLiteral("Вывести билет зачёта с номером N (1–999): вопросы, по одному в "
                                              "строке, затем ответы."),
@@ -51,8 +58,7 @@ struct Parser {
     QCommandLineOption output{QStringLiteral("output"), QStringLiteral("Файл, в который записать результат."),
                               QStringLiteral("ФАЙЛ")};
     QCommandLineOption scale{QStringLiteral("scale"),
-                             QStringLiteral("Масштаб картинки PNG: 1, 2 или 4 (по умолчанию 2)."),
-                             QStringLiteral("N")};
+                             QStringLiteral("Масштаб картинки PNG: 1, 2 или 4 (по умолчанию 2)."), QStringLiteral("N")};
     QCommandLineOption progress{QStringLiteral("progress"),
                                 QStringLiteral("Хранить прогресс тренировки в файле ФАЙЛ вместо папки данных "
                                                "пользователя."),
@@ -61,9 +67,11 @@ struct Parser {
     Parser() {
         parser.setApplicationDescription(
             QStringLiteral("МСС-65 — тренажер и справочник флажных сигналов Международного свода сигналов 1965 года."));
-        parser.addOptions({help, version, search, lookup, hoist, ticket, scope, draw, card, output, scale, progress});
+        parser.addOptions(
+            {help, version, search, lookup, hoist, read, ticket, scope, draw, card, output, scale, progress});
         parser.addPositionalArgument(QStringLiteral("СЛОВА"),
-                                     QStringLiteral("Слова или код для --search; ещё коды для --card."),
+                                     QStringLiteral("Слова или код для --search; ещё коды для --card; ещё группы для "
+                                                    "--hoist и --read."),
                                      QStringLiteral("[СЛОВА…]"));
     }
 };
@@ -80,14 +88,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     // One value for an option, and one thing to do at a time.
     for (const QCommandLineOption* once :
-         {&p.lookup, &p.hoist, &p.ticket, &p.scope, &p.draw, &p.card, &p.output, &p.scale, &p.progress})
+         {&p.lookup, &p.hoist, &p.read, &p.ticket, &p.scope, &p.draw, &p.card, &p.output, &p.scale, &p.progress})
         if (p.parser.values(*once).size() > 1) {
             result.mode = CommandLine::Mode::Error;
             result.error = QStringLiteral("Параметр --%1 указан больше одного раза.").arg(once->names().constLast());
             return result;
         }
     QStringList commands;
-    for (const QCommandLineOption* command : {&p.search, &p.lookup, &p.hoist, &p.ticket, &p.card})
+    for (const QCommandLineOption* command : {&p.search, &p.lookup, &p.hoist, &p.read, &p.ticket, &p.card})
         if (p.parser.isSet(*command)) commands << QStringLiteral("--") + command->names().constLast();
     if (commands.size() > 1) {
         result.mode = CommandLine::Mode::Error;
@@ -140,7 +148,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.lookupCode = p.parser.value(p.lookup);
     } else if (p.parser.isSet(p.hoist)) {
         result.mode = CommandLine::Mode::Hoist;
-        result.hoistGroup = p.parser.value(p.hoist);
+        result.hoistGroups = QStringList{p.parser.value(p.hoist)} + words;
+    } else if (p.parser.isSet(p.read)) {
+        result.mode = CommandLine::Mode::Read;
+        result.readGroups = QStringList{p.parser.value(p.read)} + words;
     } else if (p.parser.isSet(p.ticket)) {
         bool number = false;
         result.ticketNumber = p.parser.value(p.ticket).trimmed().toInt(&number);
@@ -170,7 +181,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             result.error = QStringLiteral("Укажите после --output файл, в который записать карточки.");
         }
     }
-    const bool takesWords = result.mode == CommandLine::Mode::Search || result.mode == CommandLine::Mode::Card;
+    const bool takesWords = result.mode == CommandLine::Mode::Search || result.mode == CommandLine::Mode::Card ||
+                            result.mode == CommandLine::Mode::Hoist || result.mode == CommandLine::Mode::Read;
     if (!takesWords && !words.isEmpty() && result.mode != CommandLine::Mode::Help &&
         result.mode != CommandLine::Mode::Version && result.mode != CommandLine::Mode::Error) {
         result.mode = CommandLine::Mode::Error;

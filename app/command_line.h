@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command line asks of the program: its window (the usual), help,
-// its version, a search, a lookup or a hoist printed on the terminal, or
-// cards written to a file.
+// its version, a search, a lookup, a hoist or a message read printed on the
+// terminal, or cards written to a file.
 
 #include <QString>
 #include <QStringList>
@@ -12,19 +12,20 @@
 namespace mss::app {
 
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Search, Lookup, Hoist, Ticket, Card, Error };
+    enum class Mode { Window, Help, Version, Search, Lookup, Hoist, Read, Ticket, Card, Error };
     Mode mode = Mode::Window;
-    QString progressFile;     // --progress FILE; empty: the learner's data folder
-    QStringList searchWords;  // --search WORDS…
-    QString lookupCode;       // --lookup CODE
-    QString hoistGroup;       // --hoist GROUP
-    int ticketNumber = 0;     // --ticket N
-    QString ticketScope;      // --scope SCOPE; empty: the basic one
+    QString progressFile;                // --progress FILE; empty: the learner's data folder
+    QStringList searchWords;             // --search WORDS…
+    QString lookupCode;                  // --lookup CODE
+    QStringList hoistGroups;             // --hoist GROUP [GROUP…]
+    QStringList readGroups;              // --read GROUP [GROUP…]
+    int ticketNumber = 0;                // --ticket N
+    QString ticketScope;                 // --scope SCOPE; empty: the basic one
     int ticketDraw = exam::kLatestDraw;  // --draw N
-    QStringList cardCodes;    // --card CODE [CODE…]
-    QString outputFile;       // --output FILE, for the command that writes a file
-    QString scale;            // --scale N as typed; empty when not given
-    QString error;            // in Russian, for Mode::Error
+    QStringList cardCodes;               // --card CODE [CODE…]
+    QString outputFile;                  // --output FILE, for the command that writes a file
+    QString scale;                       // --scale N as typed; empty when not given
+    QString error;                       // in Russian, for Mode::Error
 };
 
 // Reads the program's arguments (the first is the program itself).

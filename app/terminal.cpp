@@ -5,27 +5,27 @@
 
 #include <cstdio>
 
+#include "card_command.h"
 #include "codebook/codebook_parser.h"
 #include "codebook/edition_notes.h"
 #include "codebook/meanings.h"
 #include "codebook/section.h"
 #include "codebook/signal_code.h"
 #include "data/codebook_bytes.h"
-#include "card_command.h"
 #include "echo.h"
-#include "hoist_command.h"
-#include "ticket_command.h"
 #include "forms/shared/application_setup.h"
 #include "forms/shared/codebook_problem.h"
+#include "hoist_command.h"
+#include "qtext/utf8_text.h"
+#include "read_command.h"
 #include "search/book_rows.h"
 #include "search/search_index.h"
-#include "qtext/utf8_text.h"
 #include "terminal_output.h"
+#include "ticket_command.h"
 
 namespace mss::app {
 
 namespace {
-
 
 // "AE1<TAB>Общий раздел<TAB>Я (или экипаж …" — one signal a line.
 QString signalLine(std::string_view code, codebook::Section section, std::string_view text) {
@@ -83,25 +83,22 @@ int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
     forms::speakRussian();
 
     switch (command.mode) {
-        case CommandLine::Mode::Help:
-            write(stdout, helpText());
-            return 0;
+        case CommandLine::Mode::Help: write(stdout, helpText()); return 0;
         case CommandLine::Mode::Version:
             write(stdout, QStringLiteral("МСС-65 %1\n").arg(QStringLiteral(MSS65_VERSION)));
             return 0;
         case CommandLine::Mode::Error:
             // Read again now that the toolkit speaks Russian, for its own messages.
-            write(stderr, parseCommandLine(QCoreApplication::arguments()).error +
-                              QStringLiteral("\nСправка: mss65 --help\n"));
+            write(stderr,
+                  parseCommandLine(QCoreApplication::arguments()).error + QStringLiteral("\nСправка: mss65 --help\n"));
             return 2;
-        case CommandLine::Mode::Hoist:
-            return printHoist(command.hoistGroup);
+        case CommandLine::Mode::Hoist: return printHalyard(command.hoistGroups);
         case CommandLine::Mode::Search:
+        case CommandLine::Mode::Read:
         case CommandLine::Mode::Lookup:
         case CommandLine::Mode::Ticket:
         case CommandLine::Mode::Card:
-        case CommandLine::Mode::Window:
-            break;
+        case CommandLine::Mode::Window: break;
     }
     const auto loaded = codebook::parseCodeBook(data::codeBookBytes());
     if (const QString problem = forms::codeBookProblemMessage(loaded); !problem.isEmpty()) {
@@ -109,6 +106,7 @@ int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
         return 2;
     }
     if (command.mode == CommandLine::Mode::Search) return search(loaded.book, command.searchWords);
+    if (command.mode == CommandLine::Mode::Read) return printReading(loaded.book, command.readGroups);
     if (command.mode == CommandLine::Mode::Ticket) {
         const auto scope = command.ticketScope.isEmpty() ? exam::ExamScope::Basic : scopeOfWord(command.ticketScope);
         if (!scope) {

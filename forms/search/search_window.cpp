@@ -3,9 +3,9 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,20 +13,21 @@
 #include <QListView>
 #include <QScreen>
 #include <QShortcut>
-#include <QStyle>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
-#include "look/look.h"
-#include "forms/shared/face_button.h"
-#include "forms/shared/picture_catalogue.h"
-#include "search/search_index.h"
 #include "forms/search/search_result_delegate.h"
 #include "forms/search/search_results_model.h"
+#include "forms/shared/face_button.h"
+#include "forms/shared/picture_catalogue.h"
 #include "forms/shared/window_placement.h"
+#include "look/look.h"
 #include "qtext/utf8_text.h"
+#include "search/search_index.h"
+#include "search/typed_message.h"
 
 namespace mss::forms {
 
@@ -34,12 +35,14 @@ namespace {
 
 QString titleText() { return QStringLiteral("Поиск сигнала"); }
 QString hintText() {
-    return QStringLiteral("Введите слова из значения или код сигнала: «якорь», «AE1», «I-3». "
-                          "↑ ↓ — выбор, Enter — показать в главном окне, Esc — закрыть.");
+    return QStringLiteral(
+        "Введите слова из значения или код сигнала: «якорь», «AE1», «I-3». "
+        "↑ ↓ — выбор, Enter — показать в главном окне, Esc — закрыть.");
 }
 QString nothingFoundText(bool narrowed) {
-    return narrowed ? QStringLiteral("Среди выбранных сигналов ничего не найдено. "
-                                     "Выберите раздел «Все» или проверьте написание.")
+    return narrowed ? QStringLiteral(
+                          "Среди выбранных сигналов ничего не найдено. "
+                          "Выберите раздел «Все» или проверьте написание.")
                     : QStringLiteral("Ничего не найдено. Проверьте написание или введите начало слова.");
 }
 
@@ -76,7 +79,7 @@ SearchWindow* SearchWindow::showSearchWindow(std::shared_ptr<const search::Searc
 
 SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index, const codebook::CodeBook& book,
                            const CardOutputOptions& output)
-    : index_(std::move(index)) {
+    : index_(std::move(index)), book_(&book) {
     setObjectName(QStringLiteral("SearchWindow"));
     setWindowTitle(titleText());
     setWindowIcon(PictureCatalogue::instance().icon());
@@ -102,8 +105,7 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index, con
     field_->setPlaceholderText(QStringLiteral("например: якорь, лоцман, AE1"));
     // Its own clear button: the toolkit's fades in and out, and a window
     // closed while it fades can crash (Qt 6.4). This one shows at once.
-    auto* clear =
-        field_->addAction(style()->standardIcon(QStyle::SP_LineEditClearButton), QLineEdit::TrailingPosition);
+    auto* clear = field_->addAction(style()->standardIcon(QStyle::SP_LineEditClearButton), QLineEdit::TrailingPosition);
     clear->setObjectName(QStringLiteral("SearchClear"));
     clear->setToolTip(QStringLiteral("Очистить поле"));
     clear->setVisible(false);
@@ -147,6 +149,15 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index, con
     correction_->setPalette(note);
     correction_->hide();
 
+    // A complement or a message typed («T1430», «c045 s12») read group by
+    // group, above the rows found.
+    reading_ = new QLabel(this);
+    reading_->setObjectName(QStringLiteral("SearchReading"));
+    reading_->setTextFormat(Qt::PlainText);
+    reading_->setWordWrap(true);
+    reading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    reading_->hide();
+
     model_ = new SearchResultsModel(this);
     results_ = new QListView(this);
     results_->setObjectName(QStringLiteral("SearchResults"));
@@ -177,6 +188,7 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index, con
     column->addLayout(filters);
     column->addWidget(summary_);
     column->addWidget(correction_);
+    column->addWidget(reading_);
     column->addWidget(results_, 1);
     column->addWidget(cardOutput_);
 
@@ -191,8 +203,7 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index, con
     QObject::connect(field_, &QLineEdit::textChanged, this, &SearchWindow::search);
     QObject::connect(partList_, &QComboBox::currentIndexChanged, this, &SearchWindow::choosePart);
     QObject::connect(narrowingList_, &QComboBox::currentIndexChanged, this, [this] { search(field_->text()); });
-    QObject::connect(field_, &QLineEdit::returnPressed, this,
-                     [this] { showResult(results_->currentIndex().row()); });
+    QObject::connect(field_, &QLineEdit::returnPressed, this, [this] { showResult(results_->currentIndex().row()); });
     QObject::connect(results_, &QListView::doubleClicked, this, [this](const QModelIndex& i) { showResult(i.row()); });
     // Ctrl+F again, here: back to the field to type a new search.
     auto* find = new QShortcut(QKeySequence::Find, this);
@@ -248,10 +259,17 @@ void SearchWindow::search(const QString& query) {
         results_->selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
     cardOutput_->setRowsListed(model_->rowCount() > 0);
     const QString corrected = nothingTyped ? QString() : toQString(model_->corrected());
-    correction_->setText(corrected.isEmpty() ? QString() : QStringLiteral("Показаны результаты для: %1").arg(corrected));
+    correction_->setText(corrected.isEmpty() ? QString()
+                                             : QStringLiteral("Показаны результаты для: %1").arg(corrected));
     correction_->setVisible(!corrected.isEmpty());
-    results_->setAccessibleDescription(corrected.isEmpty() ? summary_->text()
-                                                           : summary_->text() + u'\n' + correction_->text());
+    const auto reading =
+        nothingTyped ? std::nullopt : search::typedMessageReading(*book_, query.toUtf8().toStdString());
+    reading_->setText(reading ? toQString(*reading) : QString());
+    reading_->setVisible(reading.has_value());
+    QString description = summary_->text();
+    if (!corrected.isEmpty()) description += u'\n' + correction_->text();
+    if (reading) description += u'\n' + reading_->text();
+    results_->setAccessibleDescription(description);
 }
 
 QStringList SearchWindow::selectedOrShownCodes() const {

@@ -72,6 +72,9 @@ public:
     QLabel* summary() const { return summary_; }
     // «Показаны результаты для: …» when a word typed was put right; hidden otherwise.
     QLabel* correction() const { return correction_; }
+    // A complement or a message typed, read group by group («C045 — курс
+    // 045°»); hidden when what is typed is no such message.
+    QLabel* reading() const { return reading_; }
     QListView* results() const { return results_; }
     const SearchResultsModel& model() const { return *model_; }
     SearchResultDelegate& delegate() const { return *delegate_; }
@@ -104,6 +107,7 @@ private:
     void placeBeside(const MainWindowPlace& main);
 
     std::shared_ptr<const search::SearchIndex> index_;
+    const codebook::CodeBook* book_ = nullptr;
     QLineEdit* field_ = nullptr;
     QComboBox* partList_ = nullptr;
     QLabel* narrowingLabel_ = nullptr;
@@ -111,6 +115,7 @@ private:
     std::vector<NarrowingChoice> narrowings_;  // what narrowingList_ offers
     QLabel* summary_ = nullptr;
     QLabel* correction_ = nullptr;
+    QLabel* reading_ = nullptr;
     QListView* results_ = nullptr;
     SearchResultsModel* model_ = nullptr;
     SearchResultDelegate* delegate_ = nullptr;

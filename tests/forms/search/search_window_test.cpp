@@ -630,6 +630,31 @@ private Q_SLOTS:
         QCOMPARE(s->results()->accessibleDescription(), s->summary()->text());
     }
 
+    void aTypedMessageIsReadAboveTheList() {
+        SearchWindow* s = searchFor(QStringLiteral("c045 s12"));
+        QVERIFY(s);
+        QVERIFY(s->reading()->isVisible());
+        QCOMPARE(s->reading()->text(), QStringLiteral("C045 — курс 045°\nS12 — скорость 12 узлов"));
+        // Above the list; a screen reader hears it with the count.
+        QVERIFY(s->reading()->geometry().bottom() < s->results()->geometry().top());
+        QVERIFY(s->results()->accessibleDescription().endsWith(s->reading()->text()));
+        // A time out of range is said, not read as another.
+        s->field()->clear();
+        typeInto(s->field(), QStringLiteral("T2460"));
+        QVERIFY(s->reading()->isVisible());
+        QVERIFY(s->reading()->text().startsWith(QStringLiteral("T2460 — не читается: ")));
+        // Words, or a code the list finds by itself, have nothing to read.
+        for (const QString& typed : {QStringLiteral("якорь"), QStringLiteral("AE1")}) {
+            s->field()->clear();
+            typeInto(s->field(), typed);
+            QVERIFY2(!s->reading()->isVisible(), qPrintable(typed));
+            QCOMPARE(s->results()->accessibleDescription(), s->summary()->text());
+        }
+        // Cleared, nothing is left.
+        s->field()->clear();
+        QVERIFY(!s->reading()->isVisible());
+    }
+
     void rowsAreOneLineAndALongMeaningIsWholeInItsTooltip() {
         // Short meanings, and one far too long for a line.
         const std::string longMeaning =
