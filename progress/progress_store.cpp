@@ -5,15 +5,15 @@
 
 #include "progress_store.h"
 
-#include <system_error>
 #include <unistd.h>
+#include <system_error>
 
 #include "progress_schema.h"
+#include "runtime/file_size_limit.h"
 #include "set_aside.h"
 #include "sqlite_connection.h"
 #include "store_messages.h"
 #include "transaction.h"
-#include "runtime/file_size_limit.h"
 #include "utc_text.h"
 
 namespace mss::progress {
@@ -162,39 +162,63 @@ drill::Clock ProgressStore::systemClock() {
     return [] { return saneSystemTime(); };
 }
 
-void ProgressStore::openExistingFile() {
+ProgressStore::Creation ProgressStore::openExistingFile() {
     std::error_code error;
     const fs::file_status status = fs::status(file_, error);
-    if (!fs::exists(status)) return;  // no progress yet: the file comes with the first answer
-    if (!fs::is_regular_file(status)) return stopSaving(messages::notAFile(file_));
-    if (lacksSqliteHeader(file_)) return setAside(SetAsideReason::Damaged);
-    if (!SqliteConnection::driverAvailable()) return stopSaving(messages::noSqliteDriver());
+    if (!fs::exists(status)) return Creation::Done;  // no progress yet: the file comes with the first answer
+    if (!fs::is_regular_file(status)) {
+        stopSaving(messages::notAFile(file_));
+        return Creation::Done;
+    }
+    if (lacksSqliteHeader(file_)) {
+        setAside(SetAsideReason::Damaged);
+        return Creation::Done;
+    }
+    if (!SqliteConnection::driverAvailable()) {
+        stopSaving(messages::noSqliteDriver());
+        return Creation::Done;
+    }
 
     const WriteAccess place = writeAccessOf(file_);
     Look look = lookAt(file_, place);
     unchangingFile_ = look.access == Access::Unchanging;
     switch (look.verdict.kind) {
         case FileVerdict::Kind::Ours: break;
-        case FileVerdict::Kind::Blank: return;  // tables come with the first answer
-        case FileVerdict::Kind::Damaged: look.connection.reset(); return setAside(SetAsideReason::Damaged);
-        case FileVerdict::Kind::NotOurs: look.connection.reset(); return setAside(SetAsideReason::NotOurs);
+        case FileVerdict::Kind::Blank: return Creation::Done;  // tables come with the first answer
+        case FileVerdict::Kind::Damaged:
+            look.connection.reset();
+            setAside(SetAsideReason::Damaged);
+            return Creation::Done;
+        case FileVerdict::Kind::NotOurs:
+            look.connection.reset();
+            setAside(SetAsideReason::NotOurs);
+            return Creation::Done;
         case FileVerdict::Kind::NewerVersion:
             look.connection.reset();
-            return setAside(SetAsideReason::NewerVersion, look.verdict.version);
+            setAside(SetAsideReason::NewerVersion, look.verdict.version);
+            return Creation::Done;
         case FileVerdict::Kind::Unreadable:
-            if (!place.allowed && hasContent(withSuffix(file_, "-journal")))
-                return stopSaving(messages::unfinishedWrite(file_, place.cause));
-            return stopSaving(
+            // Another program holds it, most likely making its tables: it
+            // is judged when it frees, as a file held later waits.
+            if (place.allowed && look.verdict.failure.busy()) return Creation::Busy;
+            if (!place.allowed && hasContent(withSuffix(file_, "-journal"))) {
+                stopSaving(messages::unfinishedWrite(file_, place.cause));
+                return Creation::Done;
+            }
+            stopSaving(
                 messages::cannotRead(file_, look.verdict.failure, ::access(file_.c_str(), R_OK) == 0 ? 0 : errno));
+            return Creation::Done;
     }
     if (!place.allowed) {
         // Read and drilled on in memory; the file's own connection stays
         // open while its contents are copied.
         connection_ = std::move(look.connection);
-        return stopSaving(messages::readOnlyPlace(file_, place.cause), look.verdict.version);
+        stopSaving(messages::readOnlyPlace(file_, place.cause), look.verdict.version);
+        return Creation::Done;
     }
     look.connection.reset();
     useFile(look.verdict.version);
+    return Creation::Done;
 }
 
 void ProgressStore::useFile(int version) {
@@ -286,8 +310,7 @@ ProgressStore::Creation ProgressStore::createFile() {
         if (objects && objects->toInt() > 0) {
             // Another program made the file meanwhile: judged as any file found.
             writer.reset();
-            openExistingFile();
-            return Creation::Done;
+            return openExistingFile();
         }
         // The file may be there already, blank, if the program was stopped
         // while creating it. Whoever takes the write lock first creates
@@ -297,8 +320,7 @@ ProgressStore::Creation ProgressStore::createFile() {
                 case Migration::Done: connection_ = std::move(writer); return Creation::Done;
                 case Migration::Moved:
                     writer.reset();
-                    openExistingFile();
-                    return Creation::Done;
+                    return openExistingFile();
                 case Migration::Failed: break;
             }
         }

@@ -151,7 +151,10 @@ private:
     SqliteConnection* reader();
     bool upgradeWaits() const { return snapshot_ != nullptr; }
 
-    void openExistingFile();
+    // Judges the file found at file_ and opens it; returns Busy, with no
+    // connection, while another program holds it (creating it, say), so that
+    // it is judged again when it frees rather than given up on.
+    Creation openExistingFile();
     // Uses a sound file of ours, bringing it up to this version.
     void useFile(int version);
     // Journal and durability of the file's connection, once it is up to date.

@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -208,6 +209,27 @@ TEST_F(DeadEndTest, AnswersWaitInOrderWhileAnotherProgramHoldsTheFile) {
               (std::vector<std::string>{"A 0 1", "Q 1 2", "K 0 3", "K 1 3", "K1 1 4", "L 1 3", "K2 1 4"}));
     EXPECT_EQ(other.column("SELECT id || ' ' || card_set || ' ' || mode || ' ' || first_letter FROM sessions ORDER BY id"),
               (std::vector<std::string>{"1 flags flag ", "2 flags meaning ", "3 flags flag ", "4 general compose K"}));
+}
+
+// Two programs starting together: one finds the file the other is making,
+// held while it makes it. That file is not given up on; the answers wait
+// for it and go into it once it frees.
+TEST_F(DeadEndTest, AFileHeldWhileAnotherProgramMakesItIsUsedOnceItFrees) {
+    std::optional<RawDatabase> other(std::in_place, progressFile());
+    other->run("PRAGMA journal_mode = DELETE");
+    other->run("BEGIN EXCLUSIVE");
+    other->run("CREATE TABLE being_made (a)");
+
+    ProgressStore store(progressFile(), fixedClock(kMorning), testCodes());
+    EXPECT_TRUE(store.saving()) << store.notSavingMessage();
+    drill::SessionRecord session = newSession();
+    EXPECT_EQ(store.recordAnswer(answered(flagCard("K"), true, kMorning), session), Keeping::Pending);
+
+    other->run("ROLLBACK");
+    other.reset();
+    EXPECT_EQ(store.writeWaiting(), Keeping::Saved);
+    EXPECT_TRUE(store.notices().empty());
+    EXPECT_EQ(RawDatabase(progressFile()).column("SELECT code FROM answers"), std::vector<std::string>{"K"});
 }
 
 TEST_F(DeadEndTest, AResetRefusedByAnotherProgramSaysSoAndLosesNothing) {
