@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStackedWidget>
@@ -33,30 +34,30 @@
 #include "codebook/signal_flags.h"
 #include "drill/set_signals.h"
 #include "forms/drill/drill_choice_bar.h"
-#include "forms/drill/drill_pages.h"
-#include "forms/drill/drill_texts.h"
-#include "forms/drill/progress_chart.h"
-#include "forms/drill/progress_texts.h"
-#include "forms/drill/session_chart.h"
-#include "forms/exam/exam_panel.h"
 #include "forms/question/meaning_buttons.h"
 #include "forms/question/question_hoist.h"
 #include "forms/question/question_keyboard.h"
+#include "forms/drill/drill_pages.h"
 #include "forms/question/question_page.h"
-#include "forms/shared/application_setup.h"
-#include "forms/shared/face_button.h"
-#include "forms/shared/picture_catalogue.h"
-#include "forms/shared/reconstructed_mark.h"
-#include "forms/window_fixture.h"
+#include "forms/drill/drill_texts.h"
 #include "forms/wiring/secondary_windows.h"
+#include "forms/drill/progress_chart.h"
+#include "forms/exam/exam_panel.h"
+#include "forms/shared/face_button.h"
+#include "forms/drill/progress_texts.h"
+#include "forms/drill/session_chart.h"
+#include "forms/shared/reconstructed_mark.h"
+#include "forms/shared/application_setup.h"
+#include "forms/shared/picture_catalogue.h"
+#include "support/scenario.h"
+#include "forms/window_fixture.h"
 #include "look/look.h"
 #include "qtext/utf8_text.h"
-#include "support/scenario.h"
 
 using namespace mss::testing;
-using mss::drill::DrillChoice;
 using mss::drill::DrillMode;
 using mss::drill::DrillSet;
+using mss::drill::DrillChoice;
 using mss::forms::DrillWindow;
 using mss::forms::DrillWindowOptions;
 using Stage = mss::drill::DrillFlow::Stage;
@@ -71,7 +72,10 @@ QString shown(const std::string& s) { return shown(QString::fromStdString(s)); }
 QString shown(const char* s) { return shown(QString::fromUtf8(s)); }
 QString shown(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
 template <typename Number>
-requires std::is_arithmetic_v<Number> QString shown(Number n) { return QString::number(n); }
+    requires std::is_arithmetic_v<Number>
+QString shown(Number n) {
+    return QString::number(n);
+}
 QString shown(Stage s) { return QStringLiteral("stage %1").arg(static_cast<int>(s)); }
 QString shown(const mss::progress::ProgressCounts& c) {
     return QStringLiteral("{new %1, learning %2, learned %3}").arg(c.fresh).arg(c.learning).arg(c.learned);
@@ -145,9 +149,10 @@ QString russianOnKey(char latin) {
     return keys.at(latin);
 }
 
+
 // Times of the sessions written before a test: a Sunday evening in UTC is
 // already Monday in the zone the test sets.
-constexpr mss::drill::TimePoint kSundayEvening{std::chrono::seconds{1'805'063'400}};   // 2027-03-14 22:30 UTC
+constexpr mss::drill::TimePoint kSundayEvening{std::chrono::seconds{1'805'063'400}};  // 2027-03-14 22:30 UTC
 constexpr mss::drill::TimePoint kTuesdayMorning{std::chrono::seconds{1'805'187'900}};  // 2027-03-16 09:05 UTC
 constexpr mss::drill::TimePoint kSaturday{std::chrono::seconds{1'805'536'800}};        // 2027-03-20 10:00 UTC
 
@@ -189,8 +194,8 @@ void writeProgress(const QString& file, const std::vector<PastSession>& sessions
             const std::string code = s.codes.empty() ? signalsOf(s.choice.set)[i].code : s.codes[i % s.codes.size()];
             const bool right = s.answers[i] == 'v';
             const mss::drill::TimePoint at = s.at + std::chrono::seconds(20 * static_cast<int>(i));
-            store.recordAnswer(
-                {{s.choice.set, s.choice.mode, code}, right ? code : std::string("?"), right, at, {0, at, at}}, record);
+            store.recordAnswer({{s.choice.set, s.choice.mode, code}, right ? code : std::string("?"), right, at, {0, at, at}},
+                               record);
         }
     }
 }
@@ -199,13 +204,13 @@ void writeProgress(const QString& file, const std::vector<PastSession>& sessions
 
 // Every check names the seed and the question on view.
 #define CHECK(cond) QVERIFY2((cond), qPrintable(where()))
-#define CHECK_EQ(actual, expected)                                                                           \
-    do {                                                                                                     \
-        const auto actual_ = (actual);                                                                       \
-        const auto expected_ = (expected);                                                                   \
-        QVERIFY2(actual_ == expected_,                                                                       \
-                 qPrintable(where() + QStringLiteral(": %1 is %2, expected %3")                              \
-                                          .arg(QStringLiteral(#actual), shown(actual_), shown(expected_)))); \
+#define CHECK_EQ(actual, expected)                                                                                    \
+    do {                                                                                                              \
+        const auto actual_ = (actual);                                                                                \
+        const auto expected_ = (expected);                                                                            \
+        QVERIFY2(actual_ == expected_, qPrintable(where() + QStringLiteral(": %1 is %2, expected %3")                 \
+                                                                .arg(QStringLiteral(#actual), shown(actual_),         \
+                                                                     shown(expected_))));                             \
     } while (false)
 #define TRY_CHECK(cond) QTRY_VERIFY2((cond), qPrintable(where()))
 
@@ -443,8 +448,7 @@ private Q_SLOTS:
         const QString name = mss::toQString(mss::codebook::flagEntry(flag).phoneticName);
         CHECK(!d->questionPage()->hoist()->position(0)->accessibleName().contains(name));
         CHECK_EQ(d->scoreLine()->text(), QStringLiteral("Вопрос 1 из 20 · Верно: 0 из 0 · Подряд: 0"));
-        CHECK_EQ(static_cast<QWidget*>(QApplication::focusWidget()),
-                 static_cast<QWidget*>(d->questionPage()->question()));
+        CHECK_EQ(static_cast<QWidget*>(QApplication::focusWidget()), static_cast<QWidget*>(d->questionPage()->question()));
 
         // Typing answers at once, on the Russian layout too: the key where the letter is.
         const char symbol = q.hoist.flags.front();
@@ -465,9 +469,8 @@ private Q_SLOTS:
         for (DrillSet set : mss::drill::kAllSets)
             for (DrillMode mode : mss::drill::kAllModes) rows.emplace_back(set, mode);
         for (const auto& [set, mode] : rows)
-            QTest::newRow(
-                qPrintable(QStringLiteral("%1, %2").arg(QString::fromLatin1(mss::drill::storedName(set).data()),
-                                                        QString::fromLatin1(mss::drill::storedName(mode).data()))))
+            QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QString::fromLatin1(mss::drill::storedName(set).data()),
+                                                                  QString::fromLatin1(mss::drill::storedName(mode).data()))))
                 << static_cast<int>(set) << static_cast<int>(mode);
     }
 
@@ -486,8 +489,7 @@ private Q_SLOTS:
         if (drillMode == DrillMode::Meaning) {
             // Four different meanings, the asked signal's among them.
             std::set<QString> texts;
-            for (int place = 0; place < 4; ++place)
-                texts.insert(d->questionPage()->choices()->button(place)->text().mid(3));
+            for (int place = 0; place < 4; ++place) texts.insert(d->questionPage()->choices()->button(place)->text().mid(3));
             CHECK_EQ(texts.size(), std::size_t{4});
             const auto& q = d->flow().question();
             CHECK_EQ(d->questionPage()->choices()->button(static_cast<int>(q.rightChoice))->text().mid(3),
@@ -504,13 +506,12 @@ private Q_SLOTS:
             // The right answer with its flags and meaning.
             const auto* signal = mss::drill::findSignal(signalsOf(drillSet), asked);
             if (drillSet == DrillSet::Tables)
-                CHECK(resultSpoken().contains(
-                    QStringLiteral("Таблица %1, цифра %2 (")
-                        .arg(QString::fromStdString(hoist.table), QString::fromStdString(hoist.flags))));
+                CHECK(resultSpoken().contains(QStringLiteral("Таблица %1, цифра %2 (")
+                                                  .arg(QString::fromStdString(hoist.table), QString::fromStdString(hoist.flags))));
             else if (drillSet != DrillSet::Flags)
                 CHECK(resultSpoken().contains(QString::fromStdString(mss::codebook::hoistWithMorse(hoist.flown))));
             CHECK(resultSpoken().contains(drillSet == DrillSet::Flags ? QString::fromStdString(signal->text)
-                                                                      : meaningQuoted(signal->text)));
+                                                                     : meaningQuoted(signal->text)));
             const auto& pictures = mss::forms::PictureCatalogue::instance();
             // The hoist as one set flies it: MRR as M, R and the 2nd substitute.
             const std::size_t first = hoist.medicalM ? 1 : 0;
@@ -529,8 +530,9 @@ private Q_SLOTS:
             CHECK_EQ(rows.back().mode, QString::fromLatin1(mss::drill::storedName(drillMode).data()));
             CHECK_EQ(rows.back().code, QString::fromStdString(asked));
             CHECK_EQ(rows.back().correct, right);
-            CHECK_EQ(d->scoreLine()->text(), right ? QStringLiteral("Вопрос 1 из 20 · Верно: 1 из 1 · Подряд: 1")
-                                                   : QStringLiteral("Вопрос 2 из 20 · Верно: 1 из 2 · Подряд: 0"));
+            CHECK_EQ(d->scoreLine()->text(),
+                     right ? QStringLiteral("Вопрос 1 из 20 · Верно: 1 из 1 · Подряд: 1")
+                           : QStringLiteral("Вопрос 2 из 20 · Верно: 1 из 2 · Подряд: 0"));
             // The focus is on the result, which a screen reader then reads.
             CHECK_EQ(d->questionPage()->result()->hasFocus(), true);
             if (right)
@@ -552,8 +554,11 @@ private Q_SLOTS:
             const char* asked;
             const char* noteHas;  // nullptr: no note
         } cases[] = {
-            {DrillSet::Medical, "MLQ", "MLG"},   {DrillSet::General, "XH3", "1965"},  {DrillSet::General, "XE", "1965"},
-            {DrillSet::Medical, "MLF", nullptr}, {DrillSet::General, "AE1", nullptr},
+            {DrillSet::Medical, "MLQ", "MLG"},
+            {DrillSet::General, "XH3", "1965"},
+            {DrillSet::General, "XE", "1965"},
+            {DrillSet::Medical, "MLF", nullptr},
+            {DrillSet::General, "AE1", nullptr},
         };
         for (const auto& c : cases) {
             const auto* asked = mss::drill::findSignal(signalsOf(c.set), c.asked);
@@ -746,8 +751,7 @@ private Q_SLOTS:
         CHECK_EQ(summary->score()->text(), QStringLiteral("Верно 17 из 20 (85 %)."));
         CHECK_EQ(summary->mistakes()->count(), 3);
         for (int row = 0; row < 3; ++row)
-            CHECK(summary->mistakes()->item(row)->text().startsWith(
-                QString::fromStdString(wrong[static_cast<std::size_t>(row)])));
+            CHECK(summary->mistakes()->item(row)->text().startsWith(QString::fromStdString(wrong[static_cast<std::size_t>(row)])));
         CHECK(summary->repeatButton()->isVisible());
 
         // «Повторить ошибки» has the focus: Enter asks the three again, in order.
@@ -834,8 +838,7 @@ private Q_SLOTS:
         CHECK_EQ(chart->sets()[0].title, QStringLiteral("Флаги и вымпелы"));
         CHECK_EQ(chart->sets()[0].counts, (mss::progress::ProgressCounts{37, 3, 0}));
         CHECK_EQ(chart->sets()[2].counts, (mss::progress::ProgressCounts{1403, 0, 0}));
-        CHECK(chart->accessibleDescription().contains(
-            QStringLiteral("Флаги и вымпелы: 37 новых, 3 изучаемых, 0 выученных")));
+        CHECK(chart->accessibleDescription().contains(QStringLiteral("Флаги и вымпелы: 37 новых, 3 изучаемых, 0 выученных")));
         // A session of three answers stays off the chart of sessions, which says so.
         auto* sessions = d->progressPage()->sessions();
         CHECK_EQ(sessions->count(), 0);
@@ -857,8 +860,7 @@ private Q_SLOTS:
         CHECK_EQ(resetAsked.count, 2);
         CHECK_EQ(answersIn(progressFile()).size(), std::size_t{0});
         const int counts[] = {40, 25, 1403, 442, 29};
-        for (std::size_t s = 0; s < 5; ++s)
-            CHECK_EQ(chart->sets()[s].counts, (mss::progress::ProgressCounts{counts[s], 0, 0}));
+        for (std::size_t s = 0; s < 5; ++s) CHECK_EQ(chart->sets()[s].counts, (mss::progress::ProgressCounts{counts[s], 0, 0}));
         CHECK_EQ(sessions->count(), 0);
         CHECK_EQ(d->progressPage()->sessionsNote()->text(), QStringLiteral("Занятий ещё не было."));
         QTest::mouseClick(d->progressPage()->backButton(), Qt::LeftButton);
@@ -988,8 +990,8 @@ private Q_SLOTS:
         QTest::keyClick(typingTarget(), Qt::Key_1, Qt::ShiftModifier);  // a substitute with nothing to repeat
         CHECK(d->flow().typed().empty());
         CHECK_EQ(d->questionPage()->typed()->text(),
-                 QStringLiteral("Набрано: ничего. ") +
-                     QString::fromStdString(mss::codebook::refusalText(*d->flow().typed().refusal())));
+                 QStringLiteral("Набрано: ничего. ") + QString::fromStdString(mss::codebook::refusalText(
+                                                           *d->flow().typed().refusal())));
     }
 
     // The flags set's answers name each flag once, its Morse in signs no
@@ -1109,7 +1111,8 @@ private Q_SLOTS:
             const auto& q = flow->ticket().questions[static_cast<std::size_t>(row)];
             const QString asked = results->item(row, 1)->text();
             CHECK(asked.at(0).isUpper());
-            if (q.kind == mss::exam::TaskKind::ComposeHoist) CHECK(asked.contains(QStringLiteral("«")));
+            if (q.kind == mss::exam::TaskKind::ComposeHoist)
+                CHECK(asked.contains(QStringLiteral("«")));
             CHECK(results->item(row, 3)->text().startsWith(row == 2 ? QStringLiteral("✗ ") : QStringLiteral("✓ ")));
             CHECK(!results->item(row, 4)->text().isEmpty());
         }
@@ -1279,8 +1282,8 @@ private Q_SLOTS:
             controls.push_back(d->questionPage()->question());
             CHECK(controls.size() >= (mode == DrillMode::Meaning ? 14u : 46u));
             for (QWidget* control : controls) {
-                QVERIFY2(reached.contains(control),
-                         qPrintable(where() + QStringLiteral(": Tab never reaches ") + control->objectName()));
+                QVERIFY2(reached.contains(control), qPrintable(where() + QStringLiteral(": Tab never reaches ") +
+                                                               control->objectName()));
                 QVERIFY2(hasCyrillic(control->accessibleName()),
                          qPrintable(where() + QStringLiteral(": ") + control->objectName() +
                                     QStringLiteral(" is named ") + shown(control->accessibleName())));
@@ -1298,8 +1301,8 @@ private Q_SLOTS:
     void theChartsSharesStandApartAndTheHeadingKeepsItsShareWhole() {
         std::vector<PastSession> sessions;
         for (int i = 0; i < 10; ++i)
-            sessions.push_back(
-                {{DrillSet::Flags, DrillMode::RecogniseFlag, 0}, kSundayEvening + std::chrono::hours(i), "vvvvvvvvvv"});
+            sessions.push_back({{DrillSet::Flags, DrillMode::RecogniseFlag, 0}, kSundayEvening + std::chrono::hours(i),
+                                "vvvvvvvvvv"});
         writeProgress(progressFile(), sessions);
         DrillWindow* d = open(progressFile(), kSaturday);
         CHECK(d);
@@ -1309,7 +1312,8 @@ private Q_SLOTS:
         CHECK_EQ(chart->count(), 10);
         // «100 %» over every bar, with room to spare beside its neighbours'.
         const int shareWidth = QFontMetrics(mss::look::dialogFont()).horizontalAdvance(QStringLiteral("100\u00A0%"));
-        for (int i = 0; i < chart->count(); ++i) CHECK(chart->visualItemRect(chart->item(i)).width() >= shareWidth + 6);
+        for (int i = 0; i < chart->count(); ++i)
+            CHECK(chart->visualItemRect(chart->item(i)).width() >= shareWidth + 6);
         CHECK(chart->rect().contains(chart->visualItemRect(chart->item(9))));
         // The heading, laid out as its label lays it out, never breaks «(100 %)».
         const QLabel* heading = page->sessionsHeading();
@@ -1351,14 +1355,11 @@ private Q_SLOTS:
             QString day, toolTip, spoken;
         } bars[] = {
             {QStringLiteral("15.03"),
-             QStringLiteral(
-                 "15 марта 2027, 01:30\nОбщий раздел, на букву C, «Набери сигнал»\nВерно 4 из 5 (80\u00A0%)"),
-             QStringLiteral(
-                 "Занятие 15 марта 2027, 01:30. Общий раздел, на букву C, «Набери сигнал». Верно 4 из 5 (80\u00A0%).")},
+             QStringLiteral("15 марта 2027, 01:30\nОбщий раздел, на букву C, «Набери сигнал»\nВерно 4 из 5 (80\u00A0%)"),
+             QStringLiteral("Занятие 15 марта 2027, 01:30. Общий раздел, на букву C, «Набери сигнал». Верно 4 из 5 (80\u00A0%).")},
             {QStringLiteral("16.03"),
              QStringLiteral("16 марта 2027, 12:05\nМедицинский раздел, «Значение сигнала»\nВерно 3 из 6 (50\u00A0%)"),
-             QStringLiteral(
-                 "Занятие 16 марта 2027, 12:05. Медицинский раздел, «Значение сигнала». Верно 3 из 6 (50\u00A0%).")},
+             QStringLiteral("Занятие 16 марта 2027, 12:05. Медицинский раздел, «Значение сигнала». Верно 3 из 6 (50\u00A0%).")},
         };
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(chart);
         CHECK(spoken);
@@ -1369,10 +1370,8 @@ private Q_SLOTS:
             CHECK_EQ(spoken->child(i)->text(QAccessible::Name), bars[i].spoken);
         }
         CHECK_EQ(chart->accessibleName(), QStringLiteral("Последние занятия"));
-        CHECK_EQ(
-            chart->accessibleDescription(),
-            QStringLiteral(
-                "Последние занятия: верно 7 из 11 (64\u00A0%). Не показаны 2 коротких занятия (меньше 5 ответов)."));
+        CHECK_EQ(chart->accessibleDescription(),
+                 QStringLiteral("Последние занятия: верно 7 из 11 (64\u00A0%). Не показаны 2 коротких занятия (меньше 5 ответов)."));
 
         // Tab comes to the chart from the counts above it; the arrows go from bar to bar, the newest first.
         page->chart()->setFocus(Qt::TabFocusReason);
@@ -1423,8 +1422,7 @@ private Q_SLOTS:
         std::vector<PastSession> past;
         for (int n : answers)
             past.push_back({{DrillSet::Flags, DrillMode::RecogniseFlag, 0},
-                            kSundayEvening + std::chrono::hours(static_cast<int>(past.size())),
-                            std::string(n, 'v')});
+                            kSundayEvening + std::chrono::hours(static_cast<int>(past.size())), std::string(n, 'v')});
         writeProgress(progressFile(), past);
         mss::progress::ProgressStore store(progressFile().toStdString(), [] { return kSaturday; });
         const mss::forms::ChartedSessions charted = mss::forms::chartedSessions(store);
@@ -1480,15 +1478,14 @@ private Q_SLOTS:
 
         // Every control of the page is reached with Tab and named in Russian; Tab leaves the list.
         const std::vector<QWidget*> round = tabRound(page->chart());
-        const std::vector<QWidget*> inOrder{page->chart(),       page->sessions(),    list,
-                                            page->trainButton(), page->resetButton(), page->backButton()};
+        const std::vector<QWidget*> inOrder{page->chart(), page->sessions(), list, page->trainButton(),
+                                            page->resetButton(), page->backButton()};
         auto at = round.begin();
         for (QWidget* control : inOrder) {
             at = std::find(at, round.end(), control);
             QVERIFY2(at != round.end(), qPrintable(where() + QStringLiteral(": Tab does not reach ") +
-                                                   control->objectName() + QStringLiteral(" in turn")));
-            CHECK(!control->accessibleName().isEmpty() &&
-                  control->accessibleName().at(0).script() == QChar::Script_Cyrillic);
+                                                    control->objectName() + QStringLiteral(" in turn")));
+            CHECK(!control->accessibleName().isEmpty() && control->accessibleName().at(0).script() == QChar::Script_Cyrillic);
         }
 
         // The other sets name their signals' flags and meanings.
@@ -1497,8 +1494,7 @@ private Q_SLOTS:
             DrillMode mode;
             QString cells, flags;
         } others[] = {
-            {DrillSet::General, DrillMode::Compose, QStringLiteral("AE1||%1|1 из 1"),
-             QStringLiteral("Алфа, Эко, Унауан")},
+            {DrillSet::General, DrillMode::Compose, QStringLiteral("AE1||%1|1 из 1"), QStringLiteral("Алфа, Эко, Унауан")},
             {DrillSet::Medical, DrillMode::Meaning, QStringLiteral("MAA||%1|1 из 1"),
              QStringLiteral("Майк, Алфа, 2-й заменяющий")},
             {DrillSet::Tables, DrillMode::Meaning, QStringLiteral("I-3||%1|1 из 1"), QStringLiteral("Тэратри")},
@@ -1511,8 +1507,7 @@ private Q_SLOTS:
             for (int column = 0; column < 4; ++column) cells << list->item(0, column)->text();
             const std::string code = list->item(0, 0)->text().toStdString();
             CHECK_EQ(cells.join(QLatin1Char('|')),
-                     other.cells.arg(
-                         QString::fromStdString(mss::drill::findSignal(signalsOf(other.set), code)->text).trimmed()));
+                     other.cells.arg(QString::fromStdString(mss::drill::findSignal(signalsOf(other.set), code)->text).trimmed()));
             CHECK_EQ(list->item(0, 1)->data(Qt::AccessibleTextRole).toString(), other.flags);
             CHECK_EQ(list->horizontalHeaderItem(2)->text(), QStringLiteral("Значение"));
         }
@@ -1522,8 +1517,7 @@ private Q_SLOTS:
         QTest::mouseClick(d->choiceBar()->progressButton(), Qt::LeftButton);
         CHECK(!list->isVisible());
         CHECK(page->noHardest()->isVisible());
-        CHECK_EQ(page->noHardest()->text(),
-                 QStringLiteral("В последних ответах ошибок нет: трудных сигналов пока нет."));
+        CHECK_EQ(page->noHardest()->text(), QStringLiteral("В последних ответах ошибок нет: трудных сигналов пока нет."));
         CHECK(!page->trainButton()->isEnabled());
         CHECK(page->hardestCodes().empty());
 
