@@ -7,12 +7,12 @@
 #include "data/codebook_bytes.h"
 #include "echo.h"
 #include "exam/exam_signals.h"
-#include "forms/exam/exam_document.h"
-#include "forms/exam/exam_texts.h"
 #include "forms/shared/codebook_problem.h"
 #include "print/output_file.h"
 #include "print/printer_module.h"
+#include "print/ticket_document.h"
 #include "terminal_output.h"
+#include "wording/ticket_texts.h"
 
 namespace mss::app {
 
@@ -24,9 +24,9 @@ struct ScopeWord {
 };
 
 constexpr ScopeWord kScopeWords[] = {
-    {"основной", exam::ExamScope::Basic},         {"полный", exam::ExamScope::Full},
-    {"флаги", exam::ExamScope::Flags},            {"однобуквенные", exam::ExamScope::SingleLetter},
-    {"общий", exam::ExamScope::General},          {"медицинский", exam::ExamScope::Medical},
+    {"основной", exam::ExamScope::Basic}, {"полный", exam::ExamScope::Full},
+    {"флаги", exam::ExamScope::Flags},    {"однобуквенные", exam::ExamScope::SingleLetter},
+    {"общий", exam::ExamScope::General},  {"медицинский", exam::ExamScope::Medical},
     {"таблицы", exam::ExamScope::Tables},
 };
 
@@ -54,24 +54,24 @@ int writeTicket(int argc, char* argv[], const CommandLine& command) {
         exam::drawTicket(pool, command.ticketNumber, *scope, exam::kTicketQuestions, command.ticketDraw);
     const print::PrinterModule& module = print::printerModule();
     if (!module.printer) return refuse(withoutControls(module.problem), 2);
-    if (const QString problem = module.printer->savePdf(forms::ticketDocument(ticket), command.outputFile);
+    if (const QString problem = module.printer->savePdf(print::ticketDocument(ticket), command.outputFile);
         !problem.isEmpty())
         return refuse(withoutControls(problem), 1);
     return 0;
 }
 
 QString unknownScope(const QString& typed) {
-    return QStringLiteral("Неизвестный объём билета «%1»: основной, полный, флаги, однобуквенные, общий, "
-                          "медицинский или таблицы.")
+    return QStringLiteral(
+               "Неизвестный объём билета «%1»: основной, полный, флаги, однобуквенные, общий, "
+               "медицинский или таблицы.")
         .arg(echoed(typed));
 }
 
 int printTicket(const codebook::CodeBook& book, int number, exam::ExamScope scope, int draw) {
     const exam::ExamPool pool(book, exam::ExamSignals::shipped());
     const exam::Ticket ticket = exam::drawTicket(pool, number, scope, exam::kTicketQuestions, draw);
-    QStringList lines{forms::exam_texts::teacherTextNote(), forms::exam_texts::ticketHeading(ticket)};
-    lines << forms::exam_texts::ticketLines(ticket) << QString() << QStringLiteral("Ответы:")
-          << forms::exam_texts::answerKeyLines(ticket);
+    QStringList lines{wording::teacherTextNote(), wording::ticketHeading(ticket)};
+    lines << wording::ticketLines(ticket) << QString() << QStringLiteral("Ответы:") << wording::answerKeyLines(ticket);
     const QByteArray bytes = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
     return 0;

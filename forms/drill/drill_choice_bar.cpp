@@ -4,9 +4,10 @@
 #include <QBoxLayout>
 #include <QComboBox>
 
-#include "forms/drill/drill_label.h"
 #include "forms/drill/drill_texts.h"
+#include "forms/question/question_controls.h"
 #include "forms/shared/face_button.h"
+#include "wording/drill_words.h"
 
 namespace mss::forms {
 
@@ -31,7 +32,7 @@ DrillChoiceBar::DrillChoiceBar(const std::function<int(DrillSet)>& signalsIn, co
     auto* sets = new QHBoxLayout;
     for (DrillSet set : drill::kAllSets) {
         const auto i = static_cast<std::size_t>(set);
-        sets_[i] = drillButton(this, "", texts::setTitle(set), texts::setToolTip(set, signalsIn(set)));
+        sets_[i] = darkButton(this, "", wording::setTitle(set), texts::setToolTip(set, signalsIn(set)));
         sets_[i]->setObjectName(QStringLiteral("DrillSet%1").arg(i + 1));
         sets->addWidget(sets_[i]);
         QObject::connect(sets_[i], &QPushButton::clicked, this, [this, set] {
@@ -45,24 +46,27 @@ DrillChoiceBar::DrillChoiceBar(const std::function<int(DrillSet)>& signalsIn, co
     letter_->setAccessibleName(QStringLiteral("Первая буква сигналов"));
     letter_->setToolTip(QStringLiteral("Только сигналы общего раздела на одну букву"));
     sets->addWidget(letter_, 0, Qt::AlignVCenter);
-    QObject::connect(letter_, &QComboBox::activated, this,
-                     [this] { Q_EMIT chosen({DrillSet::General, shown_.mode, letter()}); });
+    QObject::connect(letter_, &QComboBox::activated, this, [this] {
+        Q_EMIT chosen({DrillSet::General, shown_.mode, letter()});
+    });
 
     auto* modes = new QHBoxLayout;
     for (DrillMode mode : drill::kAllModes) {
         const auto i = static_cast<std::size_t>(mode);
-        modes_[i] = drillButton(this, "", texts::modeTitle(mode), texts::modeToolTip(mode));
+        modes_[i] = darkButton(this, "", texts::modeTitle(mode), texts::modeToolTip(mode));
         modes_[i]->setObjectName(QStringLiteral("DrillMode%1").arg(i + 1));
         modes->addWidget(modes_[i]);
-        QObject::connect(modes_[i], &QPushButton::clicked, this,
-                         [this, mode] { Q_EMIT chosen({shown_.set, mode, shown_.firstLetter}); });
+        QObject::connect(modes_[i], &QPushButton::clicked, this, [this, mode] {
+            Q_EMIT chosen({shown_.set, mode, shown_.firstLetter});
+        });
     }
     modes->addStretch();
-    progress_ = drillButton(this, "DrillProgress", QStringLiteral("Прогресс"), QStringLiteral("Сколько сигналов выучено"));
-    finish_ = drillButton(this, "DrillFinish", QStringLiteral("Закончить"),
-                          QStringLiteral("Закончить занятие и увидеть итог"));
-    exam_ = drillButton(this, "DrillExam", QStringLiteral("Зачёт"),
-                        QStringLiteral("Зачёт по билетам: 20 или 10 вопросов, оценка в конце (F3)"));
+    progress_ =
+        darkButton(this, "DrillProgress", QStringLiteral("Прогресс"), QStringLiteral("Сколько сигналов выучено"));
+    finish_ = darkButton(this, "DrillFinish", QStringLiteral("Закончить"),
+                         QStringLiteral("Закончить занятие и увидеть итог"));
+    exam_ = darkButton(this, "DrillExam", QStringLiteral("Зачёт"),
+                       QStringLiteral("Зачёт по билетам: 20 или 10 вопросов, оценка в конце (F3)"));
     for (FaceButton* b : {progress_, finish_, exam_}) modes->addWidget(b);
     QObject::connect(progress_, &QPushButton::clicked, this, [this] { Q_EMIT progressAsked(); });
     QObject::connect(finish_, &QPushButton::clicked, this, [this] { Q_EMIT finishAsked(); });

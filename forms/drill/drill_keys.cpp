@@ -4,25 +4,26 @@
 #include <QKeyEvent>
 
 #include "drill/drill_flow.h"
-#include "forms/drill/drill_choices.h"
-#include "forms/drill/drill_keyboard.h"
+#include "forms/question/meaning_buttons.h"
+#include "forms/question/question_keyboard.h"
 #include "forms/shared/physical_keys.h"
 
 namespace mss::forms {
 
 using Stage = drill::DrillFlow::Stage;
 
-DrillKeyEffect pressDrillKey(drill::DrillFlow& flow, DrillKeyboard& keyboard, const QKeyEvent& event) {
+DrillKeyEffect pressDrillKey(drill::DrillFlow& flow, QuestionKeyboard& keyboard, const QKeyEvent& event) {
     const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
     const bool held = event.isAutoRepeat();
     if (flow.stage() == Stage::Asking && flow.question().mode == drill::DrillMode::Meaning) {
         const auto symbol = symbolOfKeyPress(event);
-        if (symbol && *symbol >= '1' && *symbol < '1' + DrillChoices::kCount && !held) {
+        if (symbol && *symbol >= '1' && *symbol < '1' + MeaningButtons::kCount && !held) {
             flow.pick(static_cast<std::size_t>(*symbol - '1'));
             return DrillKeyEffect::StageChanged;
         }
     } else if (flow.stage() == Stage::Asking) {
-        if (event.key() == Qt::Key_Backspace) return flow.takeBack() ? DrillKeyEffect::FlagTakenDown : DrillKeyEffect::Handled;
+        if (event.key() == Qt::Key_Backspace)
+            return flow.takeBack() ? DrillKeyEffect::FlagTakenDown : DrillKeyEffect::Handled;
         if (enter) {
             flow.enter();
             return DrillKeyEffect::StageChanged;

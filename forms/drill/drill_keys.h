@@ -14,15 +14,15 @@ class DrillFlow;
 
 namespace mss::forms {
 
-class DrillKeyboard;
+class QuestionKeyboard;
 
 enum class DrillKeyEffect {
-    None,          // not a key of the drill at this stage
-    Handled,       // taken, and whatever changed is already shown
-    FlagTakenDown, // the typed answer lost its last flag
-    StageChanged,  // the drill moved on: an answer was given, or the next question came
+    None,           // not a key of the drill at this stage
+    Handled,        // taken, and whatever changed is already shown
+    FlagTakenDown,  // the typed answer lost its last flag
+    StageChanged,   // the drill moved on: an answer was given, or the next question came
 };
 
-DrillKeyEffect pressDrillKey(drill::DrillFlow& flow, DrillKeyboard& keyboard, const QKeyEvent& event);
+DrillKeyEffect pressDrillKey(drill::DrillFlow& flow, QuestionKeyboard& keyboard, const QKeyEvent& event);
 
 }  // namespace mss::forms

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The three pages of the drill window under its rows of buttons: the
-// question with its answer, the summary of a session, and the progress.
-// They only hold and place their controls; the window fills them.
+// The drill window's own pages under its rows of buttons, beside the page
+// of a question (forms/question/question_page.h): the summary of a session
+// and the progress. They only hold and place their controls; the window
+// fills them.
 
 #include <QWidget>
 
@@ -20,53 +21,10 @@ class QTableWidget;
 
 namespace mss::forms {
 
-class DrillChoices;
-class DrillHoist;
-class DrillKeyboard;
 class FaceButton;
 class ProgressChart;
-class ReconstructedMark;
 class SessionChart;
 struct ChartedSessions;
-
-// The page of one question: the hoist on the left, the question and how to
-// answer it, the flags typed so far, the result after the answer and the
-// button to go on; under them either the keyboard or the four meanings.
-class QuestionPage : public QWidget {
-public:
-    explicit QuestionPage(QWidget* parent);
-
-    // Puts a new question on view, with the keyboard or the four choices.
-    // `spokenHoist` is what a screen reader hears of the hoist with the
-    // question (empty when the flags themselves are the question).
-    void ask(const QString& question, const QString& spokenHoist, bool reconstructed, const QString& howToAnswer,
-             bool withChoices);
-    void showTyped(const QString& typed);
-    void showResult(bool correct, const QString& headline, const QString& details, bool reconstructed);
-
-    DrillHoist* hoist() const { return hoist_; }
-    QLabel* question() const { return question_; }
-    ReconstructedMark* questionMark() const { return questionMark_; }
-    QLabel* howToAnswer() const { return howTo_; }
-    QLabel* typed() const { return typed_; }
-    QLabel* result() const { return result_; }
-    ReconstructedMark* resultMark() const { return resultMark_; }
-    FaceButton* nextButton() const { return next_; }
-    DrillKeyboard* keyboard() const { return keyboard_; }
-    DrillChoices* choices() const { return choices_; }
-
-private:
-    DrillHoist* hoist_ = nullptr;
-    QLabel* question_ = nullptr;
-    ReconstructedMark* questionMark_ = nullptr;
-    QLabel* howTo_ = nullptr;
-    QLabel* typed_ = nullptr;
-    QLabel* result_ = nullptr;
-    ReconstructedMark* resultMark_ = nullptr;
-    FaceButton* next_ = nullptr;
-    DrillKeyboard* keyboard_ = nullptr;
-    DrillChoices* choices_ = nullptr;
-};
 
 // The end of a session: the score and the mistakes, with the way to ask
 // them again or to begin a new session.

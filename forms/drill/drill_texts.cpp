@@ -10,18 +10,20 @@
 #include "codebook/flag_catalogue.h"
 #include "codebook/hoist_words.h"
 #include "codebook/signal_flags.h"
-#include "codebook/section.h"
-#include "forms/shared/russian_plural.h"
 #include "qtext/utf8_text.h"
+#include "wording/drill_words.h"
+#include "wording/russian_plural.h"
 
 namespace mss::forms::drill_texts {
 
 namespace {
 
+using wording::quoted;
+using wording::sentence;
+using wording::setTitle;
+
 using drill::DrillMode;
 using drill::DrillSet;
-
-QString sectionTitle(codebook::Section section) { return toQString(codebook::infoOf(section).title); }
 
 QString tableOf(const drill::HoistOfSignal& hoist) { return QString::fromStdString(hoist.table); }
 
@@ -38,49 +40,30 @@ QString tableRow(const drill::HoistOfSignal& hoist) {
 
 }  // namespace
 
-QString quoted(const std::string& meaning) {
-    QString t = toQString(meaning).trimmed();
-    if (t.endsWith(QLatin1Char('.')) && !t.endsWith(QStringLiteral(".."))) t.chop(1);
-    return QStringLiteral("«%1»").arg(t);
-}
-
-QString sentence(const QString& words) {
-    if (words.endsWith(QStringLiteral("?»")) || words.endsWith(QStringLiteral("!»"))) return words;
-    return words + QLatin1Char('.');
-}
-
-
-QString setTitle(DrillSet set) {
-    switch (set) {
-        case DrillSet::Flags: return QStringLiteral("Флаги и вымпелы");
-        case DrillSet::SingleLetter: return sectionTitle(codebook::Section::SingleLetter);
-        case DrillSet::General: return sectionTitle(codebook::Section::General);
-        case DrillSet::Medical: return sectionTitle(codebook::Section::Medical);
-        case DrillSet::Tables: return QStringLiteral("Таблицы дополнений");
-    }
-    return {};
-}
-
 QString setToolTip(DrillSet set, int signalCount) {
     switch (set) {
         case DrillSet::Flags: {
             const int letters = codebook::kLetterCount, pennants = codebook::kFlagCount - codebook::kLetterCount;
-            return countOf(letters, QStringLiteral("флаг"), QStringLiteral("флага"), QStringLiteral("флагов")) +
+            return wording::countOf(letters, QStringLiteral("флаг"), QStringLiteral("флага"),
+                                    QStringLiteral("флагов")) +
                    QStringLiteral(" и ") +
-                   countOf(pennants, QStringLiteral("цифровой вымпел"), QStringLiteral("цифровых вымпела"),
-                           QStringLiteral("цифровых вымпелов"));
+                   wording::countOf(pennants, QStringLiteral("цифровой вымпел"), QStringLiteral("цифровых вымпела"),
+                                    QStringLiteral("цифровых вымпелов"));
         }
         case DrillSet::SingleLetter:
-            return countOf(signalCount, QStringLiteral("однобуквенный сигнал"), QStringLiteral("однобуквенных сигнала"),
-                           QStringLiteral("однобуквенных сигналов"));
+            return wording::countOf(signalCount, QStringLiteral("однобуквенный сигнал"),
+                                    QStringLiteral("однобуквенных сигнала"), QStringLiteral("однобуквенных сигналов"));
         case DrillSet::General:
-            return countOf(signalCount, QStringLiteral("сигнал"), QStringLiteral("сигнала"), QStringLiteral("сигналов")) +
+            return wording::countOf(signalCount, QStringLiteral("сигнал"), QStringLiteral("сигнала"),
+                                    QStringLiteral("сигналов")) +
                    QStringLiteral(" общего раздела; можно выбрать одну первую букву");
         case DrillSet::Medical:
-            return countOf(signalCount, QStringLiteral("сигнал"), QStringLiteral("сигнала"), QStringLiteral("сигналов")) +
+            return wording::countOf(signalCount, QStringLiteral("сигнал"), QStringLiteral("сигнала"),
+                                    QStringLiteral("сигналов")) +
                    QStringLiteral(" медицинского раздела");
         case DrillSet::Tables:
-            return countOf(signalCount, QStringLiteral("строка"), QStringLiteral("строки"), QStringLiteral("строк")) +
+            return wording::countOf(signalCount, QStringLiteral("строка"), QStringLiteral("строки"),
+                                    QStringLiteral("строк")) +
                    QStringLiteral(" таблиц дополнений I, II и III");
     }
     return {};
@@ -116,7 +99,8 @@ QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestio
     switch (choice.mode) {
         case DrillMode::RecogniseFlag:
             switch (choice.set) {
-                case DrillSet::Flags: return pennant ? QStringLiteral("Какой это вымпел?") : QStringLiteral("Какой это флаг?");
+                case DrillSet::Flags:
+                    return pennant ? QStringLiteral("Какой это вымпел?") : QStringLiteral("Какой это флаг?");
                 case DrillSet::SingleLetter: return QStringLiteral("Какой это флаг?");
                 case DrillSet::General: return QStringLiteral("Какой сигнал поднят?");
                 case DrillSet::Medical: return QStringLiteral("Какой сигнал медицинского раздела поднят?");
@@ -128,7 +112,8 @@ QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestio
                 case DrillSet::Flags:
                     return pennant ? QStringLiteral("Как называется этот вымпел?")
                                    : QStringLiteral("Как называется этот флаг?");
-                case DrillSet::Tables: return QStringLiteral("Что означает эта цифра таблицы дополнений %1?").arg(table);
+                case DrillSet::Tables:
+                    return QStringLiteral("Что означает эта цифра таблицы дополнений %1?").arg(table);
                 default: return QStringLiteral("Что означает этот сигнал?");
             }
         case DrillMode::Compose:
@@ -138,7 +123,8 @@ QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestio
                         return QStringLiteral("Поднимите %1.").arg(toQString(alone->fullName));
                     return sentence(QStringLiteral("Поднимите %1 %2")
                                         .arg(pennant ? QStringLiteral("вымпел") : QStringLiteral("флаг"), meaning));
-                case DrillSet::SingleLetter: return QStringLiteral("Какой однобуквенный сигнал означает %1?").arg(meaning);
+                case DrillSet::SingleLetter:
+                    return QStringLiteral("Какой однобуквенный сигнал означает %1?").arg(meaning);
                 case DrillSet::General: return sentence(QStringLiteral("Наберите сигнал: %1").arg(meaning));
                 case DrillSet::Medical:
                     return sentence(QStringLiteral("Наберите сигнал медицинского раздела: %1").arg(meaning));
@@ -160,8 +146,9 @@ QString howToAnswer(const drill::DrillChoice& choice, const drill::DrillQuestion
                     if (question.hoist.flags.size() == 1) return QStringLiteral("Наберите или нажмите букву флага.");
                     return QStringLiteral("Наберите флаги сверху вниз; Backspace снимает последний, Enter — ответить.");
                 case DrillSet::Medical:
-                    return QStringLiteral("M уже поднят: наберите вторую и третью буквы и нажмите Enter; "
-                                          "Backspace снимает последнюю.");
+                    return QStringLiteral(
+                        "M уже поднят: наберите вторую и третью буквы и нажмите Enter; "
+                        "Backspace снимает последнюю.");
                 case DrillSet::Tables: return QStringLiteral("Наберите или нажмите цифру.");
             }
             break;
@@ -169,7 +156,8 @@ QString howToAnswer(const drill::DrillChoice& choice, const drill::DrillQuestion
         case DrillMode::Compose:
             switch (choice.set) {
                 case DrillSet::General:
-                    return QStringLiteral("Набирайте флаги сверху вниз; Backspace снимает последний, Enter — ответить.");
+                    return QStringLiteral(
+                        "Набирайте флаги сверху вниз; Backspace снимает последний, Enter — ответить.");
                 case DrillSet::Medical:
                     return QStringLiteral("M уже поднят: наберите вторую и третью буквы и нажмите Enter.");
                 case DrillSet::Tables: return QStringLiteral("Наберите цифру и нажмите Enter.");
@@ -182,24 +170,6 @@ QString howToAnswer(const drill::DrillChoice& choice, const drill::DrillQuestion
 QString spokenHoist(const drill::HoistOfSignal& hoist) {
     if (!hoist.table.empty()) return tableRow(hoist);
     return toQString(codebook::hoistWithMorse(hoist.flown));
-}
-
-QString typedLine(const drill::TypedAnswer& typed, DrillMode mode) {
-    QString why;
-    if (const auto& refused = typed.refusal()) {
-        why = toQString(codebook::refusalText(*refused));
-    } else if (typed.refusedAsFull()) {
-        // Every place the answer has is taken: say so rather than ignore the key.
-        const std::size_t places = typed.atMost() + (typed.hoist().medicalM ? 1 : 0);
-        why = mode == DrillMode::Compose
-                  ? QStringLiteral("Больше %1 флагов сигнал этого раздела не поднимает; Backspace снимает последний.")
-                        .arg(places == 2 ? QStringLiteral("двух") : places == 3 ? QStringLiteral("трёх")
-                                                                                 : QString::number(places))
-                  : QStringLiteral("Все флаги сигнала уже названы; Backspace стирает последний.");
-    }
-    const QString up = QString::fromStdString(typed.shown());
-    if (why.isEmpty()) return up.isEmpty() ? QStringLiteral("—") : up;
-    return up.isEmpty() ? QStringLiteral("ничего. ") + why : up + QStringLiteral(" — ") + why;
 }
 
 QString signalWithMeaning(DrillSet set, const drill::DrillSignal& signal) {
@@ -247,14 +217,15 @@ QString resultDetails(DrillSet set, const drill::DrillOutcome& outcome) {
 }
 
 QString scoreLine(const drill::Tally& tally, int questionNumber, int questionCount, bool finished) {
-    const QString score = QStringLiteral("Верно: %1 из %2 · Подряд: %3").arg(tally.right).arg(tally.asked).arg(tally.streak);
+    const QString score =
+        QStringLiteral("Верно: %1 из %2 · Подряд: %3").arg(tally.right).arg(tally.asked).arg(tally.streak);
     if (finished) return score;
     return QStringLiteral("Вопрос %1 из %2 · ").arg(questionNumber).arg(questionCount) + score;
 }
 
 QString summaryHeading(const drill::DrillSummary& summary) {
-    const QString heading = QStringLiteral("Занятие окончено: %1, «%2»")
-                                .arg(setTitle(summary.choice.set), modeTitle(summary.choice.mode));
+    const QString heading =
+        QStringLiteral("Занятие окончено: %1, «%2»").arg(setTitle(summary.choice.set), modeTitle(summary.choice.mode));
     return summary.earlyReview ? heading + QStringLiteral(" (досрочное повторение)") : heading;
 }
 
@@ -277,7 +248,7 @@ QStringList mistakeLines(const drill::DrillSummary& summary) {
     for (const drill::MistakeMade& m : summary.mistakes) {
         const DrillSet set = m.set;
         const QString asked = m.asked ? signalWithMeaning(set, *m.asked) : QString();
-        const QString given = m.given.empty()             ? QStringLiteral("нет ответа")
+        const QString given = m.given.empty()           ? QStringLiteral("нет ответа")
                               : set == DrillSet::Tables ? tableRow(drill::hoistOf(set, m.given))
                                                         : toQString(m.given);
         lines << QStringLiteral("%1 — ваш ответ: %2").arg(asked, given);

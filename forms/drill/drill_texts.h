@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the drill window says, in Russian: the names of the sets and modes,
-// the questions, the answers, the score and the summary of a session.
+// What the drill window says, in Russian: the sets and modes, the
+// questions, the answers, the score and the summary of a session. The words
+// it shares with the exam are wording/drill_words.h (a quoted meaning, a
+// set's name) and forms/question/question_texts.h (the flags typed).
 
 #include <QString>
 #include <QStringList>
@@ -18,15 +20,6 @@ inline const QString kWindowTitle = QStringLiteral("Тренировка");
 inline const QString kResetQuestion = QStringLiteral(
     "Сбросить весь прогресс? Все ответы и состояние всех сигналов будут удалены, вернуть их будет нельзя.");
 
-// A meaning in quotes, without the point that ends it, so that the sentence
-// around it can end as it must: «Усилительное устройство (мегафон)». A
-// place left for a value ("...") keeps its dots.
-QString quoted(const std::string& meaning);
-// A sentence ending in a quoted meaning, with its point: none after a
-// question or exclamation mark that closes the quote («…осадка?»).
-QString sentence(const QString& words);
-
-QString setTitle(drill::DrillSet set);
 // `signalCount` is how many signals the set has.
 QString setToolTip(drill::DrillSet set, int signalCount);
 QString modeTitle(drill::DrillMode mode);
@@ -38,12 +31,6 @@ QString howToAnswer(const drill::DrillChoice& choice, const drill::DrillQuestion
 // What a screen reader hears of the hoist shown with a question, where
 // naming the flags is not the learner's task.
 QString spokenHoist(const drill::HoistOfSignal& hoist);
-
-// What follows «Набрано:» while a question waits: the flags up, the M
-// hoisted for the learner included, «—» when none stands; after a key that
-// put nothing up, why: «M, A — Флаг A уже поднят…», «ничего. Над 1-м
-// заменяющим нет ни буквы, ни цифры…».
-QString typedLine(const drill::TypedAnswer& typed, drill::DrillMode mode);
 
 // A signal with its flags and meaning: "AE1 (Алфа, Эко, Унауан): «…»".
 QString signalWithMeaning(drill::DrillSet set, const drill::DrillSignal& signal);

@@ -14,15 +14,14 @@
 #include <set>
 
 #include "forms/drill/drill_choice_bar.h"
-#include "forms/drill/drill_choices.h"
-#include "forms/drill/drill_keyboard.h"
 #include "forms/drill/drill_keys.h"
-#include "forms/drill/drill_label.h"
 #include "forms/drill/drill_pages.h"
-#include "forms/drill/page_filling.h"
 #include "forms/drill/drill_texts.h"
-#include "forms/exam/exam_panel.h"
-#include "forms/exam/exam_texts.h"
+#include "forms/drill/page_filling.h"
+#include "forms/question/meaning_buttons.h"
+#include "forms/question/question_controls.h"
+#include "forms/question/question_keyboard.h"
+#include "forms/question/question_page.h"
 #include "forms/shared/face_button.h"
 #include "forms/shared/picture_catalogue.h"
 #include "forms/shared/window_placement.h"
@@ -91,10 +90,12 @@ DrillWindow::~DrillWindow() {
 }
 
 void DrillWindow::closeEvent(QCloseEvent* event) {
-    if (exam_ && exam_->running() &&
-        !options_.ask(this, exam_texts::kExamTitle, exam_texts::leaveTicketQuestion(exam_->flow()->ticket()))) {
-        event->ignore();
-        return;
+    if (exam_) {
+        const QString question = exam_->leaveQuestion();
+        if (!question.isEmpty() && !options_.ask(this, exam_->title(), question)) {
+            event->ignore();
+            return;
+        }
     }
     if (exam_) exam_->leaveTicket();
     QWidget::closeEvent(event);
@@ -147,11 +148,11 @@ void DrillWindow::connectControls() {
         showStage();
     });
     QObject::connect(bar_, &DrillChoiceBar::examAsked, this, [this] { openExam(); });
-    QObject::connect(questionPage_->keyboard(), &DrillKeyboard::flagPressed, this, [this](int flag) {
+    QObject::connect(questionPage_->keyboard(), &QuestionKeyboard::flagPressed, this, [this](int flag) {
         flow_->raise(flag);
         flow_->stage() == Stage::Answered ? showAnswer() : showTyped();
     });
-    QObject::connect(questionPage_->choices(), &DrillChoices::chosen, this, [this](int place) {
+    QObject::connect(questionPage_->choices(), &MeaningButtons::chosen, this, [this](int place) {
         flow_->pick(static_cast<std::size_t>(place));
         showStage();
     });
@@ -163,7 +164,8 @@ void DrillWindow::connectControls() {
         flow_->repeatMistakes();
         showStage();
     });
-    QObject::connect(summaryPage_->newSessionButton(), &QPushButton::clicked, this, [this] { choose(flow_->choice()); });
+    QObject::connect(summaryPage_->newSessionButton(), &QPushButton::clicked, this,
+                     [this] { choose(flow_->choice()); });
     QObject::connect(summaryPage_->reviewEarlyButton(), &QPushButton::clicked, this, [this] {
         mistakesOfTicket_.reset();
         flow_->reviewEarly();
@@ -192,21 +194,20 @@ void DrillWindow::drillSignals(const std::vector<std::string>& codes) {
 
 void DrillWindow::openExam() {
     if (!exam_) {
-        exam_ = new ExamPanel(book_, *store_, options_.clock,
-                              options_.chooseFile ? options_.chooseFile : ExamPanel::ChooseFile(ExamPanel::chooseWithDialog),
-                              this);
-        drillOrExam_->addWidget(exam_);
-        QObject::connect(exam_, &ExamPanel::leave, this, [this] { closeExam(); });
-        QObject::connect(exam_, &ExamPanel::drillMistakes, this,
-                         [this](const std::vector<drill::CardKey>& cards, int ticket) {
-                             flow_->drillCards(cards);
-                             mistakesOfTicket_ = ticket;
-                             closeExam();
-                         });
+        if (!options_.makeExam) return;
+        ExamCalls calls;
+        calls.leave = [this] { closeExam(); };
+        calls.drillMistakes = [this](const std::vector<drill::CardKey>& cards, int ticket) {
+            flow_->drillCards(cards);
+            mistakesOfTicket_ = ticket;
+            closeExam();
+        };
+        exam_ = options_.makeExam(*this, *store_, std::move(calls));
+        drillOrExam_->addWidget(exam_->widget());
     }
-    setWindowTitle(exam_texts::kExamTitle);
-    drillOrExam_->setCurrentWidget(exam_);
-    if (!exam_->running()) exam_->showStart();
+    setWindowTitle(exam_->title());
+    drillOrExam_->setCurrentWidget(exam_->widget());
+    exam_->shown();
 }
 
 void DrillWindow::closeExam() {

@@ -23,6 +23,7 @@
 
 #include "codebook/codebook.h"
 #include "drill/drill_flow.h"
+#include "forms/drill/exam_in_place.h"
 #include "forms/shared/yes_no_question.h"
 #include "progress/progress_store.h"
 
@@ -43,10 +44,13 @@ struct DrillWindowOptions {
     // progress::defaultProgressFile().
     std::filesystem::path progressFile;
     drill::Clock clock = progress::ProgressStore::systemClock();
-    std::uint64_t seed = 0;  // 0: a seed of its own each time the window opens
+    std::uint64_t seed = 0;                 // 0: a seed of its own each time the window opens
     YesNoQuestion ask = askBeforeDeleting;  // asked before the progress is reset or a ticket left
     // Where to save a ticket's PDF (a file dialog; tests give their own).
     std::function<QString(QWidget*, const QString&, const QString&)> chooseFile;
+    // The exam in the drill's place, made when first asked for (forms/wiring
+    // gives the exam's panel); without it the window offers no exam.
+    MakeExam makeExam;
 };
 
 class DrillWindow : public QWidget {
@@ -77,7 +81,7 @@ public:
     // The exam in the drill's place, and back.
     void openExam();
     void closeExam();
-    ExamPanel* exam() const { return exam_; }
+    ExamPanel* exam() const { return exam_ ? exam_->panel() : nullptr; }
 
     // The sets, the modes, the letter and the buttons beside them.
     DrillChoiceBar* choiceBar() const { return bar_; }
@@ -121,7 +125,7 @@ private:
     DrillChoiceBar* bar_ = nullptr;
     QStackedWidget* drillOrExam_ = nullptr;
     QWidget* drillArea_ = nullptr;
-    ExamPanel* exam_ = nullptr;  // made when first asked for
+    std::unique_ptr<ExamInPlace> exam_;  // made when first asked for
     // While the mistakes of an exam ticket are drilled: its number.
     std::optional<int> mistakesOfTicket_;
     QStackedWidget* pages_ = nullptr;

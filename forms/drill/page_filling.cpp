@@ -4,16 +4,19 @@
 #include <QLabel>
 
 #include "codebook/hoist_words.h"
-#include "forms/drill/drill_choices.h"
-#include "forms/drill/drill_hoist.h"
-#include "forms/drill/drill_keyboard.h"
 #include "forms/drill/drill_pages.h"
 #include "forms/drill/drill_texts.h"
 #include "forms/drill/progress_chart.h"
 #include "forms/drill/progress_texts.h"
 #include "forms/drill/session_chart.h"
+#include "forms/question/meaning_buttons.h"
+#include "forms/question/question_hoist.h"
+#include "forms/question/question_keyboard.h"
+#include "forms/question/question_page.h"
+#include "forms/question/question_texts.h"
 #include "progress/progress_page_reading.h"
 #include "qtext/utf8_text.h"
+#include "wording/drill_words.h"
 
 namespace mss::forms {
 
@@ -25,9 +28,7 @@ namespace texts = drill_texts;
 
 // The places a composed hoist shows: the flags the learner may raise, and
 // the medical M above them.
-std::size_t placesOf(const drill::TypedAnswer& typed) {
-    return typed.atMost() + (typed.hoist().medicalM ? 1 : 0);
-}
+std::size_t placesOf(const drill::TypedAnswer& typed) { return typed.atMost() + (typed.hoist().medicalM ? 1 : 0); }
 
 }  // namespace
 
@@ -52,14 +53,14 @@ void fillQuestion(QuestionPage& page, const drill::DrillFlow& flow) {
         }
         page.choices()->show(choiceTexts, choiceReconstructed);
     } else {
-        page.showTyped(texts::typedLine(flow.typed(), choice.mode));  // the medical M stands from the start
+        page.showTyped(question_texts::typedLine(flow.typed(), choice.mode));  // the medical M stands from the start
     }
     page.keyboard()->enableFlags([choice](int flag) { return drill::mayRaise(choice.set, choice.mode, flag); });
 }
 
 void fillTyped(QuestionPage& page, const drill::DrillFlow& flow) {
     const drill::TypedAnswer& typed = flow.typed();
-    page.showTyped(texts::typedLine(typed, flow.question().mode));
+    page.showTyped(question_texts::typedLine(typed, flow.question().mode));
     if (flow.question().mode == DrillMode::Compose) page.hoist()->show(typed.hoist(), placesOf(typed), true);
 }
 
@@ -83,7 +84,8 @@ bool fillSummary(SummaryPage& page, const drill::DrillFlow& flow) {
 }
 
 void fillNothingToAsk(SummaryPage& page, const drill::DrillFlow& flow) {
-    page.showNothingToAsk(texts::nothingToAskHeading(), texts::nothingToAskExplanation(flow.choice(), flow.poolStatus()));
+    page.showNothingToAsk(texts::nothingToAskHeading(),
+                          texts::nothingToAskExplanation(flow.choice(), flow.poolStatus()));
 }
 
 void fillProgress(ProgressPage& page, const drill::DrillFlow& flow, progress::ProgressStore& store) {
@@ -91,7 +93,7 @@ void fillProgress(ProgressPage& page, const drill::DrillFlow& flow, progress::Pr
     progress::ProgressPageFigures figures = progress::ProgressReading(store).page(
         choice, [&flow](DrillSet set) { return static_cast<int>(flow.signalsIn(set).size()); });
     std::vector<SetProgress> sets;
-    for (const progress::SetCounts& set : figures.sets) sets.push_back({texts::setTitle(set.set), set.counts});
+    for (const progress::SetCounts& set : figures.sets) sets.push_back({wording::setTitle(set.set), set.counts});
     page.chart()->showFigures(texts::modeTitle(choice.mode), std::move(sets));
     page.showSessions(ChartedSessions{std::move(figures.sessions)});
     std::vector<HardRow> hardest;

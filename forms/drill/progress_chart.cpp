@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "forms/shared/russian_plural.h"
 #include "look/look.h"
+#include "wording/russian_plural.h"
 
 namespace mss::forms {
 
@@ -19,11 +19,13 @@ constexpr int kHeadingHeight = 24, kLegendHeight = 20;
 
 // "37 новых, 3 изучаемых, 1 выученный".
 QString countsText(const progress::ProgressCounts& c) {
-    return countOf(c.fresh, QStringLiteral("новый"), QStringLiteral("новых"), QStringLiteral("новых")) +
+    return wording::countOf(c.fresh, QStringLiteral("новый"), QStringLiteral("новых"), QStringLiteral("новых")) +
            QStringLiteral(", ") +
-           countOf(c.learning, QStringLiteral("изучаемый"), QStringLiteral("изучаемых"), QStringLiteral("изучаемых")) +
+           wording::countOf(c.learning, QStringLiteral("изучаемый"), QStringLiteral("изучаемых"),
+                            QStringLiteral("изучаемых")) +
            QStringLiteral(", ") +
-           countOf(c.learned, QStringLiteral("выученный"), QStringLiteral("выученных"), QStringLiteral("выученных"));
+           wording::countOf(c.learned, QStringLiteral("выученный"), QStringLiteral("выученных"),
+                            QStringLiteral("выученных"));
 }
 
 }  // namespace

@@ -10,8 +10,9 @@
 #include "codebook/one_set_hoist.h"
 #include "codebook/signal_flags.h"
 #include "forms/drill/drill_texts.h"
-#include "forms/shared/russian_plural.h"
 #include "qtext/utf8_text.h"
+#include "wording/drill_words.h"
+#include "wording/russian_plural.h"
 
 namespace mss::forms::progress_texts {
 
@@ -60,7 +61,7 @@ QString misses(const progress::HardSignal& hard) { return QStringLiteral("%1 и�
 }  // namespace
 
 QString choiceText(const drill::DrillChoice& choice) {
-    QString text = drill_texts::setTitle(choice.set);
+    QString text = wording::setTitle(choice.set);
     if (choice.set == DrillSet::General && choice.firstLetter != 0)
         text += QStringLiteral(", на букву %1").arg(QChar::fromLatin1(choice.firstLetter));
     return text + QStringLiteral(", «%1»").arg(drill_texts::modeTitle(choice.mode));
@@ -97,8 +98,9 @@ QString sessionsNote(int shown, int leftOut) {
     if (shown == 0)
         return QStringLiteral("В графике занятия от %1 ответов, а таких ещё не было.").arg(kFewestAnswersCharted);
     if (leftOut == 0) return {};
-    return pluralForm(leftOut, QStringLiteral("Не показано %1 короткое занятие"),
-                      QStringLiteral("Не показаны %1 коротких занятия"), QStringLiteral("Не показано %1 коротких занятий"))
+    return wording::pluralForm(leftOut, QStringLiteral("Не показано %1 короткое занятие"),
+                               QStringLiteral("Не показаны %1 коротких занятия"),
+                               QStringLiteral("Не показано %1 коротких занятий"))
                .arg(leftOut) +
            QStringLiteral(" (меньше %1 ответов).").arg(kFewestAnswersCharted);
 }
@@ -115,7 +117,8 @@ QString noHardestSignals() { return QStringLiteral("В последних отв
 
 QStringList hardestHeadings(DrillSet set) {
     if (set == DrillSet::Flags)
-        return {QStringLiteral("Флаг"), QStringLiteral("Подъём"), QStringLiteral("Название"), QStringLiteral("Неверно")};
+        return {QStringLiteral("Флаг"), QStringLiteral("Подъём"), QStringLiteral("Название"),
+                QStringLiteral("Неверно")};
     return {QStringLiteral("Сигнал"), QStringLiteral("Подъём"), QStringLiteral("Значение"), QStringLiteral("Неверно")};
 }
 

@@ -6,11 +6,11 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QMessageBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QRandomGenerator>
 #include <QShortcut>
 #include <QSpinBox>
@@ -20,21 +20,22 @@
 
 #include "codebook/hoist_words.h"
 #include "exam/exam_signals.h"
-#include "forms/drill/drill_choices.h"
-#include "forms/drill/drill_hoist.h"
-#include "forms/drill/drill_keyboard.h"
-#include "forms/drill/drill_label.h"
-#include "forms/drill/drill_pages.h"
-#include "forms/drill/drill_texts.h"
-#include "forms/exam/exam_document.h"
 #include "forms/exam/exam_texts.h"
+#include "forms/question/meaning_buttons.h"
+#include "forms/question/question_controls.h"
+#include "forms/question/question_hoist.h"
+#include "forms/question/question_keyboard.h"
+#include "forms/question/question_page.h"
+#include "forms/question/question_texts.h"
 #include "forms/shared/face_button.h"
 #include "forms/shared/file_chooser.h"
 #include "forms/shared/physical_keys.h"
-#include "forms/shared/russian_plural.h"
 #include "look/look.h"
 #include "print/printer_module.h"
+#include "print/ticket_document.h"
 #include "qtext/utf8_text.h"
+#include "wording/russian_plural.h"
+#include "wording/ticket_texts.h"
 
 namespace mss::forms {
 
@@ -135,14 +136,15 @@ QWidget* ExamPanel::buildStart() {
     auto* heading = label(page, "ExamHeading", look::serifFont(14), look::kWhite);
     heading->setText(texts::kExamTitle);
     auto* about = line(page, "ExamAbout");
-    about->setText(QStringLiteral("Билет из двадцати (или десяти) вопросов: узнать флаг, разобрать и набрать сигнал, "
-                                  "назвать значение однобуквенного сигнала и цифры таблицы. Ответы проверяются, когда "
-                                  "билет сдан. Зачёт — не больше одной ошибки на десять вопросов и ни одной грубой, "
-                                  "то есть в сигнале бедствия или срочности."));
+    about->setText(
+        QStringLiteral("Билет из двадцати (или десяти) вопросов: узнать флаг, разобрать и набрать сигнал, "
+                       "назвать значение однобуквенного сигнала и цифры таблицы. Ответы проверяются, когда "
+                       "билет сдан. Зачёт — не больше одной ошибки на десять вопросов и ни одной грубой, "
+                       "то есть в сигнале бедствия или срочности."));
     scope_ = new QComboBox(page);
     scope_->setObjectName(QStringLiteral("ExamScope"));
     for (ExamScope scope : exam::kAllScopes) {
-        scope_->addItem(texts::scopeTitle(scope), static_cast<int>(scope));
+        scope_->addItem(wording::scopeTitle(scope), static_cast<int>(scope));
         scope_->setItemData(scope_->count() - 1, texts::scopeToolTip(scope), Qt::ToolTipRole);
     }
     scope_->setAccessibleName(QStringLiteral("Объём билета"));
@@ -161,15 +163,16 @@ QWidget* ExamPanel::buildStart() {
     limit_->addItem(QStringLiteral("10 минут"), 10);
     limit_->addItem(QStringLiteral("20 минут"), 20);
     limit_->setAccessibleName(QStringLiteral("Время на билет"));
-    startButton_ = drillButton(page, "ExamStart", QStringLiteral("Начать"), QStringLiteral("Начать билет с этим номером"));
-    randomButton_ = drillButton(page, "ExamRandom", QStringLiteral("Случайный билет"),
-                                QStringLiteral("Выбрать номер билета случайно и начать"));
-    auto* historyButton = drillButton(page, "ExamHistory", QStringLiteral("Зачёты"), QStringLiteral("Сданные билеты"));
-    auto* printTicket = drillButton(page, "ExamPrintTicket", QStringLiteral("Печать билета…"),
-                                    QStringLiteral("Напечатать этот билет для класса, ответы — на отдельной странице"));
-    saveTicket_ = drillButton(page, "ExamSaveTicket", QStringLiteral("Билет в PDF…"),
-                              QStringLiteral("Сохранить этот билет и ответы к нему в файл PDF"));
-    auto* back = drillButton(page, "ExamBack", QStringLiteral("К тренировке"), QStringLiteral("Вернуться к тренировке"));
+    startButton_ =
+        darkButton(page, "ExamStart", QStringLiteral("Начать"), QStringLiteral("Начать билет с этим номером"));
+    randomButton_ = darkButton(page, "ExamRandom", QStringLiteral("Случайный билет"),
+                               QStringLiteral("Выбрать номер билета случайно и начать"));
+    auto* historyButton = darkButton(page, "ExamHistory", QStringLiteral("Зачёты"), QStringLiteral("Сданные билеты"));
+    auto* printTicket = darkButton(page, "ExamPrintTicket", QStringLiteral("Печать билета…"),
+                                   QStringLiteral("Напечатать этот билет для класса, ответы — на отдельной странице"));
+    saveTicket_ = darkButton(page, "ExamSaveTicket", QStringLiteral("Билет в PDF…"),
+                             QStringLiteral("Сохранить этот билет и ответы к нему в файл PDF"));
+    auto* back = darkButton(page, "ExamBack", QStringLiteral("К тренировке"), QStringLiteral("Вернуться к тренировке"));
 
     auto* form = new QGridLayout;
     const QString captions[] = {QStringLiteral("Объём:"), QStringLiteral("Билет №"), QStringLiteral("Вопросов:"),
@@ -184,15 +187,15 @@ QWidget* ExamPanel::buildStart() {
     }
     form->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
-    for (QWidget* b : {static_cast<QWidget*>(startButton_), static_cast<QWidget*>(randomButton_),
-                       static_cast<QWidget*>(historyButton), static_cast<QWidget*>(printTicket),
-                       static_cast<QWidget*>(saveTicket_)})
+    for (QWidget* b :
+         {static_cast<QWidget*>(startButton_), static_cast<QWidget*>(randomButton_),
+          static_cast<QWidget*>(historyButton), static_cast<QWidget*>(printTicket), static_cast<QWidget*>(saveTicket_)})
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(back);
     // The lists show where the focus is, as the buttons do.
-    page->setStyleSheet(QStringLiteral("QComboBox:focus, QSpinBox:focus { border: 2px solid %1; }")
-                            .arg(look::kGlint.name()));
+    page->setStyleSheet(
+        QStringLiteral("QComboBox:focus, QSpinBox:focus { border: 2px solid %1; }").arg(look::kGlint.name()));
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(heading);
     layout->addWidget(about);
@@ -207,14 +210,16 @@ QWidget* ExamPanel::buildStart() {
     };
     QObject::connect(startButton_, &QPushButton::clicked, this, [this, begin] { begin(number_->value()); });
     QObject::connect(randomButton_, &QPushButton::clicked, this, [this, begin] {
-        number_->setValue(static_cast<int>(QRandomGenerator::global()->bounded(exam::kFirstTicket, exam::kLastTicket + 1)));
+        number_->setValue(
+            static_cast<int>(QRandomGenerator::global()->bounded(exam::kFirstTicket, exam::kLastTicket + 1)));
         begin(number_->value());
     });
     QObject::connect(historyButton, &QPushButton::clicked, this, [this] { showHistory(); });
-    QObject::connect(printTicket, &QPushButton::clicked, this, [this] { print(ticketDocument(chosenTicket())); });
+    QObject::connect(printTicket, &QPushButton::clicked, this,
+                     [this] { print(print::ticketDocument(chosenTicket())); });
     QObject::connect(saveTicket_, &QPushButton::clicked, this, [this] {
         const exam::Ticket ticket = chosenTicket();
-        savePdf(ticketDocument(ticket), QStringLiteral("билет-%1.pdf").arg(ticket.number));
+        savePdf(print::ticketDocument(ticket), QStringLiteral("билет-%1.pdf").arg(ticket.number));
     });
     QObject::connect(back, &QPushButton::clicked, this, [this] { Q_EMIT leave(); });
     return page;
@@ -227,10 +232,10 @@ QWidget* ExamPanel::buildQuestions() {
     timeLeft_ = label(page, "ExamTimeLeft", look::dialogFont(true), look::kGlint);
     timeLeft_->setFocusPolicy(Qt::TabFocus);
     question_ = new QuestionPage(page);
-    previous_ = drillButton(page, "ExamPrevious", QStringLiteral("Назад"), QStringLiteral("Предыдущий вопрос (PageUp)"));
-    next_ = drillButton(page, "ExamNext", QStringLiteral("Далее"), QStringLiteral("Следующий вопрос (PageDown)"));
-    handIn_ = drillButton(page, "ExamHandIn", QStringLiteral("Сдать"),
-                          QStringLiteral("Сдать билет (Ctrl+Enter): ответы проверяются, изменить их будет нельзя"));
+    previous_ = darkButton(page, "ExamPrevious", QStringLiteral("Назад"), QStringLiteral("Предыдущий вопрос (PageUp)"));
+    next_ = darkButton(page, "ExamNext", QStringLiteral("Далее"), QStringLiteral("Следующий вопрос (PageDown)"));
+    handIn_ = darkButton(page, "ExamHandIn", QStringLiteral("Сдать"),
+                         QStringLiteral("Сдать билет (Ctrl+Enter): ответы проверяются, изменить их будет нельзя"));
     // From any question, without going round every control with Tab.
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
         auto* handInKeys = new QShortcut(keys, page);
@@ -253,12 +258,12 @@ QWidget* ExamPanel::buildQuestions() {
     layout->addWidget(question_, 1);
     layout->addLayout(buttons);
 
-    QObject::connect(question_->keyboard(), &DrillKeyboard::flagPressed, this, [this](int flag) {
+    QObject::connect(question_->keyboard(), &QuestionKeyboard::flagPressed, this, [this](int flag) {
         if (!flow_) return;
         flow_->raise(flag);
         showAnswer();  // the flag up, or why it cannot go up
     });
-    QObject::connect(question_->choices(), &DrillChoices::chosen, this, [this](int place) {
+    QObject::connect(question_->choices(), &MeaningButtons::chosen, this, [this](int place) {
         if (!flow_) return;
         flow_->pick(static_cast<std::size_t>(place));
         showAnswer();
@@ -278,10 +283,11 @@ QWidget* ExamPanel::buildQuestions() {
         if (left > 0 && !handInWarned_) {
             handInWarned_ = true;
             const QString warning =
-                QStringLiteral("Без ответа: %1. Вопросы без ответа засчитываются как ошибки; нажмите «Сдать» ещё "
-                               "раз, чтобы сдать билет.")
-                    .arg(countOf(static_cast<long long>(left), QStringLiteral("вопрос"), QStringLiteral("вопроса"),
-                                 QStringLiteral("вопросов")));
+                QStringLiteral(
+                    "Без ответа: %1. Вопросы без ответа засчитываются как ошибки; нажмите «Сдать» ещё "
+                    "раз, чтобы сдать билет.")
+                    .arg(wording::countOf(static_cast<long long>(left), QStringLiteral("вопрос"),
+                                          QStringLiteral("вопроса"), QStringLiteral("вопросов")));
             printNote_->setText(warning);
             printNote_->setAccessibleName(warning);
             QAccessibleEvent said(printNote_, QAccessible::NameChanged);
@@ -302,8 +308,8 @@ QWidget* ExamPanel::buildResults() {
     details_ = line(page, "ExamGradeDetails", true);
     details_->setFocusPolicy(Qt::TabFocus);
     results_ = table(page, "ExamResults",
-                     {QStringLiteral("№"), QStringLiteral("Вопрос"), QStringLiteral("Подъём"), QStringLiteral("Ваш ответ"),
-                      QStringLiteral("Правильный ответ")});
+                     {QStringLiteral("№"), QStringLiteral("Вопрос"), QStringLiteral("Подъём"),
+                      QStringLiteral("Ваш ответ"), QStringLiteral("Правильный ответ")});
     results_->setAccessibleName(QStringLiteral("Вопросы билета и ответы"));
     // Every column within the window's width, the texts wrapped: nothing to scroll sideways to.
     results_->setIconSize(kResultHoist);
@@ -313,16 +319,16 @@ QWidget* ExamPanel::buildResults() {
     for (int column : {0, 2}) columns->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     for (int column : {1, 3, 4}) columns->setSectionResizeMode(column, QHeaderView::Stretch);
     QObject::connect(columns, &QHeaderView::sectionResized, results_, [this] { results_->resizeRowsToContents(); });
-    repeat_ = drillButton(page, "ExamRepeatMistakes", QStringLiteral("Повторить ошибки"),
-                          QStringLiteral("Тренировка ровно тех сигналов, в которых были ошибки"));
-    auto* again = drillButton(page, "ExamAgain", QStringLiteral("Новый билет"), QStringLiteral("К выбору билета"));
-    auto* printResult = drillButton(page, "ExamPrintResult", QStringLiteral("Печать…"),
-                                    QStringLiteral("Напечатать итог билета со всеми вопросами"));
-    saveResult_ = drillButton(page, "ExamSaveResult", QStringLiteral("Сохранить PDF…"),
-                              QStringLiteral("Сохранить итог билета в файл PDF"));
+    repeat_ = darkButton(page, "ExamRepeatMistakes", QStringLiteral("Повторить ошибки"),
+                         QStringLiteral("Тренировка ровно тех сигналов, в которых были ошибки"));
+    auto* again = darkButton(page, "ExamAgain", QStringLiteral("Новый билет"), QStringLiteral("К выбору билета"));
+    auto* printResult = darkButton(page, "ExamPrintResult", QStringLiteral("Печать…"),
+                                   QStringLiteral("Напечатать итог билета со всеми вопросами"));
+    saveResult_ = darkButton(page, "ExamSaveResult", QStringLiteral("Сохранить PDF…"),
+                             QStringLiteral("Сохранить итог билета в файл PDF"));
     auto* buttons = new QHBoxLayout;
-    for (QWidget* b : {static_cast<QWidget*>(repeat_), static_cast<QWidget*>(again),
-                       static_cast<QWidget*>(printResult), static_cast<QWidget*>(saveResult_)})
+    for (QWidget* b : {static_cast<QWidget*>(repeat_), static_cast<QWidget*>(again), static_cast<QWidget*>(printResult),
+                       static_cast<QWidget*>(saveResult_)})
         buttons->addWidget(b);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(page);
@@ -335,14 +341,15 @@ QWidget* ExamPanel::buildResults() {
     QObject::connect(repeat_, &QPushButton::clicked, this, [this] {
         std::vector<drill::CardKey> cards;
         for (const exam::QuestionResult& r : flow_->result().questions)
-            if (!r.correct) cards.push_back({r.question->set, exam::modeOf(r.question->kind), r.question->signal->code});
+            if (!r.correct)
+                cards.push_back({r.question->set, exam::modeOf(r.question->kind), r.question->signal->code});
         Q_EMIT drillMistakes(cards, flow_->ticket().number);
     });
     QObject::connect(again, &QPushButton::clicked, this, [this] { showStart(); });
     QObject::connect(printResult, &QPushButton::clicked, this,
-                     [this] { print(resultDocument(flow_->ticket(), flow_->result())); });
+                     [this] { print(print::resultDocument(flow_->ticket(), flow_->result())); });
     QObject::connect(saveResult_, &QPushButton::clicked, this, [this] {
-        savePdf(resultDocument(flow_->ticket(), flow_->result()),
+        savePdf(print::resultDocument(flow_->ticket(), flow_->result()),
                 QStringLiteral("зачёт-билет-%1.pdf").arg(flow_->ticket().number));
     });
     return page;
@@ -352,12 +359,14 @@ QWidget* ExamPanel::buildHistory() {
     auto* page = new QWidget(this);
     auto* heading = label(page, "ExamHistoryHeading", look::serifFont(14), look::kWhite);
     heading->setText(QStringLiteral("Зачёты"));
-    history_ = table(page, "ExamHistoryTable",
-                     {QStringLiteral("Начат"), QStringLiteral("Билет"), QStringLiteral("Объём"), QStringLiteral("Итог")});
+    history_ =
+        table(page, "ExamHistoryTable",
+              {QStringLiteral("Начат"), QStringLiteral("Билет"), QStringLiteral("Объём"), QStringLiteral("Итог")});
     history_->setAccessibleName(QStringLiteral("Сданные билеты"));
-    resumeButton_ = drillButton(page, "ExamHistoryResume", QStringLiteral("Продолжить"),
-                                QStringLiteral("Продолжить несданный билет с его ответами и оставшимся временем (Enter)"));
-    auto* back = drillButton(page, "ExamHistoryBack", QStringLiteral("Назад"), QStringLiteral("К выбору билета"));
+    resumeButton_ =
+        darkButton(page, "ExamHistoryResume", QStringLiteral("Продолжить"),
+                   QStringLiteral("Продолжить несданный билет с его ответами и оставшимся временем (Enter)"));
+    auto* back = darkButton(page, "ExamHistoryBack", QStringLiteral("Назад"), QStringLiteral("К выбору билета"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(resumeButton_);
     buttons->addStretch();
@@ -396,7 +405,8 @@ void ExamPanel::savePdf(const print::Document& document, const QString& suggeste
     if (file.isEmpty()) return;
     const print::PrinterModule& module = print::printerModule();
     const QString problem = module.printer ? module.printer->savePdf(document, file) : module.problem;
-    const QString note = problem.isEmpty() ? QStringLiteral("Сохранено: %1").arg(QDir::toNativeSeparators(file)) : problem;
+    const QString note =
+        problem.isEmpty() ? QStringLiteral("Сохранено: %1").arg(QDir::toNativeSeparators(file)) : problem;
     printNote_->setText(note);
     printNote_->setAccessibleName(note);
     if (!problem.isEmpty()) QMessageBox::warning(this, texts::kExamTitle, problem);
@@ -415,7 +425,8 @@ void ExamPanel::start(int number, ExamScope scope, int length, std::optional<std
 
 void ExamPanel::resume(const exam::PastTicket& past) {
     const exam::TicketLeft left{past.id, keeper_.answersOf(past.id), past.used};
-    run(std::make_unique<exam::ExamFlow>(pool(), exam::drawTicket(pool(), past.number, past.scope, past.length, past.draw),
+    run(std::make_unique<exam::ExamFlow>(pool(),
+                                         exam::drawTicket(pool(), past.number, past.scope, past.length, past.draw),
                                          keeper_, clock_, past.limit, &left));
 }
 
@@ -444,12 +455,13 @@ void ExamPanel::showQuestion() {
     const exam::TicketQuestion& q = flow_->question();
     const bool choosing = exam::modeOf(q.kind) == drill::DrillMode::Meaning;
     const bool composing = q.kind == TaskKind::ComposeHoist;
-    const QString heading = QStringLiteral("Билет № %1 · %2 · %3")
-                                .arg(flow_->ticket().number)
-                                .arg(texts::progressLine(flow_->current(), flow_->questionCount()), texts::taskTitle(q.kind));
+    const QString heading =
+        QStringLiteral("Билет № %1 · %2 · %3")
+            .arg(flow_->ticket().number)
+            .arg(texts::progressLine(flow_->current(), flow_->questionCount()), wording::taskTitle(q.kind));
     progress_->setText(heading);
     progress_->setAccessibleName(heading);
-    question_->ask(texts::questionText(q), QString(), composing && q.signal->reconstructed, texts::howToAnswer(q),
+    question_->ask(wording::questionText(q), QString(), composing && q.signal->reconstructed, texts::howToAnswer(q),
                    choosing);
     if (choosing) {
         QStringList offered;
@@ -486,7 +498,7 @@ void ExamPanel::showAnswer() {
                 ->setChosenAnswer(a.chosen && *a.chosen == static_cast<std::size_t>(place));
         return showFileNotices();
     }
-    question_->showTyped(drill_texts::typedLine(a.typed, exam::modeOf(q.kind)));
+    question_->showTyped(question_texts::typedLine(a.typed, exam::modeOf(q.kind)));
     showFileNotices();
 }
 
@@ -510,12 +522,12 @@ void ExamPanel::showResults() {
     clockTimer_->stop();
     printNote_->clear();
     const exam::ExamResult& r = flow_->result();
-    grade_->setText(texts::gradeTitle(r));
+    grade_->setText(wording::gradeTitle(r));
     QPalette pal = grade_->palette();
     pal.setColor(QPalette::WindowText, r.passed ? look::kRightAnswer : look::kWrongAnswer);
     grade_->setPalette(pal);
-    details_->setText(texts::gradeDetails(r, flow_->questionCount()));
-    ticketTitle_->setText(texts::ticketHeading(flow_->ticket()));
+    details_->setText(wording::gradeDetails(r, flow_->questionCount()));
+    ticketTitle_->setText(wording::ticketHeading(flow_->ticket()));
     grade_->setAccessibleName(
         QStringLiteral("Итог: %1. %2 %3").arg(grade_->text(), ticketTitle_->text(), details_->text()));
     results_->setRowCount(0);
@@ -523,7 +535,7 @@ void ExamPanel::showResults() {
         const int row = results_->rowCount();
         results_->insertRow(row);
         results_->setItem(row, 0, cell(QString::number(row + 1)));
-        results_->setItem(row, 1, cell(texts::askedText(*q.question)));
+        results_->setItem(row, 1, cell(wording::askedText(*q.question)));
         auto* hoist = cell(QString());
         // A meaning to compose shows no hoist: the flags put up are the answer.
         if (q.question->kind != TaskKind::ComposeHoist) {
@@ -531,10 +543,10 @@ void ExamPanel::showResults() {
             hoist->setToolTip(toQString(codebook::hoistLine(q.question->hoist.flown)));
         }
         results_->setItem(row, 2, hoist);
-        auto* given = cell((q.correct ? QStringLiteral("✓ ") : QStringLiteral("✗ ")) + texts::givenText(q));
+        auto* given = cell((q.correct ? QStringLiteral("✓ ") : QStringLiteral("✗ ")) + wording::givenText(q));
         given->setForeground(q.correct ? look::kRightAnswer : look::kWrongAnswer);
         results_->setItem(row, 3, given);
-        QString right = texts::rightText(*q.question);
+        QString right = wording::rightText(*q.question);
         if (q.question->gross && !q.correct) right += QStringLiteral(" — грубая ошибка");
         results_->setItem(row, 4, cell(right));
     }
@@ -558,15 +570,16 @@ void ExamPanel::showHistory() {
             std::chrono::duration_cast<std::chrono::seconds>(t.startedAt.time_since_epoch()).count());
         history_->setItem(row, 0, cell(russian.toString(started.toLocalTime(), QStringLiteral("d MMMM yyyy, HH:mm"))));
         QString ticket = QStringLiteral("№ %1, %2 вопр.").arg(t.number).arg(t.length);
-        if (t.draw != exam::kLatestDraw) ticket += QStringLiteral(", ") + texts::drawName(t.draw);
+        if (t.draw != exam::kLatestDraw) ticket += QStringLiteral(", ") + wording::drawName(t.draw);
         history_->setItem(row, 1, cell(ticket));
-        history_->setItem(row, 2, cell(texts::scopeTitle(t.scope)));
+        history_->setItem(row, 2, cell(wording::scopeTitle(t.scope)));
         QString outcome;
         if (!t.end)
             outcome = QStringLiteral("не сдан (ответов: %1)").arg(t.answered) +
                       (mayResume(t) ? QStringLiteral(" — можно продолжить") : QString());
         else
-            outcome = QStringLiteral("%1: верно %2 из %3").arg(t.end->passed ? QStringLiteral("Зачёт") : QStringLiteral("Незачёт"))
+            outcome = QStringLiteral("%1: верно %2 из %3")
+                          .arg(t.end->passed ? QStringLiteral("Зачёт") : QStringLiteral("Незачёт"))
                           .arg(t.end->right)
                           .arg(t.length);
         history_->setItem(row, 3, cell(outcome));
@@ -578,9 +591,7 @@ void ExamPanel::showHistory() {
     history_->setFocus();
 }
 
-bool ExamPanel::mayResume(const exam::PastTicket& t) {
-    return !t.end && (!t.limit || t.used < *t.limit);
-}
+bool ExamPanel::mayResume(const exam::PastTicket& t) { return !t.end && (!t.limit || t.used < *t.limit); }
 
 const exam::PastTicket* ExamPanel::chosenPastTicket() const {
     const int row = history_->currentRow();
@@ -611,7 +622,7 @@ void ExamPanel::keyPressEvent(QKeyEvent* event) {
     }
     if (exam::modeOf(q.kind) == drill::DrillMode::Meaning) {
         const auto symbol = symbolOfKeyPress(*event);
-        if (symbol && *symbol >= '1' && *symbol < '1' + DrillChoices::kCount && !event->isAutoRepeat()) {
+        if (symbol && *symbol >= '1' && *symbol < '1' + MeaningButtons::kCount && !event->isAutoRepeat()) {
             flow_->pick(static_cast<std::size_t>(*symbol - '1'));
             showAnswer();
             return event->accept();

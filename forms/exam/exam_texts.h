@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the exam says, in Russian: scopes, tasks, questions, the grade, and a
-// ticket as a teacher reads it out or hands it round (the command line and
-// the printed ticket use the same words).
+// What the exam's pages alone say, in Russian: the title, how to answer,
+// the time left. What a ticket and its result say on the pages, on paper and
+// on the terminal alike is wording/ticket_texts.h.
 
 #include <QString>
-#include <QStringList>
 
 #include <chrono>
 
@@ -15,44 +14,13 @@ namespace mss::forms::exam_texts {
 
 inline const QString kExamTitle = QStringLiteral("Зачёт");
 
-QString scopeTitle(exam::ExamScope scope);
 QString scopeToolTip(exam::ExamScope scope);
-// «набрать», «разобрать», … as a teacher names the task.
-QString taskTitle(exam::TaskKind kind);
-// The question on the screen.
-QString questionText(const exam::TicketQuestion& q);
 QString howToAnswer(const exam::TicketQuestion& q);
 // «Вопрос 7 из 20».
 QString progressLine(std::size_t place, std::size_t count);
 // «Осталось 9 мин» / «Осталось 45 с».
 QString timeLeftText(std::chrono::seconds left);
-// «Зачёт» / «Незачёт», and the line under it.
-QString gradeTitle(const exam::ExamResult& r);
-QString gradeDetails(const exam::ExamResult& r, std::size_t questions);
-// «19 с», «3 мин», «3 мин 5 с».
-QString timeTakenText(std::chrono::seconds taken);
-// What a question asked, for the table of results: «Набрать: «…»»,
-// «Флаг по виду» (the hoist is drawn beside it).
-QString askedText(const exam::TicketQuestion& q);
-// «верно», «ошибка» or «грубая ошибка».
-QString mistakeText(const exam::QuestionResult& r);
-// An answer as the cadet gave it, and the right one, for the table of results.
-QString givenText(const exam::QuestionResult& r);
-QString rightText(const exam::TicketQuestion& q);
-
-// The ticket as a teacher reads it out, one question a line, naming what
-// to hoist; and the answer key, one line a question.
-QStringList ticketLines(const exam::Ticket& ticket);
-// The ticket as the cadets read it on their sheet, one question a line,
-// nothing in it that names a hoist to be read: the hoist is drawn beside it.
-QStringList sheetLines(const exam::Ticket& ticket);
-// The first line of the teacher's text: what it is and where the cadets' sheet comes from.
-QString teacherTextNote();
-QStringList answerKeyLines(const exam::Ticket& ticket);
-QString ticketHeading(const exam::Ticket& ticket);
 // Asked before the window closes on a ticket not handed in.
 QString leaveTicketQuestion(const exam::Ticket& ticket);
-// «выборка 2»: how a ticket names the draw it was drawn by.
-QString drawName(int draw);
 
 }  // namespace mss::forms::exam_texts

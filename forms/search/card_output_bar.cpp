@@ -15,10 +15,10 @@
 
 #include "codebook/codebook.h"
 #include "forms/shared/face_button.h"
-#include "forms/shared/russian_plural.h"
 #include "forms/shared/wait_cursor.h"
 #include "look/look.h"
 #include "print/card_content.h"
+#include "wording/russian_plural.h"
 
 namespace mss::forms {
 
@@ -27,7 +27,7 @@ namespace {
 const QString kPdfKind = QStringLiteral("Документ PDF (*.pdf)");
 
 QString cards(long long n) {
-    return countOf(n, QStringLiteral("карточка"), QStringLiteral("карточки"), QStringLiteral("карточек"));
+    return wording::countOf(n, QStringLiteral("карточка"), QStringLiteral("карточки"), QStringLiteral("карточек"));
 }
 
 // `path` ending in `.extension`: as chosen when it does, else with it added.
@@ -83,14 +83,9 @@ const std::vector<PictureKind>& pictureKinds() {
 }
 
 CardOutputBar::CardOutputBar(const codebook::CodeBook& book, CardOutputOptions options,
-                             std::function<QStringList()> codes, std::function<QString()> codeInHand,
-                             QWidget* parent)
-    : QWidget(parent),
-      book_(book),
-      options_(std::move(options)),
-      codes_(std::move(codes)),
-      codeInHand_(std::move(codeInHand)),
-      folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
+                             std::function<QStringList()> codes, std::function<QString()> codeInHand, QWidget* parent)
+    : QWidget(parent), book_(book), options_(std::move(options)), codes_(std::move(codes)),
+      codeInHand_(std::move(codeInHand)), folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
       pictureKind_(kindOf(QStringLiteral("png"), kUsualPngScale)) {
     setObjectName(QStringLiteral("CardOutput"));
 
@@ -106,8 +101,9 @@ CardOutputBar::CardOutputBar(const codebook::CodeBook& book, CardOutputOptions o
     cutMarks_ = new QCheckBox(QStringLiteral("&Линии отреза"), this);
     cutMarks_->setObjectName(QStringLiteral("CutMarks"));
     cutMarks_->setAccessibleName(QStringLiteral("Линии отреза"));
-    cutMarks_->setToolTip(QStringLiteral("Печатать у углов карточек метки, по которым их разрезают, "
-                                         "вместо тонкой рамки (для печати и PDF)"));
+    cutMarks_->setToolTip(
+        QStringLiteral("Печатать у углов карточек метки, по которым их разрезают, "
+                       "вместо тонкой рамки (для печати и PDF)"));
     cutMarks_->setAccessibleDescription(cutMarks_->toolTip());
     QPalette onBlue = cutMarks_->palette();
     onBlue.setColor(QPalette::WindowText, look::kWhite);
@@ -153,8 +149,8 @@ CardOutputBar::CardOutputBar(const codebook::CodeBook& book, CardOutputOptions o
 }
 
 void CardOutputBar::setRowsListed(bool listed) {
-    for (QWidget* control : {static_cast<QWidget*>(print_), static_cast<QWidget*>(pdf_),
-                             static_cast<QWidget*>(picture_)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(print_), static_cast<QWidget*>(pdf_), static_cast<QWidget*>(picture_)})
         control->setEnabled(listed);
 }
 
@@ -226,8 +222,8 @@ void CardOutputBar::saveCardsPdf() {
     if (!printer) return;
     const QString name = codes.size() == 1 ? QStringLiteral("Карточка %1.pdf").arg(codes.front())
                                            : QStringLiteral("Карточки МСС-65.pdf");
-    const ChosenFile chosen = options_.chooseFile(window(), QStringLiteral("Сохранить карточки в PDF"),
-                                                  suggestedFile(name), {kPdfKind}, 0);
+    const ChosenFile chosen =
+        options_.chooseFile(window(), QStringLiteral("Сохранить карточки в PDF"), suggestedFile(name), {kPdfKind}, 0);
     if (chosen.path.isEmpty()) return;
     const QString file = withExtension(chosen.path, QStringLiteral("pdf"));
     folder_ = QFileInfo(file).absolutePath();
@@ -258,10 +254,9 @@ void CardOutputBar::exportCardPicture() {
     QStringList titles;
     for (const PictureKind& kind : pictureKinds()) titles << kind.title;
     const PictureKind& preferred = pictureKinds().at(static_cast<std::size_t>(pictureKind_));
-    const ChosenFile chosen =
-        options_.chooseFile(window(), QStringLiteral("Экспорт карточки %1 картинкой").arg(code),
-                            suggestedFile(QStringLiteral("Карточка %1.%2").arg(code, preferred.extension)), titles,
-                            pictureKind_);
+    const ChosenFile chosen = options_.chooseFile(
+        window(), QStringLiteral("Экспорт карточки %1 картинкой").arg(code),
+        suggestedFile(QStringLiteral("Карточка %1.%2").arg(code, preferred.extension)), titles, pictureKind_);
     if (chosen.path.isEmpty() || chosen.kind < 0 || chosen.kind >= titles.size()) return;
     pictureKind_ = chosen.kind;
     const PictureKind& kind = pictureKindOf(chosen.path, chosen.kind);

@@ -15,6 +15,7 @@
 #include "forms/main/meaning_line.h"
 #include "forms/main/show_signal.h"
 #include "forms/search/search_window.h"
+#include "forms/wiring/drill_exam.h"
 #include "progress/default_progress_file.h"
 #include "search/book_rows.h"
 #include "search/search_index.h"
@@ -51,19 +52,19 @@ DrillWindow* showDrill(const codebook::CodeBook& book, const DrillWindowOptions&
 
 void offerSearch(MainWindow& window, const codebook::CodeBook& book, CardOutputOptions output) {
     auto index = std::make_shared<std::shared_ptr<const search::SearchIndex>>();
-    QObject::connect(&window, &MainWindow::searchRequested, &window, [&window, &book, index,
-                                                                      output = std::move(output)] {
-        if (!*index) {
-            try {
-                *index = std::make_shared<const search::SearchIndex>(search::searchRowsOf(book));
-            } catch (const std::exception& e) {
-                QMessageBox::warning(&window, QStringLiteral("Поиск сигнала"),
-                                     QStringLiteral("Поиск недоступен: %1").arg(QString::fromLocal8Bit(e.what())));
-                return;
+    QObject::connect(
+        &window, &MainWindow::searchRequested, &window, [&window, &book, index, output = std::move(output)] {
+            if (!*index) {
+                try {
+                    *index = std::make_shared<const search::SearchIndex>(search::searchRowsOf(book));
+                } catch (const std::exception& e) {
+                    QMessageBox::warning(&window, QStringLiteral("Поиск сигнала"),
+                                         QStringLiteral("Поиск недоступен: %1").arg(QString::fromLocal8Bit(e.what())));
+                    return;
+                }
             }
-        }
-        openSearch(window, *index, book, output);
-    });
+            openSearch(window, *index, book, output);
+        });
 }
 
 SearchWindow* openSearch(MainWindow& window, std::shared_ptr<const search::SearchIndex> index,
@@ -81,6 +82,7 @@ SearchWindow* openSearch(MainWindow& window, std::shared_ptr<const search::Searc
 }
 
 void offerDrill(MainWindow& window, const codebook::CodeBook& book, DrillWindowOptions options) {
+    options.makeExam = examPanelMaker(book, options);
     QObject::connect(&window, &MainWindow::drillRequested, &window,
                      [&book, options, &window] { showDrill(book, options, window); });
     // The exam opens in the drill window's place.

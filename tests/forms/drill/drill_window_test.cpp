@@ -34,10 +34,11 @@
 #include "codebook/signal_flags.h"
 #include "drill/set_signals.h"
 #include "forms/drill/drill_choice_bar.h"
-#include "forms/drill/drill_choices.h"
-#include "forms/drill/drill_hoist.h"
-#include "forms/drill/drill_keyboard.h"
+#include "forms/question/meaning_buttons.h"
+#include "forms/question/question_hoist.h"
+#include "forms/question/question_keyboard.h"
 #include "forms/drill/drill_pages.h"
+#include "forms/question/question_page.h"
 #include "forms/drill/drill_texts.h"
 #include "forms/wiring/secondary_windows.h"
 #include "forms/drill/progress_chart.h"
@@ -1195,27 +1196,6 @@ private Q_SLOTS:
         CHECK_EQ(exam->flow()->answeredCount(), std::size_t{3});
         for (std::size_t i = 0; i < 3; ++i) CHECK_EQ(givenTo(*exam->flow(), i), given[i]);
         CHECK_EQ(drill()->store().pastTickets().size(), std::size_t{1});
-    }
-
-    void theResultsHoistsAreFlagsEdgedAsOnPaper() {
-        // X (a blue cross on white), S (a blue square on white), a numeral
-        // pennant and the answering pennant: on white each is a flag only by
-        // its edge, which runs down the whole of its hoist side.
-        const std::vector<int> flags{*mss::codebook::flagIndexOfSymbol('X'), *mss::codebook::flagIndexOfSymbol('S'),
-                                     *mss::codebook::flagIndexOfSymbol('1'), mss::codebook::kAnsweringPennant};
-        const QSize flag(36, 24);
-        const QPixmap picture = mss::forms::smallHoistPicture(flags, flag);
-        CHECK(picture.deviceIndependentSize().toSize() == QSize(4 * (flag.width() + 2), flag.height()));
-        const QImage image = picture.toImage();
-        const qreal ratio = picture.devicePixelRatio();
-        auto dark = [](QColor c) { return c.alpha() > 200 && c.lightness() < 100; };
-        for (std::size_t i = 0; i < flags.size(); ++i) {
-            const int left = static_cast<int>(std::lround((static_cast<double>(i) * (flag.width() + 2) + 0.5) * ratio));
-            for (int y : {flag.height() / 4, flag.height() / 2, 3 * flag.height() / 4}) {
-                const QColor edge = image.pixelColor(left, static_cast<int>(y * ratio));
-                CHECK(dark(edge));
-            }
-        }
     }
 
     void aTicketSavedAsPdfHoldsItsQuestionsAndKey() {

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/drill/drill_choices.h"
+#include "forms/question/meaning_buttons.h"
 
 #include <QGridLayout>
 
-#include "forms/shared/reconstructed_mark.h"
 #include "forms/shared/face_button.h"
+#include "forms/shared/reconstructed_mark.h"
 #include "look/look.h"
 
 namespace mss::forms {
 
-DrillChoices::DrillChoices(QWidget* parent) : QWidget(parent) {
+MeaningButtons::MeaningButtons(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(4);
@@ -27,9 +27,9 @@ DrillChoices::DrillChoices(QWidget* parent) : QWidget(parent) {
     }
 }
 
-QPushButton* DrillChoices::button(int place) const { return buttons_.at(static_cast<std::size_t>(place)); }
+QPushButton* MeaningButtons::button(int place) const { return buttons_.at(static_cast<std::size_t>(place)); }
 
-void DrillChoices::show(const QStringList& texts, const std::vector<bool>& reconstructed) {
+void MeaningButtons::show(const QStringList& texts, const std::vector<bool>& reconstructed) {
     shown_ = std::min(static_cast<int>(texts.size()), kCount);
     for (int place = 0; place < kCount; ++place) {
         const auto at = static_cast<std::size_t>(place);
@@ -50,7 +50,7 @@ void DrillChoices::show(const QStringList& texts, const std::vector<bool>& recon
     }
 }
 
-void DrillChoices::showRight(int place) {
+void MeaningButtons::showRight(int place) {
     if (place < 0 || place >= shown_) return;
     FaceButton* b = buttons_[static_cast<std::size_t>(place)];
     b->setChosen(true);

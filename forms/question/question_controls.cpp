@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/drill/drill_label.h"
+#include "forms/question/question_controls.h"
 
 #include <QLabel>
 
@@ -25,7 +25,7 @@ void makeFocusable(QLabel* l, Qt::FocusPolicy policy) {
     l->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted %1; }").arg(look::kWhite.name()));
 }
 
-FaceButton* drillButton(QWidget* parent, const char* name, const QString& caption, const QString& description) {
+FaceButton* darkButton(QWidget* parent, const char* name, const QString& caption, const QString& description) {
     auto* b = new FaceButton(caption, look::kDarkFace, look::kWhite, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setFont(look::dialogFont(true));

@@ -17,13 +17,13 @@ namespace mss::forms {
 class FaceButton;
 class ReconstructedMark;
 
-class DrillChoices : public QWidget {
+class MeaningButtons : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kCount = 4;
 
-    explicit DrillChoices(QWidget* parent);
+    explicit MeaningButtons(QWidget* parent);
 
     // Shows the texts (up to four) and which of them are reconstructed.
     void show(const QStringList& texts, const std::vector<bool>& reconstructed);

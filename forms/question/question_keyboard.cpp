@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/drill/drill_keyboard.h"
+#include "forms/question/question_keyboard.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -39,7 +39,7 @@ QString shortcutOf(const codebook::SignalFlag& flag) {
 
 }  // namespace
 
-DrillKeyboard::DrillKeyboard(QWidget* parent)
+QuestionKeyboard::QuestionKeyboard(QWidget* parent)
     : KeyboardFrame(QStringLiteral("Клавиатура флагов"), QColor(), parent) {
     setObjectName(QStringLiteral("DrillKeyboard"));
     const KeyboardLayout& frame = keyboardLayout(engine::Keyboard::SingleLetter);
@@ -86,20 +86,20 @@ DrillKeyboard::DrillKeyboard(QWidget* parent)
     setFixedSize(px(frame.at.width), bottom + px(kRaisedTwips) / 2);
 }
 
-QPushButton* DrillKeyboard::key(int flag) const {
+QPushButton* QuestionKeyboard::key(int flag) const {
     return codebook::isSignalFlag(flag) ? keys_[static_cast<std::size_t>(flag)] : nullptr;
 }
 
-QPushButton* DrillKeyboard::key(char symbol) const {
+QPushButton* QuestionKeyboard::key(char symbol) const {
     const auto flag = codebook::flagIndexOfSymbol(symbol);
     return flag ? key(*flag) : nullptr;
 }
 
-void DrillKeyboard::enableFlags(const std::function<bool(int flag)>& counts) {
+void QuestionKeyboard::enableFlags(const std::function<bool(int flag)>& counts) {
     for (std::size_t flag = 0; flag < keys_.size(); ++flag) keys_[flag]->setEnabled(counts(static_cast<int>(flag)));
 }
 
-bool DrillKeyboard::type(const QKeyEvent& event) {
+bool QuestionKeyboard::type(const QKeyEvent& event) {
     const auto flag = flagOfKeyPress(event);
     if (!flag || event.isAutoRepeat()) return false;
     QPushButton* b = key(*flag);

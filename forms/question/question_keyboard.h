@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The drill's keyboard: the 36 flag keys of the single-letter keyboard, in
+// The keyboard a question is answered on: the 36 flag keys of the single-letter keyboard, in
 // its typewriter rows and look, and under them a row of their own for the
 // three substitutes and the answering pennant (Shift+1, Shift+2, Shift+3
 // and Shift+0 on the computer's keyboard). A key pressed by mouse, by typing
@@ -18,11 +18,11 @@ class QPushButton;
 
 namespace mss::forms {
 
-class DrillKeyboard : public KeyboardFrame {
+class QuestionKeyboard : public KeyboardFrame {
     Q_OBJECT
 
 public:
-    explicit DrillKeyboard(QWidget* parent);
+    explicit QuestionKeyboard(QWidget* parent);
 
     // The key of a flag (0..39), or of a letter or digit.
     QPushButton* key(int flag) const;

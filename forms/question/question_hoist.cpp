@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/drill/drill_hoist.h"
+#include "forms/question/question_hoist.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kTableNameHeight = 20;
 constexpr int kBoxWidth = 95, kBoxHeight = 64, kBoxStep = 72;
-const std::array<QString, DrillHoist::kPositions> kPlaceNames{
+const std::array<QString, QuestionHoist::kPositions> kPlaceNames{
     QStringLiteral("Первый флаг"), QStringLiteral("Второй флаг"), QStringLiteral("Третий флаг")};
 
 }  // namespace
@@ -50,7 +50,7 @@ QPixmap smallHoistPicture(const std::vector<int>& flags, QSize flagSize) {
     return picture;
 }
 
-DrillHoist::DrillHoist(QWidget* parent) : QWidget(parent) {
+QuestionHoist::QuestionHoist(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("DrillHoist"));
     table_ = new QLabel(this);
     table_->setObjectName(QStringLiteral("DrillHoistTable"));
@@ -68,7 +68,7 @@ DrillHoist::DrillHoist(QWidget* parent) : QWidget(parent) {
     setFixedSize(kBoxWidth, kTableNameHeight + static_cast<int>(kPositions) * kBoxStep);
 }
 
-void DrillHoist::show(const drill::HoistOfSignal& hoist, std::size_t positions, bool spoken) {
+void QuestionHoist::show(const drill::HoistOfSignal& hoist, std::size_t positions, bool spoken) {
     const codebook::FlownHoist flown = codebook::readHoist(hoist.flown);
     positions = std::clamp<std::size_t>(std::max(positions, flown.size()), 1, kPositions);
     const bool table = !hoist.table.empty();

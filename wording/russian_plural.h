@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace mss::forms {
+namespace mss::wording {
 
 // The form of the noun after `n`: `one` after 1, 21, 31 …; `few` after 2–4,
 // 22–24 …; `many` after 0, 5–20, 25–30 … and every number ending in 11–14.
@@ -22,4 +22,4 @@ inline QString countOf(long long n, const QString& one, const QString& few, cons
     return QString::number(n) + QLatin1Char(' ') + pluralForm(n, one, few, many);
 }
 
-}  // namespace mss::forms
+}  // namespace mss::wording

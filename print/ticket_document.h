@@ -8,9 +8,9 @@
 #include "exam/exam_flow.h"
 #include "print/document.h"
 
-namespace mss::forms {
+namespace mss::print {
 
-print::Document ticketDocument(const exam::Ticket& ticket);
-print::Document resultDocument(const exam::Ticket& ticket, const exam::ExamResult& result);
+Document ticketDocument(const exam::Ticket& ticket);
+Document resultDocument(const exam::Ticket& ticket, const exam::ExamResult& result);
 
-}  // namespace mss::forms
+}  // namespace mss::print

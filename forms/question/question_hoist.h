@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The drill's hoist: up to three flags one under the other, the M of the
+// The hoist a question shows: up to three flags one under the other, the M of the
 // medical section above the letters, and for a table of complements the
 // table's name above its pennant. The pictures are the catalogue's own.
 
@@ -22,9 +22,9 @@ class FlagPictureBox;
 // a row of a table; `flags` are 0..39, top first.
 QPixmap smallHoistPicture(const std::vector<int>& flags, QSize flagSize = QSize(30, 20));
 
-class DrillHoist : public QWidget {
+class QuestionHoist : public QWidget {
 public:
-    explicit DrillHoist(QWidget* parent);
+    explicit QuestionHoist(QWidget* parent);
 
     // Shows a hoist in `positions` places (at least as many as it has
     // flags, M included); the places beyond its flags stand empty. With
