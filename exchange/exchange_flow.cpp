@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "group_reading.h"
-#include "halyard_flags.h"
+#include "codebook/utf8.h"
+#include "message_match.h"
 
 namespace mss::exchange {
 
@@ -30,21 +30,37 @@ std::string joined(const Groups& groups) {
     return text;
 }
 
-Judgement mismatch(const GroupComparison& c, const Groups& given) {
-    switch (c.mismatch) {
-        case GroupMismatch::None: return {};
-        case GroupMismatch::WrongGroup:
-            return wrong(Fault::WrongGroup, "Не та группа: " + given[c.at] + " (" + std::to_string(c.at + 1) + "-я).");
-        case GroupMismatch::WrongFigure: {
-            std::string detail = "Не та цифра в группе " + given[c.at] + ".";
-            if (const auto problem = complementProblem(given[c.at])) detail += " " + *problem;
-            return wrong(Fault::WrongFigure, detail);
-        }
-        case GroupMismatch::Missing: return wrong(Fault::MissingGroup);
-        case GroupMismatch::Extra: return wrong(Fault::ExtraGroup, "Лишняя: " + given[c.at] + ".");
+// A phrase made a sentence: its first letter a capital, a full stop after it.
+std::string sentence(std::string_view phrase) {
+    std::string text;
+    if (const auto decoded = codebook::decodeUtf8(phrase); decoded && !decoded->empty()) {
+        std::u32string letters = *decoded;
+        if (letters[0] >= U'а' && letters[0] <= U'я') letters[0] -= U'а' - U'А';
+        if (letters[0] >= U'a' && letters[0] <= U'z') letters[0] -= U'a' - U'A';
+        for (const char32_t c : letters) codebook::appendUtf8(text, c);
+        text += '.';
     }
-    return {};
+    return text;
 }
+
+// A message that differs from the one expected, judged by its first difference.
+Judgement mismatch(const Groups& expected, const Groups& given) {
+    using codebook::message::Mistake;
+    const auto difference = firstDifference(expected, given);
+    if (!difference) return {};
+    Fault fault = Fault::WrongGroup;
+    switch (difference->mistake) {
+        case Mistake::MissingGroup: fault = Fault::MissingGroup; break;
+        case Mistake::ExtraGroup: fault = Fault::ExtraGroup; break;
+        case Mistake::WrongFigure:
+        case Mistake::MissingHemisphere:
+        case Mistake::WrongHemisphere: fault = Fault::WrongFigure; break;
+        default: break;
+    }
+    return wrong(fault, sentence(difference->explanation));
+}
+
+bool same(const Groups& a, const Groups& b) { return !firstDifference(b, a).has_value(); }
 
 }  // namespace
 
@@ -187,8 +203,7 @@ Judgement ExchangeFlow::judge(const LearnerAction& action) {
     if (action.halyard != e.halyard)
         return wrong(Fault::WrongHalyard, "Ответный вымпел здесь — " + std::string(halyardPlace(e.halyard)) + ".");
     if (e.action == Action::Read) {
-        const GroupComparison c = compareGroups(action.groups, e.groups);
-        if (!c.same()) return mismatch(c, action.groups);
+        if (!same(action.groups, e.groups)) return mismatch(e.groups, action.groups);
     }
     return carryOut(next_);
 }
@@ -198,7 +213,7 @@ Judgement ExchangeFlow::judgeHoist(const LearnerAction& action, std::size_t at, 
     const ExchangeEvent& e = script_[at];
     // The groups meant for another halyard of the same hoist.
     for (std::size_t i : run)
-        if (i != at && compareGroups(action.groups, script_[i].groups).same())
+        if (i != at && same(action.groups, script_[i].groups))
             return wrong(Fault::WrongHalyard,
                          joined(action.groups) + " поднимают " + std::string(halyardPlace(script_[i].halyard)) + ".");
     const auto s = static_cast<std::size_t>(e.signal);
@@ -210,29 +225,28 @@ Judgement ExchangeFlow::judgeHoist(const LearnerAction& action, std::size_t at, 
             const Message& other = signal.messages[m];
             if (other.size() <= h) continue;
             bool samePast = true;
-            for (std::size_t k = 0; k < h && samePast; ++k) samePast = compareGroups(other[k], current[k]).same();
-            if (!samePast || !compareGroups(action.groups, other[h]).same()) continue;
+            for (std::size_t k = 0; k < h && samePast; ++k) samePast = same(other[k], current[k]);
+            if (!samePast || !same(action.groups, other[h])) continue;
             if (static_cast<int>(m) != choices_.message[s]) {
                 choices_.message[s] = static_cast<int>(m);
                 rebuildScript();
             }
             return carryOut(at);
         }
-        return mismatch(compareGroups(action.groups, current[h]), action.groups);
+        return mismatch(current[h], action.groups);
     }
     if (e.notUnderstoodReply) {
         for (std::size_t r = 0; r < signal.notUnderstoodReplies.size(); ++r)
-            if (compareGroups(action.groups, signal.notUnderstoodReplies[r]).same()) {
+            if (same(action.groups, signal.notUnderstoodReplies[r])) {
                 if (static_cast<int>(r) != choices_.reply[s]) {
                     choices_.reply[s] = static_cast<int>(r);
                     rebuildScript();
                 }
                 return carryOut(at);
             }
-        return mismatch(compareGroups(action.groups, e.groups), action.groups);
+        return mismatch(e.groups, action.groups);
     }
-    const GroupComparison c = compareGroups(action.groups, e.groups);
-    if (!c.same()) return mismatch(c, action.groups);
+    if (!same(action.groups, e.groups)) return mismatch(e.groups, action.groups);
     return carryOut(at);
 }
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "halyard_flags.h"
+#include "message_match.h"
 
 namespace mss::exchange {
 

@@ -168,14 +168,15 @@ struct CodeCase {
 TEST(ExchangeFlow, JudgesTheCodeOfAComplementsHoist) {
     const CodeCase cases[] = {
         {{"C045", "S12"}, Verdict::Right, Fault::None, ""},
-        {{"C046", "S12"}, Verdict::CodeMistake, Fault::WrongFigure, "C046"},
-        {{"C45", "S12"}, Verdict::CodeMistake, Fault::WrongFigure, "курс: три цифры"},
-        {{"C045", "S21"}, Verdict::CodeMistake, Fault::WrongFigure, "S21"},
-        {{"MD", "S12"}, Verdict::CodeMistake, Fault::WrongGroup, "MD"},
+        {{"C046", "S12"}, Verdict::CodeMistake, Fault::WrongFigure, "а не 046"},
+        {{"C45", "S12"}, Verdict::CodeMistake, Fault::WrongFigure, "а не 45"},
+        {{"C045", "S21"}, Verdict::CodeMistake, Fault::WrongFigure, "а не 21"},
+        {{"MD", "S12"}, Verdict::CodeMistake, Fault::WrongGroup, "а не MD"},
         {{"C045"}, Verdict::CodeMistake, Fault::MissingGroup, ""},
         {{"C045", "S12", "XQ"}, Verdict::CodeMistake, Fault::ExtraGroup, "XQ"},
-        {{"C045", "S5"}, Verdict::CodeMistake, Fault::CannotFly, "«5»"},   // two fives on one halyard
-        {{"C405", "S10"}, Verdict::CodeMistake, Fault::CannotFly, "«0»"},  // two zeros on one halyard
+        {{"C045", "S012"}, Verdict::CodeMistake, Fault::CannotFly, "вымпел 0"},  // the same speed, but two zeros
+        {{"C045", "S5"}, Verdict::CodeMistake, Fault::CannotFly, "вымпел 5"},    // two fives on one halyard
+        {{"C405", "S10"}, Verdict::CodeMistake, Fault::CannotFly, "вымпел 0"},   // two zeros on one halyard
     };
     for (const CodeCase& c : cases) {
         Fixture f(kPosition, Ship::B);

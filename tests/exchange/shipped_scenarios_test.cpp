@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
+#include "codebook/message/message_reading.h"
 #include "data/exchanges_bytes.h"
-#include "exchange/group_reading.h"
-#include "exchange/halyard_flags.h"
+#include "exchange/message_match.h"
 #include "exchange_driver.h"
 #include "support/shipped_book.h"
 
@@ -38,10 +38,8 @@ TEST(ShippedScenarios, AreManyAndCoverComplementsAndNotUnderstood) {
         bool complement = false, zlOrZq = false;
         for (const Signal& signal : s.signals) {
             forEachHoist(signal, [&](const TextHoist& h) {
-                for (const std::string& g : h)
-                    if (readGroupOfMessage(mss::testing::shippedBook(), g, {}, s.callSigns).kind ==
-                        GroupKind::Complement)
-                        complement = true;
+                for (const auto& g : codebook::message::readMessage(mss::testing::shippedBook(), h).groups)
+                    if (g.kind == codebook::message::GroupKind::Complement) complement = true;
             });
             for (const TextHoist& r : signal.notUnderstoodReplies)
                 if (r == TextHoist{"ZL"} || r == TextHoist{"ZQ"}) zlOrZq = true;
@@ -58,12 +56,12 @@ TEST(ShippedScenarios, EveryGroupIsOfTheCodeAndEveryHoistFliesWithOneSet) {
         for (const Signal& signal : s.signals) {
             forEachHoist(signal, [&](const TextHoist& h) {
                 EXPECT_EQ(halyardRefusal(h), std::nullopt) << s.name;
-                for (std::size_t i = 0; i < h.size(); ++i) {
-                    const GroupReading r = readGroupOfMessage(mss::testing::shippedBook(), h[i],
-                                                              i == 0 ? std::string_view{} : h[i - 1], s.callSigns);
-                    EXPECT_TRUE(r.problem.empty()) << s.name << ", line " << signal.line << ": " << r.problem;
-                    EXPECT_NE(r.kind, GroupKind::CallSign) << s.name << ": a call sign flies at the masthead";
-                }
+                const auto reading = codebook::message::readMessage(mss::testing::shippedBook(), h);
+                EXPECT_TRUE(reading.ok())
+                    << s.name << ", line " << signal.line << ": " << (reading.ok() ? "" : reading.refusal->reason);
+                for (const auto& g : reading.groups)
+                    EXPECT_NE(g.kind, codebook::message::GroupKind::CallSign)
+                        << s.name << ": a call sign flies at the masthead, not among the text";
             });
             if (signal.garbled) {
                 EXPECT_EQ(halyardRefusal(*signal.garbled), std::nullopt) << s.name;
