@@ -55,6 +55,16 @@ struct Parser {
                                            "Вид файла — по расширению: .pdf (все карточки, по нескольку на "
                                            "странице A4), .svg или .png (одна карточка)."),
                             QStringLiteral("КОД")};
+    QCommandLineOption exchanges{QStringLiteral("exchanges"),
+                                 QStringLiteral("Вывести сценарии переговоров двух судов, по одному в строке: имя, "
+                                                "название.")};
+    QCommandLineOption exchange{QStringLiteral("exchange"),
+                                QStringLiteral("Вывести образцовые переговоры по сценарию ИМЯ, по одному действию в "
+                                               "строке: шаг, позывной судна, действие (hoist, haul-down, ap-dip, "
+                                               "ap-close-up, ap-down, ap-alone), место (masthead, "
+                                               "starboard-yardarm, port-yardarm), группы подъёма сверху вниз через "
+                                               "« | »."),
+                                QStringLiteral("ИМЯ")};
     QCommandLineOption output{QStringLiteral("output"), QStringLiteral("Файл, в который записать результат."),
                               QStringLiteral("ФАЙЛ")};
     QCommandLineOption scale{QStringLiteral("scale"),
@@ -67,8 +77,8 @@ struct Parser {
     Parser() {
         parser.setApplicationDescription(
             QStringLiteral("МСС-65 — тренажер и справочник флажных сигналов Международного свода сигналов 1965 года."));
-        parser.addOptions(
-            {help, version, search, lookup, hoist, read, ticket, scope, draw, card, output, scale, progress});
+        parser.addOptions({help, version, search, lookup, hoist, read, ticket, scope, draw, card, exchanges, exchange,
+                           output, scale, progress});
         parser.addPositionalArgument(QStringLiteral("СЛОВА"),
                                      QStringLiteral("Слова или код для --search; ещё коды для --card; ещё группы для "
                                                     "--hoist и --read."),
@@ -88,14 +98,16 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     // One value for an option, and one thing to do at a time.
     for (const QCommandLineOption* once :
-         {&p.lookup, &p.hoist, &p.read, &p.ticket, &p.scope, &p.draw, &p.card, &p.output, &p.scale, &p.progress})
+         {&p.lookup, &p.hoist, &p.read, &p.ticket, &p.scope, &p.draw, &p.card, &p.exchange, &p.output, &p.scale,
+          &p.progress})
         if (p.parser.values(*once).size() > 1) {
             result.mode = CommandLine::Mode::Error;
             result.error = QStringLiteral("Параметр --%1 указан больше одного раза.").arg(once->names().constLast());
             return result;
         }
     QStringList commands;
-    for (const QCommandLineOption* command : {&p.search, &p.lookup, &p.hoist, &p.read, &p.ticket, &p.card})
+    for (const QCommandLineOption* command :
+         {&p.search, &p.lookup, &p.hoist, &p.read, &p.ticket, &p.card, &p.exchanges, &p.exchange})
         if (p.parser.isSet(*command)) commands << QStringLiteral("--") + command->names().constLast();
     if (commands.size() > 1) {
         result.mode = CommandLine::Mode::Error;
@@ -171,6 +183,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                .arg(exam::kLatestDraw)
                                .arg(echoed(p.parser.value(p.draw)));
         }
+    } else if (p.parser.isSet(p.exchanges)) {
+        result.mode = CommandLine::Mode::Exchanges;
+    } else if (p.parser.isSet(p.exchange)) {
+        result.mode = CommandLine::Mode::Exchange;
+        result.exchangeName = p.parser.value(p.exchange);
     } else if (p.parser.isSet(p.card)) {
         result.mode = CommandLine::Mode::Card;
         result.cardCodes = QStringList{p.parser.value(p.card)} + words;

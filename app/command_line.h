@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command line asks of the program: its window (the usual), help,
-// its version, a search, a lookup, a hoist or a message read printed on the
-// terminal, or cards written to a file.
+// its version, a search, a lookup, a hoist, a message read or an exchange
+// between two ships printed on the terminal, or cards written to a file.
 
 #include <QString>
 #include <QStringList>
@@ -12,7 +12,7 @@
 namespace mss::app {
 
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Search, Lookup, Hoist, Read, Ticket, Card, Error };
+    enum class Mode { Window, Help, Version, Search, Lookup, Hoist, Read, Ticket, Card, Exchanges, Exchange, Error };
     Mode mode = Mode::Window;
     QString progressFile;                // --progress FILE; empty: the learner's data folder
     QStringList searchWords;             // --search WORDS…
@@ -23,6 +23,7 @@ struct CommandLine {
     QString ticketScope;                 // --scope SCOPE; empty: the basic one
     int ticketDraw = exam::kLatestDraw;  // --draw N
     QStringList cardCodes;               // --card CODE [CODE…]
+    QString exchangeName;                // --exchange NAME
     QString outputFile;                  // --output FILE, for the command that writes a file
     QString scale;                       // --scale N as typed; empty when not given
     QString error;                       // in Russian, for Mode::Error

@@ -13,6 +13,7 @@
 #include "codebook/signal_code.h"
 #include "data/codebook_bytes.h"
 #include "echo.h"
+#include "exchange_command.h"
 #include "forms/shared/application_setup.h"
 #include "forms/shared/codebook_problem.h"
 #include "hoist_command.h"
@@ -93,6 +94,8 @@ int runOnTerminal(int argc, char* argv[], const CommandLine& command) {
                   parseCommandLine(QCoreApplication::arguments()).error + QStringLiteral("\nСправка: mss65 --help\n"));
             return 2;
         case CommandLine::Mode::Hoist: return printHalyard(command.hoistGroups);
+        case CommandLine::Mode::Exchanges: return printExchanges();
+        case CommandLine::Mode::Exchange: return printExchange(command.exchangeName);
         case CommandLine::Mode::Search:
         case CommandLine::Mode::Read:
         case CommandLine::Mode::Lookup:

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program does on the terminal, without a window: help, its
-// version, a search, the meaning of one code or the hoist of a group. Output
-// is UTF-8.
+// version, a search, the meaning of one code, the hoist of a group or an
+// exchange between two ships. Output is UTF-8.
 
 #include "command_line.h"
 

@@ -107,7 +107,7 @@ const ExchangeEvent* ExchangeFlow::expected() const {
 
 const Signal* ExchangeFlow::currentSignal() const {
     if (finished()) return nullptr;
-    return &scenario_.signals.at(static_cast<std::size_t>(script_[next_].signal));
+    return &scenario_.signalSequence.at(static_cast<std::size_t>(script_[next_].signal));
 }
 
 void ExchangeFlow::apply(const ExchangeEvent& event) {
@@ -217,7 +217,7 @@ Judgement ExchangeFlow::judgeHoist(const LearnerAction& action, std::size_t at, 
             return wrong(Fault::WrongHalyard,
                          joined(action.groups) + " поднимают " + std::string(halyardPlace(script_[i].halyard)) + ".");
     const auto s = static_cast<std::size_t>(e.signal);
-    const Signal& signal = scenario_.signals.at(s);
+    const Signal& signal = scenario_.signalSequence.at(s);
     if (e.textHoist >= 0) {
         const auto h = static_cast<std::size_t>(e.textHoist);
         const Message& current = signal.messages.at(static_cast<std::size_t>(choices_.message[s]));

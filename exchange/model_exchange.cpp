@@ -12,7 +12,7 @@ public:
     Builder(const Scenario& scenario, const ExchangeChoices& choices) : scenario_(scenario), choices_(choices) {}
 
     std::vector<ExchangeEvent> build() {
-        for (std::size_t i = 0; i < scenario_.signals.size(); ++i) signal(static_cast<int>(i));
+        for (std::size_t i = 0; i < scenario_.signalSequence.size(); ++i) signal(static_cast<int>(i));
         return std::move(events_);
     }
 
@@ -96,7 +96,7 @@ private:
 
     void signal(int index) {
         signal_ = index;
-        const Signal& s = scenario_.signals[static_cast<std::size_t>(index)];
+        const Signal& s = scenario_.signalSequence[static_cast<std::size_t>(index)];
         const Ship receiver = otherShip(s.sender);
         bool callSignUp = false;
         if (s.garbled) {
@@ -130,8 +130,8 @@ private:
 
 ExchangeChoices firstChoices(const Scenario& scenario) {
     ExchangeChoices choices;
-    choices.message.assign(scenario.signals.size(), 0);
-    choices.reply.assign(scenario.signals.size(), 0);
+    choices.message.assign(scenario.signalSequence.size(), 0);
+    choices.reply.assign(scenario.signalSequence.size(), 0);
     return choices;
 }
 

@@ -41,8 +41,8 @@ struct Scenario {
     std::string title;                     // short, in Russian
     std::string situation;                 // in Russian
     std::array<std::string, 2> callSigns;  // of ship A and ship B
-    std::vector<Signal> signals;
-    int line = 0;  // where the scenario begins in its file
+    std::vector<Signal> signalSequence;    // in the order they are sent
+    int line = 0;                          // where the scenario begins in its file
 
     const std::string& callSignOf(Ship ship) const { return callSigns[slotOf(ship)]; }
     // The ships a learner may play: both, but never one that must send a

@@ -58,9 +58,9 @@ public:
         if (keyword == "situation") return setOnce(line, s.situation, value, "situation");
         if (keyword == "ships") return setShips(line, s, value);
         if (keyword == "signal") return startSignal(line, s, value);
-        if (s.signals.empty())
+        if (s.signalSequence.empty())
             throw Refusal{line, "строка «" + std::string(keyword) + "» должна стоять после строки signal."};
-        Signal& signal = s.signals.back();
+        Signal& signal = s.signalSequence.back();
         if (keyword == "task") return setOnce(line, signal.task, value, "task");
         if (keyword == "message") return signal.messages.push_back(message(line, value));
         if (keyword == "garbled") {
@@ -116,7 +116,7 @@ private:
 
     static void startSignal(int line, Scenario& s, std::string_view value) {
         if (s.callSigns[0].empty()) throw Refusal{line, "строка ships должна стоять до первого сигнала."};
-        if (!s.signals.empty()) checkSignal(s.signals.back());
+        if (!s.signalSequence.empty()) checkSignal(s.signalSequence.back());
         const auto parts = words(value);
         if (parts.empty() || parts.size() > 2 || (parts[0] != "A" && parts[0] != "B"))
             throw Refusal{line, "после signal нужно судно, A или B, и, если нужно, позывной на стеньге."};
@@ -128,7 +128,7 @@ private:
                 throw Refusal{line, "позывной " + parts[1] + " — не позывной ни одного из двух судов."};
             signal.callSign = parts[1];
         }
-        s.signals.push_back(std::move(signal));
+        s.signalSequence.push_back(std::move(signal));
     }
 
     static TextHoist hoist(int line, std::string_view value) {
@@ -172,8 +172,8 @@ private:
         if (s.title.empty()) throw Refusal{s.line, "у сценария " + s.name + " нет строки title."};
         if (s.situation.empty()) throw Refusal{s.line, "у сценария " + s.name + " нет строки situation."};
         if (s.callSigns[0].empty()) throw Refusal{s.line, "у сценария " + s.name + " нет строки ships."};
-        if (s.signals.empty()) throw Refusal{s.line, "в сценарии " + s.name + " нет ни одного сигнала."};
-        checkSignal(s.signals.back());
+        if (s.signalSequence.empty()) throw Refusal{s.line, "в сценарии " + s.name + " нет ни одного сигнала."};
+        checkSignal(s.signalSequence.back());
         if (s.learnerShips().empty())
             throw Refusal{s.line,
                           "в сценарии " + s.name + " оба судна поднимают непонятные сигналы: учиться не за кого."};
