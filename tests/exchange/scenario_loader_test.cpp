@@ -48,10 +48,10 @@ TEST(ScenarioLoader, ReadsScenariosSignalsAndEveryAcceptedMessage) {
     EXPECT_EQ(position.name, "POSITION");
     EXPECT_EQ(position.title, "Место");
     EXPECT_EQ(position.callSignOf(Ship::B), "UHTN");
-    ASSERT_EQ(position.signals.size(), 2u);
-    EXPECT_EQ(position.signals[0].sender, Ship::B);
-    EXPECT_FALSE(position.signals[0].callSign.has_value());
-    const Signal& report = position.signals[1];
+    ASSERT_EQ(position.signalSequence.size(), 2u);
+    EXPECT_EQ(position.signalSequence[0].sender, Ship::B);
+    EXPECT_FALSE(position.signalSequence[0].callSign.has_value());
+    const Signal& report = position.signalSequence[1];
     EXPECT_EQ(report.callSign, "UHTN");
     ASSERT_EQ(report.messages.size(), 2u);
     const Message model{{"EV"}, {"L6330N"}, {"G02115E"}, {"C045", "S12"}};
@@ -60,7 +60,7 @@ TEST(ScenarioLoader, ReadsScenariosSignalsAndEveryAcceptedMessage) {
     EXPECT_EQ(report.line, 10);
 
     const Scenario& garbled = file.scenarios[1];
-    const Signal& answer = garbled.signals[1];
+    const Signal& answer = garbled.signalSequence[1];
     EXPECT_EQ(answer.garbled, (TextHoist{"UU", "RGIA"}));
     EXPECT_EQ(answer.notUnderstoodReplies, (std::vector<TextHoist>{{"ZL"}, {"ZQ"}}));
     EXPECT_EQ(answer.messages[0], (Message{{"ZP"}, {"UU", "RIGA"}}));
@@ -138,7 +138,7 @@ TEST(ScenarioLoader, TakesWindowsLineEndsAndSpacesAroundWords) {
         "signal A UHTN\r\ntask Спросите.\r\nmessage  XQ  /  C045   S12 \r\n");
     ASSERT_TRUE(file.ok()) << file.problem->text();
     EXPECT_EQ(file.scenarios[0].title, "Т");
-    EXPECT_EQ(file.scenarios[0].signals[0].messages[0], (Message{{"XQ"}, {"C045", "S12"}}));
+    EXPECT_EQ(file.scenarios[0].signalSequence[0].messages[0], (Message{{"XQ"}, {"C045", "S12"}}));
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST(ShippedScenarios, AreManyAndCoverComplementsAndNotUnderstood) {
         EXPECT_FALSE(s.title.empty()) << s.name;
         EXPECT_FALSE(s.situation.empty()) << s.name;
         bool complement = false, zlOrZq = false;
-        for (const Signal& signal : s.signals) {
+        for (const Signal& signal : s.signalSequence) {
             forEachHoist(signal, [&](const TextHoist& h) {
                 for (const auto& g : codebook::message::readMessage(mss::testing::shippedBook(), h).groups)
                     if (g.kind == codebook::message::GroupKind::Complement) complement = true;
@@ -53,7 +53,7 @@ TEST(ShippedScenarios, AreManyAndCoverComplementsAndNotUnderstood) {
 
 TEST(ShippedScenarios, EveryGroupIsOfTheCodeAndEveryHoistFliesWithOneSet) {
     for (const Scenario& s : shipped())
-        for (const Signal& signal : s.signals) {
+        for (const Signal& signal : s.signalSequence) {
             forEachHoist(signal, [&](const TextHoist& h) {
                 EXPECT_EQ(halyardRefusal(h), std::nullopt) << s.name;
                 const auto reading = codebook::message::readMessage(mss::testing::shippedBook(), h);
@@ -75,11 +75,12 @@ TEST(ShippedScenarios, EveryGroupIsOfTheCodeAndEveryHoistFliesWithOneSet) {
 // Every combination of accepted messages and replies.
 std::vector<ExchangeChoices> branchesOf(const Scenario& s) {
     std::vector<ExchangeChoices> branches{firstChoices(s)};
-    for (std::size_t i = 0; i < s.signals.size(); ++i) {
+    for (std::size_t i = 0; i < s.signalSequence.size(); ++i) {
         std::vector<ExchangeChoices> more;
         for (const ExchangeChoices& b : branches)
-            for (std::size_t m = 0; m < s.signals[i].messages.size(); ++m)
-                for (std::size_t r = 0; r < std::max<std::size_t>(1, s.signals[i].notUnderstoodReplies.size()); ++r) {
+            for (std::size_t m = 0; m < s.signalSequence[i].messages.size(); ++m)
+                for (std::size_t r = 0; r < std::max<std::size_t>(1, s.signalSequence[i].notUnderstoodReplies.size());
+                     ++r) {
                     ExchangeChoices c = b;
                     c.message[i] = static_cast<int>(m);
                     c.reply[i] = static_cast<int>(r);
