@@ -76,6 +76,7 @@ struct StationState {
     Halyard pennantHalyard = Halyard::PortYardarm;
 };
 
+// The scenario must outlive the flow.
 class ExchangeFlow {
 public:
     ExchangeFlow(const Scenario& scenario, Ship learner, ExchangeSettings settings, Clock clock);

@@ -17,7 +17,6 @@ constexpr Ship otherShip(Ship s) { return s == Ship::A ? Ship::B : Ship::A; }
 constexpr std::size_t slotOf(Ship s) { return s == Ship::A ? 0 : 1; }
 
 enum class Halyard { Masthead, StarboardYardarm, PortYardarm };
-inline constexpr std::array kHalyards{Halyard::Masthead, Halyard::StarboardYardarm, Halyard::PortYardarm};
 constexpr std::size_t slotOf(Halyard h) { return static_cast<std::size_t>(h); }
 
 // The answering pennant: down, at the dip (half the halyard: seen, not yet

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model_exchange.h"
 
+#include <algorithm>
+
 #include "placement.h"
 
 namespace mss::exchange {
@@ -36,26 +38,60 @@ private:
         if (pennant_[slotOf(receiver)] == Pennant::Down) emit(receiver, Action::PennantDip, kAnsweringHalyard);
     }
 
+    // What goes up on one halyard, and what the receiver's judge needs to know of it.
+    struct Going {
+        Halyard halyard;
+        Groups groups;
+        int textHoist = -1;
+        bool garbled = false;
+        bool notUnderstoodReply = false;
+    };
+
+    static std::size_t rankOf(Halyard halyard) {
+        return static_cast<std::size_t>(std::find(kReadingOrder.begin(), kReadingOrder.end(), halyard) -
+                                        kReadingOrder.begin());
+    }
+
+    // Halyards go up in the reading order; returns what the other ship
+    // reads of them, in that order.
+    Groups raise(Ship ship, std::vector<Going> going) {
+        std::sort(going.begin(), going.end(),
+                  [](const Going& a, const Going& b) { return rankOf(a.halyard) < rankOf(b.halyard); });
+        Groups read;
+        for (Going& g : going) {
+            read.insert(read.end(), g.groups.begin(), g.groups.end());
+            emit(ship, Action::Hoist, g.halyard, std::move(g.groups));
+            events_.back().textHoist = g.textHoist;
+            events_.back().garbled = g.garbled;
+            events_.back().notUnderstoodReply = g.notUnderstoodReply;
+        }
+        return read;
+    }
+
+    // Halyards come down the other way round.
+    void lower(Ship ship, std::vector<Halyard> halyards) {
+        std::sort(halyards.begin(), halyards.end(), [](Halyard a, Halyard b) { return rankOf(a) > rankOf(b); });
+        for (const Halyard h : halyards) emit(ship, Action::HaulDown, h);
+    }
+
     // One hoist of the sender's: the call sign goes up with the first, the
     // text (if any); the receiver reads and answers; both come down.
     void hoist(const Signal& s, const TextHoist* text, int textIndex, bool first, bool last) {
         const Ship receiver = otherShip(s.sender);
         ++step_;
-        Groups read;
-        if (first && s.callSign) {
-            emit(s.sender, Action::Hoist, kCallSignHalyard, {*s.callSign});
-            read.push_back(*s.callSign);
-        }
+        std::vector<Going> going;
+        std::vector<Halyard> coming;
+        if (first && s.callSign) going.push_back({kCallSignHalyard, {*s.callSign}});
         if (text) {
-            emit(s.sender, Action::Hoist, kTextHalyard, *text);
-            events_.back().textHoist = textIndex;
-            read.insert(read.end(), text->begin(), text->end());
+            going.push_back({kTextHalyard, *text, textIndex});
+            coming.push_back(kTextHalyard);
         }
+        if (last && s.callSign) coming.push_back(kCallSignHalyard);
+        const Groups read = raise(s.sender, std::move(going));
         dipOnSighting(receiver);
         emit(receiver, Action::Read, kAnsweringHalyard, read);
         emit(receiver, Action::PennantCloseUp, kAnsweringHalyard);
-        if (text) emit(s.sender, Action::HaulDown, kTextHalyard);
-        if (last && s.callSign) emit(s.sender, Action::HaulDown, kCallSignHalyard);
+        lower(s.sender, std::move(coming));
         emit(receiver, Action::PennantDip, kAnsweringHalyard);
     }
 
@@ -65,32 +101,22 @@ private:
         const Ship sender = s.sender;
         const Ship receiver = otherShip(sender);
         ++step_;
-        Groups read;
-        if (s.callSign) {
-            emit(sender, Action::Hoist, kCallSignHalyard, {*s.callSign});
-            read.push_back(*s.callSign);
-        }
-        emit(sender, Action::Hoist, kTextHalyard, *s.garbled);
-        events_.back().garbled = true;
-        read.insert(read.end(), s.garbled->begin(), s.garbled->end());
+        std::vector<Going> going{{kTextHalyard, *s.garbled, -1, true}};
+        if (s.callSign) going.push_back({kCallSignHalyard, {*s.callSign}});
+        const Groups read = raise(sender, std::move(going));
         dipOnSighting(receiver);
         emit(receiver, Action::Read, kAnsweringHalyard, read);
         events_.back().garbled = true;
 
         ++step_;
         const TextHoist& reply = s.notUnderstoodReplies.at(static_cast<std::size_t>(choices_.reply.at(signal_)));
-        const std::string& senderSign = scenario_.callSignOf(sender);
-        emit(receiver, Action::Hoist, kCallSignHalyard, {senderSign});
-        emit(receiver, Action::Hoist, kTextHalyard, reply);
-        events_.back().notUnderstoodReply = true;
+        const Groups replyRead = raise(
+            receiver, {{kCallSignHalyard, {scenario_.callSignOf(sender)}}, {kTextHalyard, reply, -1, false, true}});
         dipOnSighting(sender);
-        Groups replyRead{senderSign};
-        replyRead.insert(replyRead.end(), reply.begin(), reply.end());
         emit(sender, Action::Read, kAnsweringHalyard, replyRead);
         emit(sender, Action::PennantCloseUp, kAnsweringHalyard);
-        emit(sender, Action::HaulDown, kTextHalyard);
-        emit(receiver, Action::HaulDown, kTextHalyard);
-        emit(receiver, Action::HaulDown, kCallSignHalyard);
+        lower(sender, {kTextHalyard});
+        lower(receiver, {kCallSignHalyard, kTextHalyard});
         emit(sender, Action::PennantDown, kAnsweringHalyard);
     }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "codebook/utf8.h"
 #include "message_match.h"
 
 namespace mss::exchange {
@@ -199,6 +200,8 @@ ScenarioFile loadScenarios(std::string_view bytes) {
             ++line;
             const std::string_view text = trimmed(bytes.substr(start, end - start));
             start = end + 1;
+            if (!codebook::decodeUtf8(text))
+                throw Refusal{line, "строка не в кодировке UTF-8: файл повреждён или сохранён в другой кодировке."};
             if (text.empty() || text.front() == '#') continue;
             const std::size_t space = text.find_first_of(" \t");
             const std::string_view keyword = text.substr(0, space);

@@ -88,6 +88,8 @@ TEST(ScenarioLoader, RefusesABadFileWithItsLineAndReason) {
     const std::string signal(kSignal);
     const BadFile cases[] = {
         {"empty file", "# nothing\n", 0, "нет ни одного сценария"},
+        {"another encoding", head + "signal A UHTN\ntask \xd1\xef\xf0\xee\xf1\xe8\xf2\xe5.\n", 6,
+         "не в кодировке UTF-8"},
         {"before any scenario", "title Т\n" + head + signal, 1, "до первой строки exchange"},
         {"unknown keyword", head + signal + "hoist XQ\n", 8, "неизвестное слово «hoist»"},
         {"name in Cyrillic", "exchange ПОГОДА\n", 1, "одно латинское слово"},
