@@ -170,7 +170,9 @@ Judgement ExchangeFlow::act(const LearnerAction& action) {
     return j;
 }
 
-Judgement ExchangeFlow::carryOut(std::size_t at) {
+Judgement ExchangeFlow::carryOut(std::size_t at, const Groups* hoisted) {
+    // A halyard flies what the learner hoisted: S012 where the model has S12.
+    if (hoisted != nullptr) script_[at].groups = *hoisted;
     applied_[at] = true;
     apply(script_[at]);
     while (next_ < script_.size() && applied_[next_]) ++next_;
@@ -231,7 +233,7 @@ Judgement ExchangeFlow::judgeHoist(const LearnerAction& action, std::size_t at, 
                 choices_.message[s] = static_cast<int>(m);
                 rebuildScript();
             }
-            return carryOut(at);
+            return carryOut(at, &action.groups);
         }
         return mismatch(current[h], action.groups);
     }
@@ -242,12 +244,12 @@ Judgement ExchangeFlow::judgeHoist(const LearnerAction& action, std::size_t at, 
                     choices_.reply[s] = static_cast<int>(r);
                     rebuildScript();
                 }
-                return carryOut(at);
+                return carryOut(at, &action.groups);
             }
         return mismatch(e.groups, action.groups);
     }
     if (!same(action.groups, e.groups)) return mismatch(e.groups, action.groups);
-    return carryOut(at);
+    return carryOut(at, &action.groups);
 }
 
 Judgement ExchangeFlow::judgeOutOfOrder(const LearnerAction& action, const ExchangeEvent& e) const {

@@ -109,7 +109,7 @@ private:
     void rebuildScript();
     Judgement judge(const LearnerAction& action);
     Judgement judgeHoist(const LearnerAction& action, std::size_t at, const std::vector<std::size_t>& run);
-    Judgement carryOut(std::size_t at);
+    Judgement carryOut(std::size_t at, const Groups* hoisted = nullptr);
     Judgement judgeOutOfOrder(const LearnerAction& action, const ExchangeEvent& expected) const;
     Judgement judgeWhileWaiting(const LearnerAction& action) const;
     Judgement record(Judgement judgement);

@@ -212,6 +212,23 @@ TEST(ExchangeFlow, AnotherAcceptedMessageIsFollowedToTheEnd) {
     EXPECT_TRUE(f.flow.finished());
 }
 
+TEST(ExchangeFlow, AHalyardFliesTheSpeedAsTheLearnerWroteIt) {
+    Fixture f(R"(exchange SPEED
+title Т
+situation С
+ships UBKR UHTN
+signal A UHTN
+task Сообщите скорость: 12 узлов.
+message S12
+)",
+              Ship::A);
+    EXPECT_EQ(f.flow.act({Action::Hoist, Halyard::Masthead, {"UHTN"}}).verdict, Verdict::Right);
+    EXPECT_EQ(f.flow.act({Action::Hoist, Halyard::StarboardYardarm, {"S012"}}).verdict, Verdict::Right);
+    EXPECT_EQ(f.flow.station(Ship::A).halyards[slotOf(Halyard::StarboardYardarm)], Groups{"S012"});
+    playModel(f.flow, f.clock);
+    EXPECT_TRUE(f.flow.finished());
+}
+
 TEST(ExchangeFlow, TheLearnerReadsWhatFliesAndIsToldAWrongFigure) {
     Fixture f(kPosition, Ship::A);
     playModel(f.flow, f.clock, 6 + 4);  // A's question, then B's EV answered
