@@ -117,7 +117,7 @@ private:
 
     static void startSignal(int line, Scenario& s, std::string_view value) {
         if (s.callSigns[0].empty()) throw Refusal{line, "строка ships должна стоять до первого сигнала."};
-        if (!s.signalSequence.empty()) checkSignal(s.signalSequence.back());
+        if (!s.signalSequence.empty()) checkSignal(s, s.signalSequence.back());
         const auto parts = words(value);
         if (parts.empty() || parts.size() > 2 || (parts[0] != "A" && parts[0] != "B"))
             throw Refusal{line, "после signal нужно судно, A или B, и, если нужно, позывной на стеньге."};
@@ -156,13 +156,16 @@ private:
         return result;
     }
 
-    static void checkSignal(const Signal& signal) {
+    static void checkSignal(const Scenario& s, const Signal& signal) {
         const int line = signal.line;
         if (signal.task.empty()) throw Refusal{line, "у сигнала нет строки task."};
         if (signal.garbled && signal.messages.empty())
             throw Refusal{line, "у сигнала с garbled нет исправленного сообщения (строки message)."};
         if (signal.messages.empty() && !signal.callSign)
             throw Refusal{line, "у сигнала нет ни строки message, ни позывного на стеньге."};
+        if (signal.messages.empty() && signal.callSign != s.callSignOf(signal.sender))
+            throw Refusal{line, "сигнал без строки message — это собственный позывной судна, а " + *signal.callSign +
+                                    " — позывной другого судна."};
         if (signal.garbled && signal.notUnderstoodReplies.empty())
             throw Refusal{line, "у сигнала с garbled нет ни одной строки reply."};
         if (!signal.garbled && !signal.notUnderstoodReplies.empty())
@@ -174,7 +177,7 @@ private:
         if (s.situation.empty()) throw Refusal{s.line, "у сценария " + s.name + " нет строки situation."};
         if (s.callSigns[0].empty()) throw Refusal{s.line, "у сценария " + s.name + " нет строки ships."};
         if (s.signalSequence.empty()) throw Refusal{s.line, "в сценарии " + s.name + " нет ни одного сигнала."};
-        checkSignal(s.signalSequence.back());
+        checkSignal(s, s.signalSequence.back());
         if (s.learnerShips().empty())
             throw Refusal{s.line,
                           "в сценарии " + s.name + " оба судна поднимают непонятные сигналы: учиться не за кого."};

@@ -109,6 +109,7 @@ TEST(ScenarioLoader, RefusesABadFileWithItsLineAndReason) {
         {"a group one set cannot fly", head + "signal A\ntask Т\nmessage HH77\n", 7, "не поднять одним набором"},
         {"one flag twice on a halyard", head + "signal A\ntask Т\nmessage C270 S10\n", 7, "вымпел 0 нужен обеим"},
         {"no task", head + "signal A\nmessage XQ\n", 5, "нет строки task"},
+        {"the other's call sign alone", head + "signal A UHTN\ntask Т\n", 5, "собственный позывной"},
         {"nothing to send", head + "signal A\ntask Т\n", 5, "ни строки message"},
         {"garbled without reply", head + "signal A\ntask Т\ngarbled XR8\nmessage ZP / XR\n", 5,
          "ни одной строки reply"},
