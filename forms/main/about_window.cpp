@@ -10,7 +10,7 @@
 #include "forms/main/layout.h"
 #include "look/look.h"
 #include "forms/shared/picture_catalogue.h"
-#include "forms/main/twips.h"
+#include "forms/shared/twips.h"
 #include "forms/shared/window_placement.h"
 
 namespace mss::forms {

@@ -8,7 +8,7 @@
 #include "forms/shared/flag_picture_box.h"
 #include "forms/main/layout.h"
 #include "forms/shared/picture_catalogue.h"
-#include "forms/main/twips.h"
+#include "forms/shared/twips.h"
 #include "qtext/utf8_text.h"
 
 namespace mss::forms {

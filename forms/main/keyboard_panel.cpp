@@ -15,7 +15,7 @@
 #include "forms/main/layout.h"
 #include "look/look.h"
 #include "forms/shared/physical_keys.h"
-#include "forms/main/twips.h"
+#include "forms/shared/twips.h"
 #include "qtext/utf8_text.h"
 
 namespace mss::forms {

@@ -4,6 +4,9 @@
 #include <array>
 #include <stdexcept>
 
+#include "codebook/section.h"
+#include "qtext/utf8_text.h"
+
 namespace mss::forms {
 
 namespace {
@@ -11,22 +14,8 @@ namespace {
 const QString kTablesToolTip =
     QStringLiteral("Цифра из Таблицы дополнений, которые вы найдете в разделе \"Морские законы\"");
 
-// The typewriter rows of every keyboard: where each row stands and how far
-// apart its keys are.
-struct KeyRowPlace {
-    int top, firstLeft, pitch;
-};
-constexpr std::array<KeyRowPlace, engine::kTypewriterRows.size()> kKeyRows{{
-    {840, 1320, 760},
-    {1320, 1320, 760},
-    {1800, 1800, 735},
-    {2280, 2280, 820},
-}};
-constexpr int kFlagKeyWidth = 495;
-constexpr int kWideKeyWidth = 1215;
-constexpr int kKeyHeight = 375;
-constexpr int kBottomRowTop = 2880;
-constexpr int kExitLeft = 5280;
+// A section button reads its section's title as the code book gives it.
+QString titleOf(Section section) { return toQString(codebook::infoOf(section).title); }
 
 }  // namespace
 
@@ -72,16 +61,16 @@ const TextControlLayout& medicalMLayout() {
 
 const SectionButtonLayout& sectionLayout(Section section) {
     static const std::array<SectionButtonLayout, codebook::kSectionCount> sections{{
-        {{{engine::nameOf(Section::SingleLetter), 3300, 1680, 1575, 495, 42}, QStringLiteral("Однобуквенные сигналы"),
+        {{{engine::nameOf(Section::SingleLetter), 3300, 1680, 1575, 495, 42}, titleOf(Section::SingleLetter),
           QStringLiteral("Однобуквенный сигнал МСС")}, true},
-        {{{engine::nameOf(Section::General), 5216, 1680, 1575, 495, 43}, QStringLiteral("Общий раздел"),
+        {{{engine::nameOf(Section::General), 5216, 1680, 1575, 495, 43}, titleOf(Section::General),
           QStringLiteral("Двухбуквенный сигнал: 2 буквы или 2 буквы + 1 цифра")}, true},
-        {{{engine::nameOf(Section::Medical), 7133, 1680, 1575, 495, 44}, QStringLiteral("Медицинский раздел"),
+        {{{engine::nameOf(Section::Medical), 7133, 1680, 1575, 495, 44}, titleOf(Section::Medical),
           QStringLiteral("Трехбуквенный сигнал: три буквы")}, true},
-        {{{engine::nameOf(Section::TableI), 3300, 2280, 1575, 495, 87}, QStringLiteral("Таблица I"),
+        {{{engine::nameOf(Section::TableI), 3300, 2280, 1575, 495, 87}, titleOf(Section::TableI),
           QStringLiteral("Таблицы дополнений вы найдете в разделе \"Морские законы\" ") + kClubAddress}, false},
-        {{{engine::nameOf(Section::TableII), 5216, 2280, 1575, 495, 166}, QStringLiteral("Таблица II"), kTablesToolTip}, false},
-        {{{engine::nameOf(Section::TableIII), 7133, 2280, 1575, 495, 167}, QStringLiteral("Таблица III"), kTablesToolTip + QStringLiteral(" ")},
+        {{{engine::nameOf(Section::TableII), 5216, 2280, 1575, 495, 166}, titleOf(Section::TableII), kTablesToolTip}, false},
+        {{{engine::nameOf(Section::TableIII), 7133, 2280, 1575, 495, 167}, titleOf(Section::TableIII), kTablesToolTip + QStringLiteral(" ")},
          false},
     }};
     return sections.at(codebook::slotOf(section));
@@ -109,40 +98,6 @@ const ControlLayout& listLayout(CodeList list) {
         {engine::nameOf(engine::elementOf(CodeList::Complements)), 240, 3480, 11415, 315, 168, false},
     }};
     return lists.at(codebook::slotOf(list));
-}
-
-const KeyboardLayout& keyboardLayout(Keyboard keyboard) {
-    static const std::array<KeyboardLayout, engine::kKeyboards.size()> keyboards{{
-        {{engine::nameOf(Keyboard::SingleLetter), 960, 4080, 9975, 3615, -1, true}, QStringLiteral("Однобуквенный сигнал"),
-         QStringLiteral("Гром и молния! Выходим в море?"), 3600, 38, -1, 40, 39},
-        {{engine::nameOf(Keyboard::FirstFlag), 960, 4080, 9975, 3615, -1, false}, QStringLiteral("Первый флаг двухбуквенного сигнала МСС"),
-         QStringLiteral("Три тысячи чертей! Уходим в море?!"), 3600, 48, 1, 46, 47},
-        // Two spaces after "буква" and before "цифра".
-        {{engine::nameOf(Keyboard::SecondLetter), 960, 4080, 9975, 3615, -1, false},
-         QStringLiteral("Вторая буква  двухбуквенного или трехбуквенного сигнала"),
-         QStringLiteral("Три тысячи чертей! Уходим в море?!"), 3600, 124, -1, 126, 125},
-        {{engine::nameOf(Keyboard::ThirdLetter), 953, 4080, 9975, 3615, -1, false},
-         QStringLiteral("Третья буква трехбуквенного сигнала или  цифра Таблицы дополнений"),
-         QStringLiteral("Три тысячи чертей! Отдать швартовы?!"), 3480, 130, 1, 208, 207},
-    }};
-    return keyboards.at(engine::slotOf(keyboard));
-}
-
-ControlLayout keyLayout(const engine::KeyDefinition& key) {
-    const KeyboardLayout& keyboard = keyboardLayout(key.id.keyboard);
-    switch (key.id.role) {
-        case engine::KeyRole::About:
-            return {{}, keyboard.aboutLeft, kBottomRowTop, kWideKeyWidth, kKeyHeight, keyboard.aboutTab};
-        case engine::KeyRole::Exit:
-            return {{}, kExitLeft, kBottomRowTop, kWideKeyWidth, kKeyHeight, keyboard.exitTab};
-        case engine::KeyRole::Flag: break;
-    }
-    const KeyRowPlace& row = kKeyRows.at(static_cast<std::size_t>(key.typewriterRow));
-    int readingPlace = key.placeInRow;
-    for (int r = 0; r < key.typewriterRow; ++r)
-        readingPlace += static_cast<int>(engine::kTypewriterRows[static_cast<std::size_t>(r)].size());
-    return {{}, row.firstLeft + row.pitch * key.placeInRow, row.top, kFlagKeyWidth, kKeyHeight,
-            keyboard.firstKeyTab + keyboard.keyTabStep * readingPlace};
 }
 
 const WindowLayout& aboutWindowLayout() {

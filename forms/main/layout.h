@@ -2,7 +2,8 @@
 #pragma once
 // Where every control of the main window and the About window stands, in
 // twips, with its name, text, tooltip, design-time visibility and tab index.
-// The keys of the four keyboards take their places from the typewriter rows.
+// The keyboards and their keys stand where forms/shared/keyboard_layout.h
+// says; the section buttons read their titles from the code book.
 
 #include <QColor>
 #include <QString>
@@ -13,21 +14,13 @@
 #include "engine/keyboards.h"
 #include "engine/parts.h"
 #include "engine/window_names.h"
+#include "forms/shared/keyboard_layout.h"
 
 namespace mss::forms {
 
-using engine::HoistPosition;
-using engine::Keyboard;
-using engine::Section;
 using codebook::CodeList;
-
-// One control: its name (also its object name), place and size in twips.
-struct ControlLayout {
-    std::string_view name;
-    int left, top, width, height;
-    int tabIndex = -1;  // -1: not in the tab order
-    bool visibleAtStart = true;
-};
+using engine::HoistPosition;
+using engine::Section;
 
 struct WindowLayout {
     QString caption;
@@ -49,7 +42,7 @@ const TextControlLayout& titleLayout();       // the animated title
 const TextControlLayout& shipLayout();        // the ship picture in the top right corner
 const TextControlLayout& tablesNoteLayout();  // the note under the section buttons
 const TextControlLayout& hoistLayout(HoistPosition position);
-const TextControlLayout& medicalMLayout();    // the M that stands in for the first flag
+const TextControlLayout& medicalMLayout();  // the M that stands in for the first flag
 
 struct SectionButtonLayout {
     TextControlLayout control;
@@ -65,20 +58,6 @@ const TextControlLayout& searchButtonLayout();
 
 // Every list of the meaning line stands at the same place.
 const ControlLayout& listLayout(CodeList list);
-
-struct KeyboardLayout {
-    ControlLayout at;
-    QString caption;
-    QString exitQuestion;  // what its Exit key asks
-    int aboutLeft;         // twips within the keyboard
-    // Tab indexes: of the first flag key in reading order and the direction
-    // the keys run in, and of the About and Exit keys.
-    int firstKeyTab, keyTabStep, aboutTab, exitTab;
-};
-const KeyboardLayout& keyboardLayout(Keyboard keyboard);
-
-// A key's place within its keyboard, in twips, and its tab index.
-ControlLayout keyLayout(const engine::KeyDefinition& key);
 
 // The address in the tooltips of the ship and of table I.
 inline const QString kClubAddress = QStringLiteral("https://mss65.example.org");

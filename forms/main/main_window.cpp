@@ -27,7 +27,7 @@
 #include "forms/main/meaning_line.h"
 #include "forms/shared/picture_catalogue.h"
 #include "forms/main/section_buttons.h"
-#include "forms/main/twips.h"
+#include "forms/shared/twips.h"
 #include "forms/shared/window_placement.h"
 
 namespace mss::forms {

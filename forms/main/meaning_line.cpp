@@ -13,7 +13,7 @@
 #include "forms/main/layout.h"
 #include "forms/main/list_popup_style.h"
 #include "look/look.h"
-#include "forms/main/twips.h"
+#include "forms/shared/twips.h"
 #include "qtext/utf8_text.h"
 
 namespace mss::forms {

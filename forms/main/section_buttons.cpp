@@ -4,7 +4,7 @@
 #include "forms/shared/face_button.h"
 #include "forms/main/layout.h"
 #include "look/look.h"
-#include "forms/main/twips.h"
+#include "forms/shared/twips.h"
 
 namespace mss::forms {
 

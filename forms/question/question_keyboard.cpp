@@ -6,10 +6,10 @@
 #include <QTimer>
 
 #include "engine/keyboards.h"
-#include "forms/main/layout.h"
-#include "forms/main/twips.h"
 #include "forms/shared/face_button.h"
+#include "forms/shared/keyboard_layout.h"
 #include "forms/shared/physical_keys.h"
+#include "forms/shared/twips.h"
 #include "look/look.h"
 #include "qtext/utf8_text.h"
 

@@ -103,6 +103,16 @@ private Q_SLOTS:
         QCOMPARE(w.medicalM()->objectName(), QStringLiteral("Picture5"));
     }
 
+    void sectionButtonsReadTheirTitles() {
+        struct Case { Section section; const char* text; };
+        const Case cases[] = {
+            {Section::SingleLetter, "Однобуквенные сигналы"}, {Section::General, "Общий раздел"},
+            {Section::Medical, "Медицинский раздел"},         {Section::TableI, "Таблица I"},
+            {Section::TableII, "Таблица II"},                 {Section::TableIII, "Таблица III"},
+        };
+        for (const Case& c : cases) QCOMPARE(w.sectionButton(c.section)->text(), QString::fromUtf8(c.text));
+    }
+
     void composesGeneralSignalsThroughTheKeys() {
         w.choose(Section::General);
         QVERIFY(!w.slideTimer(SlideTimer::First)->isActive());
