@@ -8,6 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh test
+# Includes run down the layers of docs/ARCHITECTURE.md, before anything is built.
+python3 tools/check_layers
 cmake -S . -B build-check -DCMAKE_BUILD_TYPE=Debug -DMSS65_BUILD_BENCH=OFF >/dev/null
 cmake --build build-check -j"$(nproc)"
 cd build-check

@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh test
+python3 tools/check_layers
 
 # Leaks are left to the memory-checker run of build/: the toolkit's
 # allocations that live until exit would drown the report here.
