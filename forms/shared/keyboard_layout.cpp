@@ -27,41 +27,21 @@ constexpr int kExitLeft = 5280;
 }  // namespace
 
 const KeyboardLayout& keyboardLayout(Keyboard keyboard) {
+    // clang-format off
     static const std::array<KeyboardLayout, engine::kKeyboards.size()> keyboards{{
-        {{engine::nameOf(Keyboard::SingleLetter), 960, 4080, 9975, 3615, -1, true},
-         QStringLiteral("Однобуквенный сигнал"),
-         QStringLiteral("Гром и молния! Выходим в море?"),
-         3600,
-         38,
-         -1,
-         40,
-         39},
-        {{engine::nameOf(Keyboard::FirstFlag), 960, 4080, 9975, 3615, -1, false},
-         QStringLiteral("Первый флаг двухбуквенного сигнала МСС"),
-         QStringLiteral("Три тысячи чертей! Уходим в море?!"),
-         3600,
-         48,
-         1,
-         46,
-         47},
+        {{engine::nameOf(Keyboard::SingleLetter), 960, 4080, 9975, 3615, -1, true}, QStringLiteral("Однобуквенный сигнал"),
+         QStringLiteral("Гром и молния! Выходим в море?"), 3600, 38, -1, 40, 39},
+        {{engine::nameOf(Keyboard::FirstFlag), 960, 4080, 9975, 3615, -1, false}, QStringLiteral("Первый флаг двухбуквенного сигнала МСС"),
+         QStringLiteral("Три тысячи чертей! Уходим в море?!"), 3600, 48, 1, 46, 47},
         // Two spaces after "буква" and before "цифра".
         {{engine::nameOf(Keyboard::SecondLetter), 960, 4080, 9975, 3615, -1, false},
          QStringLiteral("Вторая буква  двухбуквенного или трехбуквенного сигнала"),
-         QStringLiteral("Три тысячи чертей! Уходим в море?!"),
-         3600,
-         124,
-         -1,
-         126,
-         125},
+         QStringLiteral("Три тысячи чертей! Уходим в море?!"), 3600, 124, -1, 126, 125},
         {{engine::nameOf(Keyboard::ThirdLetter), 953, 4080, 9975, 3615, -1, false},
          QStringLiteral("Третья буква трехбуквенного сигнала или  цифра Таблицы дополнений"),
-         QStringLiteral("Три тысячи чертей! Отдать швартовы?!"),
-         3480,
-         130,
-         1,
-         208,
-         207},
+         QStringLiteral("Три тысячи чертей! Отдать швартовы?!"), 3480, 130, 1, 208, 207},
     }};
+    // clang-format on
     return keyboards.at(engine::slotOf(keyboard));
 }
 
