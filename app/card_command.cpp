@@ -13,6 +13,7 @@
 #include "forms/shared/codebook_problem.h"
 #include "print/card_content.h"
 #include "print/output_file.h"
+#include "print/png_scales.h"
 #include "print/printer_module.h"
 #include "terminal_output.h"
 
@@ -22,8 +23,6 @@ namespace {
 
 enum class Format { Pdf, Svg, Png };
 
-constexpr int kDefaultScale = 2;
-
 std::optional<Format> formatOf(const QString& file) {
     const QString extension = QFileInfo(file).suffix().toLower();
     if (extension == u"pdf") return Format::Pdf;
@@ -32,10 +31,10 @@ std::optional<Format> formatOf(const QString& file) {
     return std::nullopt;
 }
 
-// The scale of a PNG, or nothing when `typed` is none of 1, 2 and 4.
+// The scale of a PNG, or nothing when `typed` is none of print::kPngScales.
 std::optional<int> scaleOf(const QString& typed) {
-    if (typed.isEmpty()) return kDefaultScale;
-    for (int scale : {1, 2, 4})
+    if (typed.isEmpty()) return print::kUsualPngScale;
+    for (int scale : print::kPngScales)
         if (typed.trimmed() == QString::number(scale)) return scale;
     return std::nullopt;
 }
@@ -60,7 +59,8 @@ int writeCards(int argc, char* argv[], const CommandLine& command) {
         return refuse(QStringLiteral("Параметр --scale задаёт масштаб только картинки PNG."), 2);
     const std::optional<int> scale = scaleOf(command.scale);
     if (!scale)
-        return refuse(QStringLiteral("Масштаб --scale бывает 1, 2 или 4, а не «%1».").arg(echoed(command.scale)), 2);
+        return refuse(
+            QStringLiteral("Масштаб --scale бывает %1, а не «%2».").arg(print::pngScalesInWords(), echoed(command.scale)), 2);
     for (const QString& code : command.cardCodes)
         if (code.trimmed().isEmpty())
             return refuse(QStringLiteral("Пустой код: после --card укажите коды сигналов или флагов, например MAA."), 2);

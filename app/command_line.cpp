@@ -8,6 +8,7 @@
 
 #include "echo.h"
 #include "exam/ticket_draw.h"
+#include "print/png_scales.h"
 
 namespace mss::app {
 
@@ -68,7 +69,10 @@ struct Parser {
     QCommandLineOption output{QStringLiteral("output"), QStringLiteral("Файл, в который записать результат."),
                               QStringLiteral("ФАЙЛ")};
     QCommandLineOption scale{QStringLiteral("scale"),
-                             QStringLiteral("Масштаб картинки PNG: 1, 2 или 4 (по умолчанию 2)."), QStringLiteral("N")};
+                             QStringLiteral("Масштаб картинки PNG: %1 (по умолчанию %2).")
+                                 .arg(print::pngScalesInWords())
+                                 .arg(print::kUsualPngScale),
+                             QStringLiteral("N")};
     QCommandLineOption progress{QStringLiteral("progress"),
                                 QStringLiteral("Хранить прогресс тренировки в файле ФАЙЛ вместо папки данных "
                                                "пользователя."),

@@ -18,6 +18,7 @@
 #include "forms/shared/wait_cursor.h"
 #include "look/look.h"
 #include "print/card_content.h"
+#include "print/png_scales.h"
 #include "wording/russian_plural.h"
 
 namespace mss::forms {
@@ -36,9 +37,6 @@ QString withExtension(const QString& path, const QString& extension) {
     return path + u'.' + extension;
 }
 
-// A PNG is written at this scale when none was asked for, as `--card` writes it.
-constexpr int kUsualPngScale = 2;
-
 int kindOf(const QString& extension, int scale) {
     const std::vector<PictureKind>& kinds = pictureKinds();
     for (std::size_t i = 0; i < kinds.size(); ++i)
@@ -54,7 +52,7 @@ const PictureKind& pictureKindOf(const QString& path, int chosen) {
     const PictureKind& asChosen = kinds.at(static_cast<std::size_t>(chosen));
     const QString extension = QFileInfo(path).suffix().toLower();
     if (extension == asChosen.extension) return asChosen;
-    const int named = kindOf(extension, extension == u"png" ? kUsualPngScale : 0);
+    const int named = kindOf(extension, extension == u"png" ? print::kUsualPngScale : 0);
     return named < 0 ? asChosen : kinds.at(static_cast<std::size_t>(named));
 }
 
@@ -73,12 +71,13 @@ FaceButton* button(QWidget* parent, const char* name, const QString& caption, co
 }  // namespace
 
 const std::vector<PictureKind>& pictureKinds() {
-    static const std::vector<PictureKind> kinds{
-        {QStringLiteral("Картинка PNG 1× (*.png)"), QStringLiteral("png"), 1},
-        {QStringLiteral("Картинка PNG 2× (*.png)"), QStringLiteral("png"), 2},
-        {QStringLiteral("Картинка PNG 4× (*.png)"), QStringLiteral("png"), 4},
-        {QStringLiteral("Картинка SVG (*.svg)"), QStringLiteral("svg"), 0},
-    };
+    static const std::vector<PictureKind> kinds = [] {
+        std::vector<PictureKind> offered;
+        for (int scale : print::kPngScales)
+            offered.push_back({QStringLiteral("Картинка PNG %1× (*.png)").arg(scale), QStringLiteral("png"), scale});
+        offered.push_back({QStringLiteral("Картинка SVG (*.svg)"), QStringLiteral("svg"), 0});
+        return offered;
+    }();
     return kinds;
 }
 
@@ -86,7 +85,7 @@ CardOutputBar::CardOutputBar(const codebook::CodeBook& book, CardOutputOptions o
                              std::function<QStringList()> codes, std::function<QString()> codeInHand, QWidget* parent)
     : QWidget(parent), book_(book), options_(std::move(options)), codes_(std::move(codes)),
       codeInHand_(std::move(codeInHand)), folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
-      pictureKind_(kindOf(QStringLiteral("png"), kUsualPngScale)) {
+      pictureKind_(kindOf(QStringLiteral("png"), print::kUsualPngScale)) {
     setObjectName(QStringLiteral("CardOutput"));
 
     print_ = button(this, "PrintCards", QStringLiteral("Печать…"), QStringLiteral("Печать карточек"),

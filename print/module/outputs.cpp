@@ -18,6 +18,7 @@
 #include "print/module/document_painter.h"
 #include "print/module/drawing.h"
 #include "print/module/paper_look.h"
+#include "print/png_scales.h"
 #include "print/output_file.h"
 
 namespace mss::print {
@@ -76,7 +77,7 @@ QString writePdf(const Document& document, const QString& file) {
 }
 
 QImage renderCard(const Card& card, int scale) {
-    if (scale != 1 && scale != 2 && scale != 4) return {};
+    if (!isPngScale(scale)) return {};
     const int dpi = kScreenDpi * scale;
     // Exactly `scale` times the picture at 1, the card's last fraction of a pixel cut.
     QImage image(cardPixels(kScreenDpi) * scale, QImage::Format_ARGB32_Premultiplied);
@@ -93,7 +94,7 @@ QImage renderCard(const Card& card, int scale) {
 
 QString writeCardPng(const Card& card, const QString& file, int scale) {
     const QImage image = renderCard(card, scale);
-    if (image.isNull()) return QStringLiteral("Масштаб картинки бывает 1, 2 или 4.");
+    if (image.isNull()) return QStringLiteral("Масштаб картинки бывает %1.").arg(pngScalesInWords());
     return writeWhole(file, [&](QIODevice& out) { return image.save(&out, "PNG"); });
 }
 
