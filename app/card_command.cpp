@@ -11,7 +11,7 @@
 #include "data/codebook_bytes.h"
 #include "echo.h"
 #include "forms/shared/codebook_problem.h"
-#include "print/card_content.h"
+#include "print/reference_sheet.h"
 #include "print/output_file.h"
 #include "print/png_scales.h"
 #include "print/printer_module.h"
@@ -71,10 +71,10 @@ int writeCards(int argc, char* argv[], const CommandLine& command) {
     const auto loaded = codebook::parseCodeBook(data::codeBookBytes());
     if (const QString problem = forms::codeBookProblemMessage(loaded); !problem.isEmpty()) return refuse(problem, 2);
 
-    std::vector<print::Card> cards;
+    std::vector<print::ReferenceSheet> cards;
     QStringList unknown;
     for (const QString& code : command.cardCodes) {
-        if (auto card = print::cardOf(loaded.book, code))
+        if (auto card = print::sheetOf(loaded.book, code))
             cards.push_back(std::move(*card));
         else
             unknown << QStringLiteral("«%1»").arg(echoed(code.trimmed()));
@@ -90,10 +90,10 @@ int writeCards(int argc, char* argv[], const CommandLine& command) {
     QString problem;
     switch (*format) {
         case Format::Pdf:
-            problem = module.printer->savePdf(print::Document::ofCards(print::titleOfCards(cards), cards), file);
+            problem = module.printer->savePdf(print::Document::ofSheets(print::titleOfSheets(cards), cards), file);
             break;
-        case Format::Svg: problem = module.printer->saveCardSvg(cards.front(), file); break;
-        case Format::Png: problem = module.printer->saveCardPng(cards.front(), file, *scale); break;
+        case Format::Svg: problem = module.printer->saveSheetSvg(cards.front(), file); break;
+        case Format::Png: problem = module.printer->saveSheetPng(cards.front(), file, *scale); break;
     }
     if (!problem.isEmpty()) return refuse(withoutControls(problem), 1);
     return 0;

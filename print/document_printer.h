@@ -37,11 +37,11 @@ public:
 
     // One card as SVG, or as PNG at 1, 2 or 4 times its size on a screen
     // (340 × 491 pixels at 1). Return as savePdf does.
-    virtual QString saveCardSvg(const Card& card, const QString& file) = 0;
-    virtual QString saveCardPng(const Card& card, const QString& file, int scale) = 0;
+    virtual QString saveSheetSvg(const ReferenceSheet& card, const QString& file) = 0;
+    virtual QString saveSheetPng(const ReferenceSheet& card, const QString& file, int scale) = 0;
 
-    // The card's picture at a scale as saveCardPng draws it, on white.
-    virtual QImage cardImage(const Card& card, int scale) = 0;
+    // The card's picture at a scale as saveSheetPng draws it, on white.
+    virtual QImage sheetImage(const ReferenceSheet& card, int scale) = 0;
 
 protected:
     DocumentPrinter() = default;

@@ -68,7 +68,7 @@ SearchWindow* SearchWindow::current() { return theWindow().data(); }
 
 SearchWindow* SearchWindow::showSearchWindow(std::shared_ptr<const search::SearchIndex> index,
                                              const codebook::CodeBook& book, const MainWindowPlace& main,
-                                             const CardOutputOptions& output) {
+                                             const SheetOutputOptions& output) {
     SearchWindow* window = showOnce(
         theWindow(), [&] { return new SearchWindow(std::move(index), book, output); },
         [&main](SearchWindow& w) { w.placeBeside(main); }, FitOnScreen::ShortenFirst);
@@ -78,7 +78,7 @@ SearchWindow* SearchWindow::showSearchWindow(std::shared_ptr<const search::Searc
 }
 
 SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index, const codebook::CodeBook& book,
-                           const CardOutputOptions& output)
+                           const SheetOutputOptions& output)
     : index_(std::move(index)), book_(&book) {
     setObjectName(QStringLiteral("SearchWindow"));
     setWindowTitle(titleText());
@@ -177,7 +177,7 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index, con
     results_->setPalette(dark);
 
     // The cards of the rows, printed or saved.
-    cardOutput_ = new CardOutputBar(
+    sheetOutput_ = new SheetOutputBar(
         book, output, [this] { return selectedOrShownCodes(); }, [this] { return codeInHand(); }, this);
 
     auto* column = new QVBoxLayout(this);
@@ -190,7 +190,7 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index, con
     column->addWidget(correction_);
     column->addWidget(reading_);
     column->addWidget(results_, 1);
-    column->addWidget(cardOutput_);
+    column->addWidget(sheetOutput_);
 
     // The cursor stays in the field: a screen reader hears the chosen result
     // as the field's description.
@@ -214,7 +214,7 @@ SearchWindow::SearchWindow(std::shared_ptr<const search::SearchIndex> index, con
     setTabOrder(field_, partList_);
     setTabOrder(partList_, narrowingList_);
     setTabOrder(narrowingList_, results_);
-    setTabOrder(results_, cardOutput_->printButton());
+    setTabOrder(results_, sheetOutput_->printButton());
 
     // The whole book, until something is typed.
     choosePart(0);
@@ -257,7 +257,7 @@ void SearchWindow::search(const QString& query) {
     // nothing selected, what is done with rows is done with all of them.
     if (model_->rowCount() > 0)
         results_->selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
-    cardOutput_->setRowsListed(model_->rowCount() > 0);
+    sheetOutput_->setRowsListed(model_->rowCount() > 0);
     const QString corrected = nothingTyped ? QString() : toQString(model_->corrected());
     correction_->setText(corrected.isEmpty() ? QString()
                                              : QStringLiteral("Показаны результаты для: %1").arg(corrected));

@@ -8,7 +8,7 @@
 // window, as if the learner had typed it, and the search stays open for the
 // next one; Escape closes it. Rows may be selected with Shift and Ctrl, for
 // whatever is done with several at once (selectedOrShownCodes()). Under the
-// list, a row of buttons prints and exports cards (card_output_bar.h).
+// list, a row of buttons prints and exports cards (sheet_output_bar.h).
 //
 // One search window for the whole program, never modal and not owned by the
 // main window. It knows nothing of the main window: a chosen signal goes out
@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "forms/search/book_filters.h"
-#include "forms/search/card_output_bar.h"
+#include "forms/search/sheet_output_bar.h"
 
 class QComboBox;
 class QLabel;
@@ -59,7 +59,7 @@ public:
     // `index` was built from, and must outlive the window.
     static SearchWindow* showSearchWindow(std::shared_ptr<const search::SearchIndex> index,
                                           const codebook::CodeBook& book, const MainWindowPlace& main,
-                                          const CardOutputOptions& output = {});
+                                          const SheetOutputOptions& output = {});
     // The open search window, or nullptr.
     static SearchWindow* current();
 
@@ -87,7 +87,7 @@ public:
     QString codeInHand() const;
 
     // Printing and export of the cards of the rows.
-    CardOutputBar* cardOutput() const { return cardOutput_; }
+    SheetOutputBar* sheetOutput() const { return sheetOutput_; }
 
 Q_SIGNALS:
     // The learner chose a signal to see on the main window ("AE1", "II-3").
@@ -99,7 +99,7 @@ protected:
 
 private:
     SearchWindow(std::shared_ptr<const search::SearchIndex> index, const codebook::CodeBook& book,
-                 const CardOutputOptions& output);
+                 const SheetOutputOptions& output);
     void search(const QString& query);
     void choosePart(int part);
     const search::RowFilter& filter() const;
@@ -119,7 +119,7 @@ private:
     QListView* results_ = nullptr;
     SearchResultsModel* model_ = nullptr;
     SearchResultDelegate* delegate_ = nullptr;
-    CardOutputBar* cardOutput_ = nullptr;
+    SheetOutputBar* sheetOutput_ = nullptr;
 };
 
 }  // namespace mss::forms

@@ -50,7 +50,7 @@ DrillWindow* showDrill(const codebook::CodeBook& book, const DrillWindowOptions&
 
 }  // namespace
 
-void offerSearch(MainWindow& window, const codebook::CodeBook& book, CardOutputOptions output) {
+void offerSearch(MainWindow& window, const codebook::CodeBook& book, SheetOutputOptions output) {
     auto index = std::make_shared<std::shared_ptr<const search::SearchIndex>>();
     QObject::connect(
         &window, &MainWindow::searchRequested, &window, [&window, &book, index, output = std::move(output)] {
@@ -68,7 +68,7 @@ void offerSearch(MainWindow& window, const codebook::CodeBook& book, CardOutputO
 }
 
 SearchWindow* openSearch(MainWindow& window, std::shared_ptr<const search::SearchIndex> index,
-                         const codebook::CodeBook& book, const CardOutputOptions& output) {
+                         const codebook::CodeBook& book, const SheetOutputOptions& output) {
     const bool opened = SearchWindow::current() != nullptr;
     SearchWindow* search = SearchWindow::showSearchWindow(std::move(index), book, placeOf(window), output);
     if (opened) return search;

@@ -7,7 +7,7 @@
 // one for the whole program. The program and the tests wire them the same way.
 
 #include "forms/drill/drill_window.h"
-#include "forms/search/card_output_bar.h"
+#include "forms/search/sheet_output_bar.h"
 
 #include <memory>
 
@@ -25,11 +25,11 @@ class SearchWindow;
 
 // `book` must outlive every window opened. `output` says where the search
 // window's cards are saved and how it warns (tests answer for the dialogs).
-void offerSearch(MainWindow& window, const codebook::CodeBook& book, CardOutputOptions output = {});
+void offerSearch(MainWindow& window, const codebook::CodeBook& book, SheetOutputOptions output = {});
 // Opens the search on `index`, built from `book`, beside `window`, its chosen
 // signals shown there.
 SearchWindow* openSearch(MainWindow& window, std::shared_ptr<const search::SearchIndex> index,
-                         const codebook::CodeBook& book, const CardOutputOptions& output = {});
+                         const codebook::CodeBook& book, const SheetOutputOptions& output = {});
 void offerDrill(MainWindow& window, const codebook::CodeBook& book, DrillWindowOptions options);
 
 }  // namespace mss::forms

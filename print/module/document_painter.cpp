@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "print/module/card_painter.h"
+#include "print/module/sheet_painter.h"
 #include "print/module/drawing.h"
 #include "print/module/paper_look.h"
 
@@ -43,9 +43,9 @@ public:
         const std::vector<Block>& blocks = document.blocks;
         for (std::size_t i = 0; i < blocks.size();) {
             const Block& block = blocks[i];
-            if (block.kind == Block::Kind::Card) {
+            if (block.kind == Block::Kind::Sheet) {
                 std::size_t end = i;
-                while (end < blocks.size() && blocks[end].kind == Block::Kind::Card) ++end;
+                while (end < blocks.size() && blocks[end].kind == Block::Kind::Sheet) ++end;
                 cards(blocks, i, end, document.cutMarks);
                 i = end;
                 continue;
@@ -57,7 +57,7 @@ public:
                 case Block::Kind::PageBreak:
                     if (used_) newPage();
                     break;
-                case Block::Kind::Card: break;
+                case Block::Kind::Sheet: break;
             }
             ++i;
         }
@@ -188,8 +188,8 @@ private:
     }
 
     void cards(const std::vector<Block>& blocks, std::size_t from, std::size_t to, bool cutMarks) {
-        const QSizeF card = u_.mm(kCardSize);
-        const double gutter = u_.mm(kCardGutter);
+        const QSizeF card = u_.mm(kSheetSize);
+        const double gutter = u_.mm(kSheetGutter);
         // As many as fit, and the page is made to hold two exactly: allow for rounding.
         const double fitting = (width() + gutter) / (card.width() + gutter) + 1e-6;
         const std::size_t columns = std::max<std::size_t>(1, static_cast<std::size_t>(fitting));
@@ -201,7 +201,7 @@ private:
             for (std::size_t k = 0; k < columns && i + k < to; ++k) {
                 const QPointF at(first + static_cast<double>(k) * (card.width() + gutter), y_);
                 if (!p_) continue;
-                paintCard(*p_, blocks[i + k].card, at, u_, !cutMarks);
+                paintSheet(*p_, blocks[i + k].sheet, at, u_, !cutMarks);
                 if (cutMarks) marks(QRectF(at, card));
             }
             y_ += card.height() + gutter;

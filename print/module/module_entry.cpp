@@ -14,11 +14,11 @@ public:
     bool printWithPreview(const Document& document, QWidget* parent) override {
         return printWithPreviewDialog(document, parent);
     }
-    QString saveCardSvg(const Card& card, const QString& file) override { return writeCardSvg(card, file); }
-    QString saveCardPng(const Card& card, const QString& file, int scale) override {
-        return writeCardPng(card, file, scale);
+    QString saveSheetSvg(const ReferenceSheet& card, const QString& file) override { return writeSheetSvg(card, file); }
+    QString saveSheetPng(const ReferenceSheet& card, const QString& file, int scale) override {
+        return writeSheetPng(card, file, scale);
     }
-    QImage cardImage(const Card& card, int scale) override { return renderCard(card, scale); }
+    QImage sheetImage(const ReferenceSheet& card, int scale) override { return renderSheet(card, scale); }
 };
 
 }  // namespace

@@ -14,7 +14,7 @@
 #include <cmath>
 #include <functional>
 
-#include "print/module/card_painter.h"
+#include "print/module/sheet_painter.h"
 #include "print/module/document_painter.h"
 #include "print/module/drawing.h"
 #include "print/module/paper_look.h"
@@ -57,8 +57,8 @@ QString writeWhole(const QString& file, const std::function<bool(QIODevice&)>& d
     return {};
 }
 
-QSize cardPixels(int dotsPerInch) {
-    const QSizeF size = Units(dotsPerInch).mm(kCardSize);
+QSize sheetPixels(int dotsPerInch) {
+    const QSizeF size = Units(dotsPerInch).mm(kSheetSize);
     return {static_cast<int>(std::lround(size.width())), static_cast<int>(std::lround(size.height()))};
 }
 
@@ -76,11 +76,11 @@ QString writePdf(const Document& document, const QString& file) {
     });
 }
 
-QImage renderCard(const Card& card, int scale) {
+QImage renderSheet(const ReferenceSheet& card, int scale) {
     if (!isPngScale(scale)) return {};
     const int dpi = kScreenDpi * scale;
     // Exactly `scale` times the picture at 1, the card's last fraction of a pixel cut.
-    QImage image(cardPixels(kScreenDpi) * scale, QImage::Format_ARGB32_Premultiplied);
+    QImage image(sheetPixels(kScreenDpi) * scale, QImage::Format_ARGB32_Premultiplied);
     const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
@@ -88,19 +88,19 @@ QImage renderCard(const Card& card, int scale) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    paintCard(painter, card, QPointF(0, 0), Units(dpi), true);
+    paintSheet(painter, card, QPointF(0, 0), Units(dpi), true);
     return image;
 }
 
-QString writeCardPng(const Card& card, const QString& file, int scale) {
-    const QImage image = renderCard(card, scale);
+QString writeSheetPng(const ReferenceSheet& card, const QString& file, int scale) {
+    const QImage image = renderSheet(card, scale);
     if (image.isNull()) return QStringLiteral("Масштаб картинки бывает %1.").arg(pngScalesInWords());
     return writeWhole(file, [&](QIODevice& out) { return image.save(&out, "PNG"); });
 }
 
-QString writeCardSvg(const Card& card, const QString& file) {
+QString writeSheetSvg(const ReferenceSheet& card, const QString& file) {
     return writeWhole(file, [&](QIODevice& out) {
-        const QSize size = cardPixels(kScreenDpi);
+        const QSize size = sheetPixels(kScreenDpi);
         QSvgGenerator svg;
         svg.setOutputDevice(&out);
         svg.setResolution(kScreenDpi);
@@ -111,7 +111,7 @@ QString writeCardSvg(const Card& card, const QString& file) {
         QPainter painter;
         if (!painter.begin(&svg)) return false;
         painter.fillRect(QRect(QPoint(0, 0), size), kPaper);
-        paintCard(painter, card, QPointF(0, 0), Units(kScreenDpi), true);
+        paintSheet(painter, card, QPointF(0, 0), Units(kScreenDpi), true);
         return painter.end();
     });
 }

@@ -14,12 +14,12 @@ namespace mss::print {
 
 // Each returns an empty string, or why nothing was written, in Russian.
 QString writePdf(const Document& document, const QString& file);
-QString writeCardSvg(const Card& card, const QString& file);
-QString writeCardPng(const Card& card, const QString& file, int scale);
+QString writeSheetSvg(const ReferenceSheet& card, const QString& file);
+QString writeSheetPng(const ReferenceSheet& card, const QString& file, int scale);
 
 // The card on white at `scale` (1, 2 or 4) times kScreenDpi; a null image
 // for any other scale.
-QImage renderCard(const Card& card, int scale);
+QImage renderSheet(const ReferenceSheet& card, int scale);
 
 bool printWithPreviewDialog(const Document& document, QWidget* parent);
 

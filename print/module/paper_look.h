@@ -31,8 +31,8 @@ inline const QColor kHalyard{110, 110, 110};    // the line the flags of a card 
 inline const QColor kPaper{255, 255, 255};
 
 // A card.
-inline constexpr QSizeF kCardSize{90, 130};
-inline constexpr double kCardPadding = 6;
+inline constexpr QSizeF kSheetSize{90, 130};
+inline constexpr double kSheetPadding = 6;
 inline constexpr double kRuleWidth = 0.2;
 inline constexpr double kFlagEdgeWidth = 0.15;
 // The hoist on a card: its flags are 3 wide to 2 high.
@@ -45,7 +45,7 @@ inline constexpr double kHoistGap = 3;          // between two flags, where the 
 // A page: A4 portrait.
 inline constexpr QSizeF kPageSize{210, 297};
 inline constexpr double kPageMargin = 12;
-inline constexpr double kCardGutter = 6;        // between cards on a page
+inline constexpr double kSheetGutter = 6;        // between cards on a page
 inline constexpr double kCutMarkLength = 2;
 inline constexpr double kCutMarkGap = 0.5;      // between a card's corner and its marks
 

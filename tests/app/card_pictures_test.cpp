@@ -11,9 +11,9 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#include "print/card_content.h"
+#include "print/reference_sheet.h"
 #include "print/flag_probes.h"
-#include "print/module/card_painter.h"
+#include "print/module/sheet_painter.h"
 #include "print/module/paper_look.h"
 #include "support/shipped_book.h"
 
@@ -34,8 +34,8 @@ int runProgram(const QString& folder, const QStringList& arguments, QString* err
 
 // What is wrong with MAA's flags in its card's picture, drawn at `scale`.
 QStringList maaProblems(const QImage& image, int scale) {
-    const auto card = mss::print::cardOf(mss::testing::shippedBook(), QStringLiteral("MAA"));
-    const auto geometry = mss::print::cardGeometry(*card);
+    const auto card = mss::print::sheetOf(mss::testing::shippedBook(), QStringLiteral("MAA"));
+    const auto geometry = mss::print::sheetGeometry(*card);
     const double k = mss::print::kScreenDpi * scale / 25.4;
     QStringList problems;
     for (std::size_t i = 0; i < card->hoist.size(); ++i) {

@@ -15,14 +15,14 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "print/card_content.h"
+#include "print/reference_sheet.h"
 #include "print/module/document_painter.h"
 #include "print/module/outputs.h"
 #include "print/module/paper_look.h"
 #include "support/shipped_book.h"
 
 using mss::print::Block;
-using mss::print::Card;
+using mss::print::ReferenceSheet;
 using mss::print::Cell;
 using mss::print::Document;
 
@@ -37,9 +37,9 @@ int pagesOf(const Document& document) {
     return mss::print::pageCount(document, pdf);
 }
 
-std::vector<Card> cardsOf(const QStringList& codes) {
-    std::vector<Card> cards;
-    for (const QString& code : codes) cards.push_back(*mss::print::cardOf(mss::testing::shippedBook(), code));
+std::vector<ReferenceSheet> sheetsOf(const QStringList& codes) {
+    std::vector<ReferenceSheet> cards;
+    for (const QString& code : codes) cards.push_back(*mss::print::sheetOf(mss::testing::shippedBook(), code));
     return cards;
 }
 
@@ -100,7 +100,7 @@ private slots:
     void cardsStandFourAPage() {
         const QStringList codes{"NC", "MAA", "AE1", "I-3", "7", "R", "A", "V", "W"};
         for (const auto& [count, pages] : {std::pair{1, 1}, {4, 1}, {5, 2}, {8, 2}, {9, 3}})
-            QVERIFY2(pagesOf(Document::ofCards(QString(), cardsOf(codes.mid(0, count)))) == pages,
+            QVERIFY2(pagesOf(Document::ofSheets(QString(), sheetsOf(codes.mid(0, count)))) == pages,
                      qPrintable(QStringLiteral("%1 cards").arg(count)));
     }
 
@@ -172,11 +172,11 @@ private slots:
         const QPointF corner(mss::print::kPageMargin, mss::print::kPageMargin);  // the first card's, top left
         const QPointF offCorner(mss::print::kCutMarkGap + mss::print::kCutMarkLength / 2, 0);
         const QPoint markAt = ((corner - offCorner) * k).toPoint();
-        const QPoint edgeAt = ((corner + QPointF(0, mss::print::kCardSize.height() / 2)) * k).toPoint();
+        const QPoint edgeAt = ((corner + QPointF(0, mss::print::kSheetSize.height() / 2)) * k).toPoint();
         QTemporaryDir dir;
         for (bool cutMarks : {false, true}) {
             const QString pdf = dir.filePath(QStringLiteral("cards-%1.pdf").arg(cutMarks));
-            QCOMPARE(mss::print::writePdf(Document::ofCards(QString(), cardsOf({"NC", "MAA"}), cutMarks), pdf),
+            QCOMPARE(mss::print::writePdf(Document::ofSheets(QString(), sheetsOf({"NC", "MAA"}), cutMarks), pdf),
                      QString());
             const QImage page = pagePicture(pdf, 1, kDpi);
             QVERIFY(!page.isNull());
@@ -187,7 +187,7 @@ private slots:
 
     void previewShowsEveryPage() {
         const Document document =
-            Document::ofCards(QStringLiteral("Карточки"), cardsOf({"NC", "MAA", "AE1", "I-3", "7"}));
+            Document::ofSheets(QStringLiteral("Карточки"), sheetsOf({"NC", "MAA", "AE1", "I-3", "7"}));
         int shown = -1;
         QTimer poll;
         const QDeadlineTimer deadline(30000);

@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "forms/window_fixture.h"
-#include "print/card_content.h"
+#include "print/reference_sheet.h"
 #include "print/printer_module.h"
 #include "support/mapped_libraries.h"
 #include "support/shipped_book.h"
@@ -38,8 +38,8 @@ private slots:
         const mss::print::PrinterModule& module = mss::print::printerModule();
         QVERIFY2(module.printer, qPrintable(module.problem));
         QCOMPARE(&mss::print::printerModule(), &module);
-        const auto card = mss::print::cardOf(mss::testing::shippedBook(), QStringLiteral("MAA"));
-        QCOMPARE(module.printer->cardImage(*card, 1).size(), QSize(340, 491));
+        const auto card = mss::print::sheetOf(mss::testing::shippedBook(), QStringLiteral("MAA"));
+        QCOMPARE(module.printer->sheetImage(*card, 1).size(), QSize(340, 491));
         QCOMPARE(mappedOf(kPrintingLibraries).size(), 3);
     }
 

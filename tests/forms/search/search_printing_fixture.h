@@ -15,7 +15,7 @@
 
 #include <optional>
 
-#include "forms/search/card_output_bar.h"
+#include "forms/search/sheet_output_bar.h"
 #include "forms/search/search_results_model.h"
 #include "forms/search/search_window.h"
 #include "forms/shared/face_button.h"
@@ -51,7 +51,7 @@ public:
     // The main window, then the search by Ctrl+F.
     forms::SearchWindow* open() {
         if (!dir.isValid() || !w.open()) return nullptr;
-        forms::CardOutputOptions options;
+        forms::SheetOutputOptions options;
         options.chooseFile = [this](QWidget*, const QString& title, const QString& suggested, const QStringList& kinds,
                                     int preferredKind) {
             fileAsked.push_back({title, suggested, kinds, preferredKind});
@@ -73,8 +73,8 @@ public:
     // The files written in `dir`.
     QStringList written() const { return QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot); }
 
-    static forms::CardOutputBar& bar(const forms::SearchWindow* s) { return *s->cardOutput(); }
-    static QString report(const forms::SearchWindow* s) { return s->cardOutput()->report()->text(); }
+    static forms::SheetOutputBar& bar(const forms::SearchWindow* s) { return *s->sheetOutput(); }
+    static QString report(const forms::SearchWindow* s) { return s->sheetOutput()->report()->text(); }
 
     // Types `text` into the search field key by key, as a keyboard would (Cyrillic too).
     static void type(forms::SearchWindow* s, const QString& text) {

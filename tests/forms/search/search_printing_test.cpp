@@ -18,7 +18,7 @@
 #include <QtTest>
 
 #include "forms/shared/application_setup.h"
-#include "print/card_content.h"
+#include "print/reference_sheet.h"
 #include "print/document_printer.h"
 #include "search/search_index.h"
 #include "support/mapped_libraries.h"
@@ -78,27 +78,27 @@ public:
         calls.back().cursorInDialog = overrideCursor();
         return printAnswer;
     }
-    QString saveCardSvg(const mss::print::Card& card, const QString& file) override {
-        note("svg", mss::print::Document::ofCards({}, {card}), file);
+    QString saveSheetSvg(const mss::print::ReferenceSheet& card, const QString& file) override {
+        note("svg", mss::print::Document::ofSheets({}, {card}), file);
         return {};
     }
-    QString saveCardPng(const mss::print::Card& card, const QString& file, int) override {
-        note("png", mss::print::Document::ofCards({}, {card}), file);
+    QString saveSheetPng(const mss::print::ReferenceSheet& card, const QString& file, int) override {
+        note("png", mss::print::Document::ofSheets({}, {card}), file);
         return {};
     }
-    QImage cardImage(const mss::print::Card&, int) override { return {}; }
+    QImage sheetImage(const mss::print::ReferenceSheet&, int) override { return {}; }
 
 private:
     void note(const char* what, const mss::print::Document& document, const QString& file) {
         const SearchWindow* s = SearchWindow::current();
         calls.push_back({QString::fromLatin1(what), document, file, overrideCursor(), std::nullopt,
-                         s ? s->cardOutput()->report()->text() : QString()});
+                         s ? s->sheetOutput()->report()->text() : QString()});
     }
 };
 
 QStringList codesOf(const mss::print::Document& document) {
     QStringList codes;
-    for (const auto& block : document.blocks) codes << block.card.code;
+    for (const auto& block : document.blocks) codes << block.sheet.code;
     return codes;
 }
 
@@ -245,7 +245,7 @@ private Q_SLOTS:
         QVERIFY2(f.warnings.empty(), qPrintable(f.warnings.empty() ? QString() : f.warnings[0].text));
         QCOMPARE(f.written(), QStringList{file});
 
-        const auto card = mss::print::cardOf(mss::testing::shippedBook(), code);
+        const auto card = mss::print::sheetOf(mss::testing::shippedBook(), code);
         QVERIFY(card);
         QFile written(f.file(file));
         QVERIFY(written.open(QIODevice::ReadOnly));
@@ -253,7 +253,7 @@ private Q_SLOTS:
             // The card's picture at that scale, as the module draws it.
             const QImage image = QImage::fromData(written.readAll(), "PNG");
             QCOMPARE(image.size(), QSize(340, 491) * scale);
-            const QImage expected = mss::print::printerModule().printer->cardImage(*card, scale);
+            const QImage expected = mss::print::printerModule().printer->sheetImage(*card, scale);
             QCOMPARE(image.convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32));
         } else {
             // An SVG document titled with the code.

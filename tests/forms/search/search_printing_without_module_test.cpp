@@ -12,11 +12,11 @@
 using mss::forms::SearchWindow;
 using mss::testing::SearchPrintingFixture;
 
-Q_DECLARE_METATYPE(QAbstractButton* (*)(const mss::forms::CardOutputBar&))
+Q_DECLARE_METATYPE(QAbstractButton* (*)(const mss::forms::SheetOutputBar&))
 
 namespace {
 
-using ButtonOf = QAbstractButton* (*)(const mss::forms::CardOutputBar&);
+using ButtonOf = QAbstractButton* (*)(const mss::forms::SheetOutputBar&);
 
 }  // namespace
 
@@ -34,13 +34,13 @@ private Q_SLOTS:
 
     void everyButtonSaysWhyAndWritesNothing_data() {
         QTest::addColumn<ButtonOf>("button");
-        QTest::newRow("Печать…") << ButtonOf([](const mss::forms::CardOutputBar& b) -> QAbstractButton* {
+        QTest::newRow("Печать…") << ButtonOf([](const mss::forms::SheetOutputBar& b) -> QAbstractButton* {
             return b.printButton();
         });
-        QTest::newRow("Сохранить PDF…") << ButtonOf([](const mss::forms::CardOutputBar& b) -> QAbstractButton* {
+        QTest::newRow("Сохранить PDF…") << ButtonOf([](const mss::forms::SheetOutputBar& b) -> QAbstractButton* {
             return b.pdfButton();
         });
-        QTest::newRow("Экспорт картинки…") << ButtonOf([](const mss::forms::CardOutputBar& b) -> QAbstractButton* {
+        QTest::newRow("Экспорт картинки…") << ButtonOf([](const mss::forms::SheetOutputBar& b) -> QAbstractButton* {
             return b.pictureButton();
         });
     }

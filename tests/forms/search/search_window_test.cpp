@@ -201,7 +201,7 @@ private Q_SLOTS:
                                     .arg(s->frameGeometry().width()).arg(s->frameGeometry().height())
                                     .arg(available.width()).arg(available.height())));
         // The line under the buttons, last in the window, is on the screen.
-        const QWidget* foot = s->cardOutput();
+        const QWidget* foot = s->sheetOutput();
         QVERIFY(available.contains(QRect(foot->mapToGlobal(QPoint(0, 0)), foot->size())));
         // Over the main window, it leaves the meaning line in sight.
         const QWidget* line = w.window->meaningLine().list(CodeList::SingleLetter);

@@ -35,9 +35,9 @@ namespace mss::forms {
 
 class FaceButton;
 
-struct CardOutputOptions {
+struct SheetOutputOptions {
     FileChooser chooseFile = chooseFileWithDialog;  // where a file is saved
-    Warning warn = warnWithMessageBox;             // why nothing was printed or saved
+    Warning warn = warnWithMessageBox;              // why nothing was printed or saved
     // The printing module (tests put a printer of their own in its place).
     std::function<const print::PrinterModule&()> printerModule = print::printerModule;
 };
@@ -51,14 +51,14 @@ struct PictureKind {
 };
 const std::vector<PictureKind>& pictureKinds();
 
-class CardOutputBar : public QWidget {
+class SheetOutputBar : public QWidget {
     Q_OBJECT
 
 public:
     // `codes` are what «Печать…» and «Сохранить PDF…» take, `codeInHand`
     // what «Экспорт картинки…» takes (empty: nothing). `book` must outlive the bar.
-    CardOutputBar(const codebook::CodeBook& book, CardOutputOptions options, std::function<QStringList()> codes,
-                  std::function<QString()> codeInHand, QWidget* parent);
+    SheetOutputBar(const codebook::CodeBook& book, SheetOutputOptions options, std::function<QStringList()> codes,
+                   std::function<QString()> codeInHand, QWidget* parent);
 
     void printCards();
     void saveCardsPdf();
@@ -83,7 +83,7 @@ private:
     void say(const QString& text);
 
     const codebook::CodeBook& book_;
-    CardOutputOptions options_;
+    SheetOutputOptions options_;
     std::function<QStringList()> codes_;
     std::function<QString()> codeInHand_;
     FaceButton* print_ = nullptr;
@@ -91,8 +91,8 @@ private:
     QCheckBox* cutMarks_ = nullptr;
     FaceButton* picture_ = nullptr;
     QLabel* report_ = nullptr;
-    QString folder_;          // where the last file went; the next is offered there
-    int pictureKind_ = 0;     // of pictureKinds(): the one saved last, offered first
+    QString folder_;       // where the last file went; the next is offered there
+    int pictureKind_ = 0;  // of pictureKinds(): the one saved last, offered first
 };
 
 }  // namespace mss::forms

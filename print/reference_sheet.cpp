@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "print/card_content.h"
+#include "print/reference_sheet.h"
 
 #include <QStringList>
 
@@ -23,7 +23,7 @@ constexpr std::size_t kCodesInTitle = 12;
 // The section line of a card of a flag that is no signal of its own.
 const QString kFlagsSection = QStringLiteral("Флаги и вымпелы");
 
-CardFlag cardFlagOf(const codebook::FlownFlag& flown) {
+SheetFlag sheetFlagOf(const codebook::FlownFlag& flown) {
     const codebook::SignalFlag& entry = codebook::signalFlag(flown.flag);
     return {flown.flag, toQString(entry.fullName), toQString(codebook::flownFlagWord(flown)), toQString(entry.morse)};
 }
@@ -46,23 +46,23 @@ QString roleOf(const codebook::SignalFlag& flag) {
 
 }  // namespace
 
-Card signalCard(const codebook::Meaning& meaning) {
-    Card card;
+ReferenceSheet signalSheet(const codebook::Meaning& meaning) {
+    ReferenceSheet card;
     card.code = toQString(meaning.code);
     card.section = toQString(codebook::infoOf(meaning.section).title);
-    for (const codebook::FlownFlag& flown : meaning.signal->flownHoist()) card.hoist.push_back(cardFlagOf(flown));
+    for (const codebook::FlownFlag& flown : meaning.signal->flownHoist()) card.hoist.push_back(sheetFlagOf(flown));
     card.meaning = toQString(meaning.text).trimmed();
     card.reconstructed = meaning.source == codebook::Source::Recall;
     card.editionNote = toQString(codebook::editionNoteOf(meaning.code));
     return card;
 }
 
-Card flagCard(const codebook::CodeBook& book, int flag) {
+ReferenceSheet flagSheet(const codebook::CodeBook& book, int flag) {
     const codebook::SignalFlag& entry = codebook::signalFlag(flag);
     if (entry.kind == FlagKind::Letter)
         if (const auto meaning = codebook::meaningOf(book, std::string_view(&entry.symbol, 1)))
-            return signalCard(*meaning);
-    Card card;
+            return signalSheet(*meaning);
+    ReferenceSheet card;
     card.code = toQString(entry.shortName);
     card.section = kFlagsSection;
     // A substitute or the answering pennant alone gives nothing yet: its role is said below instead.
@@ -74,18 +74,18 @@ Card flagCard(const codebook::CodeBook& book, int flag) {
     return card;
 }
 
-std::optional<Card> cardOf(const codebook::CodeBook& book, const QString& typed) {
+std::optional<ReferenceSheet> sheetOf(const codebook::CodeBook& book, const QString& typed) {
     // Read as --lookup and the search read a typed code: the likeliest reading
     // the book has, the international edition's code for one of ours included.
     for (const codebook::SignalCode& code : codebook::SignalCode::readings(toUtf8(typed)))
-        if (const auto meaning = codebook::meaningInEitherEdition(book, code.text())) return signalCard(*meaning);
+        if (const auto meaning = codebook::meaningInEitherEdition(book, code.text())) return signalSheet(*meaning);
     const QString name = typed.trimmed();
     for (const codebook::SignalFlag& flag : codebook::signalFlags())
-        if (name.compare(toQString(flag.shortName), Qt::CaseInsensitive) == 0) return flagCard(book, flag.index);
+        if (name.compare(toQString(flag.shortName), Qt::CaseInsensitive) == 0) return flagSheet(book, flag.index);
     return std::nullopt;
 }
 
-QString titleOfCards(const std::vector<Card>& cards) {
+QString titleOfSheets(const std::vector<ReferenceSheet>& cards) {
     QStringList named;
     for (std::size_t i = 0; i < cards.size() && i < kCodesInTitle; ++i) named << cards[i].code;
     if (cards.size() > kCodesInTitle) named << QStringLiteral("…");

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "print/module/card_painter.h"
+#include "print/module/sheet_painter.h"
 
 #include <QFontMetricsF>
 
@@ -14,7 +14,7 @@ namespace {
 
 // Millimetres.
 constexpr double kHoistTop = 14;
-constexpr double kHalyardX = kCardPadding + 2;
+constexpr double kHalyardX = kSheetPadding + 2;
 constexpr double kHalyardWidth = 0.5;
 constexpr double kHalyardReach = 3;  // above the top flag and below the last
 constexpr double kCaptionGap = 5;    // between a flag and its caption
@@ -48,14 +48,14 @@ QFont fitted(QFont font, double points, const QString& text, double width, QPain
 
 class CardDrawing {
 public:
-    CardDrawing(QPainter& p, const Card& card, QPointF origin, const Units& u)
+    CardDrawing(QPainter& p, const ReferenceSheet& card, QPointF origin, const Units& u)
         : p_(p), card_(card), origin_(origin), u_(u), device_(p.device()) {}
 
     void paint(bool framed) {
         p_.save();
-        p_.setClipRect(QRectF(origin_, u_.mm(kCardSize)));
+        p_.setClipRect(QRectF(origin_, u_.mm(kSheetSize)));
         if (framed) frame();
-        const CardGeometry geometry = cardGeometry(card_);
+        const SheetGeometry geometry = sheetGeometry(card_);
         section();
         hoist(geometry);
         const double hoistBottom = geometry.flags.empty() ? kHoistTop : geometry.flags.back().bottom();
@@ -66,25 +66,25 @@ public:
 
 private:
     QPointF at(double x, double y) const { return origin_ + u_.mm(QPointF(x, y)); }
-    double innerWidth() const { return kCardSize.width() - 2 * kCardPadding; }
+    double innerWidth() const { return kSheetSize.width() - 2 * kSheetPadding; }
 
     void frame() {
         p_.save();
         p_.setPen(QPen(kRule, u_.mm(kRuleWidth)));
         p_.setBrush(Qt::NoBrush);
         const double half = kRuleWidth / 2;
-        p_.drawRect(QRectF(at(half, half), u_.mm(kCardSize - QSizeF(kRuleWidth, kRuleWidth))));
+        p_.drawRect(QRectF(at(half, half), u_.mm(kSheetSize - QSizeF(kRuleWidth, kRuleWidth))));
         p_.restore();
     }
 
     void section() {
         p_.setFont(fitted(sansFont(kSectionPoints), kSectionPoints, card_.section, u_.mm(innerWidth()), device_));
         p_.setPen(kQuietInk);
-        p_.drawText(QRectF(at(kCardPadding, kCardPadding), u_.mm(QSizeF(innerWidth(), kHoistTop - kCardPadding))),
+        p_.drawText(QRectF(at(kSheetPadding, kSheetPadding), u_.mm(QSizeF(innerWidth(), kHoistTop - kSheetPadding))),
                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, card_.section);
     }
 
-    void hoist(const CardGeometry& geometry) {
+    void hoist(const SheetGeometry& geometry) {
         if (geometry.flags.empty()) return;
         p_.save();
         p_.setRenderHint(QPainter::Antialiasing);
@@ -100,9 +100,9 @@ private:
     }
 
     // The name, the word and the Morse of a flag, beside it and centred on it.
-    void caption(const CardFlag& flag, const QRectF& box) {
+    void caption(const SheetFlag& flag, const QRectF& box) {
         const double left = box.right() + kCaptionGap;
-        const double width = u_.mm(kCardSize.width() - kCardPadding - left);
+        const double width = u_.mm(kSheetSize.width() - kSheetPadding - left);
         const WrappedText name(flag.name, sansFont(kNamePoints, true), width, device_);
         const WrappedText word(flag.word, sansFont(kWordPoints), width, device_);
         const double lineGap = u_.mm(kCaptionLineGap);
@@ -132,7 +132,7 @@ private:
         const double height = QFontMetricsF(font, device_).height();
         p_.setFont(font);
         p_.setPen(kInk);
-        p_.drawText(QRectF(at(kCardPadding, top), QSizeF(u_.mm(innerWidth()), height)),
+        p_.drawText(QRectF(at(kSheetPadding, top), QSizeF(u_.mm(innerWidth()), height)),
                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, card_.code);
         return top + height / u_.mm(1);
     }
@@ -141,12 +141,12 @@ private:
         const double width = u_.mm(innerWidth());
         // The notes at the foot: on another edition of the code, and above it
         // the one under a reconstructed meaning.
-        double bottom = kCardSize.height() - kCardPadding;
+        double bottom = kSheetSize.height() - kSheetPadding;
         if (!card_.editionNote.isEmpty()) {
             const WrappedText note(card_.editionNote, sansFont(kNotePoints), width, device_);
             const double noteTop = u_.mm(bottom) - note.height();
             p_.setPen(kQuietInk);
-            note.draw(p_, origin_ + QPointF(u_.mm(kCardPadding), noteTop));
+            note.draw(p_, origin_ + QPointF(u_.mm(kSheetPadding), noteTop));
             bottom = (noteTop - u_.mm(card_.reconstructed ? kMarkGap : kMeaningGap)) / u_.mm(1);
         }
         if (card_.reconstructed) {
@@ -157,9 +157,9 @@ private:
                                                        static_cast<qsizetype>(codebook::kReconstructedNote.size()));
             const WrappedText note(noteText, noteFont, width - mark - gap, device_);
             const double noteTop = u_.mm(bottom) - note.height();
-            paintReconstructedMark(p_, QRectF(origin_ + QPointF(u_.mm(kCardPadding), noteTop), QSizeF(mark, mark)));
+            paintReconstructedMark(p_, QRectF(origin_ + QPointF(u_.mm(kSheetPadding), noteTop), QSizeF(mark, mark)));
             p_.setPen(kQuietInk);
-            note.draw(p_, origin_ + QPointF(u_.mm(kCardPadding) + mark + gap, noteTop));
+            note.draw(p_, origin_ + QPointF(u_.mm(kSheetPadding) + mark + gap, noteTop));
             bottom = (noteTop - u_.mm(kMeaningGap)) / u_.mm(1);
         }
         if (card_.meaning.isEmpty()) return;
@@ -171,7 +171,7 @@ private:
             points -= 0.5;
             text = std::make_unique<WrappedText>(card_.meaning, sansFont(points), width, device_);
         }
-        const QPointF topLeft = at(kCardPadding, top);
+        const QPointF topLeft = at(kSheetPadding, top);
         p_.setPen(kInk);
         text->draw(p_, topLeft);
         if (!card_.reconstructed) return;
@@ -185,7 +185,7 @@ private:
     }
 
     QPainter& p_;
-    const Card& card_;
+    const ReferenceSheet& card_;
     QPointF origin_;
     const Units& u_;
     QPaintDevice* device_;
@@ -193,8 +193,8 @@ private:
 
 }  // namespace
 
-CardGeometry cardGeometry(const Card& card) {
-    CardGeometry geometry;
+SheetGeometry sheetGeometry(const ReferenceSheet& card) {
+    SheetGeometry geometry;
     const double h = flagHeightFor(card.hoist.size());
     const QSizeF size(h * kFlagAspect, h);
     for (std::size_t i = 0; i < card.hoist.size(); ++i)
@@ -202,7 +202,7 @@ CardGeometry cardGeometry(const Card& card) {
     return geometry;
 }
 
-void paintCard(QPainter& p, const Card& card, QPointF origin, const Units& u, bool framed) {
+void paintSheet(QPainter& p, const ReferenceSheet& card, QPointF origin, const Units& u, bool framed) {
     CardDrawing(p, card, origin, u).paint(framed);
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/search/card_output_bar.h"
+#include "forms/search/sheet_output_bar.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -17,7 +17,7 @@
 #include "forms/shared/face_button.h"
 #include "forms/shared/wait_cursor.h"
 #include "look/look.h"
-#include "print/card_content.h"
+#include "print/reference_sheet.h"
 #include "print/png_scales.h"
 #include "wording/russian_plural.h"
 
@@ -81,10 +81,15 @@ const std::vector<PictureKind>& pictureKinds() {
     return kinds;
 }
 
-CardOutputBar::CardOutputBar(const codebook::CodeBook& book, CardOutputOptions options,
-                             std::function<QStringList()> codes, std::function<QString()> codeInHand, QWidget* parent)
-    : QWidget(parent), book_(book), options_(std::move(options)), codes_(std::move(codes)),
-      codeInHand_(std::move(codeInHand)), folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
+SheetOutputBar::SheetOutputBar(const codebook::CodeBook& book, SheetOutputOptions options,
+                             std::function<QStringList()> codes, std::function<QString()> codeInHand,
+                             QWidget* parent)
+    : QWidget(parent),
+      book_(book),
+      options_(std::move(options)),
+      codes_(std::move(codes)),
+      codeInHand_(std::move(codeInHand)),
+      folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
       pictureKind_(kindOf(QStringLiteral("png"), print::kUsualPngScale)) {
     setObjectName(QStringLiteral("CardOutput"));
 
@@ -100,9 +105,8 @@ CardOutputBar::CardOutputBar(const codebook::CodeBook& book, CardOutputOptions o
     cutMarks_ = new QCheckBox(QStringLiteral("&Линии отреза"), this);
     cutMarks_->setObjectName(QStringLiteral("CutMarks"));
     cutMarks_->setAccessibleName(QStringLiteral("Линии отреза"));
-    cutMarks_->setToolTip(
-        QStringLiteral("Печатать у углов карточек метки, по которым их разрезают, "
-                       "вместо тонкой рамки (для печати и PDF)"));
+    cutMarks_->setToolTip(QStringLiteral("Печатать у углов карточек метки, по которым их разрезают, "
+                                         "вместо тонкой рамки (для печати и PDF)"));
     cutMarks_->setAccessibleDescription(cutMarks_->toolTip());
     QPalette onBlue = cutMarks_->palette();
     onBlue.setColor(QPalette::WindowText, look::kWhite);
@@ -142,18 +146,18 @@ CardOutputBar::CardOutputBar(const codebook::CodeBook& book, CardOutputOptions o
     setTabOrder(print_, pdf_);
     setTabOrder(pdf_, cutMarks_);
     setTabOrder(cutMarks_, picture_);
-    connect(print_, &QPushButton::clicked, this, &CardOutputBar::printCards);
-    connect(pdf_, &QPushButton::clicked, this, &CardOutputBar::saveCardsPdf);
-    connect(picture_, &QPushButton::clicked, this, &CardOutputBar::exportCardPicture);
+    connect(print_, &QPushButton::clicked, this, &SheetOutputBar::printCards);
+    connect(pdf_, &QPushButton::clicked, this, &SheetOutputBar::saveCardsPdf);
+    connect(picture_, &QPushButton::clicked, this, &SheetOutputBar::exportCardPicture);
 }
 
-void CardOutputBar::setRowsListed(bool listed) {
-    for (QWidget* control :
-         {static_cast<QWidget*>(print_), static_cast<QWidget*>(pdf_), static_cast<QWidget*>(picture_)})
+void SheetOutputBar::setRowsListed(bool listed) {
+    for (QWidget* control : {static_cast<QWidget*>(print_), static_cast<QWidget*>(pdf_),
+                             static_cast<QWidget*>(picture_)})
         control->setEnabled(listed);
 }
 
-print::DocumentPrinter* CardOutputBar::openPrinter() {
+print::DocumentPrinter* SheetOutputBar::openPrinter() {
     const print::PrinterModule* module = nullptr;
     {
         const WaitCursor wait;  // the first time, its libraries are loaded
@@ -163,12 +167,12 @@ print::DocumentPrinter* CardOutputBar::openPrinter() {
     return module->printer;
 }
 
-std::optional<print::Document> CardOutputBar::documentOf(const QStringList& codes, QString& problem) const {
-    std::vector<print::Card> made;
+std::optional<print::Document> SheetOutputBar::documentOf(const QStringList& codes, QString& problem) const {
+    std::vector<print::ReferenceSheet> made;
     made.reserve(static_cast<std::size_t>(codes.size()));
     QStringList unknown;
     for (const QString& code : codes) {
-        if (auto card = print::cardOf(book_, code))
+        if (auto card = print::sheetOf(book_, code))
             made.push_back(std::move(*card));
         else
             unknown << QStringLiteral("«%1»").arg(code);
@@ -177,12 +181,12 @@ std::optional<print::Document> CardOutputBar::documentOf(const QStringList& code
         problem = QStringLiteral("В своде нет %1: карточки не сделаны.").arg(unknown.join(QStringLiteral(", ")));
         return std::nullopt;
     }
-    return print::Document::ofCards(print::titleOfCards(made), made, cutMarks_->isChecked());
+    return print::Document::ofCards(print::titleOfSheets(made), made, cutMarks_->isChecked());
 }
 
-QString CardOutputBar::suggestedFile(const QString& name) const { return QDir(folder_).filePath(name); }
+QString SheetOutputBar::suggestedFile(const QString& name) const { return QDir(folder_).filePath(name); }
 
-void CardOutputBar::say(const QString& text) {
+void SheetOutputBar::say(const QString& text) {
     report_->setText(text);
     report_->setToolTip(text);
     report_->setAccessibleName(text);
@@ -192,7 +196,7 @@ void CardOutputBar::say(const QString& text) {
     report_->repaint();
 }
 
-void CardOutputBar::printCards() {
+void SheetOutputBar::printCards() {
     const QStringList codes = codes_();
     if (codes.isEmpty()) return;
     print::DocumentPrinter* printer = openPrinter();
@@ -214,15 +218,15 @@ void CardOutputBar::printCards() {
                 : QStringLiteral("Печать отменена."));
 }
 
-void CardOutputBar::saveCardsPdf() {
+void SheetOutputBar::saveCardsPdf() {
     const QStringList codes = codes_();
     if (codes.isEmpty()) return;
     print::DocumentPrinter* printer = openPrinter();
     if (!printer) return;
     const QString name = codes.size() == 1 ? QStringLiteral("Карточка %1.pdf").arg(codes.front())
                                            : QStringLiteral("Карточки МСС-65.pdf");
-    const ChosenFile chosen =
-        options_.chooseFile(window(), QStringLiteral("Сохранить карточки в PDF"), suggestedFile(name), {kPdfKind}, 0);
+    const ChosenFile chosen = options_.chooseFile(window(), QStringLiteral("Сохранить карточки в PDF"),
+                                                  suggestedFile(name), {kPdfKind}, 0);
     if (chosen.path.isEmpty()) return;
     const QString file = withExtension(chosen.path, QStringLiteral("pdf"));
     folder_ = QFileInfo(file).absolutePath();
@@ -238,24 +242,25 @@ void CardOutputBar::saveCardsPdf() {
     say(QStringLiteral("PDF сохранён: %1 — %2.").arg(QDir::toNativeSeparators(file), cards(codes.size())));
 }
 
-void CardOutputBar::fail(const QString& problem) {
+void SheetOutputBar::fail(const QString& problem) {
     say(QString());
     options_.warn(window(), window()->windowTitle(), problem);
 }
 
-void CardOutputBar::exportCardPicture() {
+void SheetOutputBar::exportCardPicture() {
     const QString code = codeInHand_();
     if (code.isEmpty()) return;
     print::DocumentPrinter* printer = openPrinter();
     if (!printer) return;
-    const std::optional<print::Card> card = print::cardOf(book_, code);
+    const std::optional<print::ReferenceSheet> card = print::sheetOf(book_, code);
     if (!card) return fail(QStringLiteral("В своде нет «%1»: картинка не сделана.").arg(code));
     QStringList titles;
     for (const PictureKind& kind : pictureKinds()) titles << kind.title;
     const PictureKind& preferred = pictureKinds().at(static_cast<std::size_t>(pictureKind_));
-    const ChosenFile chosen = options_.chooseFile(
-        window(), QStringLiteral("Экспорт карточки %1 картинкой").arg(code),
-        suggestedFile(QStringLiteral("Карточка %1.%2").arg(code, preferred.extension)), titles, pictureKind_);
+    const ChosenFile chosen =
+        options_.chooseFile(window(), QStringLiteral("Экспорт карточки %1 картинкой").arg(code),
+                            suggestedFile(QStringLiteral("Карточка %1.%2").arg(code, preferred.extension)), titles,
+                            pictureKind_);
     if (chosen.path.isEmpty() || chosen.kind < 0 || chosen.kind >= titles.size()) return;
     pictureKind_ = chosen.kind;
     const PictureKind& kind = pictureKindOf(chosen.path, chosen.kind);
@@ -265,7 +270,7 @@ void CardOutputBar::exportCardPicture() {
     QString problem;
     {
         const WaitCursor wait;
-        problem = kind.scale == 0 ? printer->saveCardSvg(*card, file) : printer->saveCardPng(*card, file, kind.scale);
+        problem = kind.scale == 0 ? printer->saveSheetSvg(*card, file) : printer->saveSheetPng(*card, file, kind.scale);
     }
     if (!problem.isEmpty()) return fail(problem);
     const QString what = kind.scale == 0 ? QStringLiteral("SVG") : QStringLiteral("PNG, %1×").arg(kind.scale);

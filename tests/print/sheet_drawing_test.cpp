@@ -16,19 +16,19 @@
 #include "codebook/signal_flags.h"
 #include "data/pictures/picture_resources.h"
 #include "look/look.h"
-#include "print/card_content.h"
-#include "print/module/card_painter.h"
+#include "print/reference_sheet.h"
+#include "print/module/sheet_painter.h"
 #include "print/module/outputs.h"
 #include "print/module/paper_look.h"
 #include "print/flag_probes.h"
 #include "support/shipped_book.h"
 
-using mss::print::Card;
+using mss::print::ReferenceSheet;
 using mss::testing::shippedBook;
 
 namespace {
 
-Card cardOf(const char* typed) { return *mss::print::cardOf(shippedBook(), QString::fromUtf8(typed)); }
+ReferenceSheet sheetOf(const char* typed) { return *mss::print::sheetOf(shippedBook(), QString::fromUtf8(typed)); }
 
 double pixelsPerMm(int scale) { return mss::print::kScreenDpi * scale / 25.4; }
 
@@ -39,8 +39,8 @@ QRectF inPixels(const QRectF& mm, int scale) {
 
 // What is wrong with the three flags of MAA in a picture of its card at `scale`.
 QStringList maaProblems(const QImage& image, int scale) {
-    const Card card = cardOf("MAA");
-    const mss::print::CardGeometry geometry = mss::print::cardGeometry(card);
+    const ReferenceSheet card = sheetOf("MAA");
+    const mss::print::SheetGeometry geometry = mss::print::sheetGeometry(card);
     QStringList problems;
     for (std::size_t i = 0; i < card.hoist.size(); ++i)
         problems << mss::testing::flagProblems(image, inPixels(geometry.flags[i], scale), card.hoist[i].flag);
@@ -67,18 +67,18 @@ bool uniformAround(const QImage& picture, int x, int y) {
 
 }  // namespace
 
-class CardDrawingTest : public QObject {
+class SheetDrawingTest : public QObject {
     Q_OBJECT
 
 private slots:
     void pictureOfMaaShowsItsFlagsAtEveryScale() {
         for (int scale : {1, 2, 4}) {
-            const QImage image = mss::print::renderCard(cardOf("MAA"), scale);
+            const QImage image = mss::print::renderSheet(sheetOf("MAA"), scale);
             QCOMPARE(image.size(), QSize(340, 491) * scale);
             const QStringList problems = maaProblems(image, scale);
             QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("scale %1: ").arg(scale) + problems.join("; ")));
         }
-        QVERIFY(mss::print::renderCard(cardOf("MAA"), 3).isNull());
+        QVERIFY(mss::print::renderSheet(sheetOf("MAA"), 3).isNull());
     }
 
     // The card's flags are the committed pictures' designs: wherever a
@@ -87,9 +87,9 @@ private slots:
     void everyFlagLooksAsItsCommittedPicture() {
         constexpr int kScale = 2;
         for (int flag = 0; flag < mss::codebook::kSignalFlagCount; ++flag) {
-            const Card card = mss::print::flagCard(shippedBook(), flag);
-            const QImage image = mss::print::renderCard(card, kScale);
-            const QRectF box = inPixels(mss::print::cardGeometry(card).flags.front(), kScale);
+            const ReferenceSheet card = mss::print::flagSheet(shippedBook(), flag);
+            const QImage image = mss::print::renderSheet(card, kScale);
+            const QRectF box = inPixels(mss::print::sheetGeometry(card).flags.front(), kScale);
             const QImage picture =
                 QImage(mss::pictures::doubleDensityPath(mss::pictures::signalFlagPicturePath(flag)))
                     .convertToFormat(QImage::Format_ARGB32);
@@ -118,7 +118,7 @@ private slots:
     void svgIsValidAndShowsTheSameCard() {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("maa.svg"));
-        QCOMPARE(mss::print::writeCardSvg(cardOf("MAA"), file), QString());
+        QCOMPARE(mss::print::writeSheetSvg(sheetOf("MAA"), file), QString());
 
         QFile svg(file);
         QVERIFY(svg.open(QIODevice::ReadOnly));
@@ -148,31 +148,31 @@ private slots:
 
     // The «?» mark shows exactly where the meaning was written without the printed book.
     void reconstructedMeaningsAreMarked() {
-        const Card ai = cardOf("AI"), nc = cardOf("NC");
+        const ReferenceSheet ai = sheetOf("AI"), nc = sheetOf("NC");
         QVERIFY(ai.reconstructed);
         QVERIFY(!nc.reconstructed);
-        QVERIFY(showsColour(mss::print::renderCard(ai, 1), mss::look::kGlint));
-        QVERIFY(!showsColour(mss::print::renderCard(nc, 1), mss::look::kGlint));
+        QVERIFY(showsColour(mss::print::renderSheet(ai, 1), mss::look::kGlint));
+        QVERIFY(!showsColour(mss::print::renderSheet(nc, 1), mss::look::kGlint));
     }
 
     // The longest meanings, and the reconstructed ones with their note,
     // stay clear of the card's bottom margin.
     void everyMeaningFitsItsCard() {
-        std::vector<Card> cards;
+        std::vector<ReferenceSheet> cards;
         for (const auto& info : mss::codebook::kSections)
             for (const auto& m : mss::codebook::signalsOf(shippedBook(), info.section))
-                cards.push_back(mss::print::signalCard(m));
+                cards.push_back(mss::print::signalSheet(m));
         std::stable_sort(cards.begin(), cards.end(),
-                         [](const Card& a, const Card& b) { return a.meaning.size() > b.meaning.size(); });
-        std::vector<Card> chosen(cards.begin(), cards.begin() + 15);
-        std::copy_if(cards.begin(), cards.end(), std::back_inserter(chosen), [n = 0](const Card& c) mutable {
+                         [](const ReferenceSheet& a, const ReferenceSheet& b) { return a.meaning.size() > b.meaning.size(); });
+        std::vector<ReferenceSheet> chosen(cards.begin(), cards.begin() + 15);
+        std::copy_if(cards.begin(), cards.end(), std::back_inserter(chosen), [n = 0](const ReferenceSheet& c) mutable {
             return c.reconstructed && n++ < 10;
         });
         constexpr int kScale = 1;
         const double k = pixelsPerMm(kScale);
-        for (const Card& card : chosen) {
-            const QImage image = mss::print::renderCard(card, kScale);
-            const int from = static_cast<int>((mss::print::kCardSize.height() - mss::print::kCardPadding) * k) + 2;
+        for (const ReferenceSheet& card : chosen) {
+            const QImage image = mss::print::renderSheet(card, kScale);
+            const int from = static_cast<int>((mss::print::kSheetSize.height() - mss::print::kSheetPadding) * k) + 2;
             const int inset = static_cast<int>(k) + 1;  // clear of the frame
             for (int y = from; y < image.height() - inset; ++y)
                 for (int x = inset; x < image.width() - inset; ++x)
@@ -182,5 +182,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CardDrawingTest)
-#include "card_drawing_test.moc"
+QTEST_MAIN(SheetDrawingTest)
+#include "sheet_drawing_test.moc"

@@ -6,18 +6,18 @@
 
 #include "codebook/meanings.h"
 #include "codebook/signal_flags.h"
-#include "print/card_content.h"
+#include "print/reference_sheet.h"
 #include "qtext/utf8_text.h"
 #include "support/shipped_book.h"
 
-using mss::print::Card;
+using mss::print::ReferenceSheet;
 using mss::testing::shippedBook;
 
 Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
-std::vector<int> flagsOf(const Card& card) {
+std::vector<int> flagsOf(const ReferenceSheet& card) {
     std::vector<int> flags;
     for (const auto& f : card.hoist) flags.push_back(f.flag);
     return flags;
@@ -31,7 +31,7 @@ QString describe(const std::vector<int>& flags) {
 
 }  // namespace
 
-class CardContentTest : public QObject {
+class ReferenceSheetTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -62,7 +62,7 @@ private slots:
 
     void readsWhatAPersonTypes() {
         QFETCH(QString, typed);
-        const auto card = mss::print::cardOf(shippedBook(), typed);
+        const auto card = mss::print::sheetOf(shippedBook(), typed);
         QVERIFY(card);
         QTEST(card->code, "code");
         QTEST(card->section, "section");
@@ -75,12 +75,12 @@ private slots:
     void refusesWhatNamesNoSignalOrFlag() {
         for (const QString& typed : {QStringLiteral("ZZ9"), QString(), QStringLiteral("якорь"), QStringLiteral("I-0"),
                                      QStringLiteral("MAAA"), QStringLiteral("4-й заменяющий"), QStringLiteral("AA A")})
-            QVERIFY2(!mss::print::cardOf(shippedBook(), typed), qPrintable(typed));
+            QVERIFY2(!mss::print::sheetOf(shippedBook(), typed), qPrintable(typed));
     }
 
     // Each flag of a hoist is named as a hoist names it; a substitute says what it repeats.
     void namesEachFlagOfTheHoist() {
-        const Card card = *mss::print::cardOf(shippedBook(), QStringLiteral("MAA"));
+        const ReferenceSheet card = *mss::print::sheetOf(shippedBook(), QStringLiteral("MAA"));
         QCOMPARE(card.hoist.size(), 3u);
         const QStringList expected[] = {{QStringLiteral("флаг M"), QStringLiteral("Майк"), QStringLiteral("--")},
                                         {QStringLiteral("флаг A"), QStringLiteral("Алфа"), QStringLiteral(".-")},
@@ -94,7 +94,7 @@ private slots:
         int cards = 0;
         for (const auto& info : mss::codebook::kSections)
             for (const mss::codebook::Meaning& m : mss::codebook::signalsOf(shippedBook(), info.section)) {
-                const auto card = mss::print::cardOf(shippedBook(), mss::toQString(m.code));
+                const auto card = mss::print::sheetOf(shippedBook(), mss::toQString(m.code));
                 QVERIFY2(card, m.code.data());
                 QCOMPARE(card->code, mss::toQString(m.code));
                 QCOMPARE(flagsOf(*card), m.signal->hoistFlags());
@@ -114,7 +114,7 @@ private slots:
         } cases[] = {{"MLQ", "MLG"}, {"MLG", "MLG"}, {"XH5", "1965"}, {"XE", "1965"}, {"MLF", nullptr},
                      {"WY5", nullptr}, {"A", nullptr}, {"7", nullptr}};
         for (const auto& c : cases) {
-            const auto card = mss::print::cardOf(shippedBook(), QString::fromUtf8(c.typed));
+            const auto card = mss::print::sheetOf(shippedBook(), QString::fromUtf8(c.typed));
             QVERIFY2(card, c.typed);
             if (c.noteHas == nullptr)
                 QVERIFY2(card->editionNote.isEmpty(), qPrintable(card->editionNote));
@@ -127,16 +127,16 @@ private slots:
 
     void everyFlagOfTheSetHasItsCard() {
         for (const mss::codebook::SignalFlag& flag : mss::codebook::signalFlags()) {
-            const Card card = mss::print::flagCard(shippedBook(), flag.index);
+            const ReferenceSheet card = mss::print::flagSheet(shippedBook(), flag.index);
             QCOMPARE(flagsOf(card), std::vector<int>{flag.index});
             QCOMPARE(card.hoist.front().name, mss::toQString(flag.fullName));
             QCOMPARE(card.hoist.front().morse, mss::toQString(flag.morse));
             QCOMPARE(card.code, mss::toQString(flag.shortName));
         }
-        const Card second = mss::print::flagCard(shippedBook(), mss::codebook::substituteFlag(2));
+        const ReferenceSheet second = mss::print::flagSheet(shippedBook(), mss::codebook::substituteFlag(2));
         QVERIFY2(second.meaning.contains(QStringLiteral("второй")), qPrintable(second.meaning));
     }
 };
 
-QTEST_GUILESS_MAIN(CardContentTest)
-#include "card_content_test.moc"
+QTEST_GUILESS_MAIN(ReferenceSheetTest)
+#include "reference_sheet_test.moc"
