@@ -24,6 +24,7 @@
 #include "codebook/codebook.h"
 #include "drill/drill_flow.h"
 #include "forms/drill/exam_in_place.h"
+#include "forms/shared/file_chooser.h"
 #include "forms/shared/yes_no_question.h"
 #include "progress/progress_store.h"
 
@@ -47,7 +48,7 @@ struct DrillWindowOptions {
     std::uint64_t seed = 0;                 // 0: a seed of its own each time the window opens
     YesNoQuestion ask = askBeforeDeleting;  // asked before the progress is reset or a ticket left
     // Where to save a ticket's PDF (a file dialog; tests give their own).
-    std::function<QString(QWidget*, const QString&, const QString&)> chooseFile;
+    FileChooser chooseFile = chooseFileWithDialog;
     // The exam in the drill's place, made when first asked for (forms/wiring
     // gives the exam's panel); without it the window offers no exam.
     MakeExam makeExam;

@@ -29,6 +29,7 @@
 #include "forms/question/question_texts.h"
 #include "forms/shared/face_button.h"
 #include "forms/shared/file_chooser.h"
+#include "forms/shared/file_saving.h"
 #include "forms/shared/physical_keys.h"
 #include "look/look.h"
 #include "print/printer_module.h"
@@ -70,13 +71,9 @@ QLabel* line(QWidget* parent, const char* name, bool bold = false) {
 
 }  // namespace
 
-QString ExamPanel::chooseWithDialog(QWidget* parent, const QString& title, const QString& suggested) {
-    return chooseFileWithDialog(parent, title, suggested, {QStringLiteral("Документ PDF (*.pdf)")}, 0).path;
-}
-
 ExamPanel::ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, drill::Clock clock,
-                     ChooseFile chooseFile, QWidget* parent)
-    : QWidget(parent), book_(book), keeper_(keeper), clock_(std::move(clock)), chooseFile_(std::move(chooseFile)) {
+                     FileChooser chooseFile, QWidget* parent)
+    : QWidget(parent), book_(book), keeper_(keeper), clock_(std::move(clock)), destination_(std::move(chooseFile)) {
     setObjectName(QStringLiteral("ExamPanel"));
     pages_ = new QStackedWidget(this);
     pages_->addWidget(startPage_ = buildStart());
@@ -288,10 +285,7 @@ QWidget* ExamPanel::buildQuestions() {
                     "раз, чтобы сдать билет.")
                     .arg(wording::countOf(static_cast<long long>(left), QStringLiteral("вопрос"),
                                           QStringLiteral("вопроса"), QStringLiteral("вопросов")));
-            printNote_->setText(warning);
-            printNote_->setAccessibleName(warning);
-            QAccessibleEvent said(printNote_, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&said);
+            announce(printNote_, warning);
             return;
         }
         flow_->handIn();
@@ -401,14 +395,14 @@ void ExamPanel::print(const print::Document& document) {
 }
 
 void ExamPanel::savePdf(const print::Document& document, const QString& suggested) {
-    const QString file = chooseFile_(this, QStringLiteral("Сохранить PDF"), suggested);
-    if (file.isEmpty()) return;
+    const ChosenFile chosen = destination_.ask(this, QStringLiteral("Сохранить PDF"), suggested, {pdfFileKind()}, 0);
+    if (chosen.path.isEmpty()) return;
+    const QString file = destination_.settle(chosen.path, QStringLiteral("pdf"));
     const print::PrinterModule& module = print::printerModule();
     const QString problem = module.printer ? module.printer->savePdf(document, file) : module.problem;
     const QString note =
         problem.isEmpty() ? QStringLiteral("Сохранено: %1").arg(QDir::toNativeSeparators(file)) : problem;
-    printNote_->setText(note);
-    printNote_->setAccessibleName(note);
+    announce(printNote_, note);
     if (!problem.isEmpty()) QMessageBox::warning(this, texts::kExamTitle, problem);
 }
 
@@ -434,6 +428,7 @@ void ExamPanel::run(std::unique_ptr<exam::ExamFlow> flow) {
     flow_ = std::move(flow);
     lastMinuteSpoken_ = -1;
     printNote_->clear();
+    printNote_->setToolTip(QString());
     pages_->setCurrentWidget(questionsPage_);
     const bool limited = flow_->timeLeft().has_value();
     if (limited) clockTimer_->start();
@@ -452,6 +447,7 @@ void ExamPanel::leaveTicket() {
 void ExamPanel::showQuestion() {
     handInWarned_ = false;
     printNote_->clear();
+    printNote_->setToolTip(QString());
     const exam::TicketQuestion& q = flow_->question();
     const bool choosing = exam::modeOf(q.kind) == drill::DrillMode::Meaning;
     const bool composing = q.kind == TaskKind::ComposeHoist;
@@ -521,6 +517,7 @@ void ExamPanel::showTime() {
 void ExamPanel::showResults() {
     clockTimer_->stop();
     printNote_->clear();
+    printNote_->setToolTip(QString());
     const exam::ExamResult& r = flow_->result();
     grade_->setText(wording::gradeTitle(r));
     QPalette pal = grade_->palette();

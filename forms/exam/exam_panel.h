@@ -18,6 +18,8 @@
 #include "drill/card_key.h"
 #include "drill/clock.h"
 #include "exam/exam_flow.h"
+#include "forms/shared/file_chooser.h"
+#include "forms/shared/file_saving.h"
 #include "print/document.h"
 
 #include <functional>
@@ -38,11 +40,8 @@ class ExamPanel : public QWidget {
     Q_OBJECT
 
 public:
-    // Where to save a PDF: `suggested` offered, an empty text for none chosen.
-    using ChooseFile = std::function<QString(QWidget* parent, const QString& title, const QString& suggested)>;
-    static QString chooseWithDialog(QWidget* parent, const QString& title, const QString& suggested);
-
-    ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, drill::Clock clock, ChooseFile chooseFile,
+    // `chooseFile` asks where a ticket's or a result's PDF is saved.
+    ExamPanel(const codebook::CodeBook& book, exam::ExamKeeper& keeper, drill::Clock clock, FileChooser chooseFile,
               QWidget* parent);
     ~ExamPanel() override;
 
@@ -121,7 +120,7 @@ private:
     const codebook::CodeBook& book_;
     exam::ExamKeeper& keeper_;
     drill::Clock clock_;
-    ChooseFile chooseFile_;
+    SaveDestination destination_;  // where the last PDF went; the next is offered there
     std::unique_ptr<exam::ExamPool> pool_;
     std::unique_ptr<exam::ExamFlow> flow_;
     long long lastMinuteSpoken_ = -1;

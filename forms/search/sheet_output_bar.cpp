@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/search/sheet_output_bar.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -15,6 +13,7 @@
 
 #include "codebook/codebook.h"
 #include "forms/shared/face_button.h"
+#include "forms/shared/file_saving.h"
 #include "forms/shared/wait_cursor.h"
 #include "look/look.h"
 #include "print/reference_sheet.h"
@@ -25,16 +24,8 @@ namespace mss::forms {
 
 namespace {
 
-const QString kPdfKind = QStringLiteral("Документ PDF (*.pdf)");
-
 QString cards(long long n) {
     return wording::countOf(n, QStringLiteral("карточка"), QStringLiteral("карточки"), QStringLiteral("карточек"));
-}
-
-// `path` ending in `.extension`: as chosen when it does, else with it added.
-QString withExtension(const QString& path, const QString& extension) {
-    if (QFileInfo(path).suffix().compare(extension, Qt::CaseInsensitive) == 0) return path;
-    return path + u'.' + extension;
 }
 
 int kindOf(const QString& extension, int scale) {
@@ -89,7 +80,7 @@ SheetOutputBar::SheetOutputBar(const codebook::CodeBook& book, SheetOutputOption
       options_(std::move(options)),
       codes_(std::move(codes)),
       codeInHand_(std::move(codeInHand)),
-      folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
+      destination_(options_.chooseFile),
       pictureKind_(kindOf(QStringLiteral("png"), print::kUsualPngScale)) {
     setObjectName(QStringLiteral("CardOutput"));
 
@@ -184,14 +175,8 @@ std::optional<print::Document> SheetOutputBar::documentOf(const QStringList& cod
     return print::Document::ofCards(print::titleOfSheets(made), made, cutMarks_->isChecked());
 }
 
-QString SheetOutputBar::suggestedFile(const QString& name) const { return QDir(folder_).filePath(name); }
-
 void SheetOutputBar::say(const QString& text) {
-    report_->setText(text);
-    report_->setToolTip(text);
-    report_->setAccessibleName(text);
-    QAccessibleEvent spoken(report_, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&spoken);
+    announce(report_, text);
     // Seen before the long work that follows, not after it.
     report_->repaint();
 }
@@ -225,11 +210,10 @@ void SheetOutputBar::saveCardsPdf() {
     if (!printer) return;
     const QString name = codes.size() == 1 ? QStringLiteral("Карточка %1.pdf").arg(codes.front())
                                            : QStringLiteral("Карточки МСС-65.pdf");
-    const ChosenFile chosen = options_.chooseFile(window(), QStringLiteral("Сохранить карточки в PDF"),
-                                                  suggestedFile(name), {kPdfKind}, 0);
+    const ChosenFile chosen =
+        destination_.ask(window(), QStringLiteral("Сохранить карточки в PDF"), name, {pdfFileKind()}, 0);
     if (chosen.path.isEmpty()) return;
-    const QString file = withExtension(chosen.path, QStringLiteral("pdf"));
-    folder_ = QFileInfo(file).absolutePath();
+    const QString file = destination_.settle(chosen.path, QStringLiteral("pdf"));
 
     QString problem;
     {
@@ -258,14 +242,12 @@ void SheetOutputBar::exportCardPicture() {
     for (const PictureKind& kind : pictureKinds()) titles << kind.title;
     const PictureKind& preferred = pictureKinds().at(static_cast<std::size_t>(pictureKind_));
     const ChosenFile chosen =
-        options_.chooseFile(window(), QStringLiteral("Экспорт карточки %1 картинкой").arg(code),
-                            suggestedFile(QStringLiteral("Карточка %1.%2").arg(code, preferred.extension)), titles,
-                            pictureKind_);
+        destination_.ask(window(), QStringLiteral("Экспорт карточки %1 картинкой").arg(code),
+                         QStringLiteral("Карточка %1.%2").arg(code, preferred.extension), titles, pictureKind_);
     if (chosen.path.isEmpty() || chosen.kind < 0 || chosen.kind >= titles.size()) return;
     pictureKind_ = chosen.kind;
     const PictureKind& kind = pictureKindOf(chosen.path, chosen.kind);
-    const QString file = withExtension(chosen.path, kind.extension);
-    folder_ = QFileInfo(file).absolutePath();
+    const QString file = destination_.settle(chosen.path, kind.extension);
 
     QString problem;
     {

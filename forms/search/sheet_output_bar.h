@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "forms/shared/file_chooser.h"
+#include "forms/shared/file_saving.h"
 #include "forms/shared/warning.h"
 #include "print/document.h"
 #include "print/printer_module.h"
@@ -79,7 +80,6 @@ private:
     std::optional<print::Document> documentOf(const QStringList& codes, QString& problem) const;
     // Says nothing under the buttons, and why nothing was done in a warning.
     void fail(const QString& problem);
-    QString suggestedFile(const QString& name) const;
     void say(const QString& text);
 
     const codebook::CodeBook& book_;
@@ -91,7 +91,7 @@ private:
     QCheckBox* cutMarks_ = nullptr;
     FaceButton* picture_ = nullptr;
     QLabel* report_ = nullptr;
-    QString folder_;       // where the last file went; the next is offered there
+    SaveDestination destination_;  // where the last file went; the next is offered there
     int pictureKind_ = 0;  // of pictureKinds(): the one saved last, offered first
 };
 

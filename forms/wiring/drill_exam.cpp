@@ -30,8 +30,7 @@ private:
 }  // namespace
 
 MakeExam examPanelMaker(const codebook::CodeBook& book, const DrillWindowOptions& options) {
-    const ExamPanel::ChooseFile chooseFile = options.chooseFile ? ExamPanel::ChooseFile(options.chooseFile)
-                                                                : ExamPanel::ChooseFile(ExamPanel::chooseWithDialog);
+    const FileChooser chooseFile = options.chooseFile ? options.chooseFile : FileChooser(chooseFileWithDialog);
     return [&book, clock = options.clock, chooseFile](QWidget& window, progress::ProgressStore& store,
                                                       ExamCalls calls) -> std::unique_ptr<ExamInPlace> {
         auto* panel = new ExamPanel(book, store, clock, chooseFile, &window);

@@ -7,6 +7,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -1201,12 +1203,32 @@ private Q_SLOTS:
     void aTicketSavedAsPdfHoldsItsQuestionsAndKey() {
         DrillWindowOptions o = options(progressFile());
         const QString pdf = folder->filePath(QStringLiteral("билет.pdf"));
-        o.chooseFile = [pdf](QWidget*, const QString&, const QString&) { return pdf; };
+        auto answer = std::make_shared<QString>();
+        auto asked = std::make_shared<QStringList>();
+        o.chooseFile = [answer, asked](QWidget*, const QString&, const QString& suggested, const QStringList& kinds,
+                                       int) {
+            *asked = QStringList{QFileInfo(suggested).fileName()} + kinds;
+            return mss::forms::ChosenFile{*answer, 0};
+        };
         mss::forms::offerDrill(*w.window, shippedBook(), o);
         CHECK(pressF2());
         drill()->openExam();
-        QTest::mouseClick(drill()->exam()->saveTicketButton(), Qt::LeftButton);
-        CHECK(drill()->exam()->printNote()->text().startsWith(QStringLiteral("Сохранено: ")));
+        // The name as chosen, its extension added when it has none, as the
+        // search window saves its PDFs.
+        struct Case { const char* chosen; const char* written; };
+        const Case cases[] = {{"билет.pdf", "билет.pdf"}, {"без расширения", "без расширения.pdf"},
+                              {"БИЛЕТ-2.PDF", "БИЛЕТ-2.PDF"}};
+        for (const Case& c : cases) {
+            *answer = folder->filePath(QString::fromUtf8(c.chosen));
+            QTest::mouseClick(drill()->exam()->saveTicketButton(), Qt::LeftButton);
+            const QString written = folder->filePath(QString::fromUtf8(c.written));
+            QVERIFY2(QFileInfo(written).isFile(), c.chosen);
+            const QString note = QStringLiteral("Сохранено: ") + QDir::toNativeSeparators(written);
+            QCOMPARE(drill()->exam()->printNote()->text(), note);
+            QCOMPARE(drill()->exam()->printNote()->toolTip(), note);
+            QCOMPARE(drill()->exam()->printNote()->accessibleName(), note);
+            QCOMPARE(*asked, (QStringList{QStringLiteral("билет-1.pdf"), QStringLiteral("Документ PDF (*.pdf)")}));
+        }
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         CHECK(text.waitForFinished(30000));
