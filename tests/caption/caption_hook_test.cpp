@@ -144,7 +144,9 @@ TEST(CaptionHook, CaptionButtonsAndDragging) {
     QApplication::sendEvent(w.window.get(), &move);
     QTest::mouseRelease(w.window.get(), Qt::LeftButton, Qt::NoModifier, onCaption + QPoint(40, 25));
     ASSERT_NE(LastCaptionDrag(w.window.get()), CaptionDrag::None);
-    if (LastCaptionDrag(w.window.get()) == CaptionDrag::Manual) EXPECT_EQ(w.window->pos(), start + QPoint(40, 25));
+    if (LastCaptionDrag(w.window.get()) == CaptionDrag::Manual) {
+        EXPECT_EQ(w.window->pos(), start + QPoint(40, 25));
+    }
 
     QTest::mouseClick(buttons[0], Qt::LeftButton);
     EXPECT_TRUE(w.window->windowState() & Qt::WindowMinimized);

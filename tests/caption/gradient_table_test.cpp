@@ -60,7 +60,9 @@ TEST(GradientTable, BlackToWhiteEndsWhiteWithoutSpillingIntoAnotherChannel) {
         EXPECT_LE(c, 0xFFFFFFu) << i;
         EXPECT_EQ(redOf(c), greenOf(c)) << i;
         EXPECT_EQ(greenOf(c), blueOf(c)) << i;
-        if (i > 0) EXPECT_GE(redOf(c), redOf(table[i - 1])) << i;
+        if (i > 0) {
+            EXPECT_GE(redOf(c), redOf(table[i - 1])) << i;
+        }
     }
 }
 

@@ -142,10 +142,11 @@ TEST(CaptionFont, FitsTheBandAndScalesWithTheMetrics) {
         const QFont font = CaptionFontFor(c.logFont, c.metrics);
         EXPECT_EQ(font.family(), c.logFont.family()) << c.what;
         EXPECT_LE(QFontMetrics(font).height(), c.metrics.captionHeight - 1) << c.what;
-        if (c.pixelSize != 0)
+        if (c.pixelSize != 0) {
             EXPECT_EQ(font.pixelSize(), c.pixelSize) << c.what;
-        else
+        } else {
             EXPECT_GE(QFontMetrics(font).height(), c.metrics.captionHeight - 3) << c.what;
+        }
     }
 }
 

@@ -72,9 +72,10 @@ TEST(EditionNotes, ConcernOnlyTheirSignals) {
     };
     for (const auto& c : cases) {
         const std::string_view note = editionNoteOf(c.code);
-        if (c.noteHas.empty())
+        if (c.noteHas.empty()) {
             EXPECT_TRUE(note.empty()) << c.code << ": " << note;
-        else
+        } else {
             EXPECT_NE(note.find(c.noteHas), std::string_view::npos) << c.code << ": " << note;
+        }
     }
 }

@@ -43,7 +43,9 @@ TEST(Meanings, ACodeGivesItsSectionListRowTextAndSource) {
         EXPECT_EQ(m->list, c.list) << c.code;
         EXPECT_EQ(m->row, c.row) << c.code;
         EXPECT_EQ(m->text, shippedBook().text(c.list, c.row)) << c.code;
-        if (c.text) EXPECT_EQ(m->text, c.text) << c.code;
+        if (c.text) {
+            EXPECT_EQ(m->text, c.text) << c.code;
+        }
         EXPECT_EQ(m->source, c.source) << c.code;
         EXPECT_EQ(sectionOfCode(c.code), c.section) << c.code;
     }

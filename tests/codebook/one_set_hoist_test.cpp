@@ -125,7 +125,9 @@ TEST(OneSetHoist, GroupsOneSetCannotFlySayWhy) {
         EXPECT_TRUE(encoded.flags.empty());
         EXPECT_EQ(encoded.refusal->problem, c.problem);
         EXPECT_EQ(encoded.refusal->at, c.at);
-        if (c.text) EXPECT_EQ(refusalText(*encoded.refusal), c.text);
+        if (c.text) {
+            EXPECT_EQ(refusalText(*encoded.refusal), c.text);
+        }
     }
 }
 
@@ -164,7 +166,9 @@ TEST(OneSetHoist, FlagsThatAreNoHoistOfOneSetSayWhy) {
         EXPECT_TRUE(decoded.group.empty());
         EXPECT_EQ(decoded.refusal->problem, c.problem);
         EXPECT_EQ(decoded.refusal->at, c.at);
-        if (c.text) EXPECT_EQ(refusalText(*decoded.refusal), c.text);
+        if (c.text) {
+            EXPECT_EQ(refusalText(*decoded.refusal), c.text);
+        }
     }
     EXPECT_THROW(decodeHoist(std::vector<int>{A, kSignalFlagCount}), std::out_of_range);
 }
@@ -195,7 +199,9 @@ TEST(OneSetHoist, NextFlagIsRefusedOnlyWhenNoHoistCouldGoOn) {
         SCOPED_TRACE(hoistLine(c.raised) + " + " + std::string(signalFlag(c.next).shortName));
         const auto refusal = refusalOfNextFlag(c.raised, c.next);
         ASSERT_EQ(refusal.has_value(), c.problem.has_value()) << (refusal ? refusalText(*refusal) : "");
-        if (refusal) EXPECT_EQ(refusal->problem, *c.problem);
+        if (refusal) {
+            EXPECT_EQ(refusal->problem, *c.problem);
+        }
     }
 }
 

@@ -27,7 +27,9 @@ void expectRows(const std::vector<PinnedRow>& rows, bool fromTheBook) {
         const auto& row = shipped().book.rows(p.list).at(static_cast<std::size_t>(p.index));
         EXPECT_EQ(row.codes.front(), p.code) << p.code;
         EXPECT_EQ(row.text, p.text) << p.code;
-        if (fromTheBook) EXPECT_EQ(row.source, Source::Book) << p.code;
+        if (fromTheBook) {
+            EXPECT_EQ(row.source, Source::Book) << p.code;
+        }
     }
 }
 

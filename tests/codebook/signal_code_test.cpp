@@ -183,7 +183,9 @@ TEST(SignalCode, ReadsGroupsOfFlagsLikeCodes) {
 TEST(SignalCode, ACodeOfTheRightShapeNeedNotBeInTheBook) {
     for (const char* absent : {"MAG", "RA9", "I-0"}) {
         const auto code = SignalCode::parse(absent);
-        if (code) EXPECT_FALSE(code->inBook()) << absent;
+        if (code) {
+            EXPECT_FALSE(code->inBook()) << absent;
+        }
     }
     EXPECT_FALSE(SignalCode::parse("R")->inBook()) << "R has no single-letter signal";
 }

@@ -133,10 +133,11 @@ TEST(SessionPlan, AsksDueThenNewAndNothingNotDue) {
         SCOPED_TRACE(std::string(c.name) + "; plan: " + listed(plan) + "; seed " + std::to_string(kSeed));
         ASSERT_EQ(plan.size(), c.expected.size());
         for (std::size_t i = 0; i < plan.size(); ++i) {
-            if (c.expected[i] == "new")
+            if (c.expected[i] == "new") {
                 EXPECT_FALSE(deck.states.contains(keyOf(plan[i]))) << "place " << i << " should be a new card";
-            else
+            } else {
                 EXPECT_EQ(plan[i], c.expected[i]) << "place " << i;
+            }
         }
         EXPECT_EQ(std::set<std::string>(plan.begin(), plan.end()).size(), plan.size()) << "a card asked twice";
     }
@@ -242,10 +243,11 @@ TEST(SessionPlan, ThePoolTellsWhenThereIsNothingToAsk) {
         EXPECT_EQ(status.due, c.due);
         EXPECT_EQ(status.fresh, c.fresh);
         EXPECT_EQ(status.waiting, c.waiting);
-        if (c.nextDueFromNow)
+        if (c.nextDueFromNow) {
             EXPECT_EQ(status.nextDue, kMorning + *c.nextDueFromNow);
-        else
+        } else {
             EXPECT_EQ(status.nextDue, std::nullopt);
+        }
         EXPECT_EQ(status.nothingToAsk(), c.nothingToAsk);
         EXPECT_EQ(plannedCodes(deck, {}, kSeed).empty(), c.nothingToAsk) << "the plan and the pool disagree";
     }

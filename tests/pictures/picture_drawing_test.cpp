@@ -91,10 +91,11 @@ void expectSamePixels(const QImage& decoded, const IndexedImage& expected) {
     for (int y = 0; y < expected.height; ++y)
         for (int x = 0; x < expected.width; ++x) {
             const QRgb got = decoded.pixel(x, y), should = want.pixel(x, y);
-            if (mss::picturetest::isTransparent(should))
+            if (mss::picturetest::isTransparent(should)) {
                 EXPECT_TRUE(mss::picturetest::isTransparent(got)) << x << ", " << y << ": " << describe(got);
-            else
+            } else {
                 EXPECT_EQ(got, should) << x << ", " << y << ": " << describe(got) << " for " << describe(should);
+            }
         }
 }
 
