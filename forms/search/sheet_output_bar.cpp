@@ -172,7 +172,7 @@ std::optional<print::Document> SheetOutputBar::documentOf(const QStringList& cod
         problem = QStringLiteral("В своде нет %1: карточки не сделаны.").arg(unknown.join(QStringLiteral(", ")));
         return std::nullopt;
     }
-    return print::Document::ofCards(print::titleOfSheets(made), made, cutMarks_->isChecked());
+    return print::Document::ofSheets(print::titleOfSheets(made), made, cutMarks_->isChecked());
 }
 
 void SheetOutputBar::say(const QString& text) {
