@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "engine/window_names.h"
+
 namespace mss::forms {
 
 namespace {
