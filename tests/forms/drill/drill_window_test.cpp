@@ -71,7 +71,7 @@ const QString kReconstructedNote = QStringLiteral("Текст восстанов
 
 QString shown(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
 QString shown(const std::string& s) { return shown(QString::fromStdString(s)); }
-QString shown(const char* s) { return shown(QString::fromUtf8(s)); }
+[[maybe_unused]] QString shown(const char* s) { return shown(QString::fromUtf8(s)); }
 QString shown(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
 template <typename Number>
     requires std::is_arithmetic_v<Number>
