@@ -87,7 +87,9 @@ TEST(AnswerCheck, ARaisedGroupNamesASubstituteOutOfPlace) {
     for (const Case& c : cases) {
         const GroupVerdict v = judgeRaisedGroup("L2330", c.flags);
         EXPECT_EQ(v.mistake, c.mistake) << ::testing::PrintToString(c.flags) << ": " << v.explanation;
-        if (c.explanation) EXPECT_EQ(v.explanation, c.explanation);
+        if (c.explanation) {
+            EXPECT_EQ(v.explanation, c.explanation);
+        }
         EXPECT_EQ(v.expected, "L2330");
     }
 }
