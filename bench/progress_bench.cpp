@@ -32,13 +32,13 @@ namespace fs = std::filesystem;
 // 1,403 + 442 + 25 + 9 = 1,879 cards.
 std::vector<drill::CardKey> everyMeaningCard() {
     std::vector<drill::CardKey> cards;
-    const auto add = [&cards](drill::DrillSet set, const std::string& prefix, int count) {
-        for (int i = 0; i < count; ++i) cards.push_back({set, drill::DrillMode::Meaning, prefix + std::to_string(i)});
+    const auto add = [&cards](asking::SignalSet set, const std::string& prefix, int count) {
+        for (int i = 0; i < count; ++i) cards.push_back({set, asking::AskMode::Meaning, prefix + std::to_string(i)});
     };
-    add(drill::DrillSet::General, "G", 1403);
-    add(drill::DrillSet::Medical, "M", 442);
-    add(drill::DrillSet::SingleLetter, "S", 25);
-    add(drill::DrillSet::Tables, "T-", 9);
+    add(asking::SignalSet::General, "G", 1403);
+    add(asking::SignalSet::Medical, "M", 442);
+    add(asking::SignalSet::SingleLetter, "S", 25);
+    add(asking::SignalSet::Tables, "T-", 9);
     return cards;
 }
 
@@ -59,7 +59,7 @@ private:
     fs::path path_;
 };
 
-const drill::TimePoint kNow = drill::TimePoint{std::chrono::seconds{1'796'911'387}};
+const asking::TimePoint kNow = asking::TimePoint{std::chrono::seconds{1'796'911'387}};
 
 // Every card answered once, in boxes and due times spread as after months
 // of drilling: some overdue, most due later.
@@ -68,11 +68,11 @@ bool fillProgressFile(const fs::path& file, const std::vector<drill::CardKey>& p
     std::mt19937 random(1879);
     std::uniform_int_distribution<int> box(drill::kFirstBox, drill::kTopBox);
     std::uniform_int_distribution<int> hoursFromNow(-240, 1440);
-    drill::SessionRecord session{{drill::DrillSet::General, drill::DrillMode::Meaning, 0}, std::nullopt};
+    drill::SessionRecord session{{asking::SignalSet::General, asking::AskMode::Meaning, 0}, std::nullopt};
     for (const drill::CardKey& card : pool) {
         const auto last = kNow - std::chrono::hours(48);
         const drill::CardState after{box(random), kNow + std::chrono::hours(hoursFromNow(random)), last};
-        if (store.recordAnswer({card, "?", true, last, after}, session) != drill::Keeping::Saved) return false;
+        if (store.recordAnswer({card, "?", true, last, after}, session) != asking::Keeping::Saved) return false;
     }
     return true;
 }
@@ -81,12 +81,12 @@ bool fillProgressFile(const fs::path& file, const std::vector<drill::CardKey>& p
 std::vector<drill::CardKey> generalCards(const std::vector<drill::CardKey>& pool) {
     std::vector<drill::CardKey> general;
     for (const drill::CardKey& card : pool)
-        if (card.set == drill::DrillSet::General) general.push_back(card);
+        if (card.set == asking::SignalSet::General) general.push_back(card);
     return general;
 }
 
 drill::CardStates generalStates(progress::ProgressStore& store) {
-    return store.cardStates(drill::DrillSet::General, drill::DrillMode::Meaning);
+    return store.cardStates(asking::SignalSet::General, asking::AskMode::Meaning);
 }
 
 void BM_ChooseSessionFromStore(benchmark::State& state) {
@@ -100,7 +100,7 @@ void BM_ChooseSessionFromStore(benchmark::State& state) {
     for (auto _ : state) {
         const drill::CardStates states = generalStates(store);
         const std::vector<drill::CardKey> plan =
-            drill::planSession(pool, states, kNow, {}, drill::seededRandomSource(++seed));
+            drill::planSession(pool, states, kNow, {}, asking::seededRandomSource(++seed));
         questions = plan.size();
         benchmark::DoNotOptimize(plan.data());
     }
@@ -128,7 +128,7 @@ void BM_PlanSession(benchmark::State& state) {
     const drill::CardStates states = generalStates(store);
     std::uint64_t seed = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(drill::planSession(pool, states, kNow, {}, drill::seededRandomSource(++seed)));
+        benchmark::DoNotOptimize(drill::planSession(pool, states, kNow, {}, asking::seededRandomSource(++seed)));
 }
 BENCHMARK(BM_PlanSession)->Unit(benchmark::kMillisecond);
 
@@ -144,7 +144,7 @@ void BM_RecordAnswer(benchmark::State& state) {
         if (next % 20 == 1) session = {{card.set, card.mode, 0}, std::nullopt};
         const bool correct = next % 4 != 0;
         saved = store.recordAnswer({card, "ответ", correct, kNow, drill::afterAnswer(std::nullopt, correct, kNow)},
-                                   session) == drill::Keeping::Saved &&
+                                   session) == asking::Keeping::Saved &&
                 saved;
     }
     if (!saved) state.SkipWithError(store.notSavingMessage().c_str());
@@ -166,12 +166,12 @@ void BM_AnswerWhileAnotherProgramHoldsTheFile(benchmark::State& state) {
         QSqlQuery hold(other);
         if (!other.open() || !hold.exec(QStringLiteral("BEGIN IMMEDIATE")))
             return state.SkipWithError("the file could not be held");
-        drill::SessionRecord session{{drill::DrillSet::General, drill::DrillMode::Meaning, 0}, std::nullopt};
+        drill::SessionRecord session{{asking::SignalSet::General, asking::AskMode::Meaning, 0}, std::nullopt};
         std::size_t next = 0;
         for (auto _ : state) {
             const drill::CardKey& card = pool[next++ % pool.size()];
             waited = store.recordAnswer({card, "ответ", true, kNow, drill::afterAnswer(std::nullopt, true, kNow)},
-                                        session) == drill::Keeping::Pending &&
+                                        session) == asking::Keeping::Pending &&
                      waited;
         }
         hold.exec(QStringLiteral("ROLLBACK"));

@@ -5,15 +5,15 @@
 
 #include <unordered_map>
 
+#include "asking/clock.h"
 #include "card_key.h"
-#include "clock.h"
 
 namespace mss::drill {
 
 struct CardState {
     int box = 0;              // Leitner box, 0 (first) .. 6 (top)
-    TimePoint due;            // asked again from this moment on
-    TimePoint lastAnswered;
+    asking::TimePoint due;    // asked again from this moment on
+    asking::TimePoint lastAnswered;
 
     friend bool operator==(const CardState&, const CardState&) = default;
 };

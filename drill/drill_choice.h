@@ -8,8 +8,8 @@
 namespace mss::drill {
 
 struct DrillChoice {
-    DrillSet set = DrillSet::Flags;
-    DrillMode mode = DrillMode::RecogniseFlag;
+    asking::SignalSet set = asking::SignalSet::Flags;
+    asking::AskMode mode = asking::AskMode::RecogniseFlag;
     char firstLetter = 0;  // 'A'..'Z', or 0 for every signal of the set
     friend bool operator==(const DrillChoice&, const DrillChoice&) = default;
 };

@@ -2,7 +2,6 @@
 #include "drill_flow.h"
 
 #include "codebook/flag_catalogue.h"
-#include "meaning_choices.h"
 #include "session_plan.h"
 
 namespace mss::drill {
@@ -13,12 +12,13 @@ const Tally kNoAnswers;
 
 }  // namespace
 
-DrillFlow::DrillFlow(const codebook::CodeBook& book, ProgressKeeper& keeper, Clock clock, RandomSource random)
+DrillFlow::DrillFlow(const codebook::CodeBook& book, ProgressKeeper& keeper, asking::Clock clock,
+                     asking::RandomSource random)
     : book_(book), keeper_(keeper), clock_(std::move(clock)), random_(std::move(random)) {}
 
-std::span<const DrillSignal> DrillFlow::signalsIn(DrillSet set) const {
+std::span<const asking::Signal> DrillFlow::signalsIn(asking::SignalSet set) const {
     auto known = signals_.find(set);
-    if (known == signals_.end()) known = signals_.emplace(set, signalsOfSet(book_, set)).first;
+    if (known == signals_.end()) known = signals_.emplace(set, asking::signalsOfSet(book_, set)).first;
     return known->second;
 }
 
@@ -26,7 +26,7 @@ void DrillFlow::open() { choose(keeper_.lastChoice().value_or(DrillChoice{})); }
 
 std::vector<CardKey> DrillFlow::poolOfChoice() const {
     std::vector<CardKey> pool;
-    for (const DrillSignal& s : setSignals())
+    for (const asking::Signal& s : setSignals())
         if (choice_.firstLetter == 0 || s.code.front() == choice_.firstLetter)
             pool.push_back({choice_.set, choice_.mode, s.code});
     return pool;
@@ -34,10 +34,10 @@ std::vector<CardKey> DrillFlow::poolOfChoice() const {
 
 void DrillFlow::choose(const DrillChoice& choice) {
     choice_ = choice;
-    if (choice_.set != DrillSet::General) choice_.firstLetter = 0;
+    if (choice_.set != asking::SignalSet::General) choice_.firstLetter = 0;
     const std::vector<CardKey> pool = poolOfChoice();
     CardStates states = keeper_.cardStates(choice_.set, choice_.mode);
-    const TimePoint now = clock_();
+    const asking::TimePoint now = clock_();
     // New signals may fill the session while there is room; those due come first.
     const SessionOptions options{kQuestionsPerSession, kQuestionsPerSession};
     std::vector<CardKey> plan = planSession(pool, states, now, options, random_);
@@ -56,15 +56,16 @@ void DrillFlow::reviewEarly() {
 void DrillFlow::drillThese(const std::vector<std::string>& codes) {
     std::vector<CardKey> plan;
     for (const std::string& code : codes)
-        if (findSignal(setSignals(), code)) plan.push_back({choice_.set, choice_.mode, code});
+        if (asking::findSignal(setSignals(), code)) plan.push_back({choice_.set, choice_.mode, code});
     startSession(std::move(plan), keeper_.cardStates(choice_.set, choice_.mode), Review::Scheduled);
 }
 
-void DrillFlow::drillCards(const std::vector<CardKey>& cards) {
+void DrillFlow::drillTopics(const std::vector<asking::Topic>& topics) {
     std::vector<CardKey> plan;
     CardStates states;
-    for (const CardKey& card : cards) {
-        if (!findSignal(signalsIn(card.set), card.code)) continue;
+    for (const asking::Topic& topic : topics) {
+        if (!asking::findSignal(signalsIn(topic.set), topic.code)) continue;
+        const CardKey card{topic.set, topic.mode, topic.code};
         plan.push_back(card);
         for (auto& [key, state] : keeper_.cardStates(card.set, card.mode))
             if (key == card) states.emplace(key, state);
@@ -93,24 +94,12 @@ void DrillFlow::ask() {
     stage_ = Stage::Asking;
     const CardKey& card = session_->currentCard();
     const auto all = signalsIn(card.set);
-    question_.set = card.set;
-    question_.mode = card.mode;
-    question_.signal = findSignal(all, card.code);
-    question_.hoist = hoistOf(card.set, question_.signal->code);
-    typed_ = TypedAnswer(card.set, card.mode, *question_.signal);
-    if (card.mode != DrillMode::Meaning) return;
-
-    std::vector<ChoiceCandidate> candidates;
-    candidates.reserve(all.size());
-    for (const DrillSignal& s : all) candidates.push_back({s.text, s.group});
-    const auto asked = static_cast<std::size_t>(question_.signal - all.data());
-    const MeaningChoices choices = chooseMeaningChoices(candidates, asked, random_);
-    for (std::size_t i : choices.offered) question_.choices.push_back(&all[i]);
-    question_.rightChoice = choices.rightPlace;
+    question_ = asking::askAbout(card.set, card.mode, *asking::findSignal(all, card.code), all, random_);
+    typed_ = asking::TypedAnswer(card.set, card.mode, *question_.signal);
 }
 
 bool DrillFlow::raise(int flag) {
-    if (stage_ != Stage::Asking || question_.mode == DrillMode::Meaning || !typed_.raise(flag)) return false;
+    if (stage_ != Stage::Asking || question_.mode == asking::AskMode::Meaning || !typed_.raise(flag)) return false;
     if (typed_.judgedAtOnce()) answer(typed_.code());
     return true;
 }
@@ -124,22 +113,18 @@ bool DrillFlow::takeBack() { return stage_ == Stage::Asking && typed_.takeBack()
 
 void DrillFlow::enter() {
     if (stage_ == Stage::Answered) return next();
-    if (stage_ != Stage::Asking || question_.mode == DrillMode::Meaning || typed_.empty()) return;
+    if (stage_ != Stage::Asking || question_.mode == asking::AskMode::Meaning || typed_.empty()) return;
     answer(typed_.code());
 }
 
 void DrillFlow::pick(std::size_t place) {
-    if (stage_ != Stage::Asking || question_.mode != DrillMode::Meaning || place >= question_.choices.size()) return;
+    if (stage_ != Stage::Asking || question_.mode != asking::AskMode::Meaning || place >= question_.choices.size())
+        return;
     answer(question_.choices[place]->code);
 }
 
 void DrillFlow::answer(const std::string& givenCode) {
-    const auto all = signalsIn(question_.set);
-    DrillOutcome outcome;
-    outcome.asked = question_.signal;
-    outcome.given = givenCode;
-    outcome.givenSignal = findSignal(all, givenCode);
-    outcome.correct = isRightAnswer(question_.mode, *question_.signal, givenCode, all);
+    DrillOutcome outcome{asking::judge(question_, givenCode, signalsIn(question_.set))};
     const Answer answer = session_->answer(outcome.given, outcome.correct);
     outcome.keeping = keeper_.recordAnswer(answer, record_);
     outcome_ = std::move(outcome);
@@ -173,7 +158,7 @@ void DrillFlow::leaveProgress() {
     if (stage_ != Stage::Progress) return;
     stage_ = stageBeforeProgress_;
     // A question is asked anew, the flags typed so far taken down.
-    if (stage_ == Stage::Asking) typed_ = TypedAnswer(question_.set, question_.mode, *question_.signal);
+    if (stage_ == Stage::Asking) typed_ = asking::TypedAnswer(question_.set, question_.mode, *question_.signal);
 }
 
 const Tally& DrillFlow::tally() const { return session_ ? session_->tally() : kNoAnswers; }
@@ -190,8 +175,9 @@ DrillSummary DrillFlow::summary() const {
     DrillSummary s{choice_, tally(), {}, reviewingEarly()};
     const auto& mistakes = s.tally.mistakes;
     for (std::size_t i = std::min(roundStartsAt_, mistakes.size()); i < mistakes.size(); ++i)
-        s.mistakes.push_back(
-            {mistakes[i].card.set, findSignal(signalsIn(mistakes[i].card.set), mistakes[i].card.code), mistakes[i].given});
+        s.mistakes.push_back({mistakes[i].card.set,
+                              asking::findSignal(signalsIn(mistakes[i].card.set), mistakes[i].card.code),
+                              mistakes[i].given});
     return s;
 }
 

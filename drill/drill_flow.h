@@ -15,40 +15,26 @@
 #include <string_view>
 #include <vector>
 
+#include "asking/question.h"
+#include "asking/random_source.h"
+#include "asking/set_signals.h"
+#include "asking/typed_answer.h"
 #include "codebook/codebook.h"
 #include "drill_choice.h"
 #include "drill_session.h"
 #include "progress_keeper.h"
-#include "random_source.h"
 #include "session_plan.h"
-#include "set_signals.h"
-#include "typed_answer.h"
 
 namespace mss::drill {
 
-struct DrillQuestion {
-    // Where the signal comes from and how it is asked: the session's choice,
-    // except in a session of given cards (the mistakes of an exam, say).
-    DrillSet set = DrillSet::Flags;
-    DrillMode mode = DrillMode::RecogniseFlag;
-    const DrillSignal* signal = nullptr;  // the signal asked
-    HoistOfSignal hoist;
-    // For the meaning of a signal: the meanings offered, in order, and which is right.
-    std::vector<const DrillSignal*> choices;
-    std::size_t rightChoice = 0;
-};
-
-struct DrillOutcome {
-    const DrillSignal* asked = nullptr;
-    std::string given;                      // the code given
-    const DrillSignal* givenSignal = nullptr;  // its signal, if the set has one
-    bool correct = false;
-    Keeping keeping = Keeping::Saved;
+// The answer just given, and what became of it in the progress file.
+struct DrillOutcome : asking::Outcome {
+    asking::Keeping keeping = asking::Keeping::Saved;
 };
 
 struct MistakeMade {
-    DrillSet set = DrillSet::Flags;
-    const DrillSignal* asked = nullptr;
+    asking::SignalSet set = asking::SignalSet::Flags;
+    const asking::Signal* asked = nullptr;
     std::string given;
 };
 
@@ -65,7 +51,7 @@ public:
     // is left in the chosen set; the learner may review early.
     enum class Stage { Asking, Answered, Summary, NothingToAsk, Progress };
 
-    DrillFlow(const codebook::CodeBook& book, ProgressKeeper& keeper, Clock clock, RandomSource random);
+    DrillFlow(const codebook::CodeBook& book, ProgressKeeper& keeper, asking::Clock clock, asking::RandomSource random);
 
     // A new session of the choice drilled last (the flags the first time).
     void open();
@@ -79,9 +65,10 @@ public:
     // A session of exactly these signals of the set chosen (the learner's
     // hardest, say), in this order.
     void drillThese(const std::vector<std::string>& codes);
-    // A session of exactly these cards, each of its own set and mode (the
-    // mistakes of an exam ticket), in this order.
-    void drillCards(const std::vector<CardKey>& cards);
+    // A session of exactly these questions, each of its own set and mode
+    // (the mistakes of an exam ticket), in this order; a code the set does
+    // not know is passed over.
+    void drillTopics(const std::vector<asking::Topic>& topics);
 
     // What the learner does. Each does nothing where it makes no sense.
     bool raise(int flag);    // a flag (0..39) put up; false when it does not go up here
@@ -98,8 +85,8 @@ public:
     Stage stage() const { return stage_; }
     const DrillChoice& choice() const { return choice_; }
     // The question in hand, also while its answer is on view.
-    const DrillQuestion& question() const { return question_; }
-    const TypedAnswer& typed() const { return typed_; }
+    const asking::Question& question() const { return question_; }
+    const asking::TypedAnswer& typed() const { return typed_; }
     // The answer just given, while it is on view.
     const std::optional<DrillOutcome>& outcome() const { return outcome_; }
     // The session so far: its score and the mistakes of the last round.
@@ -116,8 +103,8 @@ public:
     const PoolStatus& poolStatus() const { return pool_; }
 
     // Every signal of a set (the letter does not narrow it).
-    std::span<const DrillSignal> signalsIn(DrillSet set) const;
-    std::span<const DrillSignal> setSignals() const { return signalsIn(choice_.set); }
+    std::span<const asking::Signal> signalsIn(asking::SignalSet set) const;
+    std::span<const asking::Signal> setSignals() const { return signalsIn(choice_.set); }
     // What the learner must be told about the progress file, in Russian.
     std::vector<std::string> notices() const { return keeper_.notices(); }
 
@@ -129,9 +116,9 @@ private:
 
     const codebook::CodeBook& book_;
     ProgressKeeper& keeper_;
-    Clock clock_;
-    RandomSource random_;
-    mutable std::map<DrillSet, std::vector<DrillSignal>> signals_;
+    asking::Clock clock_;
+    asking::RandomSource random_;
+    mutable std::map<asking::SignalSet, std::vector<asking::Signal>> signals_;
 
     DrillChoice choice_;
     Stage stage_ = Stage::NothingToAsk;
@@ -141,8 +128,8 @@ private:
     SessionRecord record_;
     std::size_t roundStartsAt_ = 0;  // the first mistake of the round in the tally
     int askedBeforeRound_ = 0;       // the questions asked in the session's earlier rounds
-    DrillQuestion question_;
-    TypedAnswer typed_;
+    asking::Question question_;
+    asking::TypedAnswer typed_;
     std::optional<DrillOutcome> outcome_;
 };
 

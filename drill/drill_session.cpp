@@ -7,13 +7,13 @@
 
 namespace mss::drill {
 
-DrillSession::DrillSession(std::vector<CardKey> questions, CardStates states, Clock clock, Review review)
+DrillSession::DrillSession(std::vector<CardKey> questions, CardStates states, asking::Clock clock, Review review)
     : questions_(std::move(questions)), states_(std::move(states)), clock_(std::move(clock)), review_(review) {}
 
 Answer DrillSession::answer(std::string given, bool correct) {
     const CardKey card = currentCard();
     ++next_;
-    const TimePoint now = clock_();
+    const asking::TimePoint now = clock_();
 
     std::optional<CardState> before;
     if (const auto known = states_.find(card); known != states_.end()) before = known->second;

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "asking/clock.h"
 #include "card_state.h"
-#include "clock.h"
 #include "leitner_boxes.h"
 #include "tally.h"
 
@@ -24,7 +24,7 @@ struct Answer {
     CardKey card;
     std::string given;
     bool correct = false;
-    TimePoint at;
+    asking::TimePoint at;
     CardState stateAfter;
 };
 
@@ -33,7 +33,7 @@ public:
     // `states` are the cards' states when the session starts (new cards are
     // missing from it); the session keeps its own copy up to date. `review`
     // says whether it asks what is due or reviews early.
-    DrillSession(std::vector<CardKey> questions, CardStates states, Clock clock,
+    DrillSession(std::vector<CardKey> questions, CardStates states, asking::Clock clock,
                  Review review = Review::Scheduled);
 
     bool earlyReview() const { return review_ == Review::Early; }
@@ -61,7 +61,7 @@ private:
     std::vector<CardKey> questions_;
     std::size_t next_ = 0;
     CardStates states_;
-    Clock clock_;
+    asking::Clock clock_;
     Review review_;
     Tally tally_;
     std::vector<CardKey> wrongSinceRepeat_;

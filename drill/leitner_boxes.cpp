@@ -9,7 +9,7 @@ std::chrono::seconds delayOfBox(int box) {
     return kBoxDelays[static_cast<std::size_t>(std::clamp(box, kFirstBox, kTopBox))];
 }
 
-CardState afterAnswer(const std::optional<CardState>& before, bool correct, TimePoint now, Review review) {
+CardState afterAnswer(const std::optional<CardState>& before, bool correct, asking::TimePoint now, Review review) {
     if (!correct) return CardState{kFirstBox, now + delayOfBox(kFirstBox), now};
     if (!before) {
         const int box = review == Review::Early ? kFirstBox : kFirstBox + 1;

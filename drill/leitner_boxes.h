@@ -41,7 +41,7 @@ inline constexpr int kFirstLearnedBox = 5;
 static_assert(isLearned(kFirstLearnedBox) && !isLearned(kFirstLearnedBox - 1));
 
 // A card is due from its due time on (a new card, with no state yet, at once).
-inline bool isDue(const CardState& state, TimePoint now) { return state.due <= now; }
+inline bool isDue(const CardState& state, asking::TimePoint now) { return state.due <= now; }
 
 // How an answer was asked: in a session of what is due, or ahead of time when
 // the learner asks to review early (where a right answer never moves a card up).
@@ -49,12 +49,12 @@ enum class Review { Scheduled, Early };
 
 // The state of a card after an answer given at `now`. `before` is empty for a
 // new card, which is due at once.
-CardState afterAnswer(const std::optional<CardState>& before, bool correct, TimePoint now,
+CardState afterAnswer(const std::optional<CardState>& before, bool correct, asking::TimePoint now,
                       Review review = Review::Scheduled);
 
 // One answer as kept in the history of a card.
 struct PastAnswer {
-    TimePoint at;
+    asking::TimePoint at;
     bool correct = false;
 };
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "asking/keeping.h"
 #include "card_state.h"
 #include "drill_choice.h"
 #include "drill_session.h"
@@ -22,31 +23,24 @@ struct SessionRecord {
     DrillChoice choice;
     std::optional<int> number;
     // The keeper's own mark for a session whose first answer waits to be
-    // written (see Keeping::Pending): later answers with the same record
+    // written (see asking::Keeping::Pending): later answers with the same record
     // join that session. 0 for none; a new session starts with 0.
     std::uint64_t waitingMark = 0;
-};
-
-// What became of an answer handed to the keeper.
-enum class Keeping {
-    Saved,      // in the file
-    Pending,    // kept and written as soon as the file frees (another program holds it)
-    InMemory,   // kept for this run only: the file cannot be written
 };
 
 class ProgressKeeper {
 public:
     virtual ~ProgressKeeper() = default;
 
-    virtual CardStates cardStates(DrillSet set, DrillMode mode) = 0;
+    virtual CardStates cardStates(asking::SignalSet set, asking::AskMode mode) = 0;
     // Records one answer of `session`; the first answer of a session also
     // gives it its number, in the same step.
-    virtual Keeping recordAnswer(const Answer& answer, SessionRecord& session) = 0;
+    virtual asking::Keeping recordAnswer(const Answer& answer, SessionRecord& session) = 0;
     // Writes the answers that wait for the file, oldest first, without
     // waiting for it more than a moment: Pending while some still wait,
     // otherwise what became of them (Saved, or InMemory). Call it now and
     // then while the last answer was Pending; recordAnswer() tries too.
-    virtual Keeping writeWaiting() { return Keeping::Saved; }
+    virtual asking::Keeping writeWaiting() { return asking::Keeping::Saved; }
     // The choice of the session answered last; nothing when none is kept.
     virtual std::optional<DrillChoice> lastChoice() = 0;
     // Russian sentences the learner must read about the file (set aside, not

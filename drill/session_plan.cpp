@@ -11,7 +11,7 @@ namespace mss::drill {
 namespace {
 
 struct Candidate {
-    TimePoint due;
+    asking::TimePoint due;
     std::uint64_t tieBreak;
     const CardKey* card;
 };
@@ -23,13 +23,14 @@ struct Sorted {
     std::vector<Candidate> waiting;
 };
 
-Sorted sortOut(std::span<const CardKey> pool, const CardStates& states, TimePoint now, const RandomSource& random) {
+Sorted sortOut(std::span<const CardKey> pool, const CardStates& states, asking::TimePoint now,
+               const asking::RandomSource& random) {
     Sorted sorted;
     for (const CardKey& card : pool) {
         const std::uint64_t tieBreak = random();
         const auto state = states.find(card);
         if (state == states.end())
-            sorted.fresh.push_back({TimePoint{}, tieBreak, &card});
+            sorted.fresh.push_back({asking::TimePoint{}, tieBreak, &card});
         else if (isDue(state->second, now))
             sorted.due.push_back({state->second.due, tieBreak, &card});
         else
@@ -54,8 +55,8 @@ void takeMostUrgent(std::vector<Candidate>& group, std::size_t count, std::vecto
 
 }  // namespace
 
-std::vector<CardKey> planSession(std::span<const CardKey> pool, const CardStates& states, TimePoint now,
-                                 const SessionOptions& options, const RandomSource& random) {
+std::vector<CardKey> planSession(std::span<const CardKey> pool, const CardStates& states, asking::TimePoint now,
+                                 const SessionOptions& options, const asking::RandomSource& random) {
     Sorted sorted = sortOut(pool, states, now, random);
     const std::size_t wanted = atLeastNone(options.questions);
     std::vector<CardKey> plan;
@@ -64,15 +65,15 @@ std::vector<CardKey> planSession(std::span<const CardKey> pool, const CardStates
     return plan;
 }
 
-std::vector<CardKey> planEarlyReview(std::span<const CardKey> pool, const CardStates& states, TimePoint now,
-                                     int questions, const RandomSource& random) {
+std::vector<CardKey> planEarlyReview(std::span<const CardKey> pool, const CardStates& states, asking::TimePoint now,
+                                     int questions, const asking::RandomSource& random) {
     Sorted sorted = sortOut(pool, states, now, random);
     std::vector<CardKey> plan;
     takeMostUrgent(sorted.waiting, atLeastNone(questions), plan);
     return plan;
 }
 
-PoolStatus poolStatus(std::span<const CardKey> pool, const CardStates& states, TimePoint now) {
+PoolStatus poolStatus(std::span<const CardKey> pool, const CardStates& states, asking::TimePoint now) {
     PoolStatus status;
     for (const CardKey& card : pool) {
         const auto state = states.find(card);

@@ -11,8 +11,8 @@
 #include <span>
 #include <vector>
 
+#include "asking/random_source.h"
 #include "card_state.h"
-#include "random_source.h"
 
 namespace mss::drill {
 
@@ -30,27 +30,27 @@ struct SessionOptions {
 // `random`, one per card of the pool in the pool's order. The result has at
 // most `options.questions` cards, each at most once, and is empty when
 // nothing is due and no new card is left (see `poolStatus`).
-std::vector<CardKey> planSession(std::span<const CardKey> pool, const CardStates& states, TimePoint now,
-                                 const SessionOptions& options, const RandomSource& random);
+std::vector<CardKey> planSession(std::span<const CardKey> pool, const CardStates& states, asking::TimePoint now,
+                                 const SessionOptions& options, const asking::RandomSource& random);
 
 // An early review: at most `questions` cards that are not due yet, the
 // soonest due first; ties as in `planSession`. Ask it in a session of
 // `Review::Early`.
-std::vector<CardKey> planEarlyReview(std::span<const CardKey> pool, const CardStates& states, TimePoint now,
-                                     int questions, const RandomSource& random);
+std::vector<CardKey> planEarlyReview(std::span<const CardKey> pool, const CardStates& states, asking::TimePoint now,
+                                     int questions, const asking::RandomSource& random);
 
 // How many cards of a pool are due, new and waiting at `now`.
 struct PoolStatus {
     std::size_t due = 0;
     std::size_t fresh = 0;
     std::size_t waiting = 0;            // answered before and not due yet
-    std::optional<TimePoint> nextDue;   // when the first waiting card falls due
+    std::optional<asking::TimePoint> nextDue;  // when the first waiting card falls due
 
     // Nothing due and no new card left: a session has nothing to ask, and
     // only an early review (when cards are waiting) has.
     bool nothingToAsk() const { return due == 0 && fresh == 0; }
 };
 
-PoolStatus poolStatus(std::span<const CardKey> pool, const CardStates& states, TimePoint now);
+PoolStatus poolStatus(std::span<const CardKey> pool, const CardStates& states, asking::TimePoint now);
 
 }  // namespace mss::drill

@@ -3,204 +3,135 @@
 
 #include <algorithm>
 
-#include "codebook/flag_catalogue.h"
-
 namespace mss::exam {
 
-namespace {
+ExamFlow::ExamFlow(const codebook::CodeBook& book, const ExamSignals& examSignals, ExamKeeper& keeper,
+                   asking::Clock clock, asking::RandomSource random)
+    : book_(book), examSignals_(examSignals), keeper_(keeper), clock_(std::move(clock)), random_(std::move(random)) {}
 
-using drill::DrillMode;
+ExamFlow::~ExamFlow() = default;
 
-}  // namespace
-
-int ExamResult::percent() const {
-    const int asked = static_cast<int>(questions.size());
-    return asked == 0 ? 0 : (200 * right + asked) / (2 * asked);  // rounded half up
+const ExamPool& ExamFlow::pool() {
+    if (!pool_) pool_ = std::make_unique<ExamPool>(book_, examSignals_);
+    return *pool_;
 }
 
-ExamFlow::ExamFlow(const ExamPool& pool, Ticket ticket, ExamKeeper& keeper, drill::Clock clock,
-                   std::optional<std::chrono::minutes> limit, const TicketLeft* left)
-    : pool_(pool), ticket_(std::move(ticket)), keeper_(keeper), clock_(std::move(clock)), limit_(limit),
-      startedAt_(clock_()) {
-    for (const TicketQuestion& q : ticket_.questions)
-        answers_.push_back({drill::TypedAnswer(q.set, modeOf(q.kind), *q.signal), std::nullopt});
-    if (!left) return;
-    kept_ = left->id;
-    startedAt_ -= std::max(left->used, std::chrono::seconds(0));
-    for (const QuestionRecord& record : left->answers) restore(record);
-    // On at the first question still without an answer.
-    while (current_ + 1 < answers_.size() && answered(current_)) ++current_;
+void ExamFlow::showStart() {
+    if (!running()) stage_ = Stage::Start;
 }
 
-void ExamFlow::restore(const QuestionRecord& record) {
-    if (record.place < 0 || static_cast<std::size_t>(record.place) >= answers_.size() || record.given.empty()) return;
-    const auto place = static_cast<std::size_t>(record.place);
-    const TicketQuestion& q = ticket_.questions[place];
-    if (q.kind != record.kind || q.signal->code != record.asked) return;
-    ExamAnswer& a = answers_[place];
-    if (modeOf(q.kind) == DrillMode::Meaning) {
-        for (std::size_t c = 0; c < q.choices.size(); ++c)
-            if (q.choices[c]->code == record.given) a.chosen = c;
-        return;
-    }
-    if (!record.flags.empty()) {
-        for (int flag : record.flags) a.typed.raise(flag);
-        return;
-    }
-    // Kept before the flags were: the code's symbols typed again.
-    for (char symbol : record.given)
-        if (const auto flag = codebook::flagIndexOfSymbol(symbol)) a.typed.raise(*flag);
+void ExamFlow::choose(const TicketChoice& choice) {
+    choice_ = choice;
+    choice_.number = std::clamp(choice_.number, kFirstTicket, kLastTicket);
 }
 
-bool ExamFlow::answered(std::size_t place) const {
-    const ExamAnswer& a = answers_.at(place);
-    return a.chosen.has_value() || !a.typed.empty();
+Ticket ExamFlow::chosenTicket() { return drawTicket(pool(), choice_.number, choice_.scope, choice_.length); }
+
+void ExamFlow::start() {
+    if (stage_ != Stage::Start) return;
+    sit(chosenTicket(), choice_.limit, nullptr);
 }
 
-std::size_t ExamFlow::answeredCount() const {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < answers_.size(); ++i) n += answered(i) ? 1 : 0;
-    return n;
+void ExamFlow::startRandom() {
+    if (stage_ != Stage::Start) return;
+    const auto count = static_cast<std::size_t>(kLastTicket - kFirstTicket + 1);
+    choice_.number = kFirstTicket + static_cast<int>(asking::below(random_, count));
+    start();
 }
 
-void ExamFlow::goTo(std::size_t place) {
-    if (!finished() && place < answers_.size()) current_ = place;
-}
-
-void ExamFlow::next() { goTo(current_ + 1); }
-
-void ExamFlow::previous() {
-    if (current_ > 0) goTo(current_ - 1);
-}
-
-bool ExamFlow::raise(int flag) {
-    if (finished() || modeOf(question().kind) == DrillMode::Meaning) return false;
-    if (!answers_[current_].typed.raise(flag)) return false;
-    keep(current_);
-    return true;
-}
-
-bool ExamFlow::type(char symbol) {
-    const auto flag = codebook::flagIndexOfSymbol(symbol);
-    return flag && raise(*flag);
-}
-
-bool ExamFlow::takeBack() {
-    if (finished() || !answers_[current_].typed.takeBack()) return false;
-    keep(current_);
-    return true;
-}
-
-void ExamFlow::pick(std::size_t place) {
-    if (finished() || modeOf(question().kind) != DrillMode::Meaning || place >= question().choices.size()) return;
-    answers_[current_].chosen = place;
-    keep(current_);
-}
-
-std::string ExamFlow::givenCode(std::size_t place) const {
-    const ExamAnswer& a = answers_.at(place);
-    const TicketQuestion& q = ticket_.questions.at(place);
-    if (modeOf(q.kind) == DrillMode::Meaning) return a.chosen ? q.choices.at(*a.chosen)->code : std::string();
-    return a.typed.code();
-}
-
-bool ExamFlow::isRight(std::size_t place, const std::string& given) const {
-    const TicketQuestion& q = ticket_.questions.at(place);
-    return !given.empty() && drill::isRightAnswer(modeOf(q.kind), *q.signal, given, pool_.signalsIn(q.set));
-}
-
-drill::Keeping ExamFlow::writeAnswer(std::size_t place) {
-    const TicketQuestion& q = ticket_.questions.at(place);
-    const std::string given = givenCode(place);
-    return keeper_.saveAnswer(
-        *kept_,
-        {static_cast<int>(place), q.kind, q.signal->code, given, isRight(place, given), answers_[place].typed.flags()},
-        timeUsed());
-}
-
-std::chrono::seconds ExamFlow::timeUsed() const {
-    auto used = std::chrono::duration_cast<std::chrono::seconds>(clock_() - startedAt_);
-    if (limit_) used = std::min<std::chrono::seconds>(used, *limit_);
-    return std::max(used, std::chrono::seconds(0));
-}
-
-void ExamFlow::leave() {
-    if (finished()) return;
-    writeWaiting();
-    if (kept_ && !waiting()) keeper_.saveTimeUsed(*kept_, timeUsed());
-}
-
-void ExamFlow::keep(std::size_t place) {
-    unwritten_.insert(place);
-    writeWaiting();
-}
-
-void ExamFlow::forgetWaiting() {
-    unwritten_.clear();
-    end_.reset();
-}
-
-bool ExamFlow::writeWaiting() {
-    if (!waiting()) return false;
-    if (!kept_) {
-        // The ticket goes to the keeper with its first answer (or when handed in blank).
-        const TicketKept started = keeper_.startTicket(
-            {ticket_.number, ticket_.scope, static_cast<int>(questionCount()), startedAt_, limit_, ticket_.draw});
-        if (started.keeping == drill::Keeping::Pending) return true;
-        if (!started.id) {
-            forgetWaiting();
-            return false;
-        }
-        kept_ = started.id;
-    }
-    for (auto place = unwritten_.begin(); place != unwritten_.end(); place = unwritten_.erase(place))
-        if (writeAnswer(*place) == drill::Keeping::Pending) return true;
-    if (end_) {
-        if (keeper_.finishTicket(*kept_, *end_) == drill::Keeping::Pending) return true;
-        end_.reset();
-    }
-    return false;
-}
-
-void ExamFlow::handIn() {
-    if (!finished()) finish(false);
-}
-
-bool ExamFlow::checkTime() {
-    if (finished() || !limit_ || clock_() < startedAt_ + *limit_) return false;
-    finish(true);
-    return true;
+void ExamFlow::sit(Ticket ticket, std::optional<std::chrono::minutes> limit, const TicketLeft* left) {
+    sitting_ = std::make_unique<TicketSitting>(pool(), std::move(ticket), keeper_, clock_, limit, left);
+    warned_.reset();
+    stage_ = Stage::Answering;
+    // A ticket taken up again whose time ran out meanwhile is graded at once.
+    checkTime();
 }
 
 std::optional<std::chrono::seconds> ExamFlow::timeLeft() const {
-    if (!limit_) return std::nullopt;
-    const auto left = std::chrono::duration_cast<std::chrono::seconds>(startedAt_ + *limit_ - clock_());
-    return std::max(left, std::chrono::seconds(0));
+    return sitting_ ? sitting_->timeLeft() : std::nullopt;
 }
 
-void ExamFlow::finish(bool timedOut) {
-    const drill::TimePoint now = clock_();
-    ExamResult r;
-    r.timedOut = timedOut;
-    r.taken = timeUsed();
-    for (std::size_t place = 0; place < answers_.size(); ++place) {
-        const TicketQuestion& q = ticket_.questions[place];
-        QuestionResult qr{&q, givenCode(place), nullptr, false};
-        qr.givenSignal = drill::findSignal(pool_.signalsIn(q.set), qr.given);
-        qr.correct = isRight(place, qr.given);
-        // Unanswered counts as wrong, whether the time ran out or not.
-        if (qr.correct) {
-            ++r.right;
-        } else {
-            ++r.mistakes;
-            if (q.gross) ++r.grossErrors;
-        }
-        r.questions.push_back(std::move(qr));
+bool ExamFlow::moved(bool done) {
+    if (done) warned_.reset();
+    return done;
+}
+
+bool ExamFlow::mayGoBack() const { return running() && sitting_->current() > 0; }
+
+bool ExamFlow::mayGoOn() const { return running() && sitting_->current() + 1 < sitting_->questionCount(); }
+
+bool ExamFlow::goTo(std::size_t place) {
+    if (!running() || place >= sitting_->questionCount()) return false;
+    sitting_->goTo(place);
+    return moved(true);
+}
+
+bool ExamFlow::next() { return mayGoOn() && goTo(sitting_->current() + 1); }
+
+bool ExamFlow::previous() { return mayGoBack() && goTo(sitting_->current() - 1); }
+
+bool ExamFlow::raise(int flag) { return running() && sitting_->raise(flag); }
+
+bool ExamFlow::type(char symbol) { return running() && sitting_->type(symbol); }
+
+bool ExamFlow::takeBack() { return running() && sitting_->takeBack(); }
+
+void ExamFlow::pick(std::size_t place) {
+    if (running()) sitting_->pick(place);
+}
+
+HandIn ExamFlow::handIn() {
+    if (!running()) return HandIn::Refused;
+    const std::size_t left = sitting_->questionCount() - sitting_->answeredCount();
+    if (left > 0 && !warned_) {
+        warned_ = left;
+        return HandIn::Warned;
     }
-    r.passed = r.grossErrors == 0 && r.mistakes <= mistakesAllowed(static_cast<int>(questionCount()));
-    end_ = TicketEnd{now, r.right, r.mistakes, r.grossErrors, r.passed, r.timedOut};
-    result_ = std::move(r);
-    writeWaiting();
+    warned_.reset();
+    sitting_->handIn();
+    stage_ = Stage::Results;
+    return HandIn::HandedIn;
+}
+
+bool ExamFlow::checkTime() {
+    if (!running() || !sitting_->checkTime()) return false;
+    warned_.reset();
+    stage_ = Stage::Results;
+    return true;
+}
+
+void ExamFlow::leaveTicket() {
+    if (!running()) return;
+    sitting_->leave();
+    sitting_.reset();
+    warned_.reset();
+    stage_ = Stage::Start;
+}
+
+std::vector<asking::Topic> ExamFlow::mistakesToDrill() const {
+    std::vector<asking::Topic> topics;
+    if (!finished()) return topics;
+    for (const QuestionResult& r : sitting_->result().questions)
+        if (!r.correct) topics.push_back({r.question->set, r.question->mode, r.question->signal->code});
+    return topics;
+}
+
+void ExamFlow::showHistory() {
+    if (running()) return;
+    past_ = keeper_.pastTickets();
+    stage_ = Stage::History;
+}
+
+bool ExamFlow::mayResume(const PastTicket& ticket) {
+    return !ticket.end && (!ticket.limit || ticket.used < *ticket.limit);
+}
+
+bool ExamFlow::resume(std::size_t row) {
+    if (stage_ != Stage::History || row >= past_.size() || !mayResume(past_[row])) return false;
+    const PastTicket past = past_[row];
+    const TicketLeft left{past.id, keeper_.answersOf(past.id), past.used};
+    sit(drawTicket(pool(), past.number, past.scope, past.length, past.draw), past.limit, &left);
+    return true;
 }
 
 }  // namespace mss::exam

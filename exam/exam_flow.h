@@ -1,136 +1,146 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A cadet at a ticket, without a window: the questions one after another
-// (and back: every answer can be changed until the ticket is handed in), no
-// word on right or wrong until then, an optional time limit that hands the
-// ticket in when it runs out, and the grade: «Зачёт» with at most one
-// mistake in ten, and no gross error (a wrong answer on a distress or
-// urgency signal), otherwise «Незачёт». Every answer and the grade go to the
-// keeper as they are given; while another program holds the file they wait
-// here, in order, and writeWaiting() writes them once it frees.
+// The cadet at the exam, without a window, from the choice of a ticket to
+// its grade: the start (scope, number or a random one, length, time limit),
+// the ticket being answered (sat as ticket_sitting.h says), the results
+// with the mistakes to drill, and the history of past tickets, from which a
+// ticket left unfinished is taken up again. A window shows the stage the
+// flow is at and hands it the cadet's keys and clicks.
 
 #include <chrono>
 #include <cstddef>
+#include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "drill/clock.h"
-#include "drill/typed_answer.h"
+#include "asking/clock.h"
+#include "asking/question.h"
+#include "asking/random_source.h"
+#include "codebook/codebook.h"
 #include "exam_keeper.h"
+#include "exam_signals.h"
 #include "ticket.h"
+#include "ticket_sitting.h"
 
 namespace mss::exam {
 
-// The answer to one question so far: flags put up, or a meaning chosen.
-struct ExamAnswer {
-    drill::TypedAnswer typed;
-    std::optional<std::size_t> chosen;
+// The ticket chosen on the start page.
+struct TicketChoice {
+    int number = kFirstTicket;
+    ExamScope scope = ExamScope::Basic;
+    int length = kTicketQuestions;
+    std::optional<std::chrono::minutes> limit;  // none: no time limit
+
+    friend bool operator==(const TicketChoice&, const TicketChoice&) = default;
 };
 
-struct QuestionResult {
-    const TicketQuestion* question = nullptr;
-    std::string given;  // the code given; empty: no answer
-    const drill::DrillSignal* givenSignal = nullptr;
-    bool correct = false;
+// What «Сдать» came to.
+enum class HandIn {
+    Refused,  // no ticket is being answered
+    Warned,   // questions are left without an answer: said once, the ticket stays in hand
+    HandedIn,
 };
-
-struct ExamResult {
-    std::vector<QuestionResult> questions;
-    int right = 0;
-    int mistakes = 0;
-    int grossErrors = 0;
-    bool passed = false;
-    bool timedOut = false;
-    std::chrono::seconds taken{0};
-    int percent() const;
-};
-
-// A ticket left unfinished and taken up again: its number in the keeper, the
-// answers kept and the time already spent on it.
-struct TicketLeft {
-    long long id = 0;
-    std::vector<QuestionRecord> answers;
-    std::chrono::seconds used{0};
-};
-
-// The most mistakes a ticket of `questions` may hold and pass: 2 in 20, 1 in 10.
-constexpr int mistakesAllowed(int questions) { return questions / 10; }
 
 class ExamFlow {
 public:
-    // A ticket begun now, or, with `left`, one taken up again with its
-    // answers and the time it has left, at its first question unanswered.
-    ExamFlow(const ExamPool& pool, Ticket ticket, ExamKeeper& keeper, drill::Clock clock,
-             std::optional<std::chrono::minutes> limit = std::nullopt, const TicketLeft* left = nullptr);
+    enum class Stage { Start, Answering, Results, History };
 
-    const Ticket& ticket() const { return ticket_; }
-    std::size_t questionCount() const { return ticket_.questions.size(); }
-    std::size_t current() const { return current_; }
-    const TicketQuestion& question() const { return ticket_.questions.at(current_); }
-    const ExamAnswer& answer() const { return answers_.at(current_); }
-    const ExamAnswer& answerTo(std::size_t place) const { return answers_.at(place); }
-    bool answered(std::size_t place) const;
-    std::size_t answeredCount() const;
+    // `random` draws the number of «Случайный билет». The signals of the
+    // code book are read the first time a ticket is drawn.
+    ExamFlow(const codebook::CodeBook& book, const ExamSignals& examSignals, ExamKeeper& keeper, asking::Clock clock,
+             asking::RandomSource random);
+    ~ExamFlow();
 
-    // Moving between questions; each does nothing past the ends or after the end.
-    void goTo(std::size_t place);
-    void next();
-    void previous();
+    Stage stage() const { return stage_; }
 
-    // Answering the question in hand; nothing once the ticket is handed in.
+    // The start: what is chosen, and beginning it.
+    void showStart();
+    const TicketChoice& choice() const { return choice_; }
+    // A number outside kFirstTicket..kLastTicket is brought within it.
+    void choose(const TicketChoice& choice);
+    void start();
+    // The chosen scope, length and limit, with a number drawn at random.
+    void startRandom();
+    // The chosen ticket, to print or save.
+    Ticket chosenTicket();
+
+    // The ticket in hand, from the moment it is started until the next start.
+    bool hasTicket() const { return sitting_ != nullptr; }
+    const TicketSitting& sitting() const { return *sitting_; }
+    // Whether a ticket is being answered (not yet handed in).
+    bool running() const { return sitting_ && !sitting_->finished(); }
+
+    // The ticket in hand, as its sitting says.
+    const Ticket& ticket() const { return sitting_->ticket(); }
+    std::size_t questionCount() const { return sitting_->questionCount(); }
+    std::size_t current() const { return sitting_->current(); }
+    const TicketQuestion& question() const { return sitting_->question(); }
+    const ExamAnswer& answer() const { return sitting_->answer(); }
+    const ExamAnswer& answerTo(std::size_t place) const { return sitting_->answerTo(place); }
+    bool answered(std::size_t place) const { return sitting_->answered(place); }
+    std::size_t answeredCount() const { return sitting_->answeredCount(); }
+    bool finished() const { return sitting_ && sitting_->finished(); }
+    const ExamResult& result() const { return sitting_->result(); }
+    std::optional<std::chrono::seconds> timeLeft() const;
+
+    // Answering. Each does nothing where it makes no sense; a move to
+    // another question forgets a warning about unanswered ones.
+    bool goTo(std::size_t place);
+    bool next();
+    bool previous();
+    bool mayGoBack() const;
+    bool mayGoOn() const;
     bool raise(int flag);
     bool type(char symbol);
     bool takeBack();
     void pick(std::size_t place);
-
-    // Hands the ticket in and grades it.
-    void handIn();
+    // «Сдать»: with questions left unanswered, the first press only warns
+    // (unansweredWarned() says how many); the second hands the ticket in all
+    // the same. With every question answered the first press hands it in.
+    HandIn handIn();
+    std::optional<std::size_t> unansweredWarned() const { return warned_; }
     // Reads the clock: hands the ticket in when its time has run out. True
     // when this call ended it.
     bool checkTime();
-    // The time left, when there is a limit.
-    std::optional<std::chrono::seconds> timeLeft() const;
-    // The cadet leaves the ticket unfinished: the time spent on it goes to
-    // the keeper, so that it can be taken up again with what it has left.
-    void leave();
+    // The cadet leaves the ticket unfinished: what it needs to be taken up
+    // again goes to the keeper, and the flow holds no ticket any more.
+    void leaveTicket();
 
-    bool finished() const { return result_.has_value(); }
-    const ExamResult& result() const { return *result_; }
+    // The results: what the drill asks of the ticket's mistakes, in the
+    // ticket's order, each as it was asked.
+    std::vector<asking::Topic> mistakesToDrill() const;
 
-    // Whether answers or the grade wait for the file.
-    bool waiting() const { return !unwritten_.empty() || end_.has_value(); }
-    // Writes what waits, oldest first, for as long as the keeper takes it;
-    // true while something still waits. Call it now and then while waiting().
-    bool writeWaiting();
+    // The history of past tickets, the latest first, as read when shown.
+    void showHistory();
+    const std::vector<PastTicket>& pastTickets() const { return past_; }
+    // A ticket of the history that may be taken up again: not handed in, with time left.
+    static bool mayResume(const PastTicket& ticket);
+    // Takes up again the ticket at `row` of the history; false when it may not be.
+    bool resume(std::size_t row);
+
+    // Whether answers or the grade wait for the file, and writing them.
+    bool waiting() const { return sitting_ && sitting_->waiting(); }
+    bool writeWaiting() { return sitting_ && sitting_->writeWaiting(); }
+    // What the cadet must know of the progress file, in Russian.
+    std::vector<std::string> notices() const { return keeper_.notices(); }
 
 private:
-    drill::DrillSet setOf(const TicketQuestion& q) const { return q.set; }
-    std::string givenCode(std::size_t place) const;
-    bool isRight(std::size_t place, const std::string& given) const;
-    drill::Keeping writeAnswer(std::size_t place);
-    std::chrono::seconds timeUsed() const;
-    // Puts a kept answer back in its place; a record that does not fit the
-    // ticket is passed over.
-    void restore(const QuestionRecord& record);
-    void keep(std::size_t place);
-    void finish(bool timedOut);
-    // Nothing more to write: the keeper has no place for the ticket.
-    void forgetWaiting();
+    const ExamPool& pool();
+    void sit(Ticket ticket, std::optional<std::chrono::minutes> limit, const TicketLeft* left);
+    bool moved(bool done);
 
-    const ExamPool& pool_;
-    Ticket ticket_;
+    const codebook::CodeBook& book_;
+    const ExamSignals& examSignals_;
     ExamKeeper& keeper_;
-    drill::Clock clock_;
-    std::optional<std::chrono::minutes> limit_;
-    drill::TimePoint startedAt_;
-    std::vector<ExamAnswer> answers_;
-    std::size_t current_ = 0;
-    std::optional<long long> kept_;    // the ticket's number in the keeper
-    std::set<std::size_t> unwritten_;  // places whose latest answer the keeper lacks
-    std::optional<TicketEnd> end_;     // the grade, until the keeper holds it
-    std::optional<ExamResult> result_;
+    asking::Clock clock_;
+    asking::RandomSource random_;
+    std::unique_ptr<ExamPool> pool_;
+    Stage stage_ = Stage::Start;
+    TicketChoice choice_;
+    std::unique_ptr<TicketSitting> sitting_;
+    std::optional<std::size_t> warned_;  // «Сдать» pressed once with this many unanswered
+    std::vector<PastTicket> past_;
 };
 
 }  // namespace mss::exam

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "drill/clock.h"
-#include "drill/progress_keeper.h"
+#include "asking/clock.h"
+#include "asking/keeping.h"
 #include "ticket.h"
 
 namespace mss::exam {
@@ -24,7 +24,7 @@ struct TicketStart {
     int number = 0;
     ExamScope scope = ExamScope::Basic;
     int length = kTicketQuestions;
-    drill::TimePoint startedAt;
+    asking::TimePoint startedAt;
     std::optional<std::chrono::minutes> limit;
     int draw = kLatestDraw;
 };
@@ -40,7 +40,7 @@ struct QuestionRecord {
 };
 
 struct TicketEnd {
-    drill::TimePoint endedAt;
+    asking::TimePoint endedAt;
     int right = 0;
     int mistakes = 0;
     int grossErrors = 0;
@@ -53,7 +53,7 @@ struct PastTicket {
     int number = 0;
     ExamScope scope = ExamScope::Basic;
     int length = 0;
-    drill::TimePoint startedAt;
+    asking::TimePoint startedAt;
     std::optional<std::chrono::minutes> limit;
     std::optional<TicketEnd> end;  // none: closed before it was handed in
     int answered = 0;
@@ -64,7 +64,7 @@ struct PastTicket {
 
 // A ticket handed to the keeper: its number there, once it has one.
 struct TicketKept {
-    drill::Keeping keeping = drill::Keeping::Pending;
+    asking::Keeping keeping = asking::Keeping::Pending;
     std::optional<long long> id;
 };
 
@@ -76,10 +76,10 @@ public:
     virtual TicketKept startTicket(const TicketStart& start) = 0;
     // Records the answer to one question, replacing an earlier one, and the
     // time spent on the ticket so far.
-    virtual drill::Keeping saveAnswer(long long ticket, const QuestionRecord& record, std::chrono::seconds used) = 0;
+    virtual asking::Keeping saveAnswer(long long ticket, const QuestionRecord& record, std::chrono::seconds used) = 0;
     // Records the time spent on a ticket left unfinished.
-    virtual drill::Keeping saveTimeUsed(long long ticket, std::chrono::seconds used) = 0;
-    virtual drill::Keeping finishTicket(long long ticket, const TicketEnd& end) = 0;
+    virtual asking::Keeping saveTimeUsed(long long ticket, std::chrono::seconds used) = 0;
+    virtual asking::Keeping finishTicket(long long ticket, const TicketEnd& end) = 0;
     // Past tickets, the latest first.
     virtual std::vector<PastTicket> pastTickets() = 0;
     // The answers kept of a ticket, to take it up again.

@@ -6,15 +6,14 @@
 #include <set>
 #include <utility>
 
-#include "drill/meaning_choices.h"
 #include "ticket_random.h"
 
 namespace mss::exam {
 
 namespace {
 
-using drill::DrillSet;
-using drill::DrillSignal;
+using asking::Signal;
+using asking::SignalSet;
 
 struct KindCount {
     TaskKind kind;
@@ -45,46 +44,41 @@ std::vector<KindCount> tasksOf(ExamScope scope) {
 }
 
 struct Candidate {
-    DrillSet set;
-    const DrillSignal* signal;
+    SignalSet set;
+    const Signal* signal;
 };
 
 // The signals a task of a scope may ask in a draw.
 std::vector<Candidate> candidatesOf(const ExamPool& pool, ExamScope scope, TaskKind kind, int draw) {
     std::vector<Candidate> out;
-    auto all = [&](DrillSet set) {
-        for (const DrillSignal& s : pool.signalsIn(set)) out.push_back({set, &s});
+    auto all = [&](SignalSet set) {
+        for (const Signal& s : pool.signalsIn(set)) out.push_back({set, &s});
     };
     switch (kind) {
-        case TaskKind::FlagBySight: all(DrillSet::Flags); break;
-        case TaskKind::SingleLetterMeaning: all(DrillSet::SingleLetter); break;
-        case TaskKind::TableDigitMeaning: all(DrillSet::Tables); break;
+        case TaskKind::FlagBySight: all(SignalSet::Flags); break;
+        case TaskKind::SingleLetterMeaning: all(SignalSet::SingleLetter); break;
+        case TaskKind::TableDigitMeaning: all(SignalSet::Tables); break;
         case TaskKind::ReadHoistChoose:
         case TaskKind::ReadHoistType:
         case TaskKind::ComposeHoist:
             switch (scope) {
                 case ExamScope::Basic:
-                    for (DrillSet set : {DrillSet::SingleLetter, DrillSet::General})
-                        for (const DrillSignal& s : pool.signalsIn(set))
+                    for (SignalSet set : {SignalSet::SingleLetter, SignalSet::General})
+                        for (const Signal& s : pool.signalsIn(set))
                             if (pool.examSignals().asksInDraw(s.code, draw)) out.push_back({set, &s});
                     break;
                 case ExamScope::Full:
-                    all(DrillSet::General);
-                    all(DrillSet::Medical);
+                    all(SignalSet::General);
+                    all(SignalSet::Medical);
                     break;
-                case ExamScope::SingleLetter: all(DrillSet::SingleLetter); break;
-                case ExamScope::Medical: all(DrillSet::Medical); break;
-                case ExamScope::Tables: all(DrillSet::Tables); break;
-                default: all(DrillSet::General); break;
+                case ExamScope::SingleLetter: all(SignalSet::SingleLetter); break;
+                case ExamScope::Medical: all(SignalSet::Medical); break;
+                case ExamScope::Tables: all(SignalSet::Tables); break;
+                default: all(SignalSet::General); break;
             }
             break;
     }
     return out;
-}
-
-bool choosesOfFour(TaskKind kind) {
-    return kind == TaskKind::SingleLetterMeaning || kind == TaskKind::ReadHoistChoose ||
-           kind == TaskKind::TableDigitMeaning;
 }
 
 }  // namespace
@@ -127,30 +121,28 @@ std::optional<TaskKind> taskNamed(std::string_view name) {
     return std::nullopt;
 }
 
-drill::DrillMode modeOf(TaskKind kind) {
+asking::AskMode modeOf(TaskKind kind) {
     switch (kind) {
         case TaskKind::FlagBySight:
-        case TaskKind::ReadHoistType: return drill::DrillMode::RecogniseFlag;
-        case TaskKind::ComposeHoist: return drill::DrillMode::Compose;
-        default: return drill::DrillMode::Meaning;
+        case TaskKind::ReadHoistType: return asking::AskMode::RecogniseFlag;
+        case TaskKind::ComposeHoist: return asking::AskMode::Compose;
+        default: return asking::AskMode::Meaning;
     }
 }
 
 ExamPool::ExamPool(const codebook::CodeBook& book, const ExamSignals& examSignals) : signals_(examSignals) {
-    for (DrillSet set : drill::kAllSets) sets_.push_back(drill::signalsOfSet(book, set));
+    for (SignalSet set : asking::kAllSets) sets_.push_back(asking::signalsOfSet(book, set));
 }
 
-const std::vector<DrillSignal>& ExamPool::signalsIn(DrillSet set) const {
-    return sets_.at(static_cast<std::size_t>(set));
-}
+const std::vector<Signal>& ExamPool::signalsIn(SignalSet set) const { return sets_.at(static_cast<std::size_t>(set)); }
 
 Ticket drawTicket(const ExamPool& pool, int number, ExamScope scope, int length, int draw) {
     // Every draw starts from the same seed, so that a ticket no rule of a
     // later draw touches keeps its questions.
     TicketRandom random(TicketRandom::seedOf(number, storedName(scope)));
-    const drill::RandomSource source = [&random] { return random.next(); };
+    const asking::RandomSource source = [&random] { return random.next(); };
     Ticket ticket{number, scope, draw, {}};
-    std::set<std::pair<DrillSet, std::string>> asked;
+    std::set<std::pair<SignalSet, std::string>> asked;
     std::set<std::string> families;
     const bool familyOnce = draw > kFirstDraw;  // from the second draw on
     for (const auto& [kind, count] : tasksOf(scope)) {
@@ -163,18 +155,9 @@ Ticket drawTicket(const ExamPool& pool, int number, ExamScope scope, int length,
             if (familyOnce && families.count(familyOf(c.signal->code)) != 0) continue;
             if (!asked.emplace(c.set, c.signal->code).second) continue;
             if (familyOnce) families.insert(familyOf(c.signal->code));
-            TicketQuestion q{kind, c.set, c.signal, drill::hoistOf(c.set, c.signal->code), {}, 0, false};
-            q.gross = c.set != DrillSet::Flags && pool.examSignals().isGross(c.signal->code);
-            if (choosesOfFour(kind)) {
-                const auto& all = pool.signalsIn(c.set);
-                std::vector<drill::ChoiceCandidate> offered;
-                offered.reserve(all.size());
-                for (const DrillSignal& s : all) offered.push_back({s.text, s.group});
-                const auto at = static_cast<std::size_t>(c.signal - all.data());
-                const drill::MeaningChoices choices = drill::chooseMeaningChoices(offered, at, source);
-                for (std::size_t i : choices.offered) q.choices.push_back(&all[i]);
-                q.rightChoice = choices.rightPlace;
-            }
+            TicketQuestion q{asking::askAbout(c.set, modeOf(kind), *c.signal, pool.signalsIn(c.set), source), kind,
+                             false};
+            q.gross = c.set != SignalSet::Flags && pool.examSignals().isGross(c.signal->code);
             ticket.questions.push_back(std::move(q));
             ++drawn;
         }

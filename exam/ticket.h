@@ -13,8 +13,9 @@
 #include <string_view>
 #include <vector>
 
+#include "asking/question.h"
+#include "asking/set_signals.h"
 #include "codebook/codebook.h"
-#include "drill/set_signals.h"
 #include "exam_signals.h"
 #include "ticket_draw.h"
 
@@ -42,19 +43,16 @@ enum class TaskKind {
 std::string_view storedName(TaskKind kind);
 std::optional<TaskKind> taskNamed(std::string_view name);
 // How the question is answered, in the drill's terms.
-drill::DrillMode modeOf(TaskKind kind);
+asking::AskMode modeOf(TaskKind kind);
 
 inline constexpr int kTicketQuestions = 20;
 inline constexpr int kShortTicketQuestions = 10;
 inline constexpr int kFirstTicket = 1, kLastTicket = 999;
 
-struct TicketQuestion {
-    TaskKind kind;
-    drill::DrillSet set;  // the set the asked signal belongs to
-    const drill::DrillSignal* signal = nullptr;
-    drill::HoistOfSignal hoist;
-    std::vector<const drill::DrillSignal*> choices;  // for the kinds answered by a choice of four
-    std::size_t rightChoice = 0;
+// A question of a ticket: asked as the drill asks it (its mode follows from
+// its task), with the task it comes from.
+struct TicketQuestion : asking::Question {
+    TaskKind kind = TaskKind::FlagBySight;
     bool gross = false;  // a distress or urgency signal: a wrong answer fails the ticket
 };
 
@@ -69,11 +67,11 @@ struct Ticket {
 class ExamPool {
 public:
     ExamPool(const codebook::CodeBook& book, const ExamSignals& examSignals);
-    const std::vector<drill::DrillSignal>& signalsIn(drill::DrillSet set) const;
+    const std::vector<asking::Signal>& signalsIn(asking::SignalSet set) const;
     const ExamSignals& examSignals() const { return signals_; }
 
 private:
-    std::vector<std::vector<drill::DrillSignal>> sets_;
+    std::vector<std::vector<asking::Signal>> sets_;
     const ExamSignals& signals_;
 };
 

@@ -19,7 +19,7 @@ namespace mss::progress {
 
 namespace {
 
-QString timeText(drill::TimePoint at) { return sqlText(utcText(saneTime(at))); }
+QString timeText(asking::TimePoint at) { return sqlText(utcText(saneTime(at))); }
 
 // The flags of an answer as the file keeps them: their numbers, "7 36".
 QString flagsText(const std::vector<int>& flags) {
@@ -46,15 +46,15 @@ bool writeTimeUsed(SqliteConnection& connection, long long ticket, std::chrono::
 
 }  // namespace
 
-drill::Keeping ProgressStore::writeExamRecord(const std::function<bool(SqliteConnection&)>& statements) {
-    const drill::Keeping keeping = writeNow(statements);
-    examWritesWait_ = keeping == drill::Keeping::Pending;
+asking::Keeping ProgressStore::writeExamRecord(const std::function<bool(SqliteConnection&)>& statements) {
+    const asking::Keeping keeping = writeNow(statements);
+    examWritesWait_ = keeping == asking::Keeping::Pending;
     return keeping;
 }
 
 exam::TicketKept ProgressStore::startTicket(const exam::TicketStart& start) {
     std::optional<long long> id;
-    const drill::Keeping keeping = writeExamRecord([&](SqliteConnection& connection) {
+    const asking::Keeping keeping = writeExamRecord([&](SqliteConnection& connection) {
         id.reset();
         if (!connection.run(insertStatement(kTicketsTable),
                             {start.number, sqlText(exam::storedName(start.scope)), start.length,
@@ -64,11 +64,11 @@ exam::TicketKept ProgressStore::startTicket(const exam::TicketStart& start) {
         if (const auto row = connection.value(QStringLiteral("SELECT last_insert_rowid()"))) id = row->toLongLong();
         return id.has_value();
     });
-    return {keeping, keeping == drill::Keeping::Pending ? std::nullopt : id};
+    return {keeping, keeping == asking::Keeping::Pending ? std::nullopt : id};
 }
 
-drill::Keeping ProgressStore::saveAnswer(long long ticket, const exam::QuestionRecord& record,
-                                         std::chrono::seconds used) {
+asking::Keeping ProgressStore::saveAnswer(long long ticket, const exam::QuestionRecord& record,
+                                          std::chrono::seconds used) {
     return writeExamRecord([&](SqliteConnection& connection) {
         return connection.run(insertStatement(kTicketAnswersTable, "OR REPLACE"),
                               {ticket, record.place, sqlText(exam::storedName(record.kind)), sqlText(record.asked),
@@ -77,7 +77,7 @@ drill::Keeping ProgressStore::saveAnswer(long long ticket, const exam::QuestionR
     });
 }
 
-drill::Keeping ProgressStore::saveTimeUsed(long long ticket, std::chrono::seconds used) {
+asking::Keeping ProgressStore::saveTimeUsed(long long ticket, std::chrono::seconds used) {
     return writeExamRecord([&](SqliteConnection& connection) { return writeTimeUsed(connection, ticket, used); });
 }
 
@@ -107,7 +107,7 @@ std::vector<exam::QuestionRecord> ProgressStore::answersOf(long long ticket) {
     return {};
 }
 
-drill::Keeping ProgressStore::finishTicket(long long ticket, const exam::TicketEnd& end) {
+asking::Keeping ProgressStore::finishTicket(long long ticket, const exam::TicketEnd& end) {
     return writeExamRecord([&](SqliteConnection& connection) {
         return connection.run(QStringLiteral("UPDATE tickets SET ended_at = ?, right_answers = ?, mistakes = ?, "
                                              "gross_errors = ?, passed = ?, timed_out = ? WHERE id = ?"),

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "drill/clock.h"
+#include "asking/clock.h"
 #include "drill/drill_choice.h"
 
 namespace mss::progress {
@@ -47,7 +47,7 @@ inline constexpr int kFewestAnswersCharted = 5;
 // One session as the progress page labels it.
 struct SessionSummary {
     int number = 0;
-    drill::TimePoint startedAt;  // its first answer
+    asking::TimePoint startedAt;  // its first answer
     drill::DrillChoice choice;   // set, mode and first letter drilled
     int asked = 0;               // answers given, the repeats of mistakes too
     int right = 0;

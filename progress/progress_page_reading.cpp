@@ -9,7 +9,7 @@ namespace mss::progress {
 
 ProgressPageFigures ProgressReading::page(const drill::DrillChoice& choice, const CardsInSet& cardsInSet) {
     ProgressPageFigures figures;
-    for (drill::DrillSet set : drill::kAllSets)
+    for (asking::SignalSet set : asking::kAllSets)
         figures.sets.push_back({set, store_.counts(set, choice.mode, cardsInSet(set))});
     figures.sessions = recentSessions();
     figures.hardest = store_.hardestSignals(choice.set, choice.mode, kHardestShown);

@@ -18,7 +18,7 @@ class ProgressStore;
 
 // One set's cards in one mode.
 struct SetCounts {
-    drill::DrillSet set = drill::DrillSet::Flags;
+    asking::SignalSet set = asking::SignalSet::Flags;
     ProgressCounts counts;
 
     friend bool operator==(const SetCounts&, const SetCounts&) = default;
@@ -34,7 +34,7 @@ struct RecentSessions {
 };
 
 struct ProgressPageFigures {
-    std::vector<SetCounts> sets;  // every set, in the order of drill::kAllSets
+    std::vector<SetCounts> sets;  // every set, in the order of asking::kAllSets
     RecentSessions sessions;
     // At most kHardestShown, the hardest first.
     std::vector<HardSignal> hardest;
@@ -43,7 +43,7 @@ struct ProgressPageFigures {
 class ProgressReading {
 public:
     // How many cards a set has in all, answered or not.
-    using CardsInSet = std::function<int(drill::DrillSet)>;
+    using CardsInSet = std::function<int(asking::SignalSet)>;
 
     explicit ProgressReading(ProgressStore& store) : store_(store) {}
 

@@ -30,7 +30,7 @@ constexpr auto kFurthestDue = std::chrono::seconds{std::chrono::days{365}};
 template <class Names>
 QString sqlList(const Names& all) {
     QStringList names;
-    for (const auto item : all) names << QStringLiteral("'%1'").arg(sqlText(drill::storedName(item)));
+    for (const auto item : all) names << QStringLiteral("'%1'").arg(sqlText(asking::storedName(item)));
     return names.join(u", ");
 }
 
@@ -48,15 +48,15 @@ char firstLetterOf(const QString& text) {
 }
 
 std::optional<drill::DrillChoice> choiceOf(const QSqlQuery& row, int firstColumn) {
-    const auto set = drill::drillSetNamed(row.value(firstColumn).toString().toStdString());
-    const auto mode = drill::drillModeNamed(row.value(firstColumn + 1).toString().toStdString());
+    const auto set = asking::signalSetNamed(row.value(firstColumn).toString().toStdString());
+    const auto mode = asking::askModeNamed(row.value(firstColumn + 1).toString().toStdString());
     if (!set || !mode) return std::nullopt;
     return drill::DrillChoice{*set, *mode, firstLetterOf(row.value(firstColumn + 2).toString())};
 }
 
 }  // namespace
 
-drill::CardStates ProgressStore::cardStates(drill::DrillSet set, drill::DrillMode mode) {
+drill::CardStates ProgressStore::cardStates(asking::SignalSet set, asking::AskMode mode) {
     // The values are checked here rather than in the query: a session loads
     // every card of its set, and the checks cost SQLite more than the program.
     static const QString kStates = QStringLiteral(
@@ -66,7 +66,7 @@ drill::CardStates ProgressStore::cardStates(drill::DrillSet set, drill::DrillMod
         bool read = false;
         {
             QSqlQuery rows = connection->prepare(kStates);
-            read = connection->run(rows, {sqlText(drill::storedName(set)), sqlText(drill::storedName(mode))});
+            read = connection->run(rows, {sqlText(asking::storedName(set)), sqlText(asking::storedName(mode))});
             const std::int64_t latestDue = secondsSinceEpoch(clock_()) + kFurthestDue.count();
             while (read && rows.next()) {
                 const auto box = wholeIn(rows.value(1), drill::kFirstBox, drill::kTopBox);
@@ -120,7 +120,7 @@ std::vector<std::string> ProgressStore::notices() {
     return lines;
 }
 
-ProgressCounts ProgressStore::counts(drill::DrillSet set, drill::DrillMode mode, int cardsInSet) {
+ProgressCounts ProgressStore::counts(asking::SignalSet set, asking::AskMode mode, int cardsInSet) {
     const drill::CardStates states = cardStates(set, mode);
     const auto learned =
         std::count_if(states.begin(), states.end(), [](const auto& card) { return drill::isLearned(card.second.box); });
@@ -156,13 +156,13 @@ std::optional<RecentAccuracy> accuracyFrom(SqliteConnection& connection, QSqlQue
 
 }  // namespace
 
-RecentAccuracy ProgressStore::recentAccuracy(drill::DrillSet set, drill::DrillMode mode) {
+RecentAccuracy ProgressStore::recentAccuracy(asking::SignalSet set, asking::AskMode mode) {
     SqliteConnection* connection = reader();
     if (!connection) return {};
     std::optional<RecentAccuracy> accuracy;
     {
         QSqlQuery rows = connection->prepare(recentSessionsSql(QStringLiteral("card_set = ? AND mode = ? AND")));
-        const QString setName = sqlText(drill::storedName(set)), modeName = sqlText(drill::storedName(mode));
+        const QString setName = sqlText(asking::storedName(set)), modeName = sqlText(asking::storedName(mode));
         if (connection->run(rows, {setName, modeName, setName, modeName})) accuracy = accuracyFrom(*connection, rows);
     }
     if (accuracy) return *accuracy;
@@ -192,7 +192,7 @@ std::vector<SessionSummary> ProgressStore::recentSessions(int atMost, int fewest
             " AND s.started_at BETWEEN '%4' AND '%5'"
             " GROUP BY s.id HAVING count(*) >= ? ORDER BY s.id DESC LIMIT ?")
             .arg(kLastSession)
-            .arg(sqlList(drill::kAllSets), sqlList(drill::kAllModes),
+            .arg(sqlList(asking::kAllSets), sqlList(asking::kAllModes),
                  sqlText(utcText(saneTimeOfSeconds(kEarliestSecond))), sqlText(utcText(saneTimeOfSeconds(kEndSecond))));
     SqliteConnection* connection = reader();
     if (!connection || atMost <= 0) return {};
@@ -219,7 +219,7 @@ std::vector<SessionSummary> ProgressStore::recentSessions(int atMost, int fewest
     return {};
 }
 
-std::vector<HardSignal> ProgressStore::hardestSignals(drill::DrillSet set, drill::DrillMode mode, int atMost) {
+std::vector<HardSignal> ProgressStore::hardestSignals(asking::SignalSet set, asking::AskMode mode, int atMost) {
     static const QString kHardest =
         QStringLiteral(
             "SELECT CAST(code AS BLOB), count(*), sum(1 - correct), max(CASE WHEN correct = 0 THEN id END) FROM"
@@ -232,7 +232,7 @@ std::vector<HardSignal> ProgressStore::hardestSignals(drill::DrillSet set, drill
     std::optional<std::vector<HardSignal>> hardest;
     {
         QSqlQuery rows = connection->prepare(kHardest);
-        if (connection->run(rows, {sqlText(drill::storedName(set)), sqlText(drill::storedName(mode))})) {
+        if (connection->run(rows, {sqlText(asking::storedName(set)), sqlText(asking::storedName(mode))})) {
             hardest.emplace();
             while (static_cast<int>(hardest->size()) < atMost && rows.next()) {
                 std::string code = stdString(rows.value(0).toByteArray());

@@ -144,7 +144,7 @@ bool atFileSizeLimit(const fs::path& file) {
 
 }  // namespace
 
-ProgressStore::ProgressStore(fs::path file, drill::Clock clock, CodesOfSet codesOfSet)
+ProgressStore::ProgressStore(fs::path file, asking::Clock clock, CodesOfSet codesOfSet)
     : clock_(std::move(clock)), codesOfSet_(std::move(codesOfSet)) {
     std::error_code error;
     file_ = fs::absolute(file, error);
@@ -158,7 +158,7 @@ ProgressStore::~ProgressStore() {
     if (answersWaiting()) writeWaiting();
 }
 
-drill::Clock ProgressStore::systemClock() {
+asking::Clock ProgressStore::systemClock() {
     return [] { return saneSystemTime(); };
 }
 
@@ -394,7 +394,7 @@ void ProgressStore::stopSaving(const std::string& reason, int copyVersion) {
     connection_ = std::move(memory);  // none: every call is a no-op from now on
 }
 
-bool ProgressStore::knows(drill::DrillSet set, const std::string& code) {
+bool ProgressStore::knows(asking::SignalSet set, const std::string& code) {
     if (!codesOfSet_) return true;
     auto known = knownCodes_.find(set);
     if (known == knownCodes_.end()) {

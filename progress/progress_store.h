@@ -42,8 +42,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "asking/clock.h"
 #include "drill/card_state.h"
-#include "drill/clock.h"
 #include "drill/drill_session.h"
 #include "drill/progress_keeper.h"
 #include "exam/exam_keeper.h"
@@ -70,17 +70,17 @@ class ProgressStore final : public drill::ProgressKeeper, public exam::ExamKeepe
 public:
     // Every code of a set that the program knows (the code book's, the
     // flags'); a card of any other code in the file is passed over.
-    using CodesOfSet = std::function<std::vector<std::string>(drill::DrillSet)>;
+    using CodesOfSet = std::function<std::vector<std::string>(asking::SignalSet)>;
 
     // `clock` tells when a card is due and stamps the names of files set
     // aside; without `codesOfSet` every code is taken.
-    explicit ProgressStore(std::filesystem::path file, drill::Clock clock = systemClock(), CodesOfSet codesOfSet = {});
+    explicit ProgressStore(std::filesystem::path file, asking::Clock clock = systemClock(), CodesOfSet codesOfSet = {});
     ~ProgressStore() override;
     ProgressStore(const ProgressStore&) = delete;
     ProgressStore& operator=(const ProgressStore&) = delete;
 
     // The system clock, kept within the times the file holds (utc_text.h).
-    static drill::Clock systemClock();
+    static asking::Clock systemClock();
 
     // The file, as an absolute path.
     const std::filesystem::path& file() const { return file_; }
@@ -97,11 +97,11 @@ public:
     // --- The drill ------------------------------------------------------
     // The states of the cards of one set and mode; a due time more than a
     // year after now counts as now.
-    drill::CardStates cardStates(drill::DrillSet set, drill::DrillMode mode) override;
+    drill::CardStates cardStates(asking::SignalSet set, asking::AskMode mode) override;
     // Records one answer and the card's new state in one transaction; the
     // first answer of a session creates the session and numbers `session`.
-    drill::Keeping recordAnswer(const drill::Answer& answer, drill::SessionRecord& session) override;
-    drill::Keeping writeWaiting() override;
+    asking::Keeping recordAnswer(const drill::Answer& answer, drill::SessionRecord& session) override;
+    asking::Keeping writeWaiting() override;
     std::optional<drill::DrillChoice> lastChoice() override;
     std::vector<std::string> notices() override;
 
@@ -113,16 +113,17 @@ public:
     // Each written at once, or not at all: a ticket the file cannot take
     // now (another program holds it) is written with its next answer.
     exam::TicketKept startTicket(const exam::TicketStart& start) override;
-    drill::Keeping saveAnswer(long long ticket, const exam::QuestionRecord& record, std::chrono::seconds used) override;
-    drill::Keeping saveTimeUsed(long long ticket, std::chrono::seconds used) override;
+    asking::Keeping saveAnswer(long long ticket, const exam::QuestionRecord& record,
+                               std::chrono::seconds used) override;
+    asking::Keeping saveTimeUsed(long long ticket, std::chrono::seconds used) override;
     std::vector<exam::QuestionRecord> answersOf(long long ticket) override;
-    drill::Keeping finishTicket(long long ticket, const exam::TicketEnd& end) override;
+    asking::Keeping finishTicket(long long ticket, const exam::TicketEnd& end) override;
     std::vector<exam::PastTicket> pastTickets() override;
 
     // --- The progress page ----------------------------------------------
     // `cardsInSet` is how many cards there are in all (answered or not).
-    ProgressCounts counts(drill::DrillSet set, drill::DrillMode mode, int cardsInSet);
-    RecentAccuracy recentAccuracy(drill::DrillSet set, drill::DrillMode mode);
+    ProgressCounts counts(asking::SignalSet set, asking::AskMode mode, int cardsInSet);
+    RecentAccuracy recentAccuracy(asking::SignalSet set, asking::AskMode mode);
     RecentAccuracy recentAccuracy();  // every set and mode
     // The last `atMost` sessions of at least `fewestAnswers` answers, of
     // every set and mode, oldest first.
@@ -131,7 +132,7 @@ public:
     // `atMost` of them: the most wrong answers among each signal's last
     // kHardWindow answers first, of those the one missed last first.
     // Signals with no wrong answer there are left out.
-    std::vector<HardSignal> hardestSignals(drill::DrillSet set, drill::DrillMode mode, int atMost);
+    std::vector<HardSignal> hardestSignals(asking::SignalSet set, asking::AskMode mode, int atMost);
 
 private:
     // An answer kept in memory until the file frees.
@@ -142,7 +143,7 @@ private:
         std::uint64_t mark = 0;  // the session's mark while it has no number
     };
     struct Written {
-        drill::Keeping keeping;
+        asking::Keeping keeping;
         std::optional<int> session;  // the session's number, once written
     };
     enum class Creation { Done, Busy, Failed };
@@ -170,9 +171,9 @@ private:
     // another program holds the file; after any other failure the file is
     // set aside or memory takes over (recoverFromWriteFailure) and it tries
     // again.
-    drill::Keeping writeNow(const std::function<bool(SqliteConnection&)>& statements);
+    asking::Keeping writeNow(const std::function<bool(SqliteConnection&)>& statements);
     // The same for the exam's records, noting whether they wait for the file.
-    drill::Keeping writeExamRecord(const std::function<bool(SqliteConnection&)>& statements);
+    asking::Keeping writeExamRecord(const std::function<bool(SqliteConnection&)>& statements);
     // After a failed write on the file: a damaged file is set aside, any
     // other failure stops saving. Returns whether to try once more.
     bool recoverFromWriteFailure();
@@ -184,12 +185,12 @@ private:
     // Goes on in memory. `copyVersion` above 0 copies what the file holds,
     // in that version of the layout, first.
     void stopSaving(const std::string& reason, int copyVersion = 0);
-    bool knows(drill::DrillSet set, const std::string& code);
+    bool knows(asking::SignalSet set, const std::string& code);
 
     std::filesystem::path file_;
-    drill::Clock clock_;
+    asking::Clock clock_;
     CodesOfSet codesOfSet_;
-    std::map<drill::DrillSet, std::unordered_set<std::string>> knownCodes_;
+    std::map<asking::SignalSet, std::unordered_set<std::string>> knownCodes_;
     // To the file, or to memory once not saving. Empty while there is no
     // file yet (or the SQLite driver is missing altogether).
     std::unique_ptr<SqliteConnection> connection_;

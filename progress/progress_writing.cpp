@@ -17,7 +17,7 @@ namespace mss::progress {
 
 namespace {
 
-using drill::Keeping;
+using asking::Keeping;
 
 // Within the transaction of a session's first answer: the number above
 // every number in the file (sessions of a version-1 file kept theirs), or,
@@ -47,7 +47,7 @@ QString firstLetterText(char letter) {
     return letter >= 'A' && letter <= 'Z' ? QString(QChar(QLatin1Char(letter))) : QStringLiteral("");
 }
 
-qlonglong storedSeconds(drill::TimePoint time) { return static_cast<qlonglong>(secondsSinceEpoch(saneTime(time))); }
+qlonglong storedSeconds(asking::TimePoint time) { return static_cast<qlonglong>(secondsSinceEpoch(saneTime(time))); }
 
 // One answer, within a transaction; false when a statement failed (the
 // connection has noted why). A session without a number gets one.
@@ -59,8 +59,8 @@ bool writeAnswer(SqliteConnection& connection, const drill::Answer& answer, cons
 
     if (!session) session = newSessionNumber(connection);
     const QString at = sqlText(utcText(saneTime(answer.at)));
-    const QString set = sqlText(drill::storedName(answer.card.set));
-    const QString mode = sqlText(drill::storedName(answer.card.mode));
+    const QString set = sqlText(asking::storedName(answer.card.set));
+    const QString mode = sqlText(asking::storedName(answer.card.mode));
     const QString code = sqlText(answer.card.code);
     bool written = session.has_value();
     if (written) {
@@ -68,8 +68,8 @@ bool writeAnswer(SqliteConnection& connection, const drill::Answer& answer, cons
         // replaced meanwhile.
         QSqlQuery& insert = connection.prepared(kSession);
         insert.bindValue(0, *session);
-        insert.bindValue(1, sqlText(drill::storedName(choice.set)));
-        insert.bindValue(2, sqlText(drill::storedName(choice.mode)));
+        insert.bindValue(1, sqlText(asking::storedName(choice.set)));
+        insert.bindValue(2, sqlText(asking::storedName(choice.mode)));
         insert.bindValue(3, firstLetterText(choice.firstLetter));
         insert.bindValue(4, at);
         written = connection.run(insert);

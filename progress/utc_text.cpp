@@ -17,7 +17,7 @@ struct Parts {
     long long hour, minute, second;
 };
 
-Parts partsOf(drill::TimePoint time) {
+Parts partsOf(asking::TimePoint time) {
     const auto seconds = floor<std::chrono::seconds>(time);
     const auto day = floor<days>(seconds);
     const year_month_day date{day};
@@ -39,19 +39,19 @@ std::optional<int> digitsAt(std::string_view text, std::size_t at, std::size_t c
 
 }  // namespace
 
-drill::TimePoint saneTimeOfSeconds(std::int64_t count) {
-    return drill::TimePoint{seconds{std::clamp(count, kEarliestSecond, kEndSecond - 1)}};
+asking::TimePoint saneTimeOfSeconds(std::int64_t count) {
+    return asking::TimePoint{seconds{std::clamp(count, kEarliestSecond, kEndSecond - 1)}};
 }
 
-drill::TimePoint saneTime(drill::TimePoint time) { return saneTimeOfSeconds(secondsSinceEpoch(time)); }
+asking::TimePoint saneTime(asking::TimePoint time) { return saneTimeOfSeconds(secondsSinceEpoch(time)); }
 
-drill::TimePoint saneSystemTime() {
+asking::TimePoint saneSystemTime() {
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
     return saneTimeOfSeconds(static_cast<std::int64_t>(now.tv_sec));
 }
 
-std::string utcText(drill::TimePoint time) {
+std::string utcText(asking::TimePoint time) {
     const Parts p = partsOf(time);
     char text[48];
     std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02lld:%02lld:%02lldZ", p.year, p.month, p.day, p.hour, p.minute,
@@ -59,7 +59,7 @@ std::string utcText(drill::TimePoint time) {
     return text;
 }
 
-std::optional<drill::TimePoint> timeOfUtcText(std::string_view text) {
+std::optional<asking::TimePoint> timeOfUtcText(std::string_view text) {
     // "2026-12-10T14:03:07Z"
     if (text.size() != 20 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' ||
         text[16] != ':' || text[19] != 'Z')
@@ -72,10 +72,10 @@ std::optional<drill::TimePoint> timeOfUtcText(std::string_view text) {
     const std::int64_t second =
         (sys_seconds{sys_days{date}} + hours{*h} + minutes{*mi} + seconds{*s}).time_since_epoch().count();
     if (!isSaneSecond(second)) return std::nullopt;
-    return drill::TimePoint{seconds{second}};
+    return asking::TimePoint{seconds{second}};
 }
 
-std::string compactUtcStamp(drill::TimePoint time) {
+std::string compactUtcStamp(asking::TimePoint time) {
     const Parts p = partsOf(time);
     char text[48];
     std::snprintf(text, sizeof text, "%04d%02u%02uT%02lld%02lld%02lldZ", p.year, p.month, p.day, p.hour, p.minute,
@@ -83,7 +83,7 @@ std::string compactUtcStamp(drill::TimePoint time) {
     return text;
 }
 
-std::int64_t secondsSinceEpoch(drill::TimePoint time) {
+std::int64_t secondsSinceEpoch(asking::TimePoint time) {
     return std::chrono::floor<std::chrono::seconds>(time).time_since_epoch().count();
 }
 

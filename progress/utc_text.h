@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "drill/clock.h"
+#include "asking/clock.h"
 
 namespace mss::progress {
 
@@ -30,23 +30,23 @@ constexpr bool isSaneSecond(std::int64_t seconds) { return seconds >= kEarliestS
 
 // A count of seconds since 1970 (a clock's, a file's), brought into the
 // range above, as a time.
-drill::TimePoint saneTimeOfSeconds(std::int64_t seconds);
+asking::TimePoint saneTimeOfSeconds(std::int64_t seconds);
 // A time brought into the range above (whole seconds, towards the past).
-drill::TimePoint saneTime(drill::TimePoint time);
+asking::TimePoint saneTime(asking::TimePoint time);
 
 // The system clock through saneTimeOfSeconds(): a clock set past 2262,
 // where a time_point of nanoseconds would wrap, reads as the end of 2199.
-drill::TimePoint saneSystemTime();
+asking::TimePoint saneSystemTime();
 
 // Whole seconds; a fraction is dropped (rounded towards the past).
-std::string utcText(drill::TimePoint time);
+std::string utcText(asking::TimePoint time);
 // The time of a text written by utcText(), if it is one and in range.
-std::optional<drill::TimePoint> timeOfUtcText(std::string_view text);
+std::optional<asking::TimePoint> timeOfUtcText(std::string_view text);
 
 // Whole seconds since 1970-01-01 UTC, rounded towards the past.
-std::int64_t secondsSinceEpoch(drill::TimePoint time);
+std::int64_t secondsSinceEpoch(asking::TimePoint time);
 
 // "20261210T140307Z", for file names.
-std::string compactUtcStamp(drill::TimePoint time);
+std::string compactUtcStamp(asking::TimePoint time);
 
 }  // namespace mss::progress

@@ -9,14 +9,24 @@
 #include <set>
 #include <string>
 
+#include "asking/manual_clock.h"
 #include "codebook/signal_flags.h"
 #include "drill/drill_flow.h"
 #include "memory_keeper.h"
-#include "manual_clock.h"
 #include "support/shipped_book.h"
 
 namespace mss::drill {
 namespace {
+
+using asking::AskMode;
+using asking::HoistOfSignal;
+using asking::kAllModes;
+using asking::kAllSets;
+using asking::Keeping;
+using asking::mayType;
+using asking::seededRandomSource;
+using asking::Signal;
+using asking::SignalSet;
 
 using mss::testing::shippedBook;
 using Stage = DrillFlow::Stage;
@@ -24,7 +34,7 @@ using Stage = DrillFlow::Stage;
 constexpr std::uint64_t kSeed = 19650611;
 
 struct Drill {
-    testing::ManualClock time;
+    asking::testing::ManualClock time;
     testing::MemoryKeeper keeper;
     DrillFlow flow{shippedBook(), keeper, time.clock(), seededRandomSource(kSeed)};
 
@@ -38,8 +48,8 @@ struct Drill {
     // letters and digits of a hoist, or putting up its flags as flown.
     void answerRightly() {
         const HoistOfSignal& hoist = flow.question().hoist;
-        if (flow.choice().mode == DrillMode::Meaning) return flow.pick(flow.question().rightChoice);
-        if (flow.choice().mode == DrillMode::Compose || flow.choice().set == DrillSet::Flags) {
+        if (flow.choice().mode == AskMode::Meaning) return flow.pick(flow.question().rightChoice);
+        if (flow.choice().mode == AskMode::Compose || flow.choice().set == SignalSet::Flags) {
             for (std::size_t i = hoist.medicalM ? 1 : 0; i < hoist.flown.size(); ++i) flow.raise(hoist.flown[i]);
         } else {
             for (char symbol : hoist.flags) flow.type(symbol);
@@ -48,10 +58,10 @@ struct Drill {
     }
     // Answers it wrongly: another meaning, or flags of no signal of the set.
     void answerWrongly() {
-        if (flow.choice().mode == DrillMode::Meaning)
+        if (flow.choice().mode == AskMode::Meaning)
             return flow.pick((flow.question().rightChoice + 1) % flow.question().choices.size());
         std::string flags = flow.question().hoist.flags;
-        if (flow.choice().set == DrillSet::Flags) flags = flags == "Q" ? "R" : "Q";
+        if (flow.choice().set == SignalSet::Flags) flags = flags == "Q" ? "R" : "Q";
         for (char c : std::string("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"))
             if (mayType(flow.choice().set, c) && c != flags.back() && flags.find(c) == std::string::npos) {
                 flags.back() = c;
@@ -70,7 +80,7 @@ TEST(DrillFlow, OpensOnTheFlagsTheFirstTimeAndOnTheChoiceDrilledLastAfter) {
     EXPECT_EQ(d.flow.questionNumber(), 1);
     EXPECT_EQ(d.flow.questionCount(), kQuestionsPerSession);
 
-    const DrillChoice general{DrillSet::General, DrillMode::Compose, 'C'};
+    const DrillChoice general{SignalSet::General, AskMode::Compose, 'C'};
     d.flow.choose(general);
     d.answerRightly();
     Drill again;
@@ -85,8 +95,8 @@ TEST(DrillFlow, OpensOnTheFlagsTheFirstTimeAndOnTheChoiceDrilledLastAfter) {
 }
 
 TEST(DrillFlow, EverySetAndModeTakesItsRightAnswerAndRefusesAWrongOne) {
-    for (DrillSet set : kAllSets)
-        for (DrillMode mode : kAllModes) {
+    for (SignalSet set : kAllSets)
+        for (AskMode mode : kAllModes) {
             Drill d;
             d.flow.choose({set, mode, 0});
             const std::string what = describe({set, mode, ""}) + ", " + d.where();
@@ -109,8 +119,8 @@ TEST(DrillFlow, EverySetAndModeTakesItsRightAnswerAndRefusesAWrongOne) {
 
 TEST(DrillFlow, TypingFollowsTheRulesOfTheSet) {
     struct Case {
-        DrillSet set;
-        DrillMode mode;
+        SignalSet set;
+        AskMode mode;
         const char* keys;
         const char* shown;     // the flags up, as the learner reads them
         bool judged;           // answered without Enter
@@ -119,26 +129,26 @@ TEST(DrillFlow, TypingFollowsTheRulesOfTheSet) {
     const Case cases[] = {
         // M stands up already; digits do not count in the medical section,
         // and a second A cannot go up: one set has one A.
-        {DrillSet::Medical, DrillMode::Compose, "A1A", "M, A", false},
+        {SignalSet::Medical, AskMode::Compose, "A1A", "M, A", false},
         // The M stands before anything is typed, and a second M is refused.
-        {DrillSet::Medical, DrillMode::Compose, "", "M", false},
-        {DrillSet::Medical, DrillMode::Compose, "M", "M", false},
+        {SignalSet::Medical, AskMode::Compose, "", "M", false},
+        {SignalSet::Medical, AskMode::Compose, "M", "M", false},
         // Letters and digits named as the learner reads them.
-        {DrillSet::Medical, DrillMode::RecogniseFlag, "A1A", "MAA", false},
-        {DrillSet::Medical, DrillMode::RecogniseFlag, "", "M", false},
-        {DrillSet::Medical, DrillMode::RecogniseFlag, "AAB", "MAA", false, true},
+        {SignalSet::Medical, AskMode::RecogniseFlag, "A1A", "MAA", false},
+        {SignalSet::Medical, AskMode::RecogniseFlag, "", "M", false},
+        {SignalSet::Medical, AskMode::RecogniseFlag, "AAB", "MAA", false, true},
         // Only a digit counts for a table; one digit replaces another.
-        {DrillSet::Tables, DrillMode::Compose, "A35", "5", false},
+        {SignalSet::Tables, AskMode::Compose, "A35", "5", false},
         // Three flags at most in the general section: a fourth is refused as such.
-        {DrillSet::General, DrillMode::Compose, "AE12", "A, E, 1", false, true},
-        {DrillSet::General, DrillMode::Compose, "AE1", "A, E, 1", false, false},
+        {SignalSet::General, AskMode::Compose, "AE12", "A, E, 1", false, true},
+        {SignalSet::General, AskMode::Compose, "AE1", "A, E, 1", false, false},
         // One flag to name: judged at once.
-        {DrillSet::Flags, DrillMode::RecogniseFlag, "Q", "Q", true},
+        {SignalSet::Flags, AskMode::RecogniseFlag, "Q", "Q", true},
     };
     for (const Case& c : cases) {
         Drill d;
         d.flow.choose({c.set, c.mode, 0});
-        if (c.set == DrillSet::Medical && c.mode == DrillMode::RecogniseFlag) d.flow.drillThese({"MAB"});
+        if (c.set == SignalSet::Medical && c.mode == AskMode::RecogniseFlag) d.flow.drillThese({"MAB"});
         for (const char* k = c.keys; *k; ++k) d.flow.type(*k);
         const std::string what = describe({c.set, c.mode, c.keys}) + ", " + d.where();
         EXPECT_EQ(d.flow.stage() == Stage::Answered, c.judged) << what;
@@ -152,25 +162,25 @@ TEST(DrillFlow, TypingFollowsTheRulesOfTheSet) {
 TEST(DrillFlow, AComposedHoistIsOneSetsWithItsSubstitutes) {
     using codebook::substituteFlag;
     struct Case {
-        DrillSet set;
+        SignalSet set;
         const char* code;
         std::vector<int> flags;  // put up in this order
         bool right;
     };
     const int A = 0, B = 1, E = 4, M = 12, one = 26;
     const Case cases[] = {
-        {DrillSet::General, "AA", {A, substituteFlag(1)}, true},
-        {DrillSet::General, "BB1", {B, substituteFlag(1), one}, true},
-        {DrillSet::Medical, "MAA", {A, substituteFlag(2)}, true},
-        {DrillSet::Medical, "MMA", {substituteFlag(1), A}, true},
+        {SignalSet::General, "AA", {A, substituteFlag(1)}, true},
+        {SignalSet::General, "BB1", {B, substituteFlag(1), one}, true},
+        {SignalSet::Medical, "MAA", {A, substituteFlag(2)}, true},
+        {SignalSet::Medical, "MMA", {substituteFlag(1), A}, true},
         // Refused flags do not go up: A twice leaves only one A, a wrong answer.
-        {DrillSet::General, "AA", {A, A}, false},
-        {DrillSet::General, "AE", {A, E}, true},
-        {DrillSet::General, "AE", {A, E, substituteFlag(3)}, true},  // no third letter to repeat: refused
+        {SignalSet::General, "AA", {A, A}, false},
+        {SignalSet::General, "AE", {A, E}, true},
+        {SignalSet::General, "AE", {A, E, substituteFlag(3)}, true},  // no third letter to repeat: refused
     };
     for (const Case& c : cases) {
         Drill d;
-        d.flow.choose({c.set, DrillMode::Compose, 0});
+        d.flow.choose({c.set, AskMode::Compose, 0});
         d.flow.drillThese({c.code});
         for (int flag : c.flags) d.flow.raise(flag);
         d.flow.enter();
@@ -178,7 +188,7 @@ TEST(DrillFlow, AComposedHoistIsOneSetsWithItsSubstitutes) {
         EXPECT_EQ(d.flow.outcome()->correct, c.right) << c.code << " given " << d.flow.outcome()->given;
     }
     Drill d;
-    d.flow.choose({DrillSet::General, DrillMode::Compose, 0});
+    d.flow.choose({SignalSet::General, AskMode::Compose, 0});
     d.flow.drillThese({"AA"});
     EXPECT_TRUE(d.flow.raise(A));
     EXPECT_FALSE(d.flow.raise(A));
@@ -192,8 +202,8 @@ TEST(DrillFlow, AComposedHoistIsOneSetsWithItsSubstitutes) {
 
 TEST(DrillFlow, TheFlagsSetAsksAllFortyFlagsBySight) {
     Drill d;
-    EXPECT_EQ(d.flow.signalsIn(DrillSet::Flags).size(), 40u);
-    d.flow.choose({DrillSet::Flags, DrillMode::RecogniseFlag, 0});
+    EXPECT_EQ(d.flow.signalsIn(SignalSet::Flags).size(), 40u);
+    d.flow.choose({SignalSet::Flags, AskMode::RecogniseFlag, 0});
     d.flow.drillThese({"2-й заменяющий", "ответный вымпел"});
     EXPECT_EQ(d.flow.question().hoist.flown, std::vector<int>{codebook::substituteFlag(2)});
     d.flow.raise(codebook::substituteFlag(2));
@@ -207,7 +217,7 @@ TEST(DrillFlow, TheFlagsSetAsksAllFortyFlagsBySight) {
 
 TEST(DrillFlow, AHoistOfSeveralFlagsIsJudgedOnEnterOnly) {
     Drill d;
-    d.flow.choose({DrillSet::General, DrillMode::RecogniseFlag, 0});
+    d.flow.choose({SignalSet::General, AskMode::RecogniseFlag, 0});
     const std::string flags = d.flow.question().hoist.flags;
     for (char symbol : flags) d.flow.type(symbol);
     EXPECT_EQ(d.flow.stage(), Stage::Asking) << "every flag named, but no Enter yet; " << d.where();
@@ -223,12 +233,12 @@ TEST(DrillFlow, AHoistOfSeveralFlagsIsJudgedOnEnterOnly) {
 TEST(DrillFlow, AnswersAreKeptWithOneSessionNumberAndWhatTheKeeperSaid) {
     Drill d;
     d.keeper.keeping = Keeping::Pending;
-    d.flow.choose({DrillSet::SingleLetter, DrillMode::Meaning, 0});
+    d.flow.choose({SignalSet::SingleLetter, AskMode::Meaning, 0});
     d.answerRightly();
     EXPECT_EQ(d.flow.outcome()->keeping, Keeping::Pending);
     d.flow.next();
     d.answerWrongly();
-    d.flow.choose({DrillSet::Tables, DrillMode::Compose, 0});
+    d.flow.choose({SignalSet::Tables, AskMode::Compose, 0});
     d.answerRightly();
     ASSERT_EQ(d.keeper.answers.size(), 3u);
     EXPECT_EQ(d.keeper.answers[0].session, d.keeper.answers[1].session);
@@ -238,7 +248,7 @@ TEST(DrillFlow, AnswersAreKeptWithOneSessionNumberAndWhatTheKeeperSaid) {
 
 TEST(DrillFlow, ASessionEndsInItsSummaryAndRepeatsExactlyItsMistakes) {
     Drill d;
-    d.flow.choose({DrillSet::Flags, DrillMode::Compose, 0});
+    d.flow.choose({SignalSet::Flags, AskMode::Compose, 0});
     std::set<std::string> missed;
     for (int i = 0; i < kQuestionsPerSession; ++i) {
         ASSERT_EQ(d.flow.stage(), Stage::Asking) << d.where();
@@ -272,12 +282,12 @@ TEST(DrillFlow, ASessionEndsInItsSummaryAndRepeatsExactlyItsMistakes) {
 
 TEST(DrillFlow, StoppingEarlySummarisesOnlyTheAnswersGiven) {
     Drill d;
-    d.flow.choose({DrillSet::General, DrillMode::Meaning, 0});
+    d.flow.choose({SignalSet::General, AskMode::Meaning, 0});
     d.flow.finish();
     EXPECT_EQ(d.flow.stage(), Stage::Summary);
     EXPECT_EQ(d.flow.summary().tally.asked, 0);
 
-    d.flow.choose({DrillSet::General, DrillMode::Meaning, 0});
+    d.flow.choose({SignalSet::General, AskMode::Meaning, 0});
     d.answerWrongly();
     d.flow.finish();
     EXPECT_EQ(d.flow.stage(), Stage::Summary);
@@ -289,7 +299,7 @@ TEST(DrillFlow, StoppingEarlySummarisesOnlyTheAnswersGiven) {
 
 TEST(DrillFlow, TheProgressViewReturnsWhereTheLearnerWas) {
     Drill d;
-    d.flow.choose({DrillSet::General, DrillMode::Compose, 0});
+    d.flow.choose({SignalSet::General, AskMode::Compose, 0});
     d.flow.type('A');
     d.flow.showProgress();
     EXPECT_EQ(d.flow.stage(), Stage::Progress);
@@ -306,9 +316,9 @@ TEST(DrillFlow, TheProgressViewReturnsWhereTheLearnerWas) {
 
 TEST(DrillFlow, WhenNothingIsDueItSaysSoAndReviewsEarlyWithoutMovingUp) {
     Drill d;
-    const DrillChoice single{DrillSet::SingleLetter, DrillMode::Compose, 0};
+    const DrillChoice single{SignalSet::SingleLetter, AskMode::Compose, 0};
     // Every single-letter signal answered right a minute ago: none is due, none is new.
-    for (const DrillSignal& s : d.flow.signalsIn(DrillSet::SingleLetter))
+    for (const Signal& s : d.flow.signalsIn(SignalSet::SingleLetter))
         d.keeper.setState({single.set, single.mode, s.code}, {2, d.time.now + std::chrono::hours(24), d.time.now});
     d.flow.choose(single);
     ASSERT_EQ(d.flow.stage(), Stage::NothingToAsk);
@@ -331,7 +341,7 @@ TEST(DrillFlow, WhenNothingIsDueItSaysSoAndReviewsEarlyWithoutMovingUp) {
 
 TEST(DrillFlow, DrillsExactlyTheSignalsItIsGiven) {
     Drill d;
-    d.flow.choose({DrillSet::General, DrillMode::Meaning, 0});
+    d.flow.choose({SignalSet::General, AskMode::Meaning, 0});
     d.flow.drillThese({"NC", "ZZ9", "AE1"});  // ZZ9 is no signal of the book
     std::vector<std::string> asked;
     while (d.flow.stage() == Stage::Asking) {
@@ -341,6 +351,43 @@ TEST(DrillFlow, DrillsExactlyTheSignalsItIsGiven) {
     }
     EXPECT_EQ(asked, (std::vector<std::string>{"NC", "AE1"}));
     EXPECT_EQ(d.flow.stage(), Stage::Summary);
+}
+
+// The mistakes of an exam ticket: each asked as the ticket asked it, and
+// recorded as a card of its own set and mode.
+TEST(DrillFlow, DrillsGivenTopicsEachInItsOwnSetAndMode) {
+    Drill d;
+    d.flow.open();
+    const std::vector<asking::Topic> topics = {
+        {SignalSet::General, AskMode::Compose, "AE1"}, {SignalSet::Flags, AskMode::RecogniseFlag, "E"},
+        {SignalSet::General, AskMode::Compose, "ZZ9"},  // no signal of the book
+        {SignalSet::Medical, AskMode::Meaning, "MAA"}, {SignalSet::SingleLetter, AskMode::Meaning, "V"},
+    };
+    d.flow.drillTopics(topics);
+    EXPECT_EQ(d.flow.choice(), (DrillChoice{SignalSet::General, AskMode::Compose, 0}));
+    EXPECT_EQ(d.flow.questionCount(), 4);
+    std::vector<asking::Topic> asked;
+    while (d.flow.stage() == Stage::Asking) {
+        const asking::Question& q = d.flow.question();
+        asked.push_back({q.set, q.mode, q.signal->code});
+        if (q.mode == AskMode::Meaning) {
+            d.flow.pick(q.rightChoice);
+        } else {
+            for (std::size_t i = q.hoist.medicalM ? 1 : 0; i < q.hoist.flown.size(); ++i)
+                d.flow.raise(q.hoist.flown[i]);
+            if (d.flow.stage() == Stage::Asking) d.flow.enter();
+        }
+        ASSERT_EQ(d.flow.stage(), Stage::Answered) << d.where();
+        EXPECT_TRUE(d.flow.outcome()->correct) << d.where();
+        d.flow.next();
+    }
+    EXPECT_EQ(asked, (std::vector<asking::Topic>{topics[0], topics[1], topics[3], topics[4]}));
+    ASSERT_EQ(d.keeper.answers.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(d.keeper.answers[i].answer.card.set, asked[i].set);
+        EXPECT_EQ(d.keeper.answers[i].answer.card.mode, asked[i].mode);
+        EXPECT_EQ(d.keeper.answers[i].answer.card.code, asked[i].code);
+    }
 }
 
 }  // namespace

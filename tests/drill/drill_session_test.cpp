@@ -9,17 +9,21 @@
 #include <string>
 #include <vector>
 
+#include "asking/manual_clock.h"
 #include "drill/drill_session.h"
 #include "drill/leitner_boxes.h"
-#include "manual_clock.h"
 
 namespace mss::drill {
 namespace {
 
-using namespace std::chrono_literals;
-using testing::ManualClock;
+using asking::AskMode;
+using asking::SignalSet;
+using asking::TimePoint;
 
-CardKey flag(const std::string& symbol) { return {DrillSet::Flags, DrillMode::RecogniseFlag, symbol}; }
+using namespace std::chrono_literals;
+using asking::testing::ManualClock;
+
+CardKey flag(const std::string& symbol) { return {SignalSet::Flags, AskMode::RecogniseFlag, symbol}; }
 
 struct RepeatCase {
     const char* name;

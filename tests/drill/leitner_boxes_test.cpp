@@ -5,14 +5,14 @@
 
 #include <optional>
 
+#include "asking/manual_clock.h"
 #include "drill/leitner_boxes.h"
-#include "manual_clock.h"
 
 namespace mss::drill {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::kMorning;
+using asking::testing::kMorning;
 
 TEST(LeitnerBoxes, EachBoxWaitsItsOwnDelay) {
     const std::chrono::seconds expected[kBoxCount] = {0s, 10min, 24h, 72h, 168h, 504h, 1440h};

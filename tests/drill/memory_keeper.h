@@ -21,14 +21,14 @@ public:
         DrillChoice choice;
     };
 
-    CardStates cardStates(DrillSet set, DrillMode mode) override {
+    CardStates cardStates(asking::SignalSet set, asking::AskMode mode) override {
         CardStates states;
         for (const auto& [key, state] : states_)
             if (key.set == set && key.mode == mode) states.emplace(key, state);
         return states;
     }
 
-    Keeping recordAnswer(const Answer& answer, SessionRecord& session) override {
+    asking::Keeping recordAnswer(const Answer& answer, SessionRecord& session) override {
         if (!session.number) session.number = ++sessions_;
         answers.push_back({answer, *session.number, session.choice});
         states_[answer.card] = answer.stateAfter;
@@ -45,7 +45,7 @@ public:
     void setState(const CardKey& key, const CardState& state) { states_[key] = state; }
 
     std::vector<Kept> answers;
-    Keeping keeping = Keeping::Saved;  // what every answer reports
+    asking::Keeping keeping = asking::Keeping::Saved;  // what every answer reports
     std::vector<std::string> notes;
 
 private:

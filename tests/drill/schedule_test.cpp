@@ -9,17 +9,20 @@
 #include <string>
 #include <vector>
 
+#include "asking/manual_clock.h"
 #include "drill/drill_session.h"
 #include "drill/leitner_boxes.h"
-#include "manual_clock.h"
 
 namespace mss::drill {
 namespace {
 
-using namespace std::chrono_literals;
-using testing::ManualClock;
+using asking::AskMode;
+using asking::SignalSet;
 
-const CardKey kCard{DrillSet::Flags, DrillMode::RecogniseFlag, "K"};
+using namespace std::chrono_literals;
+using asking::testing::ManualClock;
+
+const CardKey kCard{SignalSet::Flags, AskMode::RecogniseFlag, "K"};
 
 // One answer: how long after the one before it (the first one after the
 // test's start), and whether it was right.

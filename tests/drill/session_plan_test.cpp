@@ -12,14 +12,18 @@
 #include <string>
 #include <vector>
 
+#include "asking/manual_clock.h"
 #include "drill/session_plan.h"
-#include "manual_clock.h"
 
 namespace mss::drill {
 namespace {
 
+using asking::AskMode;
+using asking::seededRandomSource;
+using asking::SignalSet;
+
 using namespace std::chrono_literals;
-using testing::kMorning;
+using asking::testing::kMorning;
 
 constexpr std::uint64_t kSeed = 20261210;
 
@@ -49,7 +53,7 @@ std::vector<PoolCard> joined(std::initializer_list<std::vector<PoolCard>> parts)
     return all;
 }
 
-CardKey keyOf(const std::string& code) { return {DrillSet::General, DrillMode::Meaning, code}; }
+CardKey keyOf(const std::string& code) { return {SignalSet::General, AskMode::Meaning, code}; }
 
 struct Deck {
     std::vector<CardKey> pool;

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A cadet at a ticket with a clock moved by hand: the grade rules, a gross
-// error, the time limit, answers changed before the ticket is handed in, and
-// what the keeper holds of it all.
+// The cadet at the exam from the start page to the history, without a
+// window: the stages, «Сдать» pressed twice over unanswered questions, the
+// mistakes handed to the drill, and «Случайный билет» drawn from a seed.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <set>
+#include <string>
+#include <vector>
 
-#include "codebook/signal_flags.h"
-#include "drill/manual_clock.h"
+#include "asking/manual_clock.h"
 #include "exam/exam_flow.h"
 #include "memory_exam_keeper.h"
 #include "support/shipped_book.h"
@@ -18,287 +20,287 @@ namespace mss::exam {
 namespace {
 
 using namespace std::chrono_literals;
+using Stage = ExamFlow::Stage;
 
-const ExamPool& pool() {
-    static const ExamPool p(mss::testing::shippedBook(), ExamSignals::shipped());
-    return p;
-}
+constexpr std::uint64_t kSeed = 19651101;
 
-struct Sitting {
-    drill::testing::ManualClock time;
+struct Exam {
+    asking::testing::ManualClock time;
     testing::MemoryExamKeeper keeper;
     ExamFlow flow;
 
-    explicit Sitting(int number, ExamScope scope = ExamScope::Basic, int length = kTicketQuestions,
-                     std::optional<std::chrono::minutes> limit = std::nullopt, int draw = kLatestDraw)
-        : flow(pool(), drawTicket(pool(), number, scope, length, draw), keeper, time.clock(), limit) {}
+    explicit Exam(std::uint64_t seed = kSeed)
+        : flow(mss::testing::shippedBook(), ExamSignals::shipped(), keeper, time.clock(),
+               asking::seededRandomSource(seed)) {}
 
-    std::string where() const {
-        return "ticket " + std::to_string(flow.ticket().number) + ", question " + std::to_string(flow.current() + 1) +
-               " (" + flow.question().signal->code + ")";
+    void start(int number, int length = kTicketQuestions, std::optional<std::chrono::minutes> limit = std::nullopt) {
+        flow.choose({number, ExamScope::Basic, length, limit});
+        flow.start();
     }
-
     void answerRightly() {
         const TicketQuestion& q = flow.question();
-        switch (q.kind) {
-            case TaskKind::ReadHoistType:
-                for (char c : q.hoist.flags) flow.type(c);
-                break;
-            case TaskKind::FlagBySight:
-            case TaskKind::ComposeHoist:
-                for (std::size_t i = q.hoist.medicalM ? 1 : 0; i < q.hoist.flown.size(); ++i) flow.raise(q.hoist.flown[i]);
-                break;
-            default: flow.pick(q.rightChoice); break;
+        if (q.mode == asking::AskMode::Meaning) return flow.pick(q.rightChoice);
+        if (q.kind == TaskKind::ReadHoistType) {
+            for (char c : q.hoist.flags) flow.type(c);
+            return;
         }
+        for (std::size_t i = q.hoist.medicalM ? 1 : 0; i < q.hoist.flown.size(); ++i) flow.raise(q.hoist.flown[i]);
     }
     void answerWrongly() {
         const TicketQuestion& q = flow.question();
-        if (modeOf(q.kind) == drill::DrillMode::Meaning) return flow.pick((q.rightChoice + 1) % q.choices.size());
-        // A flag that is no part of the right answer, where one may go up.
-        for (int flag = 0; flag < codebook::kSignalFlagCount; ++flag)
+        if (q.mode == asking::AskMode::Meaning) return flow.pick((q.rightChoice + 1) % q.choices.size());
+        for (int flag = 0; flag < 40; ++flag)
             if (std::find(q.hoist.flown.begin(), q.hoist.flown.end(), flag) == q.hoist.flown.end() && flow.raise(flag))
                 return;
     }
-    // Answers every question, wrongly where `wrong` says, and hands in.
-    void sit(const std::vector<bool>& wrong) {
-        for (std::size_t i = 0; i < flow.questionCount(); ++i) {
-            flow.goTo(i);
-            i < wrong.size() && wrong[i] ? answerWrongly() : answerRightly();
+    // Answers the questions at `places` (rightly, or wrongly where `wrong` holds the place).
+    void answer(const std::vector<std::size_t>& places, const std::set<std::size_t>& wrong = {}) {
+        for (std::size_t place : places) {
+            flow.goTo(place);
+            wrong.count(place) ? answerWrongly() : answerRightly();
         }
-        flow.handIn();
     }
-    // The places of questions that are and are not gross, for tests that need either.
-    std::vector<std::size_t> places(bool gross) const {
-        std::vector<std::size_t> out;
-        for (std::size_t i = 0; i < flow.questionCount(); ++i)
-            if (flow.ticket().questions[i].gross == gross) out.push_back(i);
-        return out;
+    std::vector<std::size_t> all() const {
+        std::vector<std::size_t> places(flow.questionCount());
+        for (std::size_t i = 0; i < places.size(); ++i) places[i] = i;
+        return places;
     }
 };
 
-TEST(ExamFlow, GradesByMistakesAndFailsOnAGrossError) {
-    struct Case {
-        int length;
-        int plainMistakes;
-        int grossMistakes;
-        bool passed;
-    };
-    const Case cases[] = {
-        {20, 0, 0, true}, {20, 2, 0, true}, {20, 3, 0, false}, {20, 0, 1, false},
-        {10, 1, 0, true}, {10, 2, 0, false},
-    };
-    for (const Case& c : cases)
-        for (int number = 1; number <= 60; ++number) {
-            Sitting s(number, ExamScope::Basic, c.length);
-            const auto plain = s.places(false), gross = s.places(true);
-            if (plain.size() < std::size_t(c.plainMistakes) || gross.size() < std::size_t(c.grossMistakes)) continue;
-            std::vector<bool> wrong(s.flow.questionCount(), false);
-            for (int i = 0; i < c.plainMistakes; ++i) wrong[plain[std::size_t(i)]] = true;
-            for (int i = 0; i < c.grossMistakes; ++i) wrong[gross[std::size_t(i)]] = true;
-            s.sit(wrong);
-            const ExamResult& r = s.flow.result();
-            const std::string what = "ticket " + std::to_string(number) + " of " + std::to_string(c.length);
-            EXPECT_EQ(r.mistakes, c.plainMistakes + c.grossMistakes) << what;
-            EXPECT_EQ(r.grossErrors, c.grossMistakes) << what;
-            EXPECT_EQ(r.passed, c.passed) << what;
-            EXPECT_EQ(r.right + r.mistakes, c.length) << what;
-            break;  // one ticket with enough questions of each kind is enough
-        }
+TEST(ExamFlow, GoesFromTheStartThroughTheTicketToItsResultsAndTheHistory) {
+    Exam e;
+    EXPECT_EQ(e.flow.stage(), Stage::Start);
+    EXPECT_FALSE(e.flow.hasTicket());
+    EXPECT_FALSE(e.flow.running());
+
+    e.start(7, kShortTicketQuestions, 20min);
+    ASSERT_EQ(e.flow.stage(), Stage::Answering);
+    EXPECT_TRUE(e.flow.running());
+    EXPECT_EQ(e.flow.ticket().number, 7);
+    EXPECT_EQ(e.flow.questionCount(), std::size_t{kShortTicketQuestions});
+    EXPECT_EQ(e.flow.timeLeft(), std::chrono::seconds(20min));
+    // The ticket is the one its number, scope and length draw.
+    const Ticket drawn = e.flow.chosenTicket();
+    ASSERT_EQ(drawn.questions.size(), e.flow.questionCount());
+    for (std::size_t i = 0; i < drawn.questions.size(); ++i)
+        EXPECT_EQ(drawn.questions[i].signal->code, e.flow.ticket().questions[i].signal->code) << "question " << i + 1;
+    // Neither the start nor the history while the ticket is in hand.
+    e.flow.showStart();
+    e.flow.showHistory();
+    EXPECT_EQ(e.flow.stage(), Stage::Answering);
+
+    e.answer(e.all());
+    EXPECT_EQ(e.flow.handIn(), HandIn::HandedIn);
+    EXPECT_EQ(e.flow.stage(), Stage::Results);
+    EXPECT_TRUE(e.flow.finished());
+    EXPECT_EQ(e.flow.result().mistakes, 0);
+    // Nothing to answer any more.
+    EXPECT_FALSE(e.flow.next());
+    EXPECT_EQ(e.flow.handIn(), HandIn::Refused);
+
+    e.flow.showHistory();
+    ASSERT_EQ(e.flow.stage(), Stage::History);
+    ASSERT_EQ(e.flow.pastTickets().size(), 1u);
+    EXPECT_EQ(e.flow.pastTickets().front().number, 7);
+    EXPECT_FALSE(e.flow.resume(0)) << "a ticket handed in is not taken up again";
+    e.flow.showStart();
+    EXPECT_EQ(e.flow.stage(), Stage::Start);
+    // The result stays to be printed until the next ticket starts.
+    EXPECT_TRUE(e.flow.finished());
 }
 
-TEST(ExamFlow, AnswersCanBeChangedUntilTheTicketIsHandedIn) {
-    Sitting s(7);
-    s.answerWrongly();
-    const std::size_t first = s.flow.current();
-    s.flow.next();
-    s.flow.previous();
-    EXPECT_EQ(s.flow.current(), first);
-    EXPECT_TRUE(s.flow.answered(first));
-    // Taken down and answered again, rightly this time.
-    while (s.flow.takeBack()) {
+TEST(ExamFlow, ATicketLeftIsTakenUpAgainFromTheHistoryWithItsAnswers) {
+    Exam e;
+    e.start(5, kTicketQuestions, 10min);
+    e.answer({0, 1, 2});
+    e.time.now += 3min;
+    e.flow.leaveTicket();
+    EXPECT_EQ(e.flow.stage(), Stage::Start);
+    EXPECT_FALSE(e.flow.hasTicket());
+
+    e.flow.showHistory();
+    ASSERT_EQ(e.flow.pastTickets().size(), 1u);
+    EXPECT_TRUE(ExamFlow::mayResume(e.flow.pastTickets().front()));
+    EXPECT_FALSE(e.flow.resume(1)) << "no such row";
+    ASSERT_TRUE(e.flow.resume(0));
+    EXPECT_EQ(e.flow.stage(), Stage::Answering);
+    EXPECT_EQ(e.flow.ticket().number, 5);
+    EXPECT_EQ(e.flow.answeredCount(), 3u);
+    EXPECT_EQ(e.flow.current(), 3u) << "on at the first question without an answer";
+    EXPECT_EQ(e.flow.timeLeft(), std::chrono::seconds(7min));
+
+    // Its time runs out: handed in by the clock.
+    e.time.now += 7min;
+    EXPECT_TRUE(e.flow.checkTime());
+    EXPECT_EQ(e.flow.stage(), Stage::Results);
+    EXPECT_TRUE(e.flow.result().timedOut);
+    EXPECT_FALSE(e.flow.checkTime()) << "ended once";
+}
+
+TEST(ExamFlow, ATicketWhoseTimeRanOutMayNotBeTakenUpAgain) {
+    const struct {
+        std::optional<std::chrono::minutes> limit;
+        std::chrono::seconds used;
+        bool handedIn;
+        bool mayResume;
+    } cases[] = {
+        {std::nullopt, 3h, false, true},
+        {10min, 9min + 59s, false, true},
+        {10min, 10min, false, false},
+        {std::nullopt, 1min, true, false},
+    };
+    for (const auto& c : cases) {
+        PastTicket t;
+        t.limit = c.limit;
+        t.used = c.used;
+        if (c.handedIn) t.end = TicketEnd{};
+        EXPECT_EQ(ExamFlow::mayResume(t), c.mayResume)
+            << "limit " << (c.limit ? c.limit->count() : 0) << " min, used " << c.used.count() << " s";
     }
-    s.answerRightly();
-    EXPECT_EQ(s.keeper.tickets.size(), 1u) << "one ticket in the keeper";
-    EXPECT_TRUE(s.keeper.tickets[0].answers.at(0).correct) << s.where();
-    s.flow.handIn();
-    EXPECT_TRUE(s.flow.result().questions[0].correct) << s.where();
-    EXPECT_FALSE(s.flow.raise(0)) << "no answer after the ticket is handed in";
-    EXPECT_EQ(s.flow.result().mistakes, kTicketQuestions - 1) << "unanswered questions count as wrong";
-    ASSERT_TRUE(s.keeper.tickets[0].end);
-    EXPECT_FALSE(s.keeper.tickets[0].end->passed);
 }
 
-TEST(ExamFlow, AnswersAndTheGradeWaitWhileTheFileIsHeldAndAreAllWrittenWhenItFrees) {
-    Sitting s(7);
-    s.keeper.busy = true;  // another program holds the file from the first answer on
-    for (int i = 0; i < 5; ++i) {
-        s.answerRightly();
-        s.flow.next();
-    }
-    s.flow.goTo(1);
-    s.answerWrongly();  // changed while waiting: the latest answer is the one written
-    EXPECT_TRUE(s.flow.waiting());
-    EXPECT_TRUE(s.flow.writeWaiting()) << "still held";
-    s.flow.handIn();
-    EXPECT_TRUE(s.flow.finished()) << "the grade is shown at once";
-    EXPECT_TRUE(s.flow.waiting());
-    EXPECT_TRUE(s.keeper.tickets.empty());
-
-    s.keeper.busy = false;
-    EXPECT_FALSE(s.flow.writeWaiting());
-    EXPECT_FALSE(s.flow.waiting());
-    ASSERT_EQ(s.keeper.tickets.size(), 1u);
-    const auto& kept = s.keeper.tickets[0];
-    EXPECT_EQ(kept.start.draw, kLatestDraw);
-    ASSERT_EQ(kept.answers.size(), 5u);
-    for (int place = 0; place < 5; ++place)
-        EXPECT_EQ(kept.answers.at(place).correct, s.flow.result().questions[std::size_t(place)].correct) << place;
-    ASSERT_TRUE(kept.end);
-    EXPECT_EQ(kept.end->right, s.flow.result().right);
-    EXPECT_EQ(kept.end->passed, s.flow.result().passed);
-    EXPECT_FALSE(s.flow.writeWaiting()) << "nothing is written twice";
-    EXPECT_EQ(s.keeper.tickets.size(), 1u);
-}
-
-TEST(ExamFlow, TheFileFreeingBetweenAnswersKeepsTheirOrder) {
-    Sitting s(8);
-    s.answerRightly();
-    s.keeper.busy = true;
-    s.flow.next();
-    s.answerRightly();
-    s.keeper.busy = false;
-    s.flow.next();
-    s.answerRightly();  // writes what waited first, then itself
-    EXPECT_FALSE(s.flow.waiting());
-    ASSERT_EQ(s.keeper.tickets.size(), 1u);
-    EXPECT_EQ(s.keeper.tickets[0].answers.size(), 3u);
-}
-
-// A gross error is graded by the corrected list in either draw.
-TEST(ExamFlow, AWrongAnswerOnALeakFailsATicketAndOnCollisionDamageDoesNot) {
-    struct Case {
-        const char* code;
-        bool gross;
+// «Сдать» over unanswered questions warns once; a second press hands the
+// ticket in; going to another question forgets the warning.
+TEST(ExamFlow, HandingInWithQuestionsUnansweredTakesASecondPress) {
+    enum class Step { HandIn, Next, Previous, AnswerTheRest };
+    const struct {
+        const char* name;
+        std::vector<std::size_t> answered;  // of a ticket of ten
+        std::vector<Step> steps;
+        std::vector<HandIn> outcomes;  // of each HandIn step, in order
+        std::optional<std::size_t> warnedAtEnd;
+    } cases[] = {
+        {"every question answered", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {Step::HandIn}, {HandIn::HandedIn}, std::nullopt},
+        {"two left, pressed once", {0, 1, 2, 3, 4, 5, 6, 7}, {Step::HandIn}, {HandIn::Warned}, 2},
+        {"two left, pressed twice",
+         {0, 1, 2, 3, 4, 5, 6, 7},
+         {Step::HandIn, Step::HandIn},
+         {HandIn::Warned, HandIn::HandedIn},
+         std::nullopt},
+        {"none answered, pressed twice",
+         {},
+         {Step::HandIn, Step::HandIn},
+         {HandIn::Warned, HandIn::HandedIn},
+         std::nullopt},
+        {"a move between the presses",
+         {0, 1, 2},
+         {Step::HandIn, Step::Previous, Step::HandIn},
+         {HandIn::Warned, HandIn::Warned},
+         7},
+        {"a move forward between the presses",
+         {0, 1, 2},
+         {Step::HandIn, Step::Next, Step::HandIn, Step::HandIn},
+         {HandIn::Warned, HandIn::Warned, HandIn::HandedIn},
+         std::nullopt},
+        {"the rest answered between the presses",
+         {0, 1, 2, 3, 4, 5, 6, 7},
+         {Step::HandIn, Step::AnswerTheRest, Step::HandIn},
+         {HandIn::Warned, HandIn::HandedIn},
+         std::nullopt},
     };
-    for (const Case& c : {Case{"JW", true}, Case{"HX1", false}, Case{"HX2", false}, Case{"CB", true}})
-        for (int draw : {kFirstDraw, kLatestDraw}) {
-            // The first ticket of the general scope that asks the code in this draw.
-            std::optional<Sitting> found;
-            for (int number = kFirstTicket; number <= kLastTicket && !found; ++number) {
-                const Ticket t = drawTicket(pool(), number, ExamScope::General, kTicketQuestions, draw);
-                for (const TicketQuestion& q : t.questions)
-                    if (q.signal->code == c.code) {
-                        found.emplace(number, ExamScope::General, kTicketQuestions, std::nullopt, draw);
-                        break;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Exam e;
+        e.start(3, kShortTicketQuestions);
+        e.answer(c.answered);
+        e.flow.goTo(4);
+        std::vector<HandIn> outcomes;
+        for (Step step : c.steps) {
+            switch (step) {
+                case Step::HandIn:
+                    outcomes.push_back(e.flow.handIn());
+                    if (outcomes.back() == HandIn::Warned)
+                        EXPECT_EQ(e.flow.unansweredWarned(), e.flow.questionCount() - e.flow.answeredCount());
+                    break;
+                case Step::Next: EXPECT_TRUE(e.flow.next()); break;
+                case Step::Previous: EXPECT_TRUE(e.flow.previous()); break;
+                case Step::AnswerTheRest:
+                    for (std::size_t i = 0; i < e.flow.questionCount(); ++i) {
+                        if (e.flow.answered(i)) continue;
+                        e.flow.goTo(i);
+                        e.answerRightly();
                     }
+                    break;
             }
-            ASSERT_TRUE(found) << c.code << ", draw " << draw;
-            Sitting& s = *found;
-            for (std::size_t i = 0; i < s.flow.questionCount(); ++i) {
-                s.flow.goTo(i);
-                if (s.flow.question().signal->code == c.code)
-                    s.answerWrongly();
-                else
-                    s.answerRightly();
-            }
-            s.flow.handIn();
-            const ExamResult& r = s.flow.result();
-            const std::string what = std::string(c.code) + ", draw " + std::to_string(draw) + ", " + s.where();
-            EXPECT_EQ(r.mistakes, 1) << what;
-            EXPECT_EQ(r.grossErrors, c.gross ? 1 : 0) << what;
-            EXPECT_EQ(r.passed, !c.gross) << what;
         }
-}
-
-TEST(ExamFlow, ATicketLeftUnfinishedIsTakenUpAgainWithItsAnswersAndTheTimeItHasLeft) {
-    Sitting s(12, ExamScope::Basic, kTicketQuestions, 10min);
-    // A right answer and a wrong one of every kind the ticket asks.
-    std::set<TaskKind> rightKinds, wrongKinds;
-    for (std::size_t i = 0; i < s.flow.questionCount(); ++i) {
-        s.flow.goTo(i);
-        const TaskKind kind = s.flow.question().kind;
-        if (rightKinds.insert(kind).second)
-            s.answerRightly();
-        else if (wrongKinds.insert(kind).second)
-            s.answerWrongly();
-        s.time.now += 20s;
+        EXPECT_EQ(outcomes, c.outcomes);
+        EXPECT_EQ(e.flow.unansweredWarned(), c.warnedAtEnd);
+        const bool handedIn = !c.outcomes.empty() && c.outcomes.back() == HandIn::HandedIn;
+        EXPECT_EQ(e.flow.stage(), handedIn ? Stage::Results : Stage::Answering);
     }
-    const std::size_t answered = s.flow.answeredCount();
-    ASSERT_GE(answered, 8u) << s.where();
-    s.time.now += 1min;
-    s.flow.leave();
-    ASSERT_EQ(s.keeper.tickets.size(), 1u);
-    const std::chrono::seconds used = s.keeper.tickets[0].used;
-    EXPECT_EQ(used, 20s * 20 + 1min);
+}
 
-    // Taken up again the next day: the same answers, the time the ticket had left.
-    s.time.now += 24h;
-    const PastTicket past = s.keeper.pastTickets().at(0);
-    EXPECT_FALSE(past.end);
-    const TicketLeft left{past.id, s.keeper.answersOf(past.id), past.used};
-    ExamFlow again(pool(), drawTicket(pool(), past.number, past.scope, past.length, past.draw), s.keeper,
-                   s.time.clock(), past.limit, &left);
-    EXPECT_EQ(again.answeredCount(), answered);
-    EXPECT_FALSE(again.answered(again.current())) << "on at the first question still without an answer";
-    for (std::size_t i = 0; i < again.current(); ++i) EXPECT_TRUE(again.answered(i)) << "question " << i + 1;
-    for (std::size_t i = 0; i < s.flow.questionCount(); ++i) {
-        EXPECT_EQ(again.answerTo(i).chosen, s.flow.answerTo(i).chosen) << "question " << i + 1;
-        EXPECT_EQ(again.answerTo(i).typed.flags(), s.flow.answerTo(i).typed.flags()) << "question " << i + 1;
+TEST(ExamFlow, AMoveThatCannotBeMadeKeepsTheWarning) {
+    Exam e;
+    e.start(3, kShortTicketQuestions);
+    EXPECT_FALSE(e.flow.mayGoBack());
+    EXPECT_EQ(e.flow.handIn(), HandIn::Warned);
+    EXPECT_FALSE(e.flow.previous());
+    EXPECT_EQ(e.flow.unansweredWarned(), std::size_t{kShortTicketQuestions});
+    e.flow.goTo(kShortTicketQuestions - 1);
+    EXPECT_FALSE(e.flow.unansweredWarned());
+    EXPECT_FALSE(e.flow.mayGoOn());
+    EXPECT_EQ(e.flow.handIn(), HandIn::Warned);
+    EXPECT_FALSE(e.flow.next());
+    EXPECT_EQ(e.flow.handIn(), HandIn::HandedIn);
+}
+
+TEST(ExamFlow, TheMistakesGoToTheDrillEachAsItWasAsked) {
+    Exam e;
+    e.start(7);
+    EXPECT_TRUE(e.flow.mistakesToDrill().empty()) << "nothing before the ticket is handed in";
+    // Wrong at 2 and 11, no answer at 5 and 16.
+    std::vector<std::size_t> answered;
+    for (std::size_t i : e.all())
+        if (i != 5 && i != 16) answered.push_back(i);
+    e.answer(answered, {2, 11});
+    EXPECT_EQ(e.flow.handIn(), HandIn::Warned);
+    EXPECT_EQ(e.flow.handIn(), HandIn::HandedIn);
+
+    std::vector<asking::Topic> expected;
+    for (std::size_t i : {2, 5, 11, 16}) {
+        const TicketQuestion& q = e.flow.ticket().questions[i];
+        expected.push_back({q.set, modeOf(q.kind), q.signal->code});
     }
-    EXPECT_EQ(again.timeLeft(), 10min - used);
-    again.handIn();
-    EXPECT_EQ(s.keeper.tickets.size(), 1u) << "the same ticket, not a new one";
-    ASSERT_TRUE(s.keeper.tickets[0].end);
-    EXPECT_EQ(again.result().right, static_cast<int>(rightKinds.size()));
-    EXPECT_EQ(s.keeper.tickets[0].end->right, again.result().right);
+    EXPECT_EQ(e.flow.mistakesToDrill(), expected);
+    EXPECT_EQ(e.flow.result().mistakes, 4);
 }
 
-TEST(ExamFlow, TheTimeLimitHandsTheTicketIn) {
-    Sitting s(12, ExamScope::Basic, kTicketQuestions, 10min);
-    s.answerRightly();
-    s.time.now += 9min;
-    EXPECT_FALSE(s.flow.checkTime());
-    EXPECT_EQ(s.flow.timeLeft(), std::chrono::seconds(60));
-    s.time.now += 61s;
-    EXPECT_TRUE(s.flow.checkTime());
-    EXPECT_TRUE(s.flow.finished());
-    EXPECT_TRUE(s.flow.result().timedOut);
-    EXPECT_EQ(s.flow.result().right, 1);
-    EXPECT_EQ(s.flow.result().taken, std::chrono::seconds(600));
-    EXPECT_EQ(s.flow.timeLeft(), std::chrono::seconds(0));
-    EXPECT_TRUE(s.keeper.tickets.at(0).end->timedOut);
-}
-
-TEST(ExamFlow, ATicketClosedBeforeItIsHandedInStaysUnfinished) {
-    Sitting s(3);
-    s.answerRightly();
-    s.flow.next();
-    s.answerWrongly();
-    const auto past = s.keeper.pastTickets();
-    ASSERT_EQ(past.size(), 1u);
-    EXPECT_FALSE(past[0].end);
-    EXPECT_EQ(past[0].answered, 2);
-    EXPECT_EQ(past[0].number, 3);
-}
-
-TEST(ExamFlow, HoistsAreComposedWithOneSet) {
-    // Every «набрать» of many tickets is right only as one set flies it.
-    int composed = 0;
-    for (int number = 1; number <= 30; ++number) {
-        Sitting s(number, ExamScope::General);
-        for (std::size_t i = 0; i < s.flow.questionCount(); ++i) {
-            s.flow.goTo(i);
-            if (s.flow.question().kind != TaskKind::ComposeHoist) continue;
-            s.answerRightly();
-            ++composed;
+TEST(ExamFlow, ARandomTicketIsDrawnFromTheSeedWithinTheNumbersOfTickets) {
+    const auto draws = [](std::uint64_t seed) {
+        Exam e(seed);
+        std::vector<int> numbers;
+        for (int i = 0; i < 8; ++i) {
+            e.flow.choose({kFirstTicket, ExamScope::Flags, kShortTicketQuestions, std::nullopt});
+            e.flow.startRandom();
+            EXPECT_EQ(e.flow.stage(), Stage::Answering) << "seed " << seed;
+            EXPECT_EQ(e.flow.ticket().number, e.flow.choice().number) << "seed " << seed;
+            EXPECT_EQ(e.flow.ticket().scope, ExamScope::Flags) << "seed " << seed;
+            EXPECT_EQ(e.flow.questionCount(), std::size_t{kShortTicketQuestions}) << "seed " << seed;
+            numbers.push_back(e.flow.ticket().number);
+            e.flow.leaveTicket();
         }
-        s.flow.handIn();
-        for (const QuestionResult& r : s.flow.result().questions)
-            if (r.question->kind == TaskKind::ComposeHoist) {
-                EXPECT_TRUE(r.correct) << r.question->signal->code;
-            }
+        return numbers;
+    };
+    const std::vector<int> first = draws(kSeed);
+    EXPECT_EQ(draws(kSeed), first) << "seed " << kSeed;
+    EXPECT_NE(draws(kSeed + 1), first) << "seeds " << kSeed << " and " << kSeed + 1;
+    for (int n : first) {
+        EXPECT_GE(n, kFirstTicket) << "seed " << kSeed;
+        EXPECT_LE(n, kLastTicket) << "seed " << kSeed;
     }
-    EXPECT_GT(composed, 100);
+    EXPECT_GT(std::set<int>(first.begin(), first.end()).size(), 4u) << "seed " << kSeed;
+}
+
+TEST(ExamFlow, ANumberOutsideTheTicketsIsBroughtWithinThem) {
+    Exam e;
+    const struct {
+        int chosen, kept;
+    } cases[] = {{0, kFirstTicket}, {-5, kFirstTicket}, {kLastTicket + 1, kLastTicket}, {42, 42}};
+    for (const auto& c : cases) {
+        e.flow.choose({c.chosen, ExamScope::Basic, kTicketQuestions, std::nullopt});
+        EXPECT_EQ(e.flow.choice().number, c.kept) << c.chosen;
+    }
 }
 
 }  // namespace

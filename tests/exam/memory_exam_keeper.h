@@ -19,30 +19,30 @@ public:
     };
 
     TicketKept startTicket(const TicketStart& start) override {
-        if (busy) return {drill::Keeping::Pending, std::nullopt};
+        if (busy) return {asking::Keeping::Pending, std::nullopt};
         tickets.push_back({start, {}, std::nullopt});
-        return {drill::Keeping::Saved, static_cast<long long>(tickets.size() - 1)};
+        return {asking::Keeping::Saved, static_cast<long long>(tickets.size() - 1)};
     }
-    drill::Keeping saveAnswer(long long ticket, const QuestionRecord& record, std::chrono::seconds used) override {
-        if (busy) return drill::Keeping::Pending;
+    asking::Keeping saveAnswer(long long ticket, const QuestionRecord& record, std::chrono::seconds used) override {
+        if (busy) return asking::Keeping::Pending;
         tickets.at(static_cast<std::size_t>(ticket)).answers[record.place] = record;
         tickets.at(static_cast<std::size_t>(ticket)).used = used;
-        return drill::Keeping::Saved;
+        return asking::Keeping::Saved;
     }
-    drill::Keeping saveTimeUsed(long long ticket, std::chrono::seconds used) override {
-        if (busy) return drill::Keeping::Pending;
+    asking::Keeping saveTimeUsed(long long ticket, std::chrono::seconds used) override {
+        if (busy) return asking::Keeping::Pending;
         tickets.at(static_cast<std::size_t>(ticket)).used = used;
-        return drill::Keeping::Saved;
+        return asking::Keeping::Saved;
     }
     std::vector<QuestionRecord> answersOf(long long ticket) override {
         std::vector<QuestionRecord> out;
         for (const auto& [place, record] : tickets.at(static_cast<std::size_t>(ticket)).answers) out.push_back(record);
         return out;
     }
-    drill::Keeping finishTicket(long long ticket, const TicketEnd& end) override {
-        if (busy) return drill::Keeping::Pending;
+    asking::Keeping finishTicket(long long ticket, const TicketEnd& end) override {
+        if (busy) return asking::Keeping::Pending;
         tickets.at(static_cast<std::size_t>(ticket)).end = end;
-        return drill::Keeping::Saved;
+        return asking::Keeping::Saved;
     }
     std::vector<PastTicket> pastTickets() override {
         std::vector<PastTicket> past;

@@ -142,26 +142,26 @@ TEST(Ticket, EachScopeAsksItsOwnTasksAndSignals) {
             ASSERT_EQ(t.questions.size(), std::size_t(kTicketQuestions)) << what;
             std::set<std::string> asked;
             for (const TicketQuestion& q : t.questions) {
-                EXPECT_TRUE(asked.insert(q.signal->code + "/" + std::string(drill::storedName(q.set))).second)
+                EXPECT_TRUE(asked.insert(q.signal->code + "/" + std::string(asking::storedName(q.set))).second)
                     << what << ": " << q.signal->code << " twice";
-                EXPECT_EQ(q.choices.empty(), modeOf(q.kind) != drill::DrillMode::Meaning) << what;
+                EXPECT_EQ(q.choices.empty(), modeOf(q.kind) != asking::AskMode::Meaning) << what;
                 if (!q.choices.empty()) {
                     EXPECT_EQ(q.choices.at(q.rightChoice), q.signal) << what;
                 }
-                EXPECT_EQ(q.gross, q.set != drill::DrillSet::Flags && pool().examSignals().isGross(q.signal->code))
+                EXPECT_EQ(q.gross, q.set != asking::SignalSet::Flags && pool().examSignals().isGross(q.signal->code))
                     << what;
                 switch (scope) {
                     case ExamScope::Basic:
-                        EXPECT_NE(q.set, drill::DrillSet::Medical) << what;
-                        EXPECT_NE(q.set, drill::DrillSet::Tables) << what;
-                        if (q.set == drill::DrillSet::General) {
+                        EXPECT_NE(q.set, asking::SignalSet::Medical) << what;
+                        EXPECT_NE(q.set, asking::SignalSet::Tables) << what;
+                        if (q.set == asking::SignalSet::General) {
                             EXPECT_TRUE(pool().examSignals().asksInDraw(q.signal->code, kLatestDraw))
                                 << what << ": " << q.signal->code;
                         }
                         break;
                     case ExamScope::Flags: EXPECT_EQ(q.kind, TaskKind::FlagBySight) << what; break;
-                    case ExamScope::Medical: EXPECT_EQ(q.set, drill::DrillSet::Medical) << what; break;
-                    case ExamScope::Tables: EXPECT_EQ(q.set, drill::DrillSet::Tables) << what; break;
+                    case ExamScope::Medical: EXPECT_EQ(q.set, asking::SignalSet::Medical) << what; break;
+                    case ExamScope::Tables: EXPECT_EQ(q.set, asking::SignalSet::Tables) << what; break;
                     default: break;
                 }
             }
@@ -169,10 +169,10 @@ TEST(Ticket, EachScopeAsksItsOwnTasksAndSignals) {
 }
 
 TEST(Ticket, TheFullScopeReachesEverySection) {
-    std::set<drill::DrillSet> sets;
+    std::set<asking::SignalSet> sets;
     for (int number = kFirstTicket; number <= 40; ++number)
         for (const TicketQuestion& q : drawTicket(pool(), number, ExamScope::Full).questions) sets.insert(q.set);
-    EXPECT_EQ(sets.size(), std::size(drill::kAllSets));
+    EXPECT_EQ(sets.size(), std::size(asking::kAllSets));
 }
 
 TEST(ExamSignals, ReadsItsListAndRefusesADamagedOne) {
@@ -208,9 +208,9 @@ TEST(ExamSignals, TheShippedListGradesByTheCodesChapters) {
     const ExamSignals& shipped = ExamSignals::shipped();
     int gross = 0;
     for (const ExamSignal& s : shipped.all()) {
-        const drill::DrillSignal* inBook = nullptr;
-        for (drill::DrillSet set : {drill::DrillSet::SingleLetter, drill::DrillSet::General})
-            if (!inBook) inBook = drill::findSignal(pool().signalsIn(set), s.code);
+        const asking::Signal* inBook = nullptr;
+        for (asking::SignalSet set : {asking::SignalSet::SingleLetter, asking::SignalSet::General})
+            if (!inBook) inBook = asking::findSignal(pool().signalsIn(set), s.code);
         ASSERT_TRUE(inBook) << s.code << " is no signal of the book";
         if (s.role == SignalRole::Common) continue;
         ++gross;

@@ -22,9 +22,9 @@ namespace {
 
 using namespace std::chrono_literals;
 using namespace testing;
-using drill::DrillMode;
-using drill::DrillSet;
-using drill::Keeping;
+using asking::AskMode;
+using asking::Keeping;
+using asking::SignalSet;
 
 const QString kDue = QString::number(secondsSinceEpoch(kMorning + 24h));
 const QString kLast = QString::number(secondsSinceEpoch(kMorning));
@@ -74,7 +74,7 @@ TEST_F(AbsurdValuesTest, CardsOutOfRangeArePassedOverAndTheRestIsRead) {
                         .arg(row.code, row.box, row.due, row.last));
     }
     ProgressStore store(file(), fixedClock(kMorning + 1h), testCodes());
-    const drill::CardStates states = store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag);
+    const drill::CardStates states = store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag);
     int read = 1;  // "A", from the sound start
     for (const Row& row : rows) {
         const drill::CardKey key = flagCard(row.code.toStdString());
@@ -83,7 +83,7 @@ TEST_F(AbsurdValuesTest, CardsOutOfRangeArePassedOverAndTheRestIsRead) {
     }
     EXPECT_EQ(static_cast<int>(states.size()), read);
     EXPECT_EQ(states.at(flagCard("B")), (drill::CardState{2, kMorning + 24h, kMorning}));
-    EXPECT_EQ(store.counts(DrillSet::Flags, DrillMode::RecogniseFlag, 36), (ProgressCounts{36 - read, read, 0}));
+    EXPECT_EQ(store.counts(SignalSet::Flags, AskMode::RecogniseFlag, 36), (ProgressCounts{36 - read, read, 0}));
     EXPECT_TRUE(store.saving());
     EXPECT_FALSE(store.setAsideFile());
 }
@@ -118,8 +118,8 @@ TEST_F(AbsurdValuesTest, SessionsOutOfRangeArePassedOverAndNewOnesNumberedSoundl
     EXPECT_EQ(sessions[1].choice.firstLetter, 0) << "a first letter of two letters";
     EXPECT_FALSE(store.lastChoice()) << "the latest answer's session is of a set this program does not know";
 
-    drill::SessionRecord session = newSession(DrillSet::Flags, DrillMode::Meaning);
-    EXPECT_EQ(store.recordAnswer(answered({DrillSet::Flags, DrillMode::Meaning, "D"}, true, kMorning + 3h), session),
+    drill::SessionRecord session = newSession(SignalSet::Flags, AskMode::Meaning);
+    EXPECT_EQ(store.recordAnswer(answered({SignalSet::Flags, AskMode::Meaning, "D"}, true, kMorning + 3h), session),
               Keeping::Saved);
     EXPECT_EQ(session.number, 8) << "numbered above the sound numbers only";
     EXPECT_EQ(store.lastChoice(), session.choice);
@@ -163,11 +163,11 @@ TEST_F(AbsurdValuesTest, RandomRowsNeverYieldValuesOutOfRange) {
         ASSERT_GT(raw.value("SELECT count(*) FROM answers").toInt(), 100);
     }
     ProgressStore store(file(), fixedClock(kMorning + 1h), testCodes());
-    const auto inRange = [](drill::TimePoint time) {
+    const auto inRange = [](asking::TimePoint time) {
         return isSaneSecond(secondsSinceEpoch(time)) || time == kMorning + 1h;
     };
-    for (DrillSet set : drill::kAllSets)
-        for (DrillMode mode : drill::kAllModes) {
+    for (SignalSet set : asking::kAllSets)
+        for (AskMode mode : asking::kAllModes) {
             for (const auto& [key, state] : store.cardStates(set, mode)) {
                 EXPECT_TRUE(state.box >= drill::kFirstBox && state.box <= drill::kTopBox) << describe(key);
                 EXPECT_TRUE(inRange(state.due) && inRange(state.lastAnswered)) << describe(key);

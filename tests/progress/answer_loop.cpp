@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     const long long first = std::atoll(argv[2]) * 1000000;
     // Bounded, so that a child the parent failed to kill ends by itself.
     const long long count = argc == 4 ? std::atoll(argv[3]) : 200000;
-    drill::SessionRecord session{{drill::DrillSet::Flags, drill::DrillMode::RecogniseFlag, 0}, std::nullopt};
+    drill::SessionRecord session{{asking::SignalSet::Flags, asking::AskMode::RecogniseFlag, 0}, std::nullopt};
     static constexpr char kSymbols[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890";
     std::vector<long long> unreported;
     std::optional<long long> ticket;
@@ -49,20 +49,20 @@ int main(int argc, char** argv) {
         unreported.clear();
     };
     for (long long n = 0; n < count; ++n) {
-        const drill::CardKey card{drill::DrillSet::Flags, drill::DrillMode::RecogniseFlag,
+        const drill::CardKey card{asking::SignalSet::Flags, asking::AskMode::RecogniseFlag,
                                   std::string(1, kSymbols[n % 36])};
         const auto now = std::chrono::system_clock::now();
         const bool correct = n % 3 != 0;
         const drill::Answer answer{card, std::to_string(first + n), correct, now,
                                    drill::afterAnswer(std::nullopt, correct, now)};
         unreported.push_back(first + n);
-        drill::Keeping kept = store.recordAnswer(answer, session);
+        asking::Keeping kept = store.recordAnswer(answer, session);
         // Another child holds the file: wait for it, as long as it takes.
-        while (kept == drill::Keeping::Pending) {
+        while (kept == asking::Keeping::Pending) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
             kept = store.writeWaiting();
         }
-        if (kept != drill::Keeping::Saved) {
+        if (kept != asking::Keeping::Saved) {
             std::fprintf(stderr, "not saved: %s\n", store.notSavingMessage().c_str());
             return 2;
         }
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
             if (!ticket) ticket = store.startTicket({7, exam::ExamScope::Basic, 20, now, std::nullopt}).id;
             const exam::QuestionRecord record{static_cast<int>(n % 20), exam::TaskKind::ComposeHoist, "AE1",
                                               std::to_string(first + n) + "t", true, {}};
-            if (ticket && store.saveAnswer(*ticket, record, std::chrono::seconds(n)) == drill::Keeping::Saved) {
+            if (ticket && store.saveAnswer(*ticket, record, std::chrono::seconds(n)) == asking::Keeping::Saved) {
                 std::printf("%lldt\n", first + n);
                 std::fflush(stdout);
             }

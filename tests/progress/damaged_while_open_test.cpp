@@ -18,23 +18,23 @@ namespace {
 
 using namespace std::chrono_literals;
 using namespace testing;
-using drill::DrillMode;
-using drill::DrillSet;
+using asking::AskMode;
+using asking::SignalSet;
 
 // A file of one drill session and one finished ticket of two answers;
 // returns the ticket's id.
 long long writeFile(const fs::path& file) {
     ProgressStore store(file, fixedClock(), testCodes());
     drill::SessionRecord session = newSession();
-    EXPECT_EQ(store.recordAnswer(answered(flagCard("A"), false, kMorning), session), drill::Keeping::Saved);
+    EXPECT_EQ(store.recordAnswer(answered(flagCard("A"), false, kMorning), session), asking::Keeping::Saved);
     const exam::TicketKept kept = store.startTicket({3, exam::ExamScope::Basic, 2, kMorning + 1h, std::nullopt});
-    EXPECT_EQ(kept.keeping, drill::Keeping::Saved);
+    EXPECT_EQ(kept.keeping, asking::Keeping::Saved);
     const long long ticket = kept.id.value_or(0);
     EXPECT_EQ(store.saveAnswer(ticket, {0, exam::TaskKind::FlagBySight, "A", "A", true, {}}, 10s),
-              drill::Keeping::Saved);
+              asking::Keeping::Saved);
     EXPECT_EQ(store.saveAnswer(ticket, {1, exam::TaskKind::FlagBySight, "B", "C", false, {}}, 20s),
-              drill::Keeping::Saved);
-    EXPECT_EQ(store.finishTicket(ticket, {kMorning + 1h + 1min, 1, 1, 0, false, false}), drill::Keeping::Saved);
+              asking::Keeping::Saved);
+    EXPECT_EQ(store.finishTicket(ticket, {kMorning + 1h + 1min, 1, 1, 0, false, false}), asking::Keeping::Saved);
     return ticket;
 }
 
@@ -51,10 +51,10 @@ TEST(DamagedWhileOpen, TheReadingThatMeetsTheDamageSetsTheFileAside) {
          [](ProgressStore& s, long long ticket) { return s.answersOf(ticket).empty(); }},
         {"the recent sessions", "sessions", [](ProgressStore& s, long long) { return s.recentSessions().empty(); }},
         {"the states of the cards", "cards",
-         [](ProgressStore& s, long long) { return s.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).empty(); }},
+         [](ProgressStore& s, long long) { return s.cardStates(SignalSet::Flags, AskMode::RecogniseFlag).empty(); }},
         {"the hardest signals", "answers",
          [](ProgressStore& s, long long) {
-             return s.hardestSignals(DrillSet::Flags, DrillMode::RecogniseFlag, 10).empty();
+             return s.hardestSignals(SignalSet::Flags, AskMode::RecogniseFlag, 10).empty();
          }},
     };
     for (const Case& c : cases) {

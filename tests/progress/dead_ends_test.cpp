@@ -29,15 +29,17 @@ namespace {
 
 using namespace std::chrono_literals;
 using namespace testing;
-using drill::DrillMode;
-using drill::DrillSet;
-using drill::Keeping;
+using asking::AskMode;
+using asking::Keeping;
+using asking::SignalSet;
 
 constexpr const char* kWaiting = "Прогресс ждёт: файл занят другой программой; ответы будут записаны, когда он освободится.";
 
 fs::path withSuffix(const fs::path& file, const char* suffix) { return fs::path(file.string() + suffix); }
 
-drill::CardStates flagStates(ProgressStore& store) { return store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag); }
+drill::CardStates flagStates(ProgressStore& store) {
+    return store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag);
+}
 
 // A sound progress file of `answers` answers of the flags, in sessions of 20.
 void writeProgressFile(const fs::path& file, int answers) {
@@ -170,12 +172,12 @@ TEST_F(DeadEndTest, AnswersWaitInOrderWhileAnotherProgramHoldsTheFile) {
     RawDatabase other(progressFile());
     other.run("BEGIN IMMEDIATE");
 
-    drill::SessionRecord first = newSession(DrillSet::Flags, DrillMode::RecogniseFlag);
-    drill::SessionRecord second = newSession(DrillSet::General, DrillMode::Compose, 'K');
+    drill::SessionRecord first = newSession(SignalSet::Flags, AskMode::RecogniseFlag);
+    drill::SessionRecord second = newSession(SignalSet::General, AskMode::Compose, 'K');
     const drill::Answer answers[] = {
         answered(flagCard("K"), false, kMorning + 1h),
         answered(flagCard("K"), true, kMorning + 1h + 10s, answered(flagCard("K"), false, kMorning + 1h).stateAfter),
-        answered({DrillSet::General, DrillMode::Compose, "K1"}, true, kMorning + 1h + 20s),
+        answered({SignalSet::General, AskMode::Compose, "K1"}, true, kMorning + 1h + 20s),
     };
     EXPECT_EQ(store.recordAnswer(answers[0], first), Keeping::Pending);
     EXPECT_EQ(store.recordAnswer(answers[1], first), Keeping::Pending);
@@ -191,7 +193,7 @@ TEST_F(DeadEndTest, AnswersWaitInOrderWhileAnotherProgramHoldsTheFile) {
     EXPECT_TRUE(store.answersWaiting());
     EXPECT_EQ(store.notices(), std::vector<std::string>{kWaiting});
     EXPECT_EQ(flagStates(store).at(flagCard("K")), answers[1].stateAfter);
-    EXPECT_EQ(store.cardStates(DrillSet::General, DrillMode::Compose).size(), 1u);
+    EXPECT_EQ(store.cardStates(SignalSet::General, AskMode::Compose).size(), 1u);
     EXPECT_EQ(store.lastChoice(), second.choice);
     EXPECT_EQ(store.writeWaiting(), Keeping::Pending);
 
@@ -202,7 +204,7 @@ TEST_F(DeadEndTest, AnswersWaitInOrderWhileAnotherProgramHoldsTheFile) {
     // The first session's number comes with its next answer.
     EXPECT_EQ(store.recordAnswer(answered(flagCard("L"), true, kMorning + 1h + 30s), first), Keeping::Saved);
     EXPECT_EQ(first.number, 3);
-    EXPECT_EQ(store.recordAnswer(answered({DrillSet::General, DrillMode::Compose, "K2"}, true, kMorning + 2h), second),
+    EXPECT_EQ(store.recordAnswer(answered({SignalSet::General, AskMode::Compose, "K2"}, true, kMorning + 2h), second),
               Keeping::Saved);
     EXPECT_EQ(second.number, 4);
     EXPECT_EQ(other.column("SELECT code || ' ' || correct || ' ' || session FROM answers ORDER BY id"),
@@ -404,14 +406,14 @@ TEST_F(DeadEndTest, AFileSizeLimitEndsSavingNotTheProgram) {
 TEST_F(DeadEndTest, ClocksFarOffLeaveTimesTheFileCanHold) {
     struct Case {
         const char* name;
-        drill::TimePoint answeredAt;
+        asking::TimePoint answeredAt;
         const char* storedAt;  // the answer's time in the file
     };
-    const drill::TimePoint latest = drill::TimePoint{std::chrono::sys_days{std::chrono::year{2261} / 12 / 1}};
+    const asking::TimePoint latest = asking::TimePoint{std::chrono::sys_days{std::chrono::year{2261} / 12 / 1}};
     const Case cases[] = {
-        {"a clock in 1990", drill::TimePoint{std::chrono::sys_days{std::chrono::year{1990} / 6 / 1}},
+        {"a clock in 1990", asking::TimePoint{std::chrono::sys_days{std::chrono::year{1990} / 6 / 1}},
          "2000-01-01T00:00:00Z"},
-        {"a clock in 2100", drill::TimePoint{std::chrono::sys_days{std::chrono::year{2100} / 6 / 1}},
+        {"a clock in 2100", asking::TimePoint{std::chrono::sys_days{std::chrono::year{2100} / 6 / 1}},
          "2100-06-01T00:00:00Z"},
         {"a clock near the end of what nanoseconds since 1970 hold", latest, "2199-12-31T23:59:59Z"},
     };

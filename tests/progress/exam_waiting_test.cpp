@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "exam/exam_flow.h"
+#include "exam/ticket_sitting.h"
 #include "progress/progress_store.h"
 #include "progress_test_support.h"
 #include "support/shipped_book.h"
@@ -26,9 +26,9 @@ const exam::ExamPool& pool() {
 }
 
 // Picks the right meaning, types the code read, or puts up the flags asked.
-void answerRightly(exam::ExamFlow& flow) {
+void answerRightly(exam::TicketSitting& flow) {
     const exam::TicketQuestion& q = flow.question();
-    if (exam::modeOf(q.kind) == drill::DrillMode::Meaning) return flow.pick(q.rightChoice);
+    if (exam::modeOf(q.kind) == asking::AskMode::Meaning) return flow.pick(q.rightChoice);
     if (q.kind == exam::TaskKind::ReadHoistType) {
         for (char c : q.hoist.flags) flow.type(c);
         return;
@@ -43,9 +43,9 @@ TEST(ExamWhileTheFileIsHeld, AnswersAndTheHandInWaitAndAreWrittenWhenItFrees) {
     ManualClock time(kMorning);
     ProgressStore store(file, time.clock());
     drill::SessionRecord session = newSession();
-    ASSERT_EQ(store.recordAnswer(answered(flagCard("A"), true, kMorning), session), drill::Keeping::Saved);
+    ASSERT_EQ(store.recordAnswer(answered(flagCard("A"), true, kMorning), session), asking::Keeping::Saved);
 
-    exam::ExamFlow flow(pool(), exam::drawTicket(pool(), 7, exam::ExamScope::Basic), store, time.clock());
+    exam::TicketSitting flow(pool(), exam::drawTicket(pool(), 7, exam::ExamScope::Basic), store, time.clock());
     answerRightly(flow);  // written at once: the ticket and its first answer
     EXPECT_FALSE(flow.waiting());
     {

@@ -44,16 +44,16 @@ TEST(DefaultProgressFile, FollowsTheXdgDataFolder) {
 
 TEST(UtcText, WritesAndReadsIso8601InUtc) {
     struct Case {
-        drill::TimePoint time;
+        asking::TimePoint time;
         const char* text;
         const char* stamp;
     };
     const Case cases[] = {
         {testing::kMorning, "2026-12-10T14:03:07Z", "20261210T140307Z"},
-        {drill::TimePoint{sys_days{2000y / January / 1}}, "2000-01-01T00:00:00Z", "20000101T000000Z"},
-        {drill::TimePoint{sys_days{2028y / February / 29} + 23h + 59min + 59s}, "2028-02-29T23:59:59Z",
+        {asking::TimePoint{sys_days{2000y / January / 1}}, "2000-01-01T00:00:00Z", "20000101T000000Z"},
+        {asking::TimePoint{sys_days{2028y / February / 29} + 23h + 59min + 59s}, "2028-02-29T23:59:59Z",
          "20280229T235959Z"},
-        {drill::TimePoint{sys_days{2199y / December / 31} + 23h + 59min + 59s}, "2199-12-31T23:59:59Z",
+        {asking::TimePoint{sys_days{2199y / December / 31} + 23h + 59min + 59s}, "2199-12-31T23:59:59Z",
          "21991231T235959Z"},
     };
     for (const Case& c : cases) {
@@ -75,16 +75,16 @@ TEST(UtcText, ReadsNoTimeOutOfRangeOrMisspelt) {
 TEST(UtcText, SecondsSinceEpochRoundTowardsThePast) {
     EXPECT_EQ(secondsSinceEpoch(testing::kMorning), 1'796'911'387);
     EXPECT_EQ(secondsSinceEpoch(testing::kMorning + 999ms), 1'796'911'387);
-    EXPECT_EQ(secondsSinceEpoch(drill::TimePoint{} - 1ms), -1);
+    EXPECT_EQ(secondsSinceEpoch(asking::TimePoint{} - 1ms), -1);
 }
 
 TEST(SaneTime, ClocksFarOffAreBroughtIntoTheRangeWithoutWrapping) {
-    const drill::TimePoint first{sys_days{2000y / January / 1}};
-    const drill::TimePoint last{sys_days{2199y / December / 31} + 23h + 59min + 59s};
+    const asking::TimePoint first{sys_days{2000y / January / 1}};
+    const asking::TimePoint last{sys_days{2199y / December / 31} + 23h + 59min + 59s};
     struct Case {
         const char* name;
         std::int64_t seconds;
-        drill::TimePoint expected;
+        asking::TimePoint expected;
     };
     const Case cases[] = {
         {"a clock in 2026", 1'796'911'387, testing::kMorning},
@@ -95,13 +95,13 @@ TEST(SaneTime, ClocksFarOffAreBroughtIntoTheRangeWithoutWrapping) {
         {"the smallest", std::numeric_limits<std::int64_t>::min(), first},
     };
     for (const Case& c : cases) {
-        const drill::TimePoint time = saneTimeOfSeconds(c.seconds);
+        const asking::TimePoint time = saneTimeOfSeconds(c.seconds);
         EXPECT_EQ(time, c.expected) << c.name;
         EXPECT_EQ(saneTime(time), time) << c.name;
     }
-    EXPECT_EQ(saneTime(drill::TimePoint::max()), last);
-    EXPECT_EQ(saneTime(drill::TimePoint::min()), first);
-    const drill::TimePoint now = ProgressStore::systemClock()();
+    EXPECT_EQ(saneTime(asking::TimePoint::max()), last);
+    EXPECT_EQ(saneTime(asking::TimePoint::min()), first);
+    const asking::TimePoint now = ProgressStore::systemClock()();
     EXPECT_TRUE(now >= first && now <= last);
 }
 

@@ -137,7 +137,7 @@ TEST(CrashSafety, EveryReportedAnswerSurvivesSigkill) {
     std::set<std::string> answered;
     for (const std::string& code : RawDatabase(file).column("SELECT DISTINCT code FROM answers")) answered.insert(code);
     std::set<std::string> withState;
-    for (const auto& [card, state] : store.cardStates(drill::DrillSet::Flags, drill::DrillMode::RecogniseFlag))
+    for (const auto& [card, state] : store.cardStates(asking::SignalSet::Flags, asking::AskMode::RecogniseFlag))
         withState.insert(card.code);
     EXPECT_EQ(withState, answered);
     EXPECT_GE(answered.size(), 20u) << "the children gave too few answers to test anything";

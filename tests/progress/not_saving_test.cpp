@@ -20,8 +20,8 @@ namespace {
 
 using namespace std::chrono_literals;
 using namespace testing;
-using drill::DrillMode;
-using drill::DrillSet;
+using asking::AskMode;
+using asking::SignalSet;
 
 constexpr const char* kNotSaving = "Прогресс не сохраняется: ";
 
@@ -29,19 +29,19 @@ constexpr const char* kNotSaving = "Прогресс не сохраняется
 void checkWorksInMemory(ProgressStore& store) {
     drill::SessionRecord first = newSession();
     drill::SessionRecord second = newSession();
-    EXPECT_EQ(store.recordAnswer(answered(flagCard("K"), true, kMorning), first), drill::Keeping::InMemory);
+    EXPECT_EQ(store.recordAnswer(answered(flagCard("K"), true, kMorning), first), asking::Keeping::InMemory);
     EXPECT_FALSE(store.saving());
     EXPECT_EQ(store.notSavingMessage().rfind(kNotSaving, 0), 0u) << store.notSavingMessage();
-    EXPECT_EQ(store.recordAnswer(answered(flagCard("L"), false, kMorning + 1min), second), drill::Keeping::InMemory);
+    EXPECT_EQ(store.recordAnswer(answered(flagCard("L"), false, kMorning + 1min), second), asking::Keeping::InMemory);
     ASSERT_TRUE(first.number && second.number);
     EXPECT_LT(*first.number, *second.number);
-    const auto states = store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag);
+    const auto states = store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag);
     EXPECT_TRUE(states.contains(flagCard("K")) && states.contains(flagCard("L"))) << "the answers are not kept in memory";
-    EXPECT_EQ(store.counts(DrillSet::Flags, DrillMode::RecogniseFlag, 36).learning, static_cast<int>(states.size()));
+    EXPECT_EQ(store.counts(SignalSet::Flags, AskMode::RecogniseFlag, 36).learning, static_cast<int>(states.size()));
     EXPECT_EQ(store.recentAccuracy().sessions.back().session, *second.number);
     EXPECT_EQ(store.lastChoice(), second.choice);
     EXPECT_FALSE(store.resetAll()) << "a reset in memory is not saved either";
-    EXPECT_TRUE(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).empty());
+    EXPECT_TRUE(store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag).empty());
     EXPECT_EQ(store.notSavingMessage().rfind(kNotSaving, 0), 0u);
     EXPECT_EQ(store.notices(), std::vector<std::string>{store.notSavingMessage()});
 }
@@ -142,7 +142,7 @@ TEST_F(NotSavingTest, AFileSizeLimitStopsSavingAndKeepsWhatWasSaved) {
         ProgressStore store(file);
         drill::SessionRecord session = newSession();
         for (const char* symbol : {"A", "B", "C"})
-            ASSERT_EQ(store.recordAnswer(answered(flagCard(symbol), true, kMorning), session), drill::Keeping::Saved);
+            ASSERT_EQ(store.recordAnswer(answered(flagCard(symbol), true, kMorning), session), asking::Keeping::Saved);
         {
             const FileSizeLimit full(0);
             ASSERT_TRUE(full.applied());
@@ -151,12 +151,12 @@ TEST_F(NotSavingTest, AFileSizeLimitStopsSavingAndKeepsWhatWasSaved) {
                 << store.notSavingMessage();
         }
         // The rest of the run stays in memory, even with room on the disk again.
-        EXPECT_EQ(store.recordAnswer(answered(flagCard("D"), true, kMorning), session), drill::Keeping::InMemory);
+        EXPECT_EQ(store.recordAnswer(answered(flagCard("D"), true, kMorning), session), asking::Keeping::InMemory);
     }
     ProgressStore store(file);
     EXPECT_TRUE(store.saving());
     EXPECT_FALSE(store.setAsideFile());
-    EXPECT_EQ(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).size(), 3u)
+    EXPECT_EQ(store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag).size(), 3u)
         << "the answers saved before the limit are lost";
     EXPECT_EQ(RawDatabase(file).value("PRAGMA integrity_check").toString(), "ok");
 }
@@ -164,17 +164,17 @@ TEST_F(NotSavingTest, AFileSizeLimitStopsSavingAndKeepsWhatWasSaved) {
 TEST_F(NotSavingTest, ProgressSavedBeforeWritingStoppedStaysInView) {
     const fs::path file = folder() / "progress.sqlite3";
     ProgressStore store(file);
-    drill::SessionRecord first = newSession(DrillSet::Flags, DrillMode::RecogniseFlag);
+    drill::SessionRecord first = newSession(SignalSet::Flags, AskMode::RecogniseFlag);
     for (const char* symbol : {"A", "B", "C"})
-        ASSERT_EQ(store.recordAnswer(answered(flagCard(symbol), true, kMorning), first), drill::Keeping::Saved);
+        ASSERT_EQ(store.recordAnswer(answered(flagCard(symbol), true, kMorning), first), asking::Keeping::Saved);
     const FileSizeLimit full(0);
     ASSERT_TRUE(full.applied());
-    drill::SessionRecord second = newSession(DrillSet::Flags, DrillMode::RecogniseFlag);
-    EXPECT_EQ(store.recordAnswer(answered(flagCard("D"), false, kMorning), second), drill::Keeping::InMemory);
+    drill::SessionRecord second = newSession(SignalSet::Flags, AskMode::RecogniseFlag);
+    EXPECT_EQ(store.recordAnswer(answered(flagCard("D"), false, kMorning), second), asking::Keeping::InMemory);
     EXPECT_NE(store.notSavingMessage().find(file.string()), std::string::npos) << store.notSavingMessage();
-    EXPECT_EQ(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).size(), 4u)
+    EXPECT_EQ(store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag).size(), 4u)
         << "the memory copy lacks the answers saved in the file";
-    EXPECT_EQ(store.counts(DrillSet::Flags, DrillMode::RecogniseFlag, 36), (ProgressCounts{32, 4, 0}));
+    EXPECT_EQ(store.counts(SignalSet::Flags, AskMode::RecogniseFlag, 36), (ProgressCounts{32, 4, 0}));
     EXPECT_EQ(second.number, 2) << "the copy's sessions are numbered on";
     EXPECT_EQ(store.recentSessions().size(), 2u);
 }

@@ -60,7 +60,7 @@ TEST(WholePrograms, AProgramKilledAtAnyStepOfCreatingTheFileLeavesOneTheNextRunU
         ProgressStore store(file);
         EXPECT_TRUE(store.notices().empty()) << store.notices().front();
         drill::SessionRecord session = newSession();
-        EXPECT_EQ(store.recordAnswer(answered(flagCard("Z"), true, kMorning), session), drill::Keeping::Saved);
+        EXPECT_EQ(store.recordAnswer(answered(flagCard("Z"), true, kMorning), session), asking::Keeping::Saved);
         const std::vector<std::string> stored = RawDatabase(file).column("SELECT given FROM answers");
         const std::set<std::string> inFile(stored.begin(), stored.end());
         for (const std::string& id : reported) EXPECT_TRUE(inFile.contains(id)) << "answer " << id << " is lost";

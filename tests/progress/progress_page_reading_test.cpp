@@ -22,17 +22,17 @@ using namespace std::chrono_literals;
 using namespace testing;
 using drill::CardKey;
 using drill::DrillChoice;
-using drill::DrillMode;
-using drill::DrillSet;
+using asking::AskMode;
+using asking::SignalSet;
 
 // Cards in all of each set, as the code book would say.
-int cardsIn(DrillSet set) {
+int cardsIn(SignalSet set) {
     switch (set) {
-        case DrillSet::Flags: return 36;
-        case DrillSet::SingleLetter: return 26;
-        case DrillSet::General: return 100;
-        case DrillSet::Medical: return 50;
-        case DrillSet::Tables: return 20;
+        case SignalSet::Flags: return 36;
+        case SignalSet::SingleLetter: return 26;
+        case SignalSet::General: return 100;
+        case SignalSet::Medical: return 50;
+        case SignalSet::Tables: return 20;
     }
     return 0;
 }
@@ -55,13 +55,13 @@ struct Given {
 };
 
 TEST_F(ProgressPageReadingTest, ThePageReadsEveryFigureItShows) {
-    const auto general = [](const std::string& code) { return CardKey{DrillSet::General, DrillMode::Meaning, code}; };
-    const auto composed = [](const std::string& code) { return CardKey{DrillSet::General, DrillMode::Compose, code}; };
+    const auto general = [](const std::string& code) { return CardKey{SignalSet::General, AskMode::Meaning, code}; };
+    const auto composed = [](const std::string& code) { return CardKey{SignalSet::General, AskMode::Compose, code}; };
     const std::vector<DrillChoice> choices = {
-        {DrillSet::General, DrillMode::Meaning, 'A'},     // 1: six answers, charted
-        {DrillSet::SingleLetter, DrillMode::Meaning, 0},  // 2: two answers, left out
-        {DrillSet::General, DrillMode::Compose, 'A'},     // 3: five answers, charted
-        {DrillSet::Medical, DrillMode::Meaning, 0},       // 4: one answer, left out
+        {SignalSet::General, AskMode::Meaning, 'A'},     // 1: six answers, charted
+        {SignalSet::SingleLetter, AskMode::Meaning, 0},  // 2: two answers, left out
+        {SignalSet::General, AskMode::Compose, 'A'},     // 3: five answers, charted
+        {SignalSet::Medical, AskMode::Meaning, 0},       // 4: one answer, left out
     };
     const std::vector<Given> given = {
         {1, general("A1"), true, drill::kTopBox},
@@ -70,28 +70,28 @@ TEST_F(ProgressPageReadingTest, ThePageReadsEveryFigureItShows) {
         {1, general("A2"), false},
         {1, general("A4"), true},
         {1, general("A3"), true},
-        {2, {DrillSet::SingleLetter, DrillMode::Meaning, "B"}, true},
-        {2, {DrillSet::SingleLetter, DrillMode::Meaning, "C"}, false},
+        {2, {SignalSet::SingleLetter, AskMode::Meaning, "B"}, true},
+        {2, {SignalSet::SingleLetter, AskMode::Meaning, "C"}, false},
         // Missed in another mode of the set chosen: not among its hardest.
         {3, composed("A5"), false},
         {3, composed("A6"), false},
         {3, composed("A7"), false},
         {3, composed("A8"), false},
         {3, composed("A9"), false},
-        {4, {DrillSet::Medical, DrillMode::Meaning, "M1"}, true, drill::kFirstLearnedBox},
+        {4, {SignalSet::Medical, AskMode::Meaning, "M1"}, true, drill::kFirstLearnedBox},
     };
     std::vector<SessionSummary> expectedShown;
     {
         ProgressStore store(progressFile(), fixedClock(), testCodes());
         std::vector<drill::SessionRecord> sessions;
         for (const DrillChoice& choice : choices) sessions.push_back({choice, std::nullopt});
-        drill::TimePoint at = kMorning;
+        asking::TimePoint at = kMorning;
         for (const Given& g : given) {
             at += 1min;
             const drill::Answer answer =
                 g.box < 0 ? answered(g.card, g.correct, at) : answeredIntoBox(g.card, g.box, at);
             ASSERT_EQ(store.recordAnswer(answer, sessions[static_cast<std::size_t>(g.session - 1)]),
-                      drill::Keeping::Saved);
+                      asking::Keeping::Saved);
         }
         expectedShown = {{1, kMorning + 1min, choices[0], 6, 3}, {3, kMorning + 9min, choices[2], 5, 0}};
     }
@@ -100,8 +100,8 @@ TEST_F(ProgressPageReadingTest, ThePageReadsEveryFigureItShows) {
     const ProgressPageFigures figures = ProgressReading(store).page(choices[0], cardsIn);
 
     const std::vector<SetCounts> expectedSets = {
-        {DrillSet::Flags, {36, 0, 0}},   {DrillSet::SingleLetter, {24, 2, 0}}, {DrillSet::General, {96, 3, 1}},
-        {DrillSet::Medical, {49, 0, 1}}, {DrillSet::Tables, {20, 0, 0}},
+        {SignalSet::Flags, {36, 0, 0}},   {SignalSet::SingleLetter, {24, 2, 0}}, {SignalSet::General, {96, 3, 1}},
+        {SignalSet::Medical, {49, 0, 1}}, {SignalSet::Tables, {20, 0, 0}},
     };
     EXPECT_EQ(figures.sets, expectedSets);
     EXPECT_EQ(figures.sessions.shown, expectedShown);
@@ -112,8 +112,8 @@ TEST_F(ProgressPageReadingTest, ThePageReadsEveryFigureItShows) {
 
     // The same file, another set and mode chosen.
     const ProgressPageFigures composing =
-        ProgressReading(store).page({DrillSet::General, DrillMode::Compose, 0}, cardsIn);
-    EXPECT_EQ(composing.sets[2], (SetCounts{DrillSet::General, {95, 5, 0}}));
+        ProgressReading(store).page({SignalSet::General, AskMode::Compose, 0}, cardsIn);
+    EXPECT_EQ(composing.sets[2], (SetCounts{SignalSet::General, {95, 5, 0}}));
     EXPECT_EQ(composing.sessions.shown, expectedShown) << "the chart shows every set and mode";
     ASSERT_EQ(composing.hardest.size(), 5u);
     EXPECT_EQ(composing.hardest.front(), (HardSignal{"A9", 1, 1})) << "of equal misses, the one missed last first";
@@ -122,11 +122,11 @@ TEST_F(ProgressPageReadingTest, ThePageReadsEveryFigureItShows) {
 TEST_F(ProgressPageReadingTest, NoProgressYetReadsAsEveryCardNew) {
     ProgressStore store(progressFile(), fixedClock(), testCodes());
     const ProgressPageFigures figures =
-        ProgressReading(store).page({DrillSet::Flags, DrillMode::RecogniseFlag, 0}, cardsIn);
-    ASSERT_EQ(figures.sets.size(), std::size(drill::kAllSets));
+        ProgressReading(store).page({SignalSet::Flags, AskMode::RecogniseFlag, 0}, cardsIn);
+    ASSERT_EQ(figures.sets.size(), std::size(asking::kAllSets));
     for (std::size_t i = 0; i < figures.sets.size(); ++i) {
-        const DrillSet set = drill::kAllSets[i];
-        EXPECT_EQ(figures.sets[i], (SetCounts{set, {cardsIn(set), 0, 0}})) << drill::storedName(set);
+        const SignalSet set = asking::kAllSets[i];
+        EXPECT_EQ(figures.sets[i], (SetCounts{set, {cardsIn(set), 0, 0}})) << asking::storedName(set);
     }
     EXPECT_TRUE(figures.sessions.shown.empty());
     EXPECT_EQ(figures.sessions.leftOut, 0);
@@ -136,14 +136,14 @@ TEST_F(ProgressPageReadingTest, NoProgressYetReadsAsEveryCardNew) {
 
 // Sessions of flags, one after another, of so many answers each.
 void recordSessions(ProgressStore& store, const std::vector<int>& answers) {
-    drill::TimePoint at = kMorning;
+    asking::TimePoint at = kMorning;
     for (const int count : answers) {
         drill::SessionRecord session = newSession();
         for (int i = 0; i < count; ++i) {
             at += 1min;
             ASSERT_EQ(store.recordAnswer(
                           answered(flagCard(std::string(1, static_cast<char>('A' + i % 26))), i % 3 != 0, at), session),
-                      drill::Keeping::Saved);
+                      asking::Keeping::Saved);
         }
     }
 }

@@ -19,11 +19,11 @@ namespace {
 
 using namespace std::chrono_literals;
 using namespace testing;
+using asking::AskMode;
+using asking::Keeping;
+using asking::SignalSet;
 using drill::CardKey;
 using drill::CardState;
-using drill::DrillMode;
-using drill::DrillSet;
-using drill::Keeping;
 
 class ProgressStoreTest : public ::testing::Test {
 protected:
@@ -36,11 +36,11 @@ protected:
 };
 
 TEST_F(ProgressStoreTest, WhatIsRecordedComesBackInANewStore) {
-    const CardKey general{DrillSet::General, DrillMode::Meaning, "AE1"};
-    const CardKey medical{DrillSet::Medical, DrillMode::Compose, "MAA"};
-    const CardKey table{DrillSet::Tables, DrillMode::Meaning, "I-3"};
-    drill::SessionRecord first = newSession(DrillSet::General, DrillMode::Meaning, 'A');
-    drill::SessionRecord second = newSession(DrillSet::Tables, DrillMode::Meaning);
+    const CardKey general{SignalSet::General, AskMode::Meaning, "AE1"};
+    const CardKey medical{SignalSet::Medical, AskMode::Compose, "MAA"};
+    const CardKey table{SignalSet::Tables, AskMode::Meaning, "I-3"};
+    drill::SessionRecord first = newSession(SignalSet::General, AskMode::Meaning, 'A');
+    drill::SessionRecord second = newSession(SignalSet::Tables, AskMode::Meaning);
     const std::vector<std::pair<drill::Answer, drill::SessionRecord*>> answers = {
         {answered(flagCard("A"), true, kMorning, std::nullopt, "A"), &first},
         {answered(general, false, kMorning + 5s, CardState{3, kMorning, kMorning - 72h}, "Покиньте судно"), &first},
@@ -61,15 +61,15 @@ TEST_F(ProgressStoreTest, WhatIsRecordedComesBackInANewStore) {
     ProgressStore store(progressFile());
     EXPECT_TRUE(store.saving());
     EXPECT_FALSE(store.setAsideFile());
-    EXPECT_EQ(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag),
+    EXPECT_EQ(store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag),
               (drill::CardStates{{flagCard("A"), answers[3].first.stateAfter}}));
-    EXPECT_EQ(store.cardStates(DrillSet::General, DrillMode::Meaning),
+    EXPECT_EQ(store.cardStates(SignalSet::General, AskMode::Meaning),
               (drill::CardStates{{general, CardState{0, kMorning + 5s, kMorning + 5s}}}));
-    EXPECT_EQ(store.cardStates(DrillSet::Medical, DrillMode::Compose),
+    EXPECT_EQ(store.cardStates(SignalSet::Medical, AskMode::Compose),
               (drill::CardStates{{medical, answers[2].first.stateAfter}}));
-    EXPECT_EQ(store.cardStates(DrillSet::Tables, DrillMode::Meaning),
+    EXPECT_EQ(store.cardStates(SignalSet::Tables, AskMode::Meaning),
               (drill::CardStates{{table, answers[4].first.stateAfter}}));
-    EXPECT_TRUE(store.cardStates(DrillSet::General, DrillMode::Compose).empty());
+    EXPECT_TRUE(store.cardStates(SignalSet::General, AskMode::Compose).empty());
     EXPECT_EQ(store.lastChoice(), second.choice);
 
     RawDatabase raw(progressFile());
@@ -103,12 +103,12 @@ TEST_F(ProgressStoreTest, WhatIsRecordedComesBackInANewStore) {
 
 TEST_F(ProgressStoreTest, NothingIsCreatedBeforeTheFirstAnswer) {
     ProgressStore store(progressFile());
-    EXPECT_TRUE(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).empty());
-    EXPECT_EQ(store.counts(DrillSet::Flags, DrillMode::RecogniseFlag, 36), (ProgressCounts{36, 0, 0}));
+    EXPECT_TRUE(store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag).empty());
+    EXPECT_EQ(store.counts(SignalSet::Flags, AskMode::RecogniseFlag, 36), (ProgressCounts{36, 0, 0}));
     EXPECT_TRUE(store.recentAccuracy().sessions.empty());
-    EXPECT_TRUE(store.recentAccuracy(DrillSet::Flags, DrillMode::RecogniseFlag).sessions.empty());
+    EXPECT_TRUE(store.recentAccuracy(SignalSet::Flags, AskMode::RecogniseFlag).sessions.empty());
     EXPECT_TRUE(store.recentSessions().empty());
-    EXPECT_TRUE(store.hardestSignals(DrillSet::Flags, DrillMode::RecogniseFlag, 10).empty());
+    EXPECT_TRUE(store.hardestSignals(SignalSet::Flags, AskMode::RecogniseFlag, 10).empty());
     EXPECT_FALSE(store.lastChoice());
     EXPECT_EQ(store.writeWaiting(), Keeping::Saved);
     EXPECT_TRUE(store.resetAll());
@@ -119,7 +119,7 @@ TEST_F(ProgressStoreTest, NothingIsCreatedBeforeTheFirstAnswer) {
     drill::SessionRecord session = newSession();
     EXPECT_EQ(store.recordAnswer(answered(flagCard("B"), true, kMorning), session), Keeping::Saved);
     EXPECT_TRUE(fs::is_regular_file(progressFile()));
-    EXPECT_EQ(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).size(), 1u);
+    EXPECT_EQ(store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag).size(), 1u);
 }
 
 TEST_F(ProgressStoreTest, ABlankFileLeftByAStopDuringCreationIsTakenOver) {
@@ -127,20 +127,20 @@ TEST_F(ProgressStoreTest, ABlankFileLeftByAStopDuringCreationIsTakenOver) {
     writeBytes(progressFile(), "");
     ProgressStore store(progressFile());
     EXPECT_FALSE(store.setAsideFile());
-    EXPECT_TRUE(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).empty());
+    EXPECT_TRUE(store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag).empty());
     drill::SessionRecord session = newSession();
     EXPECT_EQ(store.recordAnswer(answered(flagCard("C"), false, kMorning), session), Keeping::Saved);
     EXPECT_TRUE(store.saving());
     EXPECT_EQ(entriesOf(progressFile().parent_path()).front(), "progress.sqlite3");
-    EXPECT_EQ(ProgressStore(progressFile()).cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).size(), 1u);
+    EXPECT_EQ(ProgressStore(progressFile()).cardStates(SignalSet::Flags, AskMode::RecogniseFlag).size(), 1u);
 }
 
 TEST_F(ProgressStoreTest, EachSessionTakesTheNextNumberOfTheFileEvenWithTwoStoresWriting) {
     ProgressStore one(progressFile());
     ProgressStore other(progressFile());
-    drill::SessionRecord a = newSession(DrillSet::Flags, DrillMode::RecogniseFlag);
-    drill::SessionRecord b = newSession(DrillSet::General, DrillMode::Compose, 'C');
-    drill::SessionRecord c = newSession(DrillSet::Medical, DrillMode::Meaning);
+    drill::SessionRecord a = newSession(SignalSet::Flags, AskMode::RecogniseFlag);
+    drill::SessionRecord b = newSession(SignalSet::General, AskMode::Compose, 'C');
+    drill::SessionRecord c = newSession(SignalSet::Medical, AskMode::Meaning);
     // Interleaved as two programs drilling at once would.
     const std::vector<std::pair<ProgressStore*, drill::SessionRecord*>> order = {
         {&one, &a}, {&other, &b}, {&one, &a}, {&other, &b}, {&other, &b}, {&one, &c}, {&other, &b}, {&one, &c},
@@ -166,14 +166,14 @@ TEST_F(ProgressStoreTest, EachSessionTakesTheNextNumberOfTheFileEvenWithTwoStore
 
 TEST_F(ProgressStoreTest, TheLastChoiceIsThatOfTheLatestAnswer) {
     ProgressStore store(progressFile());
-    drill::SessionRecord general = newSession(DrillSet::General, DrillMode::Compose, 'Q');
-    drill::SessionRecord flags = newSession(DrillSet::Flags, DrillMode::Meaning);
-    store.recordAnswer(answered({DrillSet::General, DrillMode::Compose, "QA"}, true, kMorning), general);
-    EXPECT_EQ(store.lastChoice(), (drill::DrillChoice{DrillSet::General, DrillMode::Compose, 'Q'}));
-    store.recordAnswer(answered({DrillSet::Flags, DrillMode::Meaning, "Q"}, true, kMorning + 1min), flags);
+    drill::SessionRecord general = newSession(SignalSet::General, AskMode::Compose, 'Q');
+    drill::SessionRecord flags = newSession(SignalSet::Flags, AskMode::Meaning);
+    store.recordAnswer(answered({SignalSet::General, AskMode::Compose, "QA"}, true, kMorning), general);
+    EXPECT_EQ(store.lastChoice(), (drill::DrillChoice{SignalSet::General, AskMode::Compose, 'Q'}));
+    store.recordAnswer(answered({SignalSet::Flags, AskMode::Meaning, "Q"}, true, kMorning + 1min), flags);
     EXPECT_EQ(store.lastChoice(), flags.choice);
     // Back to the first session: its choice is the last again, whatever its number.
-    store.recordAnswer(answered({DrillSet::General, DrillMode::Compose, "QB"}, true, kMorning + 2min), general);
+    store.recordAnswer(answered({SignalSet::General, AskMode::Compose, "QB"}, true, kMorning + 2min), general);
     EXPECT_EQ(store.lastChoice(), general.choice);
     EXPECT_EQ(ProgressStore(progressFile()).lastChoice(), general.choice);
 }
@@ -188,9 +188,9 @@ TEST_F(ProgressStoreTest, CountsNewLearningAndLearnedCards) {
         store.recordAnswer(answeredIntoBox(flagCard(std::string(1, static_cast<char>('A' + n++))), box, kMorning),
                            session);
     // The same set in another mode, and another set.
-    drill::SessionRecord other = newSession(DrillSet::General, DrillMode::Meaning);
-    store.recordAnswer(answeredIntoBox({DrillSet::Flags, DrillMode::Compose, "A"}, drill::kTopBox, kMorning), other);
-    store.recordAnswer(answeredIntoBox({DrillSet::General, DrillMode::Meaning, "A1"}, drill::kTopBox, kMorning), other);
+    drill::SessionRecord other = newSession(SignalSet::General, AskMode::Meaning);
+    store.recordAnswer(answeredIntoBox({SignalSet::Flags, AskMode::Compose, "A"}, drill::kTopBox, kMorning), other);
+    store.recordAnswer(answeredIntoBox({SignalSet::General, AskMode::Meaning, "A1"}, drill::kTopBox, kMorning), other);
 
     struct Case {
         const char* name;
@@ -198,12 +198,12 @@ TEST_F(ProgressStoreTest, CountsNewLearningAndLearnedCards) {
         ProgressCounts expected;
     };
     const Case cases[] = {
-        {"flags, recognised", store.counts(DrillSet::Flags, DrillMode::RecogniseFlag, 36), {31, 3, 2}},
-        {"flags, composed", store.counts(DrillSet::Flags, DrillMode::Compose, 36), {35, 0, 1}},
-        {"general section", store.counts(DrillSet::General, DrillMode::Meaning, 1403), {1402, 0, 1}},
-        {"medical section, untouched", store.counts(DrillSet::Medical, DrillMode::Meaning, 442), {442, 0, 0}},
+        {"flags, recognised", store.counts(SignalSet::Flags, AskMode::RecogniseFlag, 36), {31, 3, 2}},
+        {"flags, composed", store.counts(SignalSet::Flags, AskMode::Compose, 36), {35, 0, 1}},
+        {"general section", store.counts(SignalSet::General, AskMode::Meaning, 1403), {1402, 0, 1}},
+        {"medical section, untouched", store.counts(SignalSet::Medical, AskMode::Meaning, 442), {442, 0, 0}},
         {"fewer cards than answered (the code book shrank)",
-         store.counts(DrillSet::Flags, DrillMode::RecogniseFlag, 2),
+         store.counts(SignalSet::Flags, AskMode::RecogniseFlag, 2),
          {0, 3, 2}},
     };
     for (const Case& c : cases) {
@@ -214,7 +214,7 @@ TEST_F(ProgressStoreTest, CountsNewLearningAndLearnedCards) {
 }
 
 TEST_F(ProgressStoreTest, AccuracyCoversTheLastTenSessions) {
-    const CardKey general{DrillSet::General, DrillMode::Meaning, "AE"};
+    const CardKey general{SignalSet::General, AskMode::Meaning, "AE"};
     struct Given {
         int session;
         CardKey card;
@@ -241,7 +241,7 @@ TEST_F(ProgressStoreTest, AccuracyCoversTheLastTenSessions) {
     }
 
     // The expected figures, counted straight from the list above.
-    const auto expectedOver = [&given](int firstSession, int lastSession, std::optional<DrillSet> set) {
+    const auto expectedOver = [&given](int firstSession, int lastSession, std::optional<SignalSet> set) {
         std::map<int, SessionScore> scores;
         for (const Given& g : given)
             if (g.session >= firstSession && g.session <= lastSession && (!set || g.card.set == *set)) {
@@ -260,11 +260,11 @@ TEST_F(ProgressStoreTest, AccuracyCoversTheLastTenSessions) {
         std::vector<SessionScore> expected;
     };
     const Case cases[] = {
-        {"flags: sessions 4..12 and 14", store.recentAccuracy(DrillSet::Flags, DrillMode::RecogniseFlag),
-         expectedOver(4, 14, DrillSet::Flags)},
-        {"general section: its one session", store.recentAccuracy(DrillSet::General, DrillMode::Meaning),
-         expectedOver(1, 14, DrillSet::General)},
-        {"nothing in this mode", store.recentAccuracy(DrillSet::General, DrillMode::Compose), {}},
+        {"flags: sessions 4..12 and 14", store.recentAccuracy(SignalSet::Flags, AskMode::RecogniseFlag),
+         expectedOver(4, 14, SignalSet::Flags)},
+        {"general section: its one session", store.recentAccuracy(SignalSet::General, AskMode::Meaning),
+         expectedOver(1, 14, SignalSet::General)},
+        {"nothing in this mode", store.recentAccuracy(SignalSet::General, AskMode::Compose), {}},
         {"overall: sessions 5..14", store.recentAccuracy(), expectedOver(5, 14, std::nullopt)},
     };
     for (const Case& c : cases) {
@@ -288,14 +288,14 @@ TEST_F(ProgressStoreTest, RecentSessionsCarryWhatLabelsTheirBars) {
     };
     // A switch of set after one question leaves a session of one answer.
     const Planned planned[] = {
-        {{DrillSet::Flags, DrillMode::RecogniseFlag, 0}, 20, 3}, {{DrillSet::General, DrillMode::Meaning, 'K'}, 1, 0},
-        {{DrillSet::General, DrillMode::Compose, 'K'}, 6, 6},    {{DrillSet::Tables, DrillMode::Meaning, 0}, 4, 1},
-        {{DrillSet::Medical, DrillMode::Compose, 0}, 5, 0},
+        {{SignalSet::Flags, AskMode::RecogniseFlag, 0}, 20, 3}, {{SignalSet::General, AskMode::Meaning, 'K'}, 1, 0},
+        {{SignalSet::General, AskMode::Compose, 'K'}, 6, 6},    {{SignalSet::Tables, AskMode::Meaning, 0}, 4, 1},
+        {{SignalSet::Medical, AskMode::Compose, 0}, 5, 0},
     };
     std::vector<SessionSummary> expected;
     for (const Planned& p : planned) {
         drill::SessionRecord session{p.choice, std::nullopt};
-        const drill::TimePoint start = clock.now();
+        const asking::TimePoint start = clock.now();
         for (int i = 0; i < p.answers; ++i) {
             const CardKey card{p.choice.set, p.choice.mode, "K" + std::to_string(i)};
             store.recordAnswer(answered(card, i >= p.wrong, clock.now()), session);
@@ -330,14 +330,14 @@ TEST_F(ProgressStoreTest, TheHardestSignalsAreThoseMostMissedOfLate) {
     };
     // Given round by round, the n-th answer of every signal in round n.
     drill::SessionRecord session = newSession();
-    drill::TimePoint at = kMorning;
+    asking::TimePoint at = kMorning;
     for (std::size_t round = 0; round < 10; ++round)
         for (const History& h : histories)
             if (round < std::string_view(h.answers).size()) {
                 store.recordAnswer(answered(flagCard(h.code), h.answers[round] == 'v', at), session);
                 at += 1s;
             }
-    const auto hardest = store.hardestSignals(DrillSet::Flags, DrillMode::RecogniseFlag, 10);
+    const auto hardest = store.hardestSignals(SignalSet::Flags, AskMode::RecogniseFlag, 10);
     std::vector<std::string> codes;
     for (const HardSignal& h : hardest) codes.push_back(h.code);
     // C (three misses); B and D (two), B missed last (round 5, D round 3);
@@ -346,8 +346,8 @@ TEST_F(ProgressStoreTest, TheHardestSignalsAreThoseMostMissedOfLate) {
     ASSERT_EQ(hardest.size(), 5u);
     EXPECT_EQ(hardest[0], (HardSignal{"C", 3, 4}));
     EXPECT_EQ(hardest[3], (HardSignal{"G", 1, 5}));
-    EXPECT_EQ(store.hardestSignals(DrillSet::Flags, DrillMode::RecogniseFlag, 2).size(), 2u);
-    EXPECT_TRUE(store.hardestSignals(DrillSet::Flags, DrillMode::Compose, 10).empty());
+    EXPECT_EQ(store.hardestSignals(SignalSet::Flags, AskMode::RecogniseFlag, 2).size(), 2u);
+    EXPECT_TRUE(store.hardestSignals(SignalSet::Flags, AskMode::Compose, 10).empty());
 }
 
 TEST_F(ProgressStoreTest, ResetDeletesAllProgressAndKeepsAWorkingFile) {
@@ -358,19 +358,19 @@ TEST_F(ProgressStoreTest, ResetDeletesAllProgressAndKeepsAWorkingFile) {
             store.recordAnswer(answered(flagCard("D"), true, kMorning + std::chrono::hours(session)), record);
         }
         EXPECT_TRUE(store.resetAll());
-        EXPECT_TRUE(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).empty());
+        EXPECT_TRUE(store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag).empty());
         EXPECT_TRUE(store.recentAccuracy().sessions.empty());
         EXPECT_TRUE(store.recentSessions().empty());
         EXPECT_FALSE(store.lastChoice());
     }
     ProgressStore store(progressFile());
     EXPECT_FALSE(store.setAsideFile());
-    EXPECT_TRUE(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).empty())
+    EXPECT_TRUE(store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag).empty())
         << "the reset did not reach the file";
     drill::SessionRecord session = newSession();
     EXPECT_EQ(store.recordAnswer(answered(flagCard("E"), true, kMorning), session), Keeping::Saved);
     EXPECT_EQ(session.number, 1);
-    EXPECT_EQ(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).size(), 1u);
+    EXPECT_EQ(store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag).size(), 1u);
 }
 
 }  // namespace

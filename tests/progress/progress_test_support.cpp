@@ -15,39 +15,39 @@
 
 namespace mss::progress::testing {
 
-drill::Clock fixedClock(drill::TimePoint time) {
+asking::Clock fixedClock(asking::TimePoint time) {
     return [time] { return time; };
 }
 
 ProgressStore::CodesOfSet testCodes() {
-    return [](drill::DrillSet set) {
+    return [](asking::SignalSet set) {
         std::vector<std::string> codes;
         for (char c = 'A'; c <= 'Z'; ++c) {
             codes.emplace_back(1, c);
-            if (set != drill::DrillSet::Flags)
+            if (set != asking::SignalSet::Flags)
                 for (char d = '0'; d <= '9'; ++d) codes.push_back(std::string{c, d});
         }
-        if (set == drill::DrillSet::Flags)
+        if (set == asking::SignalSet::Flags)
             for (char d = '0'; d <= '9'; ++d) codes.emplace_back(1, d);
         return codes;
     };
 }
 
-drill::SessionRecord newSession(drill::DrillSet set, drill::DrillMode mode, char firstLetter) {
+drill::SessionRecord newSession(asking::SignalSet set, asking::AskMode mode, char firstLetter) {
     return {drill::DrillChoice{set, mode, firstLetter}, std::nullopt};
 }
 
-drill::Answer answered(const drill::CardKey& card, bool correct, drill::TimePoint at,
+drill::Answer answered(const drill::CardKey& card, bool correct, asking::TimePoint at,
                        const std::optional<drill::CardState>& before, const std::string& given) {
     return {card, given, correct, at, drill::afterAnswer(before, correct, at)};
 }
 
-drill::Answer answeredIntoBox(const drill::CardKey& card, int box, drill::TimePoint at) {
+drill::Answer answeredIntoBox(const drill::CardKey& card, int box, asking::TimePoint at) {
     return {card, card.code, true, at, drill::CardState{box, at + drill::delayOfBox(box), at}};
 }
 
 drill::CardKey flagCard(const std::string& symbol) {
-    return {drill::DrillSet::Flags, drill::DrillMode::RecogniseFlag, symbol};
+    return {asking::SignalSet::Flags, asking::AskMode::RecogniseFlag, symbol};
 }
 
 std::string readBytes(const fs::path& file) {

@@ -25,24 +25,24 @@ namespace mss::progress::testing {
 namespace fs = std::filesystem;
 
 // 2026-12-10 14:03:07 UTC.
-inline const drill::TimePoint kMorning{std::chrono::seconds{1'796'911'387}};
+inline const asking::TimePoint kMorning{std::chrono::seconds{1'796'911'387}};
 inline constexpr const char* kMorningStamp = "20261210T140307Z";
 
-drill::Clock fixedClock(drill::TimePoint time = kMorning);
+asking::Clock fixedClock(asking::TimePoint time = kMorning);
 
 // A clock the test moves by hand; copies share the time.
 class ManualClock {
 public:
-    explicit ManualClock(drill::TimePoint time = kMorning) : now_(std::make_shared<drill::TimePoint>(time)) {}
-    drill::Clock clock() const {
+    explicit ManualClock(asking::TimePoint time = kMorning) : now_(std::make_shared<asking::TimePoint>(time)) {}
+    asking::Clock clock() const {
         return [now = now_] { return *now; };
     }
-    drill::TimePoint now() const { return *now_; }
-    void set(drill::TimePoint time) { *now_ = time; }
+    asking::TimePoint now() const { return *now_; }
+    void set(asking::TimePoint time) { *now_ = time; }
     void advance(std::chrono::seconds by) { *now_ += by; }
 
 private:
-    std::shared_ptr<drill::TimePoint> now_;
+    std::shared_ptr<asking::TimePoint> now_;
 };
 
 // The codes the tests' drill knows: the 36 flags ("A".."Z", "0".."9") and,
@@ -50,14 +50,14 @@ private:
 ProgressStore::CodesOfSet testCodes();
 
 // A new session of a set and mode, as the drill starts one.
-drill::SessionRecord newSession(drill::DrillSet set = drill::DrillSet::Flags,
-                                drill::DrillMode mode = drill::DrillMode::RecogniseFlag, char firstLetter = 0);
+drill::SessionRecord newSession(asking::SignalSet set = asking::SignalSet::Flags,
+                                asking::AskMode mode = asking::AskMode::RecogniseFlag, char firstLetter = 0);
 
 // An answer given at `at`, with the state the Leitner boxes give the card.
-drill::Answer answered(const drill::CardKey& card, bool correct, drill::TimePoint at,
+drill::Answer answered(const drill::CardKey& card, bool correct, asking::TimePoint at,
                        const std::optional<drill::CardState>& before = std::nullopt, const std::string& given = "?");
 // An answer that leaves the card in `box`.
-drill::Answer answeredIntoBox(const drill::CardKey& card, int box, drill::TimePoint at);
+drill::Answer answeredIntoBox(const drill::CardKey& card, int box, asking::TimePoint at);
 
 drill::CardKey flagCard(const std::string& symbol);
 

@@ -18,9 +18,9 @@ namespace {
 
 using namespace std::chrono_literals;
 using namespace testing;
-using drill::DrillMode;
-using drill::DrillSet;
-using drill::Keeping;
+using asking::AskMode;
+using asking::Keeping;
+using asking::SignalSet;
 
 const QString kAllAnswers = QStringLiteral(
     "SELECT id || ' ' || answered_at || ' ' || card_set || ' ' || mode || ' ' || code || ' ' || given || ' ' || "
@@ -81,13 +81,13 @@ TEST_F(SchemaUpgradeTest, KeepsEveryAnswerAndNumbersNewSessionsAboveTheOldOnes) 
                                             "5 medical meaning [] 2026-12-10T16:03:07Z"}));
         EXPECT_EQ(raw.value("PRAGMA foreign_key_check").toString(), QString()) << "an answer refers to no session";
     }
-    EXPECT_EQ(store.lastChoice(), (drill::DrillChoice{DrillSet::Medical, DrillMode::Meaning, 0}));
+    EXPECT_EQ(store.lastChoice(), (drill::DrillChoice{SignalSet::Medical, AskMode::Meaning, 0}));
     const std::vector<SessionSummary> sessions = store.recentSessions();
     ASSERT_EQ(sessions.size(), 3u);
-    EXPECT_EQ(sessions[2], (SessionSummary{5, kMorning + 2h, {DrillSet::Medical, DrillMode::Meaning, 0}, 2, 1}));
+    EXPECT_EQ(sessions[2], (SessionSummary{5, kMorning + 2h, {SignalSet::Medical, AskMode::Meaning, 0}, 2, 1}));
 
-    drill::SessionRecord next = newSession(DrillSet::General, DrillMode::Meaning, 'B');
-    EXPECT_EQ(store.recordAnswer(answered({DrillSet::General, DrillMode::Meaning, "BA"}, true, kMorning + 3h), next),
+    drill::SessionRecord next = newSession(SignalSet::General, AskMode::Meaning, 'B');
+    EXPECT_EQ(store.recordAnswer(answered({SignalSet::General, AskMode::Meaning, "BA"}, true, kMorning + 3h), next),
               Keeping::Saved);
     EXPECT_EQ(next.number, 6);
     EXPECT_EQ(store.lastChoice(), next.choice);
@@ -111,7 +111,7 @@ TEST_F(SchemaUpgradeTest, AVersion2FileGainsTheExamsTicketsKeepingEveryAnswer) {
     EXPECT_EQ(RawDatabase(file()).column(kAllAnswers), answersBefore);
 
     // A ticket and its answers, one of them given twice; the drill's cards are untouched.
-    const auto cardsBefore = store.cardStates(DrillSet::General, DrillMode::Compose);
+    const auto cardsBefore = store.cardStates(SignalSet::General, AskMode::Compose);
     const auto ticket =
         store.startTicket({7, exam::ExamScope::Full, 10, kMorning + 1h, std::chrono::minutes(10), exam::kLatestDraw}).id;
     ASSERT_TRUE(ticket);
@@ -121,7 +121,7 @@ TEST_F(SchemaUpgradeTest, AVersion2FileGainsTheExamsTicketsKeepingEveryAnswer) {
               Keeping::Saved);
     EXPECT_EQ(store.saveAnswer(*ticket, {3, exam::TaskKind::FlagBySight, "Q", "", false, {}}, 45s), Keeping::Saved);
     EXPECT_EQ(store.finishTicket(*ticket, {kMorning + 1h + 5min, 9, 1, 0, true, false}), Keeping::Saved);
-    EXPECT_EQ(store.cardStates(DrillSet::General, DrillMode::Compose), cardsBefore);
+    EXPECT_EQ(store.cardStates(SignalSet::General, AskMode::Compose), cardsBefore);
     const auto past = store.pastTickets();
     ASSERT_EQ(past.size(), 1u);
     EXPECT_EQ(past[0].number, 7);
@@ -243,7 +243,7 @@ TEST_F(SchemaUpgradeTest, CardsAreWorkedOutAfreshFromTheirAnswers) {
     writeVersion1File(file(), rows);
 
     ProgressStore store(file(), fixedClock(kMorning + 20 * 24h));
-    const drill::CardStates states = store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag);
+    const drill::CardStates states = store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(states.contains(flagCard(c.code)));
@@ -254,7 +254,7 @@ TEST_F(SchemaUpgradeTest, CardsAreWorkedOutAfreshFromTheirAnswers) {
     }
     EXPECT_FALSE(states.contains(flagCard("D"))) << "a stored state no answer leads to";
     EXPECT_FALSE(states.contains(flagCard("E"))) << "an answer of a time no clock of ours wrote";
-    EXPECT_EQ(store.counts(DrillSet::Flags, DrillMode::RecogniseFlag, 36), (ProgressCounts{33, 2, 1}));
+    EXPECT_EQ(store.counts(SignalSet::Flags, AskMode::RecogniseFlag, 36), (ProgressCounts{33, 2, 1}));
     EXPECT_EQ(RawDatabase(file()).value("SELECT count(*) FROM answers").toInt(), id + 1) << "every answer is kept";
 }
 
@@ -272,7 +272,7 @@ TEST_F(SchemaUpgradeTest, AFileThatCannotBeBroughtUpIsSetAsideUnchanged) {
     EXPECT_EQ(store.setAsideFile()->reason, SetAsideReason::Damaged);
     EXPECT_TRUE(sameBytes(original, readBytes(store.setAsideFile()->keptAs)));
     EXPECT_TRUE(store.saving());
-    EXPECT_TRUE(store.cardStates(DrillSet::Flags, DrillMode::RecogniseFlag).empty());
+    EXPECT_TRUE(store.cardStates(SignalSet::Flags, AskMode::RecogniseFlag).empty());
 }
 
 TEST_F(SchemaUpgradeTest, WhileAnotherProgramHoldsTheFileItIsReadUpToDateInMemory) {
@@ -287,13 +287,13 @@ TEST_F(SchemaUpgradeTest, WhileAnotherProgramHoldsTheFileItIsReadUpToDateInMemor
     ProgressStore store(file(), fixedClock(kMorning + 1h));
     EXPECT_TRUE(store.saving());
     EXPECT_TRUE(store.answersWaiting());
-    const auto states = store.cardStates(DrillSet::General, DrillMode::Meaning);
+    const auto states = store.cardStates(SignalSet::General, AskMode::Meaning);
     ASSERT_EQ(states.size(), 1u);
     EXPECT_FALSE(drill::isLearned(states.begin()->second.box)) << "the cards were not worked out afresh";
-    EXPECT_EQ(store.lastChoice(), (drill::DrillChoice{DrillSet::General, DrillMode::Meaning, 0}));
+    EXPECT_EQ(store.lastChoice(), (drill::DrillChoice{SignalSet::General, AskMode::Meaning, 0}));
 
-    drill::SessionRecord session = newSession(DrillSet::General, DrillMode::Meaning);
-    EXPECT_EQ(store.recordAnswer(answered({DrillSet::General, DrillMode::Meaning, "AD"}, false, kMorning + 1h), session),
+    drill::SessionRecord session = newSession(SignalSet::General, AskMode::Meaning);
+    EXPECT_EQ(store.recordAnswer(answered({SignalSet::General, AskMode::Meaning, "AD"}, false, kMorning + 1h), session),
               Keeping::Pending);
     EXPECT_FALSE(session.number);
     EXPECT_EQ(store.writeWaiting(), Keeping::Pending);

@@ -34,7 +34,7 @@ void writeProgressFile(const fs::path& file, int answers) {
 }
 
 drill::CardStates flagStates(ProgressStore& store) {
-    return store.cardStates(drill::DrillSet::Flags, drill::DrillMode::RecogniseFlag);
+    return store.cardStates(asking::SignalSet::Flags, asking::AskMode::RecogniseFlag);
 }
 
 struct UnusableCase {
@@ -122,7 +122,7 @@ TEST_F(UnusableFileTest, IsKeptAsItWasAndProgressStartsAfresh) {
         EXPECT_EQ(store.notices(), std::vector<std::string>{kept.message});
 
         drill::SessionRecord session = newSession();
-        EXPECT_EQ(store.recordAnswer(answered(flagCard("Z"), true, kMorning), session), drill::Keeping::Saved);
+        EXPECT_EQ(store.recordAnswer(answered(flagCard("Z"), true, kMorning), session), asking::Keeping::Saved);
         EXPECT_EQ(flagStates(store).size(), 1u);
         ProgressStore fresh(progressFile());
         EXPECT_EQ(flagStates(fresh).size(), 1u) << "the fresh file does not read back";
@@ -186,7 +186,7 @@ TEST_F(UnusableFileTest, AFileThatCannotBeRenamedIsLeftAloneAndNothingIsSaved) {
             EXPECT_FALSE(store.saving());
             EXPECT_NE(store.notSavingMessage().find("повреждён"), std::string::npos) << store.notSavingMessage();
             drill::SessionRecord session = newSession();
-            EXPECT_EQ(store.recordAnswer(answered(flagCard("Y"), true, kMorning), session), drill::Keeping::InMemory);
+            EXPECT_EQ(store.recordAnswer(answered(flagCard("Y"), true, kMorning), session), asking::Keeping::InMemory);
             EXPECT_EQ(flagStates(store).size(), 1u) << "the answer is kept in memory";
         }
         c.undo(folder);

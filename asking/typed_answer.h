@@ -12,17 +12,17 @@
 #include <string>
 #include <vector>
 
-#include "card_key.h"
 #include "codebook/one_set_hoist.h"
 #include "set_signals.h"
+#include "signal_set.h"
 
-namespace mss::drill {
+namespace mss::asking {
 
 class TypedAnswer {
 public:
     TypedAnswer() = default;
     // For a question of `mode` about `asked` (a signal of `set`).
-    TypedAnswer(DrillSet set, DrillMode mode, const DrillSignal& asked);
+    TypedAnswer(SignalSet set, AskMode mode, const Signal& asked);
 
     // Puts a flag (0..39) up; false when it does not count here, the hoist
     // is full, or one set cannot fly it there (refusal() says why). Where
@@ -40,7 +40,7 @@ public:
     bool refusedAsFull() const { return full_; }
     // Whether the answer is judged as soon as this flag is up: naming a
     // one-flag hoist. Every other answer waits for Enter.
-    bool judgedAtOnce() const { return mode_ == DrillMode::RecogniseFlag && atMost_ == 1 && !empty(); }
+    bool judgedAtOnce() const { return mode_ == AskMode::RecogniseFlag && atMost_ == 1 && !empty(); }
     // The most flags the learner may put up.
     std::size_t atMost() const { return atMost_; }
 
@@ -60,8 +60,8 @@ private:
     // no hoist of one set.
     std::optional<std::string> composedGroup() const;
 
-    DrillSet set_ = DrillSet::Flags;
-    DrillMode mode_ = DrillMode::RecogniseFlag;
+    SignalSet set_ = SignalSet::Flags;
+    AskMode mode_ = AskMode::RecogniseFlag;
     std::string askedCode_;
     HoistOfSignal askedHoist_;
     std::size_t atMost_ = 0;
@@ -70,4 +70,4 @@ private:
     bool full_ = false;
 };
 
-}  // namespace mss::drill
+}  // namespace mss::asking

@@ -4,14 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace mss::drill {
-
-namespace {
-
-// A number below `n` (n > 0).
-std::size_t below(const RandomSource& random, std::size_t n) { return static_cast<std::size_t>(random() % n); }
-
-}  // namespace
+namespace mss::asking {
 
 std::string readAs(std::string_view text) {
     std::string read;
@@ -60,4 +53,4 @@ MeaningChoices chooseMeaningChoices(std::span<const ChoiceCandidate> candidates,
     return choices;
 }
 
-}  // namespace mss::drill
+}  // namespace mss::asking

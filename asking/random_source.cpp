@@ -3,10 +3,10 @@
 
 #include <random>
 
-namespace mss::drill {
+namespace mss::asking {
 
 RandomSource seededRandomSource(std::uint64_t seed) {
     return [engine = std::mt19937_64(seed)]() mutable { return engine(); };
 }
 
-}  // namespace mss::drill
+}  // namespace mss::asking

@@ -4,7 +4,7 @@
 #include "codebook/hoist_words.h"
 #include "codebook/signal_flags.h"
 
-namespace mss::drill {
+namespace mss::asking {
 
 namespace {
 
@@ -19,13 +19,13 @@ std::string symbolsOf(const std::vector<int>& flags) {
 
 }  // namespace
 
-TypedAnswer::TypedAnswer(DrillSet set, DrillMode mode, const DrillSignal& asked)
+TypedAnswer::TypedAnswer(SignalSet set, AskMode mode, const Signal& asked)
     : set_(set), mode_(mode), askedCode_(asked.code), askedHoist_(hoistOf(set, asked.code)) {
     // Naming a hoist takes exactly its flags (M stands); composing one may
     // put up as many as the longest signal of the set has.
     const std::size_t m = askedHoist_.medicalM ? 1 : 0;
-    atMost_ = mode == DrillMode::RecogniseFlag ? askedHoist_.flown.size() - m : typedFlagsAtMost(set);
-    if (set == DrillSet::Flags) atMost_ = 1;
+    atMost_ = mode == AskMode::RecogniseFlag ? askedHoist_.flown.size() - m : typedFlagsAtMost(set);
+    if (set == SignalSet::Flags) atMost_ = 1;
 }
 
 std::vector<int> TypedAnswer::standing() const {
@@ -48,7 +48,7 @@ bool TypedAnswer::raise(int flag) {
         return false;
     }
     // A hoist composed is one set's: each flag flies once.
-    if (mode_ == DrillMode::Compose) {
+    if (mode_ == AskMode::Compose) {
         refusal_ = codebook::refusalOfNextFlag(standing(), flag);
         if (refusal_) return false;
     }
@@ -72,25 +72,25 @@ std::optional<std::string> TypedAnswer::composedGroup() const {
 
 HoistOfSignal TypedAnswer::hoist() const {
     HoistOfSignal up = askedHoist_;
-    up.flags = mode_ == DrillMode::Compose ? composedGroup().value_or(std::string()) : symbolsOf(flags_);
+    up.flags = mode_ == AskMode::Compose ? composedGroup().value_or(std::string()) : symbolsOf(flags_);
     up.flown = standing();
     return up;
 }
 
 std::string TypedAnswer::shown() const {
     if (standing().empty()) return {};
-    if (set_ == DrillSet::Flags) return std::string(codebook::signalFlag(flags_.front()).shortName);
-    if (mode_ == DrillMode::Compose) return codebook::hoistLine(standing());
+    if (set_ == SignalSet::Flags) return std::string(codebook::signalFlag(flags_.front()).shortName);
+    if (mode_ == AskMode::Compose) return codebook::hoistLine(standing());
     return hoist().symbols();
 }
 
 std::string TypedAnswer::code() const {
     if (flags_.empty()) return {};
-    if (set_ == DrillSet::Flags) return std::string(codebook::signalFlag(flags_.front()).shortName);
-    if (mode_ != DrillMode::Compose) return codeOfTyped(set_, askedCode_, symbolsOf(flags_));
+    if (set_ == SignalSet::Flags) return std::string(codebook::signalFlag(flags_.front()).shortName);
+    if (mode_ != AskMode::Compose) return codeOfTyped(set_, askedCode_, symbolsOf(flags_));
     // A hoist composed stands for the group one set flies with it.
     if (const auto group = composedGroup()) return codeOfTyped(set_, askedCode_, *group);
     return codebook::hoistLine(standing());
 }
 
-}  // namespace mss::drill
+}  // namespace mss::asking

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "set_signals.h"
 
-#include "codebook/signal_flags.h"
 #include "codebook/meanings.h"
 #include "codebook/signal_code.h"
+#include "codebook/signal_flags.h"
 #include "meaning_choices.h"
 
-namespace mss::drill {
+namespace mss::asking {
 
 namespace {
 
@@ -15,7 +15,7 @@ using codebook::Section;
 bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-void addSection(std::vector<DrillSignal>& signals, const codebook::CodeBook& book, Section section) {
+void addSection(std::vector<Signal>& signals, const codebook::CodeBook& book, Section section) {
     for (const codebook::Meaning& m : codebook::signalsOf(book, section)) {
         signals.push_back({std::string(m.code), std::string(m.text), m.source == codebook::Source::Recall,
                            std::string(m.signal->group())});
@@ -24,39 +24,39 @@ void addSection(std::vector<DrillSignal>& signals, const codebook::CodeBook& boo
 
 }  // namespace
 
-std::vector<DrillSignal> signalsOfSet(const codebook::CodeBook& book, DrillSet set) {
-    std::vector<DrillSignal> signals;
+std::vector<Signal> signalsOfSet(const codebook::CodeBook& book, SignalSet set) {
+    std::vector<Signal> signals;
     switch (set) {
-        case DrillSet::Flags:
+        case SignalSet::Flags:
             for (const codebook::SignalFlag& flag : codebook::signalFlags()) {
                 const bool named = !flag.spellingWord.empty();
                 const char* group = flag.kind == codebook::FlagKind::Letter    ? "letter"
                                     : flag.kind == codebook::FlagKind::Numeral ? "numeral"
                                                                                : "special";
-                signals.push_back({std::string(flag.shortName),
-                                   std::string(named ? flag.spellingWord : flag.fullName), false, group});
+                signals.push_back({std::string(flag.shortName), std::string(named ? flag.spellingWord : flag.fullName),
+                                   false, group});
             }
             break;
-        case DrillSet::SingleLetter: addSection(signals, book, Section::SingleLetter); break;
-        case DrillSet::General: addSection(signals, book, Section::General); break;
-        case DrillSet::Medical: addSection(signals, book, Section::Medical); break;
-        case DrillSet::Tables:
+        case SignalSet::SingleLetter: addSection(signals, book, Section::SingleLetter); break;
+        case SignalSet::General: addSection(signals, book, Section::General); break;
+        case SignalSet::Medical: addSection(signals, book, Section::Medical); break;
+        case SignalSet::Tables:
             for (const auto& table : codebook::kComplementTables) addSection(signals, book, table.section);
             break;
     }
     return signals;
 }
 
-const DrillSignal* findSignal(std::span<const DrillSignal> list, std::string_view code) {
-    for (const DrillSignal& s : list)
+const Signal* findSignal(std::span<const Signal> list, std::string_view code) {
+    for (const Signal& s : list)
         if (s.code == code) return &s;
     return nullptr;
 }
 
-HoistOfSignal hoistOf(DrillSet set, std::string_view code) {
+HoistOfSignal hoistOf(SignalSet set, std::string_view code) {
     HoistOfSignal hoist;
     hoist.flags = code;
-    if (set == DrillSet::Flags) {
+    if (set == SignalSet::Flags) {
         // A flag of the flags set is known by its short name.
         for (const codebook::SignalFlag& flag : codebook::signalFlags())
             if (flag.shortName == code) hoist.flown = {flag.index};
@@ -71,55 +71,52 @@ HoistOfSignal hoistOf(DrillSet set, std::string_view code) {
     return hoist;
 }
 
-std::string HoistOfSignal::symbols() const {
-    return medicalM ? codebook::SignalCode::kMedicalFirst + flags : flags;
-}
+std::string HoistOfSignal::symbols() const { return medicalM ? codebook::SignalCode::kMedicalFirst + flags : flags; }
 
-std::size_t typedFlagsAtMost(DrillSet set) {
+std::size_t typedFlagsAtMost(SignalSet set) {
     switch (set) {
-        case DrillSet::General: return 3;
-        case DrillSet::Medical: return 2;
+        case SignalSet::General: return 3;
+        case SignalSet::Medical: return 2;
         default: return 1;
     }
 }
 
-bool mayRaise(DrillSet set, DrillMode mode, int flag) {
+bool mayRaise(SignalSet set, AskMode mode, int flag) {
     if (!codebook::isSignalFlag(flag)) return false;
     const codebook::SignalFlag& f = codebook::signalFlag(flag);
     if (f.kind == codebook::FlagKind::Letter || f.kind == codebook::FlagKind::Numeral) return mayType(set, f.symbol);
     // A substitute or the answering pennant: asked by sight in the flags
     // set, or raised in a hoist the learner composes.
-    if (set == DrillSet::Flags) return true;
-    if (mode != DrillMode::Compose || set == DrillSet::Tables) return false;
-    return !(set == DrillSet::Medical && f.kind == codebook::FlagKind::AnsweringPennant);
+    if (set == SignalSet::Flags) return true;
+    if (mode != AskMode::Compose || set == SignalSet::Tables) return false;
+    return !(set == SignalSet::Medical && f.kind == codebook::FlagKind::AnsweringPennant);
 }
 
-bool mayType(DrillSet set, char symbol) {
+bool mayType(SignalSet set, char symbol) {
     if (!isLetter(symbol) && !isDigit(symbol)) return false;
     switch (set) {
-        case DrillSet::Medical: return isLetter(symbol);
-        case DrillSet::Tables: return isDigit(symbol);
+        case SignalSet::Medical: return isLetter(symbol);
+        case SignalSet::Tables: return isDigit(symbol);
         default: return true;
     }
 }
 
-std::string codeOfTyped(DrillSet set, std::string_view askedCode, std::string_view typed) {
-    if (set == DrillSet::Flags) return std::string(typed);
+std::string codeOfTyped(SignalSet set, std::string_view askedCode, std::string_view typed) {
+    if (set == SignalSet::Flags) return std::string(typed);
     const auto asked = codebook::SignalCode::parse(askedCode);
     const auto code = asked ? codebook::SignalCode::ofTyped(asked->section(), typed) : std::nullopt;
     // Flags that make no code of the section are kept as typed: a wrong answer.
     return code ? code->text() : std::string(typed);
 }
 
-bool isRightAnswer(DrillMode mode, const DrillSignal& asked, std::string_view givenCode,
-                   std::span<const DrillSignal> list) {
+bool isRightAnswer(AskMode mode, const Signal& asked, std::string_view givenCode, std::span<const Signal> list) {
     if (givenCode == asked.code) return true;
-    if (mode == DrillMode::RecogniseFlag) return false;
-    const DrillSignal* given = findSignal(list, givenCode);
+    if (mode == AskMode::RecogniseFlag) return false;
+    const Signal* given = findSignal(list, givenCode);
     return given != nullptr && readAs(given->text) == readAs(asked.text);
 }
 
-std::string meaningToCompose(const DrillSignal& signal) {
+std::string meaningToCompose(const Signal& signal) {
     std::string text = signal.text;
     const std::string& code = signal.code;
     if (code.empty()) return text;
@@ -135,4 +132,4 @@ std::string meaningToCompose(const DrillSignal& signal) {
     return text;
 }
 
-}  // namespace mss::drill
+}  // namespace mss::asking

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "drill/meaning_choices.h"
+#include "asking/meaning_choices.h"
 
-namespace mss::drill {
+namespace mss::asking {
 namespace {
 
 constexpr std::uint64_t kSeed = 19650101;
@@ -49,8 +49,8 @@ TEST(MeaningChoices, ReadAsIgnoresSpacesAtTheEndsAndRunsOfThem) {
         const char* text;
         const char* read;
     } cases[] = {
-        {"Да", "Да"},          {" Да ", "Да"},       {"Я  должен\tоставить", "Я должен оставить"},
-        {"   ", ""},           {"", ""},             {"В широте ...... долготе", "В широте ...... долготе"},
+        {"Да", "Да"}, {" Да ", "Да"}, {"Я  должен\tоставить", "Я должен оставить"},
+        {"   ", ""},  {"", ""},       {"В широте ...... долготе", "В широте ...... долготе"},
     };
     for (const auto& c : cases) EXPECT_EQ(readAs(c.text), c.read) << '"' << c.text << '"';
 }
@@ -60,8 +60,8 @@ TEST(MeaningChoices, WrongMeaningsComeFromTheAskedGroupFirstAndNoTextTwice) {
         const char* name;
         std::vector<Row> rows;
         std::size_t asked;
-        std::size_t offered;          // how many meanings are offered
-        std::size_t wrongFromGroup;   // how many of the wrong ones are of the asked group
+        std::size_t offered;         // how many meanings are offered
+        std::size_t wrongFromGroup;  // how many of the wrong ones are of the asked group
     };
     const Case cases[] = {
         {"a large group gives all three", joined({group("A", 8), group("B", 20)}), 3, 4, 3},
@@ -69,11 +69,21 @@ TEST(MeaningChoices, WrongMeaningsComeFromTheAskedGroupFirstAndNoTextTwice) {
         {"a group of one gives none", joined({group("A", 1), group("B", 5)}), 0, 4, 0},
         {"one group in all", group("", 25), 7, 4, 3},
         {"texts shared with the asked one are never offered",
-         {{"Волнение 1", "X"}, {"Волнение 1", "W"}, {"Волнение 1 ", "X"}, {"Волнение  1", "X"}, {"Зыбь", "X"},
-          {"Штиль", "Y"}, {"Шторм", "Y"}},
-         1, 4, 0},
+         {{"Волнение 1", "X"},
+          {"Волнение 1", "W"},
+          {"Волнение 1 ", "X"},
+          {"Волнение  1", "X"},
+          {"Зыбь", "X"},
+          {"Штиль", "Y"},
+          {"Шторм", "Y"}},
+         1,
+         4,
+         0},
         {"texts shared among others are offered once",
-         {{"Да", "A"}, {"Нет", "A"}, {"Нет", "A"}, {" Нет", "A"}, {"Может быть", "A"}, {"Не знаю", "B"}}, 0, 4, 2},
+         {{"Да", "A"}, {"Нет", "A"}, {"Нет", "A"}, {" Нет", "A"}, {"Может быть", "A"}, {"Не знаю", "B"}},
+         0,
+         4,
+         2},
         {"fewer different texts than four", {{"Да", "A"}, {"Нет", "A"}, {"Да", "B"}, {"Нет ", "B"}}, 0, 2, 1},
         {"a list of one", {{"Да", "A"}}, 0, 1, 0},
     };
@@ -130,4 +140,4 @@ TEST(MeaningChoices, NothingIsOfferedForASignalOutsideTheList) {
 }
 
 }  // namespace
-}  // namespace mss::drill
+}  // namespace mss::asking

@@ -4,9 +4,9 @@
 
 #include <chrono>
 
-#include "drill/clock.h"
+#include "asking/clock.h"
 
-namespace mss::drill::testing {
+namespace mss::asking::testing {
 
 // 2026-12-10 14:03:07 UTC, a whole second.
 inline const TimePoint kMorning = TimePoint{std::chrono::seconds{1'796'911'387}};
@@ -18,4 +18,4 @@ struct ManualClock {
     }
 };
 
-}  // namespace mss::drill::testing
+}  // namespace mss::asking::testing

@@ -15,7 +15,7 @@
 
 #include "random_source.h"
 
-namespace mss::drill {
+namespace mss::asking {
 
 // A signal that may be offered: its meaning and the group it belongs to.
 struct ChoiceCandidate {
@@ -43,4 +43,4 @@ std::string readAs(std::string_view text);
 MeaningChoices chooseMeaningChoices(std::span<const ChoiceCandidate> candidates, std::size_t asked,
                                     const RandomSource& random, std::size_t count = kMeaningChoiceCount);
 
-}  // namespace mss::drill
+}  // namespace mss::asking

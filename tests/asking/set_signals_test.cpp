@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The signals of each drill set as the shipped code book gives them, their
+// The signals of each set as the shipped code book gives them, their
 // hoists, what the learner may type, and whether an answer is right.
 
 #include <gtest/gtest.h>
@@ -10,21 +10,21 @@
 #include <string>
 #include <vector>
 
-#include "drill/meaning_choices.h"
-#include "drill/set_signals.h"
+#include "asking/meaning_choices.h"
+#include "asking/set_signals.h"
 #include "support/shipped_book.h"
 
-namespace mss::drill {
+namespace mss::asking {
 namespace {
 
 using mss::testing::shippedBook;
 
 constexpr std::uint64_t kSeed = 19650418;
 
-const std::vector<DrillSignal>& signals(DrillSet set) {
-    static const std::map<DrillSet, std::vector<DrillSignal>> all = [] {
-        std::map<DrillSet, std::vector<DrillSignal>> m;
-        for (DrillSet s : kAllSets) m[s] = signalsOfSet(shippedBook(), s);
+const std::vector<Signal>& signals(SignalSet set) {
+    static const std::map<SignalSet, std::vector<Signal>> all = [] {
+        std::map<SignalSet, std::vector<Signal>> m;
+        for (SignalSet s : kAllSets) m[s] = signalsOfSet(shippedBook(), s);
         return m;
     }();
     return all.at(set);
@@ -32,17 +32,15 @@ const std::vector<DrillSignal>& signals(DrillSet set) {
 
 TEST(SetSignals, EverySetHoldsItsSignalsOnceEach) {
     const struct {
-        DrillSet set;
+        SignalSet set;
         std::size_t count;
         const char* first;
         const char* last;
         std::size_t reconstructed;
     } cases[] = {
-        {DrillSet::Flags, 40, "A", "ответный вымпел", 0},
-        {DrillSet::SingleLetter, 25, "A", "Z", 0},
-        {DrillSet::General, 1403, "AA", "ZZ1", 0},  // reconstructed: checked below
-        {DrillSet::Medical, 442, "MAA", "MVU", 0},
-        {DrillSet::Tables, 29, "I-1", "III-9", 0},
+        {SignalSet::Flags, 40, "A", "ответный вымпел", 0}, {SignalSet::SingleLetter, 25, "A", "Z", 0},
+        {SignalSet::General, 1403, "AA", "ZZ1", 0},  // reconstructed: checked below
+        {SignalSet::Medical, 442, "MAA", "MVU", 0},        {SignalSet::Tables, 29, "I-1", "III-9", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(storedName(c.set)));
@@ -52,38 +50,38 @@ TEST(SetSignals, EverySetHoldsItsSignalsOnceEach) {
         EXPECT_EQ(all.back().code, c.last);
         std::set<std::string> codes;
         std::size_t reconstructed = 0;
-        for (const DrillSignal& s : all) {
+        for (const Signal& s : all) {
             EXPECT_TRUE(codes.insert(s.code).second) << s.code << " twice";
             EXPECT_FALSE(s.text.empty()) << s.code;
             if (s.reconstructed) ++reconstructed;
         }
-        if (c.set != DrillSet::General) {
+        if (c.set != SignalSet::General) {
             EXPECT_EQ(reconstructed, c.reconstructed);
         }
     }
-    EXPECT_EQ(findSignal(signals(DrillSet::SingleLetter), "R"), nullptr) << "R has no single-letter meaning";
+    EXPECT_EQ(findSignal(signals(SignalSet::SingleLetter), "R"), nullptr) << "R has no single-letter meaning";
 }
 
 TEST(SetSignals, ASignalCarriesItsTextItsSourceAndItsGroup) {
     const struct {
-        DrillSet set;
+        SignalSet set;
         const char* code;
         const char* text;
         bool reconstructed;
         const char* group;
     } cases[] = {
-        {DrillSet::Flags, "E", "Эко", false, "letter"},
-        {DrillSet::Flags, "0", "Надазэро", false, "numeral"},
-        {DrillSet::Flags, "2-й заменяющий", "2-й заменяющий вымпел", false, "special"},
-        {DrillSet::Flags, "ответный вымпел", "ответный вымпел", false, "special"},
-        {DrillSet::SingleLetter, "Y", "Меня дрейфует на якоре ", false, ""},
-        {DrillSet::General, "XB0", "Штиль, зеркально-гладкое море, высота волны 0", false, "X"},
-        {DrillSet::General, "XE1", "Слабая зыбь (высота до 2 м), короткая или средняя (длина до 200 м).", true, "X"},
-        {DrillSet::Medical, "MBA", "Больной ранее перенес ..... (таблица М-II).", false, "B"},
-        {DrillSet::Tables, "II-3", "Водоотливные средства.", false, "II"},
+        {SignalSet::Flags, "E", "Эко", false, "letter"},
+        {SignalSet::Flags, "0", "Надазэро", false, "numeral"},
+        {SignalSet::Flags, "2-й заменяющий", "2-й заменяющий вымпел", false, "special"},
+        {SignalSet::Flags, "ответный вымпел", "ответный вымпел", false, "special"},
+        {SignalSet::SingleLetter, "Y", "Меня дрейфует на якоре ", false, ""},
+        {SignalSet::General, "XB0", "Штиль, зеркально-гладкое море, высота волны 0", false, "X"},
+        {SignalSet::General, "XE1", "Слабая зыбь (высота до 2 м), короткая или средняя (длина до 200 м).", true, "X"},
+        {SignalSet::Medical, "MBA", "Больной ранее перенес ..... (таблица М-II).", false, "B"},
+        {SignalSet::Tables, "II-3", "Водоотливные средства.", false, "II"},
     };
     for (const auto& c : cases) {
-        const DrillSignal* s = findSignal(signals(c.set), c.code);
+        const Signal* s = findSignal(signals(c.set), c.code);
         ASSERT_NE(s, nullptr) << c.code;
         EXPECT_EQ(s->text, c.text) << c.code;
         EXPECT_EQ(s->reconstructed, c.reconstructed) << c.code;
@@ -93,56 +91,52 @@ TEST(SetSignals, ASignalCarriesItsTextItsSourceAndItsGroup) {
 
 TEST(SetSignals, TheHoistOfASignal) {
     const struct {
-        DrillSet set;
+        SignalSet set;
         const char* code;
         HoistOfSignal hoist;
     } cases[] = {
         // The flags as one set flies them: a repeat is a substitute (36..38).
-        {DrillSet::Flags, "E", {false, "", "E", {4}}},
-        {DrillSet::Flags, "7", {false, "", "7", {32}}},
-        {DrillSet::Flags, "1-й заменяющий", {false, "", "1-й заменяющий", {36}}},
-        {DrillSet::Flags, "ответный вымпел", {false, "", "ответный вымпел", {39}}},
-        {DrillSet::SingleLetter, "A", {false, "", "A", {0}}},
-        {DrillSet::General, "AE1", {false, "", "AE1", {0, 4, 26}}},
-        {DrillSet::General, "MM", {false, "", "MM", {12, 36}}},
-        {DrillSet::Medical, "MAA", {true, "", "AA", {12, 0, 37}}},
-        {DrillSet::Medical, "MMA", {true, "", "MA", {12, 36, 0}}},
-        {DrillSet::Tables, "II-3", {false, "II", "3", {28}}},
-        {DrillSet::Tables, "III-0", {false, "III", "0", {35}}},
+        {SignalSet::Flags, "E", {false, "", "E", {4}}},
+        {SignalSet::Flags, "7", {false, "", "7", {32}}},
+        {SignalSet::Flags, "1-й заменяющий", {false, "", "1-й заменяющий", {36}}},
+        {SignalSet::Flags, "ответный вымпел", {false, "", "ответный вымпел", {39}}},
+        {SignalSet::SingleLetter, "A", {false, "", "A", {0}}},
+        {SignalSet::General, "AE1", {false, "", "AE1", {0, 4, 26}}},
+        {SignalSet::General, "MM", {false, "", "MM", {12, 36}}},
+        {SignalSet::Medical, "MAA", {true, "", "AA", {12, 0, 37}}},
+        {SignalSet::Medical, "MMA", {true, "", "MA", {12, 36, 0}}},
+        {SignalSet::Tables, "II-3", {false, "II", "3", {28}}},
+        {SignalSet::Tables, "III-0", {false, "III", "0", {35}}},
     };
     for (const auto& c : cases) {
         const HoistOfSignal hoist = hoistOf(c.set, c.code);
-        EXPECT_EQ(hoist, c.hoist) << c.code << ": M " << hoist.medicalM << ", table \"" << hoist.table
-                                  << "\", flags \"" << hoist.flags << '"';
+        EXPECT_EQ(hoist, c.hoist) << c.code << ": M " << hoist.medicalM << ", table \"" << hoist.table << "\", flags \""
+                                  << hoist.flags << '"';
     }
 }
 
 TEST(SetSignals, WhatTheLearnerTypesAndTheCodeItMakes) {
     const struct {
-        DrillSet set;
+        SignalSet set;
         const char* asked;
         const char* typed;
         const char* code;
     } cases[] = {
-        {DrillSet::Flags, "E", "Q", "Q"},
-        {DrillSet::General, "AE1", "AE", "AE"},
-        {DrillSet::Medical, "MAA", "AB", "MAB"},
-        {DrillSet::Tables, "II-3", "5", "II-5"},
-        {DrillSet::Tables, "I-1", "0", "I-0"},
+        {SignalSet::Flags, "E", "Q", "Q"},        {SignalSet::General, "AE1", "AE", "AE"},
+        {SignalSet::Medical, "MAA", "AB", "MAB"}, {SignalSet::Tables, "II-3", "5", "II-5"},
+        {SignalSet::Tables, "I-1", "0", "I-0"},
     };
     for (const auto& c : cases) EXPECT_EQ(codeOfTyped(c.set, c.asked, c.typed), c.code) << c.asked << " " << c.typed;
 
     const struct {
-        DrillSet set;
+        SignalSet set;
         std::size_t atMost;
         const char* accepted;
         const char* refused;
     } keys[] = {
-        {DrillSet::Flags, 1, "AZ09", "a-Ё "},
-        {DrillSet::SingleLetter, 1, "AZ09", "a "},
-        {DrillSet::General, 3, "AZ09", "z."},
-        {DrillSet::Medical, 2, "AMZ", "019a"},
-        {DrillSet::Tables, 1, "0159", "AMZ"},
+        {SignalSet::Flags, 1, "AZ09", "a-Ё "}, {SignalSet::SingleLetter, 1, "AZ09", "a "},
+        {SignalSet::General, 3, "AZ09", "z."}, {SignalSet::Medical, 2, "AMZ", "019a"},
+        {SignalSet::Tables, 1, "0159", "AMZ"},
     };
     for (const auto& k : keys) {
         SCOPED_TRACE(std::string(storedName(k.set)));
@@ -154,28 +148,28 @@ TEST(SetSignals, WhatTheLearnerTypesAndTheCodeItMakes) {
 
 TEST(SetSignals, AnAnswerIsRightForItsCodeAndWhenComposedForEveryCodeThatReadsTheSame) {
     const struct {
-        DrillSet set;
-        DrillMode mode;
+        SignalSet set;
+        AskMode mode;
         const char* asked;
         const char* given;
         bool right;
     } cases[] = {
-        {DrillSet::Flags, DrillMode::RecogniseFlag, "E", "E", true},
-        {DrillSet::Flags, DrillMode::RecogniseFlag, "E", "F", false},
-        {DrillSet::Flags, DrillMode::Compose, "0", "0", true},
-        {DrillSet::General, DrillMode::RecogniseFlag, "WY0", "XB0", false},  // the flags differ
-        {DrillSet::General, DrillMode::Compose, "WY0", "XB0", true},         // the meaning is the same
-        {DrillSet::General, DrillMode::Meaning, "XH1", "XE1", true},
-        {DrillSet::General, DrillMode::Compose, "AE1", "AE", false},
-        {DrillSet::General, DrillMode::Compose, "AE1", "QQ9", false},         // no such signal
-        {DrillSet::General, DrillMode::Compose, "AE1", "", false},
-        {DrillSet::Medical, DrillMode::Compose, "MAA", "MAA", true},
-        {DrillSet::Medical, DrillMode::Compose, "MAA", "MAB", false},
-        {DrillSet::Tables, DrillMode::Compose, "II-3", "II-3", true},
-        {DrillSet::Tables, DrillMode::Compose, "II-3", "III-3", false},
+        {SignalSet::Flags, AskMode::RecogniseFlag, "E", "E", true},
+        {SignalSet::Flags, AskMode::RecogniseFlag, "E", "F", false},
+        {SignalSet::Flags, AskMode::Compose, "0", "0", true},
+        {SignalSet::General, AskMode::RecogniseFlag, "WY0", "XB0", false},  // the flags differ
+        {SignalSet::General, AskMode::Compose, "WY0", "XB0", true},         // the meaning is the same
+        {SignalSet::General, AskMode::Meaning, "XH1", "XE1", true},
+        {SignalSet::General, AskMode::Compose, "AE1", "AE", false},
+        {SignalSet::General, AskMode::Compose, "AE1", "QQ9", false},  // no such signal
+        {SignalSet::General, AskMode::Compose, "AE1", "", false},
+        {SignalSet::Medical, AskMode::Compose, "MAA", "MAA", true},
+        {SignalSet::Medical, AskMode::Compose, "MAA", "MAB", false},
+        {SignalSet::Tables, AskMode::Compose, "II-3", "II-3", true},
+        {SignalSet::Tables, AskMode::Compose, "II-3", "III-3", false},
     };
     for (const auto& c : cases) {
-        const DrillSignal* asked = findSignal(signals(c.set), c.asked);
+        const Signal* asked = findSignal(signals(c.set), c.asked);
         ASSERT_NE(asked, nullptr) << c.asked;
         EXPECT_EQ(isRightAnswer(c.mode, *asked, c.given, signals(c.set)), c.right)
             << c.asked << " answered " << c.given << " in mode " << storedName(c.mode);
@@ -192,7 +186,7 @@ TEST(SetSignals, AMeaningToComposeHidesItsOwnCode) {
     } cases[] = {{"AA", "(RPT ?? "}, {"AB", "(RPT ?? "}, {"BN", "(RPT ?? "}, {"AE1", ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
-        const DrillSignal* s = findSignal(signals(DrillSet::General), c.code);
+        const Signal* s = findSignal(signals(SignalSet::General), c.code);
         ASSERT_NE(s, nullptr);
         const std::string composed = meaningToCompose(*s);
         if (*c.hidden == '\0') {
@@ -210,17 +204,17 @@ TEST(SetSignals, AMeaningToComposeHidesItsOwnCode) {
                 return true;
         return false;
     };
-    for (DrillSet set : kAllSets)
-        for (const DrillSignal& s : signals(set))
+    for (SignalSet set : kAllSets)
+        for (const Signal& s : signals(set))
             EXPECT_FALSE(namesAsWord(meaningToCompose(s), s.code)) << s.code << ": " << meaningToCompose(s);
 }
 
 TEST(SetSignals, EverySignalOfTheBookGetsFourDifferentMeaningsToChooseFrom) {
-    for (DrillSet set : kAllSets) {
+    for (SignalSet set : kAllSets) {
         const auto& all = signals(set);
         std::vector<ChoiceCandidate> candidates;
         std::map<std::string, std::set<std::string>> textsOfGroup;
-        for (const DrillSignal& s : all) {
+        for (const Signal& s : all) {
             candidates.push_back({s.text, s.group});
             textsOfGroup[s.group].insert(readAs(s.text));
         }
@@ -245,4 +239,4 @@ TEST(SetSignals, EverySignalOfTheBookGetsFourDifferentMeaningsToChooseFrom) {
 }
 
 }  // namespace
-}  // namespace mss::drill
+}  // namespace mss::asking

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The signals of each drill set, taken from the code book, and what the
+// The signals of each set, taken from the code book, and what the
 // learner sees and types for each: the flags of its hoist, the part of it
 // that is typed, and whether an answer is right. Standard library only.
 
@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include "card_key.h"
 #include "codebook/codebook.h"
+#include "signal_set.h"
 
-namespace mss::drill {
+namespace mss::asking {
 
-struct DrillSignal {
+struct Signal {
     // As the progress file keeps it: "A", "AE1", "MAA", "II-3"; for the
     // flags set the flag's short name, "E", "7", "1-й заменяющий".
     std::string code;
@@ -23,7 +23,7 @@ struct DrillSignal {
     // the full name of a substitute or of the answering pennant.
     std::string text;
     bool reconstructed = false;  // the meaning was written from memory, not from an edition of the code
-    std::string group;   // signals offered together as wrong meanings; see signalsOfSet
+    std::string group;           // signals offered together as wrong meanings; see signalsOfSet
 };
 
 // Every signal of a set, in the order of the code: the 40 flags of a set
@@ -32,10 +32,10 @@ struct DrillSignal {
 // group), the 1,403 codes of the general section (grouped by first letter),
 // the 442 medical signals (grouped by the letter after M) and the 29 rows of
 // the tables of complements (grouped by table).
-std::vector<DrillSignal> signalsOfSet(const codebook::CodeBook& book, DrillSet set);
+std::vector<Signal> signalsOfSet(const codebook::CodeBook& book, SignalSet set);
 
 // The signal of a set with this code; nullptr when there is none.
-const DrillSignal* findSignal(std::span<const DrillSignal> list, std::string_view code);
+const Signal* findSignal(std::span<const Signal> list, std::string_view code);
 
 // What the hoist of a signal shows.
 struct HoistOfSignal {
@@ -52,31 +52,30 @@ struct HoistOfSignal {
 
     friend bool operator==(const HoistOfSignal&, const HoistOfSignal&) = default;
 };
-HoistOfSignal hoistOf(DrillSet set, std::string_view code);
+HoistOfSignal hoistOf(SignalSet set, std::string_view code);
 
 // How many flags the learner hoists for a signal of the set (M not counted:
 // it is hoisted for the learner), and which flags count: only numeral
 // pennants for the tables of complements, no numeral pennant in the medical
 // section; a substitute or the answering pennant only where a whole hoist is
 // composed or where the flags themselves are asked.
-std::size_t typedFlagsAtMost(DrillSet set);
-bool mayType(DrillSet set, char symbol);
-bool mayRaise(DrillSet set, DrillMode mode, int flag);
+std::size_t typedFlagsAtMost(SignalSet set);
+bool mayType(SignalSet set, char symbol);
+bool mayRaise(SignalSet set, AskMode mode, int flag);
 
 // The code that the flags typed for `askedCode` stand for: "MAA" for "AA"
 // in the medical section, "II-5" for "5" asked about a row of table II.
-std::string codeOfTyped(DrillSet set, std::string_view askedCode, std::string_view typed);
+std::string codeOfTyped(SignalSet set, std::string_view askedCode, std::string_view typed);
 
 // Whether the answer `givenCode` is right. Reading a hoist wants its very
 // flags; a meaning chosen or composed is right for every code that reads
 // the same (WY0 or XB0).
-bool isRightAnswer(DrillMode mode, const DrillSignal& asked, std::string_view givenCode,
-                   std::span<const DrillSignal> list);
+bool isRightAnswer(AskMode mode, const Signal& asked, std::string_view givenCode, std::span<const Signal> list);
 
 // The meaning asked when its signal is to be composed: where it names its
 // own code (AA: «… (RPT AA — повторите все после …)»), the code is hidden,
 // a question mark for each of its letters, so that the question does not
 // give its answer away. The answer shows the meaning whole.
-std::string meaningToCompose(const DrillSignal& signal);
+std::string meaningToCompose(const Signal& signal);
 
-}  // namespace mss::drill
+}  // namespace mss::asking
