@@ -5,7 +5,7 @@
 // result with every question, the answer given and the right one, hoists
 // drawn as one set flies them.
 
-#include "exam/exam_flow.h"
+#include "exam/ticket_sitting.h"
 #include "print/document.h"
 
 namespace mss::print {

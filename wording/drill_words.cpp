@@ -23,14 +23,14 @@ QString sentence(const QString& words) {
     return words + QLatin1Char('.');
 }
 
-QString setTitle(drill::DrillSet set) {
-    using drill::DrillSet;
+QString setTitle(asking::SignalSet set) {
+    using asking::SignalSet;
     switch (set) {
-        case DrillSet::Flags: return QStringLiteral("Флаги и вымпелы");
-        case DrillSet::SingleLetter: return sectionTitle(codebook::Section::SingleLetter);
-        case DrillSet::General: return sectionTitle(codebook::Section::General);
-        case DrillSet::Medical: return sectionTitle(codebook::Section::Medical);
-        case DrillSet::Tables: return QStringLiteral("Таблицы дополнений");
+        case SignalSet::Flags: return QStringLiteral("Флаги и вымпелы");
+        case SignalSet::SingleLetter: return sectionTitle(codebook::Section::SingleLetter);
+        case SignalSet::General: return sectionTitle(codebook::Section::General);
+        case SignalSet::Medical: return sectionTitle(codebook::Section::Medical);
+        case SignalSet::Tables: return QStringLiteral("Таблицы дополнений");
     }
     return {};
 }

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "drill/card_key.h"
+#include "asking/signal_set.h"
 
 namespace mss::wording {
 
@@ -21,6 +21,6 @@ QString quoted(const std::string& meaning);
 QString sentence(const QString& words);
 
 // «Флаги и вымпелы», «Общий раздел», …
-QString setTitle(drill::DrillSet set);
+QString setTitle(asking::SignalSet set);
 
 }  // namespace mss::wording

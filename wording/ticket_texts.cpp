@@ -15,7 +15,7 @@ using exam::ExamScope;
 using exam::TaskKind;
 
 // A meaning asked to compose, quoted, its own code hidden.
-QString meaningAsked(const exam::TicketQuestion& q) { return quoted(drill::meaningToCompose(*q.signal)); }
+QString meaningAsked(const exam::TicketQuestion& q) { return quoted(asking::meaningToCompose(*q.signal)); }
 
 // «Однобуквенный сигнал»: a task's name at the head of a line.
 QString capitalised(const QString& words) { return words.left(1).toUpper() + words.mid(1); }
@@ -31,7 +31,7 @@ QString codeWithFlags(const exam::TicketQuestion& q) {
 
 // What the teacher hoists for a question: the code, a table's row, or a flag's name.
 QString shownHoist(const exam::TicketQuestion& q) {
-    if (q.set == drill::DrillSet::Flags) return toQString(codebook::signalFlag(q.hoist.flown.front()).fullName);
+    if (q.set == asking::SignalSet::Flags) return toQString(codebook::signalFlag(q.hoist.flown.front()).fullName);
     if (!q.hoist.table.empty())
         return QStringLiteral("таблица %1, цифра %2").arg(toQString(q.hoist.table), toQString(q.hoist.flags));
     return codeWithFlags(q);
@@ -43,11 +43,11 @@ QString scopeTitle(ExamScope scope) {
     switch (scope) {
         case ExamScope::Basic: return QStringLiteral("Основной");
         case ExamScope::Full: return QStringLiteral("Полный");
-        case ExamScope::Flags: return setTitle(drill::DrillSet::Flags);
-        case ExamScope::SingleLetter: return setTitle(drill::DrillSet::SingleLetter);
-        case ExamScope::General: return setTitle(drill::DrillSet::General);
-        case ExamScope::Medical: return setTitle(drill::DrillSet::Medical);
-        case ExamScope::Tables: return setTitle(drill::DrillSet::Tables);
+        case ExamScope::Flags: return setTitle(asking::SignalSet::Flags);
+        case ExamScope::SingleLetter: return setTitle(asking::SignalSet::SingleLetter);
+        case ExamScope::General: return setTitle(asking::SignalSet::General);
+        case ExamScope::Medical: return setTitle(asking::SignalSet::Medical);
+        case ExamScope::Tables: return setTitle(asking::SignalSet::Tables);
     }
     return {};
 }
@@ -105,8 +105,7 @@ QString gradeDetails(const exam::ExamResult& r, std::size_t questions) {
 
 QString givenText(const exam::QuestionResult& r) {
     if (r.given.empty()) return QStringLiteral("нет ответа");
-    if (r.givenSignal && exam::modeOf(r.question->kind) == drill::DrillMode::Meaning)
-        return quoted(r.givenSignal->text);
+    if (r.givenSignal && exam::modeOf(r.question->kind) == asking::AskMode::Meaning) return quoted(r.givenSignal->text);
     return toQString(r.given);
 }
 
@@ -125,8 +124,8 @@ QString mistakeText(const exam::QuestionResult& r) {
 }
 
 QString rightText(const exam::TicketQuestion& q) {
-    if (exam::modeOf(q.kind) == drill::DrillMode::Meaning) return quoted(q.signal->text);
-    if (q.set == drill::DrillSet::Flags) return toQString(q.signal->code);
+    if (exam::modeOf(q.kind) == asking::AskMode::Meaning) return quoted(q.signal->text);
+    if (q.set == asking::SignalSet::Flags) return toQString(q.signal->code);
     return codeWithFlags(q);
 }
 

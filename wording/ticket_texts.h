@@ -10,7 +10,7 @@
 
 #include <chrono>
 
-#include "exam/exam_flow.h"
+#include "exam/ticket_sitting.h"
 
 namespace mss::wording {
 

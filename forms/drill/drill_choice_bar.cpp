@@ -13,8 +13,8 @@ namespace mss::forms {
 
 namespace {
 
-using drill::DrillMode;
-using drill::DrillSet;
+using asking::AskMode;
+using asking::SignalSet;
 namespace texts = drill_texts;
 
 void showChosen(FaceButton* b, bool chosen, const QString& what) {
@@ -24,19 +24,19 @@ void showChosen(FaceButton* b, bool chosen, const QString& what) {
 
 }  // namespace
 
-DrillChoiceBar::DrillChoiceBar(const std::function<int(DrillSet)>& signalsIn, const std::vector<char>& letters,
+DrillChoiceBar::DrillChoiceBar(const std::function<int(SignalSet)>& signalsIn, const std::vector<char>& letters,
                                QWidget* parent)
     : QWidget(parent) {
     // Created in the order Tab goes through them: the sets, the letter, the
     // modes, the progress, the end of the session and the exam.
     auto* sets = new QHBoxLayout;
-    for (DrillSet set : drill::kAllSets) {
+    for (SignalSet set : asking::kAllSets) {
         const auto i = static_cast<std::size_t>(set);
         sets_[i] = darkButton(this, "", wording::setTitle(set), texts::setToolTip(set, signalsIn(set)));
-        sets_[i]->setObjectName(QStringLiteral("DrillSet%1").arg(i + 1));
+        sets_[i]->setObjectName(QStringLiteral("SignalSet%1").arg(i + 1));
         sets->addWidget(sets_[i]);
         QObject::connect(sets_[i], &QPushButton::clicked, this, [this, set] {
-            Q_EMIT chosen({set, shown_.mode, set == DrillSet::General ? letter() : char(0)});
+            Q_EMIT chosen({set, shown_.mode, set == SignalSet::General ? letter() : char(0)});
         });
     }
     letter_ = new QComboBox(this);
@@ -47,14 +47,14 @@ DrillChoiceBar::DrillChoiceBar(const std::function<int(DrillSet)>& signalsIn, co
     letter_->setToolTip(QStringLiteral("Только сигналы общего раздела на одну букву"));
     sets->addWidget(letter_, 0, Qt::AlignVCenter);
     QObject::connect(letter_, &QComboBox::activated, this, [this] {
-        Q_EMIT chosen({DrillSet::General, shown_.mode, letter()});
+        Q_EMIT chosen({SignalSet::General, shown_.mode, letter()});
     });
 
     auto* modes = new QHBoxLayout;
-    for (DrillMode mode : drill::kAllModes) {
+    for (AskMode mode : asking::kAllModes) {
         const auto i = static_cast<std::size_t>(mode);
         modes_[i] = darkButton(this, "", texts::modeTitle(mode), texts::modeToolTip(mode));
-        modes_[i]->setObjectName(QStringLiteral("DrillMode%1").arg(i + 1));
+        modes_[i]->setObjectName(QStringLiteral("AskMode%1").arg(i + 1));
         modes->addWidget(modes_[i]);
         QObject::connect(modes_[i], &QPushButton::clicked, this, [this, mode] {
             Q_EMIT chosen({shown_.set, mode, shown_.firstLetter});
@@ -82,17 +82,17 @@ char DrillChoiceBar::letter() const { return static_cast<char>(letter_->currentD
 
 void DrillChoiceBar::show(const drill::DrillChoice& choice) {
     shown_ = choice;
-    for (DrillSet set : drill::kAllSets)
+    for (SignalSet set : asking::kAllSets)
         showChosen(setButton(set), set == choice.set, QStringLiteral("Выбранный набор"));
-    for (DrillMode mode : drill::kAllModes)
+    for (AskMode mode : asking::kAllModes)
         showChosen(modeButton(mode), mode == choice.mode, QStringLiteral("Выбранный режим"));
-    letter_->setVisible(choice.set == DrillSet::General);
+    letter_->setVisible(choice.set == SignalSet::General);
     letter_->setCurrentIndex(std::max(0, letter_->findData(static_cast<int>(choice.firstLetter))));
 }
 
 void DrillChoiceBar::showNoChoice() {
-    for (DrillSet set : drill::kAllSets) showChosen(setButton(set), false, QString());
-    for (DrillMode mode : drill::kAllModes) showChosen(modeButton(mode), false, QString());
+    for (SignalSet set : asking::kAllSets) showChosen(setButton(set), false, QString());
+    for (AskMode mode : asking::kAllModes) showChosen(modeButton(mode), false, QString());
     letter_->setVisible(false);
 }
 

@@ -24,7 +24,7 @@ class DrillChoiceBar : public QWidget {
 public:
     // `signalsIn` tells how many signals a set has, for the tooltips;
     // `letters` are the first letters of the general section's signals.
-    DrillChoiceBar(const std::function<int(drill::DrillSet)>& signalsIn, const std::vector<char>& letters,
+    DrillChoiceBar(const std::function<int(asking::SignalSet)>& signalsIn, const std::vector<char>& letters,
                    QWidget* parent);
 
     // Shows `choice` as chosen.
@@ -33,8 +33,8 @@ public:
     // (the mistakes of an exam ticket, of several sets and modes).
     void showNoChoice();
 
-    FaceButton* setButton(drill::DrillSet set) const { return sets_[static_cast<std::size_t>(set)]; }
-    FaceButton* modeButton(drill::DrillMode mode) const { return modes_[static_cast<std::size_t>(mode)]; }
+    FaceButton* setButton(asking::SignalSet set) const { return sets_[static_cast<std::size_t>(set)]; }
+    FaceButton* modeButton(asking::AskMode mode) const { return modes_[static_cast<std::size_t>(mode)]; }
     QComboBox* letterPicker() const { return letter_; }
     FaceButton* progressButton() const { return progress_; }
     FaceButton* finishButton() const { return finish_; }
@@ -50,8 +50,8 @@ private:
     char letter() const;
 
     drill::DrillChoice shown_;
-    std::array<FaceButton*, std::size(drill::kAllSets)> sets_{};
-    std::array<FaceButton*, std::size(drill::kAllModes)> modes_{};
+    std::array<FaceButton*, std::size(asking::kAllSets)> sets_{};
+    std::array<FaceButton*, std::size(asking::kAllModes)> modes_{};
     QComboBox* letter_ = nullptr;
     FaceButton* progress_ = nullptr;
     FaceButton* finish_ = nullptr;

@@ -4,32 +4,31 @@
 #include <QKeyEvent>
 
 #include "drill/drill_flow.h"
-#include "forms/question/meaning_buttons.h"
 #include "forms/question/question_keyboard.h"
-#include "forms/shared/physical_keys.h"
+#include "forms/question/question_keys.h"
 
 namespace mss::forms {
 
 using Stage = drill::DrillFlow::Stage;
 
 DrillKeyEffect pressDrillKey(drill::DrillFlow& flow, QuestionKeyboard& keyboard, const QKeyEvent& event) {
-    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-    const bool held = event.isAutoRepeat();
-    if (flow.stage() == Stage::Asking && flow.question().mode == drill::DrillMode::Meaning) {
-        const auto symbol = symbolOfKeyPress(event);
-        if (symbol && *symbol >= '1' && *symbol < '1' + MeaningButtons::kCount && !held) {
-            flow.pick(static_cast<std::size_t>(*symbol - '1'));
+    const bool choosing = flow.question().mode == asking::AskMode::Meaning;
+    const QuestionKey key = readQuestionKey(event, choosing ? flow.question().choices.size() : 0);
+    if (flow.stage() == Stage::Asking && choosing) {
+        if (key.kind == QuestionKey::Choice) {
+            flow.pick(key.choice);
             return DrillKeyEffect::StageChanged;
         }
     } else if (flow.stage() == Stage::Asking) {
-        if (event.key() == Qt::Key_Backspace)
+        if (key.kind == QuestionKey::TakeBack)
             return flow.takeBack() ? DrillKeyEffect::FlagTakenDown : DrillKeyEffect::Handled;
-        if (enter) {
+        if (key.kind == QuestionKey::Enter) {
             flow.enter();
             return DrillKeyEffect::StageChanged;
         }
         if (keyboard.type(event)) return DrillKeyEffect::Handled;
-    } else if (flow.stage() == Stage::Answered && (enter || event.key() == Qt::Key_Space) && !held) {
+    } else if (flow.stage() == Stage::Answered && (key.kind == QuestionKey::Enter || key.kind == QuestionKey::Space) &&
+               !key.held) {
         flow.next();
         return DrillKeyEffect::StageChanged;
     }

@@ -191,7 +191,7 @@ void ProgressPage::showHardest(const drill::DrillChoice& choice, const std::vect
         QTableWidgetItem* hoist = hardest_->item(row, kHoistColumn);
         hoist->setData(Qt::AccessibleTextRole, hoist->text());
         hoist->setText(QString());
-        hoist->setIcon(QIcon(smallHoistPicture(drill::hoistOf(choice.set, r.signal->code).flown)));
+        hoist->setIcon(QIcon(smallHoistPicture(asking::hoistOf(choice.set, r.signal->code).flown)));
         hardestCodes_.push_back(r.signal->code);
     }
     const bool none = rows.empty();

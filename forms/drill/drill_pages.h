@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "asking/set_signals.h"
 #include "drill/drill_choice.h"
-#include "drill/set_signals.h"
 #include "progress/progress_figures.h"
 
 class QLabel;
@@ -58,7 +58,7 @@ private:
 
 // One of the learner's hardest signals, as the progress page lists it.
 struct HardRow {
-    const drill::DrillSignal* signal = nullptr;
+    const asking::Signal* signal = nullptr;
     progress::HardSignal hard;
 };
 

@@ -6,6 +6,7 @@
 
 #include <chrono>
 
+#include "asking/percent.h"
 #include "codebook/edition_notes.h"
 #include "codebook/flag_catalogue.h"
 #include "codebook/hoist_words.h"
@@ -22,14 +23,14 @@ using wording::quoted;
 using wording::sentence;
 using wording::setTitle;
 
-using drill::DrillMode;
-using drill::DrillSet;
+using asking::AskMode;
+using asking::SignalSet;
 
-QString tableOf(const drill::HoistOfSignal& hoist) { return QString::fromStdString(hoist.table); }
+QString tableOf(const asking::HoistOfSignal& hoist) { return QString::fromStdString(hoist.table); }
 
 // "Таблица III, цифра 8 (Октоэйт)": a row of a table, the same whether
 // asked, answered or given.
-QString tableRow(const drill::HoistOfSignal& hoist) {
+QString tableRow(const asking::HoistOfSignal& hoist) {
     const auto flag = hoist.flags.size() == 1 ? codebook::flagIndexOfSymbol(hoist.flags[0]) : std::nullopt;
     if (!flag) return QStringLiteral("Таблица %1").arg(tableOf(hoist));
     const codebook::SignalFlag& pennant = codebook::signalFlag(*flag);
@@ -40,9 +41,9 @@ QString tableRow(const drill::HoistOfSignal& hoist) {
 
 }  // namespace
 
-QString setToolTip(DrillSet set, int signalCount) {
+QString setToolTip(SignalSet set, int signalCount) {
     switch (set) {
-        case DrillSet::Flags: {
+        case SignalSet::Flags: {
             const int letters = codebook::kLetterCount, pennants = codebook::kFlagCount - codebook::kLetterCount;
             return wording::countOf(letters, QStringLiteral("флаг"), QStringLiteral("флага"),
                                     QStringLiteral("флагов")) +
@@ -50,18 +51,18 @@ QString setToolTip(DrillSet set, int signalCount) {
                    wording::countOf(pennants, QStringLiteral("цифровой вымпел"), QStringLiteral("цифровых вымпела"),
                                     QStringLiteral("цифровых вымпелов"));
         }
-        case DrillSet::SingleLetter:
+        case SignalSet::SingleLetter:
             return wording::countOf(signalCount, QStringLiteral("однобуквенный сигнал"),
                                     QStringLiteral("однобуквенных сигнала"), QStringLiteral("однобуквенных сигналов"));
-        case DrillSet::General:
+        case SignalSet::General:
             return wording::countOf(signalCount, QStringLiteral("сигнал"), QStringLiteral("сигнала"),
                                     QStringLiteral("сигналов")) +
                    QStringLiteral(" общего раздела; можно выбрать одну первую букву");
-        case DrillSet::Medical:
+        case SignalSet::Medical:
             return wording::countOf(signalCount, QStringLiteral("сигнал"), QStringLiteral("сигнала"),
                                     QStringLiteral("сигналов")) +
                    QStringLiteral(" медицинского раздела");
-        case DrillSet::Tables:
+        case SignalSet::Tables:
             return wording::countOf(signalCount, QStringLiteral("строка"), QStringLiteral("строки"),
                                     QStringLiteral("строк")) +
                    QStringLiteral(" таблиц дополнений I, II и III");
@@ -69,66 +70,66 @@ QString setToolTip(DrillSet set, int signalCount) {
     return {};
 }
 
-QString modeTitle(DrillMode mode) {
+QString modeTitle(AskMode mode) {
     switch (mode) {
-        case DrillMode::RecogniseFlag: return QStringLiteral("Узнай флаг");
-        case DrillMode::Meaning: return QStringLiteral("Значение сигнала");
-        case DrillMode::Compose: return QStringLiteral("Набери сигнал");
+        case AskMode::RecogniseFlag: return QStringLiteral("Узнай флаг");
+        case AskMode::Meaning: return QStringLiteral("Значение сигнала");
+        case AskMode::Compose: return QStringLiteral("Набери сигнал");
     }
     return {};
 }
 
-QString modeToolTip(DrillMode mode) {
+QString modeToolTip(AskMode mode) {
     switch (mode) {
-        case DrillMode::RecogniseFlag: return QStringLiteral("Показан флаг или сигнал: наберите его буквы и цифры");
-        case DrillMode::Meaning: return QStringLiteral("Показан сигнал: выберите его значение из четырёх");
-        case DrillMode::Compose: return QStringLiteral("Показано значение: наберите сигнал на клавиатуре");
+        case AskMode::RecogniseFlag: return QStringLiteral("Показан флаг или сигнал: наберите его буквы и цифры");
+        case AskMode::Meaning: return QStringLiteral("Показан сигнал: выберите его значение из четырёх");
+        case AskMode::Compose: return QStringLiteral("Показано значение: наберите сигнал на клавиатуре");
     }
     return {};
 }
 
-QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestion& question) {
+QString questionText(const drill::DrillChoice& choice, const asking::Question& question) {
     if (question.signal == nullptr) return {};
     // Asked to compose: a meaning that names its own code hides it.
-    const QString meaning = quoted(drill::meaningToCompose(*question.signal));
+    const QString meaning = quoted(asking::meaningToCompose(*question.signal));
     const QString table = tableOf(question.hoist);
     // A flag of the flags set is asked by what it is: a flag, a pennant, a substitute.
     const codebook::SignalFlag* alone =
         question.hoist.flown.size() == 1 ? &codebook::signalFlag(question.hoist.flown.front()) : nullptr;
     const bool pennant = alone && alone->kind != codebook::FlagKind::Letter;
     switch (choice.mode) {
-        case DrillMode::RecogniseFlag:
+        case AskMode::RecogniseFlag:
             switch (choice.set) {
-                case DrillSet::Flags:
+                case SignalSet::Flags:
                     return pennant ? QStringLiteral("Какой это вымпел?") : QStringLiteral("Какой это флаг?");
-                case DrillSet::SingleLetter: return QStringLiteral("Какой это флаг?");
-                case DrillSet::General: return QStringLiteral("Какой сигнал поднят?");
-                case DrillSet::Medical: return QStringLiteral("Какой сигнал медицинского раздела поднят?");
-                case DrillSet::Tables: return QStringLiteral("Какая цифра таблицы дополнений %1 поднята?").arg(table);
+                case SignalSet::SingleLetter: return QStringLiteral("Какой это флаг?");
+                case SignalSet::General: return QStringLiteral("Какой сигнал поднят?");
+                case SignalSet::Medical: return QStringLiteral("Какой сигнал медицинского раздела поднят?");
+                case SignalSet::Tables: return QStringLiteral("Какая цифра таблицы дополнений %1 поднята?").arg(table);
             }
             break;
-        case DrillMode::Meaning:
+        case AskMode::Meaning:
             switch (choice.set) {
-                case DrillSet::Flags:
+                case SignalSet::Flags:
                     return pennant ? QStringLiteral("Как называется этот вымпел?")
                                    : QStringLiteral("Как называется этот флаг?");
-                case DrillSet::Tables:
+                case SignalSet::Tables:
                     return QStringLiteral("Что означает эта цифра таблицы дополнений %1?").arg(table);
                 default: return QStringLiteral("Что означает этот сигнал?");
             }
-        case DrillMode::Compose:
+        case AskMode::Compose:
             switch (choice.set) {
-                case DrillSet::Flags:
+                case SignalSet::Flags:
                     if (alone && alone->spellingWord.empty())  // a substitute, the answering pennant
                         return QStringLiteral("Поднимите %1.").arg(toQString(alone->fullName));
                     return sentence(QStringLiteral("Поднимите %1 %2")
                                         .arg(pennant ? QStringLiteral("вымпел") : QStringLiteral("флаг"), meaning));
-                case DrillSet::SingleLetter:
+                case SignalSet::SingleLetter:
                     return QStringLiteral("Какой однобуквенный сигнал означает %1?").arg(meaning);
-                case DrillSet::General: return sentence(QStringLiteral("Наберите сигнал: %1").arg(meaning));
-                case DrillSet::Medical:
+                case SignalSet::General: return sentence(QStringLiteral("Наберите сигнал: %1").arg(meaning));
+                case SignalSet::Medical:
                     return sentence(QStringLiteral("Наберите сигнал медицинского раздела: %1").arg(meaning));
-                case DrillSet::Tables:
+                case SignalSet::Tables:
                     return QStringLiteral("Таблица дополнений %1: %2. Какая это цифра?").arg(table, meaning);
             }
             break;
@@ -136,68 +137,69 @@ QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestio
     return {};
 }
 
-QString howToAnswer(const drill::DrillChoice& choice, const drill::DrillQuestion& question) {
+QString howToAnswer(const drill::DrillChoice& choice, const asking::Question& question) {
     switch (choice.mode) {
-        case DrillMode::RecogniseFlag:
+        case AskMode::RecogniseFlag:
             switch (choice.set) {
-                case DrillSet::Flags: return QStringLiteral("Наберите или нажмите его букву или цифру.");
-                case DrillSet::SingleLetter: return QStringLiteral("Наберите или нажмите его букву.");
-                case DrillSet::General:
+                case SignalSet::Flags: return QStringLiteral("Наберите или нажмите его букву или цифру.");
+                case SignalSet::SingleLetter: return QStringLiteral("Наберите или нажмите его букву.");
+                case SignalSet::General:
                     if (question.hoist.flags.size() == 1) return QStringLiteral("Наберите или нажмите букву флага.");
                     return QStringLiteral("Наберите флаги сверху вниз; Backspace снимает последний, Enter — ответить.");
-                case DrillSet::Medical:
+                case SignalSet::Medical:
                     return QStringLiteral(
                         "M уже поднят: наберите вторую и третью буквы и нажмите Enter; "
                         "Backspace снимает последнюю.");
-                case DrillSet::Tables: return QStringLiteral("Наберите или нажмите цифру.");
+                case SignalSet::Tables: return QStringLiteral("Наберите или нажмите цифру.");
             }
             break;
-        case DrillMode::Meaning: return QStringLiteral("Выберите ответ: клавиши 1–4 или щелчок.");
-        case DrillMode::Compose:
+        case AskMode::Meaning: return QStringLiteral("Выберите ответ: клавиши 1–4 или щелчок.");
+        case AskMode::Compose:
             switch (choice.set) {
-                case DrillSet::General:
+                case SignalSet::General:
                     return QStringLiteral(
                         "Набирайте флаги сверху вниз; Backspace снимает последний, Enter — ответить.");
-                case DrillSet::Medical:
+                case SignalSet::Medical:
                     return QStringLiteral("M уже поднят: наберите вторую и третью буквы и нажмите Enter.");
-                case DrillSet::Tables: return QStringLiteral("Наберите цифру и нажмите Enter.");
+                case SignalSet::Tables: return QStringLiteral("Наберите цифру и нажмите Enter.");
                 default: return QStringLiteral("Наберите флаг и нажмите Enter; Backspace снимает его.");
             }
     }
     return {};
 }
 
-QString spokenHoist(const drill::HoistOfSignal& hoist) {
+QString spokenHoist(const asking::HoistOfSignal& hoist) {
     if (!hoist.table.empty()) return tableRow(hoist);
     return toQString(codebook::hoistWithMorse(hoist.flown));
 }
 
-QString signalWithMeaning(DrillSet set, const drill::DrillSignal& signal) {
+QString signalWithMeaning(SignalSet set, const asking::Signal& signal) {
     const QString code = QString::fromStdString(signal.code);
     const QString meaning = quoted(signal.text);
     switch (set) {
-        case DrillSet::Flags: {
+        case SignalSet::Flags: {
             // «E — Эко (·)»; a flag whose name already says what it is
             // («1-й заменяющий вымпел», «ответный вымпел») is named once.
-            const std::vector<int>& flown = drill::hoistOf(set, signal.code).flown;
+            const std::vector<int>& flown = asking::hoistOf(set, signal.code).flown;
             const QString morse =
                 flown.empty() ? QString() : toQString(codebook::morseSigns(codebook::signalFlag(flown.front()).morse));
             const QString name = QString::fromStdString(signal.text);
             const QString named = name.startsWith(code) ? name : QStringLiteral("%1 — %2").arg(code, name);
             return morse.isEmpty() ? named : QStringLiteral("%1 (%2)").arg(named, morse);
         }
-        case DrillSet::Tables: return QStringLiteral("%1: %2").arg(tableRow(drill::hoistOf(set, signal.code)), meaning);
+        case SignalSet::Tables:
+            return QStringLiteral("%1: %2").arg(tableRow(asking::hoistOf(set, signal.code)), meaning);
         default: {
-            const QString flags = toQString(codebook::hoistWithMorse(drill::hoistOf(set, signal.code).flown));
+            const QString flags = toQString(codebook::hoistWithMorse(asking::hoistOf(set, signal.code).flown));
             return QStringLiteral("%1 — %2: %3").arg(code, flags, meaning);
         }
     }
 }
 
-QString givenAnswer(DrillSet set, const drill::DrillOutcome& outcome) {
+QString givenAnswer(SignalSet set, const drill::DrillOutcome& outcome) {
     if (outcome.given.empty()) return QStringLiteral("нет ответа");
     if (outcome.givenSignal != nullptr) return signalWithMeaning(set, *outcome.givenSignal);
-    if (set == DrillSet::Tables) return tableRow(drill::hoistOf(set, outcome.given));
+    if (set == SignalSet::Tables) return tableRow(asking::hoistOf(set, outcome.given));
     return toQString(outcome.given) + QStringLiteral(" — такого сигнала в своде нет");
 }
 
@@ -205,7 +207,7 @@ QString resultHeadline(const drill::DrillOutcome& outcome) {
     return outcome.correct ? QStringLiteral("Верно!") : QStringLiteral("Неверно.");
 }
 
-QString resultDetails(DrillSet set, const drill::DrillOutcome& outcome) {
+QString resultDetails(SignalSet set, const drill::DrillOutcome& outcome) {
     if (outcome.asked == nullptr) return {};
     // What a learner with another edition of the code should know about the signal asked.
     const QString note = toQString(codebook::editionNoteOf(outcome.asked->code));
@@ -232,7 +234,7 @@ QString summaryHeading(const drill::DrillSummary& summary) {
 QString summaryScore(const drill::DrillSummary& summary) {
     const drill::Tally& t = summary.tally;
     if (t.asked == 0) return QStringLiteral("Ни одного ответа в этом занятии.");
-    return QStringLiteral("Верно %1 из %2 (%3 %).").arg(t.right).arg(t.asked).arg(qRound(100.0 * t.right / t.asked));
+    return QStringLiteral("Верно %1 из %2 (%3 %).").arg(t.right).arg(t.asked).arg(asking::percentOf(t.right, t.asked));
 }
 
 QString mistakesHeading(const drill::DrillSummary& summary) {
@@ -246,11 +248,11 @@ QString mistakesHeading(const drill::DrillSummary& summary) {
 QStringList mistakeLines(const drill::DrillSummary& summary) {
     QStringList lines;
     for (const drill::MistakeMade& m : summary.mistakes) {
-        const DrillSet set = m.set;
+        const SignalSet set = m.set;
         const QString asked = m.asked ? signalWithMeaning(set, *m.asked) : QString();
-        const QString given = m.given.empty()           ? QStringLiteral("нет ответа")
-                              : set == DrillSet::Tables ? tableRow(drill::hoistOf(set, m.given))
-                                                        : toQString(m.given);
+        const QString given = m.given.empty()            ? QStringLiteral("нет ответа")
+                              : set == SignalSet::Tables ? tableRow(asking::hoistOf(set, m.given))
+                                                         : toQString(m.given);
         lines << QStringLiteral("%1 — ваш ответ: %2").arg(asked, given);
     }
     return lines;

@@ -21,27 +21,27 @@ inline const QString kResetQuestion = QStringLiteral(
     "Сбросить весь прогресс? Все ответы и состояние всех сигналов будут удалены, вернуть их будет нельзя.");
 
 // `signalCount` is how many signals the set has.
-QString setToolTip(drill::DrillSet set, int signalCount);
-QString modeTitle(drill::DrillMode mode);
-QString modeToolTip(drill::DrillMode mode);
+QString setToolTip(asking::SignalSet set, int signalCount);
+QString modeTitle(asking::AskMode mode);
+QString modeToolTip(asking::AskMode mode);
 
 // The question as the window asks it, and the line on how to answer.
-QString questionText(const drill::DrillChoice& choice, const drill::DrillQuestion& question);
-QString howToAnswer(const drill::DrillChoice& choice, const drill::DrillQuestion& question);
+QString questionText(const drill::DrillChoice& choice, const asking::Question& question);
+QString howToAnswer(const drill::DrillChoice& choice, const asking::Question& question);
 // What a screen reader hears of the hoist shown with a question, where
 // naming the flags is not the learner's task.
-QString spokenHoist(const drill::HoistOfSignal& hoist);
+QString spokenHoist(const asking::HoistOfSignal& hoist);
 
 // A signal with its flags and meaning: "AE1 (Алфа, Эко, Унауан): «…»".
-QString signalWithMeaning(drill::DrillSet set, const drill::DrillSignal& signal);
+QString signalWithMeaning(asking::SignalSet set, const asking::Signal& signal);
 // The answer given, as the learner typed or chose it.
-QString givenAnswer(drill::DrillSet set, const drill::DrillOutcome& outcome);
+QString givenAnswer(asking::SignalSet set, const drill::DrillOutcome& outcome);
 
 // The result line after an answer, and what follows it: the right signal
 // with its meaning, the answer given when it was wrong, and the signal's
 // note on another edition of the code where it has one.
 QString resultHeadline(const drill::DrillOutcome& outcome);
-QString resultDetails(drill::DrillSet set, const drill::DrillOutcome& outcome);
+QString resultDetails(asking::SignalSet set, const drill::DrillOutcome& outcome);
 
 // "Вопрос 3 из 20 · Верно: 1 из 2 · Подряд: 1".
 QString scoreLine(const drill::Tally& tally, int questionNumber, int questionCount, bool finished);

@@ -31,8 +31,8 @@ namespace mss::forms {
 
 namespace {
 
-using drill::DrillMode;
-using drill::DrillSet;
+using asking::AskMode;
+using asking::SignalSet;
 using Stage = drill::DrillFlow::Stage;
 namespace texts = drill_texts;
 
@@ -69,12 +69,12 @@ DrillWindow::DrillWindow(const codebook::CodeBook& book, std::unique_ptr<progres
     setFont(look::dialogFont());
     setFixedSize(kClientWidth, kClientHeight);
 
-    flow_ = std::make_unique<drill::DrillFlow>(book, *store_, options_.clock, drill::seededRandomSource(seed_));
+    flow_ = std::make_unique<drill::DrillFlow>(book, *store_, options_.clock, asking::seededRandomSource(seed_));
     // Answers another program kept from the file are written when it frees.
     writeWaiting_ = new QTimer(this);
     writeWaiting_->setInterval(1000);
     QObject::connect(writeWaiting_, &QTimer::timeout, this, [this] {
-        if (store_->writeWaiting() != drill::Keeping::Pending) writeWaiting_->stop();
+        if (store_->writeWaiting() != asking::Keeping::Pending) writeWaiting_->stop();
         showNotices();
     });
 
@@ -104,9 +104,9 @@ void DrillWindow::closeEvent(QCloseEvent* event) {
 void DrillWindow::buildControls() {
     // Created in the order Tab goes through them: the choice, then the page.
     std::set<char> letters;
-    for (const drill::DrillSignal& s : flow_->signalsIn(DrillSet::General)) letters.insert(s.code.front());
+    for (const asking::Signal& s : flow_->signalsIn(SignalSet::General)) letters.insert(s.code.front());
     drillArea_ = new QWidget(this);
-    bar_ = new DrillChoiceBar([this](DrillSet set) { return static_cast<int>(flow_->signalsIn(set).size()); },
+    bar_ = new DrillChoiceBar([this](SignalSet set) { return static_cast<int>(flow_->signalsIn(set).size()); },
                               std::vector<char>(letters.begin(), letters.end()), drillArea_);
     pages_ = new QStackedWidget(drillArea_);
     pages_->setObjectName(QStringLiteral("DrillPages"));
@@ -197,8 +197,8 @@ void DrillWindow::openExam() {
         if (!options_.makeExam) return;
         ExamCalls calls;
         calls.leave = [this] { closeExam(); };
-        calls.drillMistakes = [this](const std::vector<drill::CardKey>& cards, int ticket) {
-            flow_->drillCards(cards);
+        calls.drillMistakes = [this](const std::vector<asking::Topic>& topics, int ticket) {
+            flow_->drillTopics(topics);
             mistakesOfTicket_ = ticket;
             closeExam();
         };
@@ -246,7 +246,7 @@ void DrillWindow::showAnswer() {
     fillAnswer(*questionPage_, *flow_);
     showScore();
     // The file was busy: the answer waits in memory and is written as it frees.
-    if (flow_->outcome()->keeping == drill::Keeping::Pending) writeWaiting_->start();
+    if (flow_->outcome()->keeping == asking::Keeping::Pending) writeWaiting_->start();
     showNotices();
     // A screen reader reads the result as the focus comes to it; Enter or
     // Space goes on from there.

@@ -44,7 +44,7 @@ struct DrillWindowOptions {
     // The file the wiring opens the window's store on; empty:
     // progress::defaultProgressFile().
     std::filesystem::path progressFile;
-    drill::Clock clock = progress::ProgressStore::systemClock();
+    asking::Clock clock = progress::ProgressStore::systemClock();
     std::uint64_t seed = 0;                 // 0: a seed of its own each time the window opens
     YesNoQuestion ask = askBeforeDeleting;  // asked before the progress is reset or a ticket left
     // Where to save a ticket's PDF (a file dialog; tests give their own).

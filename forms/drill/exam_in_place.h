@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "drill/card_key.h"
+#include "asking/question.h"
 
 class QWidget;
 
@@ -41,10 +41,10 @@ public:
 };
 
 // What the exam tells the drill window: the cadet goes back to the drill,
-// or drills the signals answered wrongly on ticket `ticket`.
+// or drills the questions answered wrongly on ticket `ticket`.
 struct ExamCalls {
     std::function<void()> leave;
-    std::function<void(const std::vector<drill::CardKey>& cards, int ticket)> drillMistakes;
+    std::function<void(const std::vector<asking::Topic>& topics, int ticket)> drillMistakes;
 };
 
 // Makes the exam in `window`, its tickets kept in `store`.

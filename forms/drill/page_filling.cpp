@@ -22,32 +22,32 @@ namespace mss::forms {
 
 namespace {
 
-using drill::DrillMode;
-using drill::DrillSet;
+using asking::AskMode;
+using asking::SignalSet;
 namespace texts = drill_texts;
 
 // The places a composed hoist shows: the flags the learner may raise, and
 // the medical M above them.
-std::size_t placesOf(const drill::TypedAnswer& typed) { return typed.atMost() + (typed.hoist().medicalM ? 1 : 0); }
+std::size_t placesOf(const asking::TypedAnswer& typed) { return typed.atMost() + (typed.hoist().medicalM ? 1 : 0); }
 
 }  // namespace
 
 void fillQuestion(QuestionPage& page, const drill::DrillFlow& flow) {
-    const drill::DrillQuestion& q = flow.question();
+    const asking::Question& q = flow.question();
     // Asked as its own set and mode say (a session of an exam's mistakes mixes them).
     const drill::DrillChoice choice{q.set, q.mode, 0};
-    const bool meaning = choice.mode == DrillMode::Meaning;
-    if (choice.mode == DrillMode::Compose)
+    const bool meaning = choice.mode == AskMode::Meaning;
+    if (choice.mode == AskMode::Compose)
         page.hoist()->show(flow.typed().hoist(), placesOf(flow.typed()), true);
     else
         page.hoist()->show(q.hoist, q.hoist.flown.size(), meaning);
-    const bool reconstructed = choice.mode == DrillMode::Compose && q.signal->reconstructed;
+    const bool reconstructed = choice.mode == AskMode::Compose && q.signal->reconstructed;
     page.ask(texts::questionText(choice, q), meaning ? texts::spokenHoist(q.hoist) : QString(), reconstructed,
              texts::howToAnswer(choice, q), meaning);
     if (meaning) {
         QStringList choiceTexts;
         std::vector<bool> choiceReconstructed;
-        for (const drill::DrillSignal* s : q.choices) {
+        for (const asking::Signal* s : q.choices) {
             choiceTexts << QString::fromStdString(s->text);
             choiceReconstructed.push_back(s->reconstructed);
         }
@@ -55,24 +55,24 @@ void fillQuestion(QuestionPage& page, const drill::DrillFlow& flow) {
     } else {
         page.showTyped(question_texts::typedLine(flow.typed(), choice.mode));  // the medical M stands from the start
     }
-    page.keyboard()->enableFlags([choice](int flag) { return drill::mayRaise(choice.set, choice.mode, flag); });
+    page.keyboard()->enableFlags([choice](int flag) { return asking::mayRaise(choice.set, choice.mode, flag); });
 }
 
 void fillTyped(QuestionPage& page, const drill::DrillFlow& flow) {
-    const drill::TypedAnswer& typed = flow.typed();
+    const asking::TypedAnswer& typed = flow.typed();
     page.showTyped(question_texts::typedLine(typed, flow.question().mode));
-    if (flow.question().mode == DrillMode::Compose) page.hoist()->show(typed.hoist(), placesOf(typed), true);
+    if (flow.question().mode == AskMode::Compose) page.hoist()->show(typed.hoist(), placesOf(typed), true);
 }
 
 void fillAnswer(QuestionPage& page, const drill::DrillFlow& flow) {
-    const DrillSet set = flow.question().set;
+    const SignalSet set = flow.question().set;
     const drill::DrillOutcome& outcome = *flow.outcome();
     // The right hoist, flags named, beside the right meaning.
-    const drill::HoistOfSignal right = drill::hoistOf(set, outcome.asked->code);
+    const asking::HoistOfSignal right = asking::hoistOf(set, outcome.asked->code);
     page.hoist()->show(right, right.flown.size(), true);
     page.showResult(outcome.correct, texts::resultHeadline(outcome), texts::resultDetails(set, outcome),
                     outcome.asked->reconstructed || (outcome.givenSignal && outcome.givenSignal->reconstructed));
-    if (flow.question().mode == DrillMode::Meaning)
+    if (flow.question().mode == AskMode::Meaning)
         page.choices()->showRight(static_cast<int>(flow.question().rightChoice));
 }
 
@@ -91,14 +91,14 @@ void fillNothingToAsk(SummaryPage& page, const drill::DrillFlow& flow) {
 void fillProgress(ProgressPage& page, const drill::DrillFlow& flow, progress::ProgressStore& store) {
     const drill::DrillChoice& choice = flow.choice();
     progress::ProgressPageFigures figures = progress::ProgressReading(store).page(
-        choice, [&flow](DrillSet set) { return static_cast<int>(flow.signalsIn(set).size()); });
+        choice, [&flow](SignalSet set) { return static_cast<int>(flow.signalsIn(set).size()); });
     std::vector<SetProgress> sets;
     for (const progress::SetCounts& set : figures.sets) sets.push_back({wording::setTitle(set.set), set.counts});
     page.chart()->showFigures(texts::modeTitle(choice.mode), std::move(sets));
     page.showSessions(ChartedSessions{std::move(figures.sessions)});
     std::vector<HardRow> hardest;
     for (const progress::HardSignal& hard : figures.hardest)
-        if (const drill::DrillSignal* signal = drill::findSignal(flow.setSignals(), hard.code))
+        if (const asking::Signal* signal = asking::findSignal(flow.setSignals(), hard.code))
             hardest.push_back({signal, hard});
     page.showHardest(choice, hardest);
 }

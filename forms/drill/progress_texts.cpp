@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "asking/percent.h"
 #include "codebook/one_set_hoist.h"
 #include "codebook/signal_flags.h"
 #include "forms/drill/drill_texts.h"
@@ -18,27 +19,25 @@ namespace mss::forms::progress_texts {
 
 namespace {
 
-using drill::DrillSet;
+using asking::SignalSet;
 
 // The words "среди последних N ответов" and "меньше N ответов" read right
 // for these counts only.
 static_assert(progress::kHardWindow >= 5 && progress::kHardWindow <= 20);
 static_assert(kFewestAnswersCharted >= 5 && kFewestAnswersCharted <= 20);
 
-QDateTime localTimeOf(drill::TimePoint t) {
+QDateTime localTimeOf(asking::TimePoint t) {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(t.time_since_epoch()).count();
     return QDateTime::fromSecsSinceEpoch(seconds).toLocalTime();
 }
 
-QString inRussian(drill::TimePoint t, const QString& format) {
+QString inRussian(asking::TimePoint t, const QString& format) {
     return QLocale(QLocale::Russian).toString(localTimeOf(t), format);
 }
 
-int percent(int part, int whole) { return whole == 0 ? 0 : static_cast<int>(std::lround(100.0 * part / whole)); }
-
 // "верно 17 из 20 (85 %)", the share never cut between two lines.
 QString score(int right, int answers) {
-    return QStringLiteral("верно %1 из %2 (%3\u00A0%)").arg(right).arg(answers).arg(percent(right, answers));
+    return QStringLiteral("верно %1 из %2 (%3\u00A0%)").arg(right).arg(answers).arg(asking::percentOf(right, answers));
 }
 
 QString capitalised(QString s) {
@@ -62,7 +61,7 @@ QString misses(const progress::HardSignal& hard) { return QStringLiteral("%1 и�
 
 QString choiceText(const drill::DrillChoice& choice) {
     QString text = wording::setTitle(choice.set);
-    if (choice.set == DrillSet::General && choice.firstLetter != 0)
+    if (choice.set == SignalSet::General && choice.firstLetter != 0)
         text += QStringLiteral(", на букву %1").arg(QChar::fromLatin1(choice.firstLetter));
     return text + QStringLiteral(", «%1»").arg(drill_texts::modeTitle(choice.mode));
 }
@@ -115,22 +114,22 @@ QString hardestScope(const drill::DrillChoice& choice) {
 
 QString noHardestSignals() { return QStringLiteral("В последних ответах ошибок нет: трудных сигналов пока нет."); }
 
-QStringList hardestHeadings(DrillSet set) {
-    if (set == DrillSet::Flags)
+QStringList hardestHeadings(SignalSet set) {
+    if (set == SignalSet::Flags)
         return {QStringLiteral("Флаг"), QStringLiteral("Подъём"), QStringLiteral("Название"),
                 QStringLiteral("Неверно")};
     return {QStringLiteral("Сигнал"), QStringLiteral("Подъём"), QStringLiteral("Значение"), QStringLiteral("Неверно")};
 }
 
-QStringList hardestCells(DrillSet set, const drill::DrillSignal& signal, const progress::HardSignal& hard) {
-    const drill::HoistOfSignal hoist = drill::hoistOf(set, signal.code);
-    const QString flags = set == DrillSet::Flags && !hoist.flown.empty()
+QStringList hardestCells(SignalSet set, const asking::Signal& signal, const progress::HardSignal& hard) {
+    const asking::HoistOfSignal hoist = asking::hoistOf(set, signal.code);
+    const QString flags = set == SignalSet::Flags && !hoist.flown.empty()
                               ? toQString(codebook::signalFlag(hoist.flown.front()).fullName)
                               : flagNames(hoist.flown);
     return {QString::fromStdString(signal.code), flags, QString::fromStdString(signal.text).trimmed(), misses(hard)};
 }
 
-QString hardestLine(DrillSet set, const drill::DrillSignal& signal, const progress::HardSignal& hard) {
+QString hardestLine(SignalSet set, const asking::Signal& signal, const progress::HardSignal& hard) {
     return QStringLiteral("%1 — неверно %2").arg(drill_texts::signalWithMeaning(set, signal), misses(hard));
 }
 

@@ -8,8 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "asking/set_signals.h"
 #include "drill/drill_choice.h"
-#include "drill/set_signals.h"
 #include "progress/progress_figures.h"
 
 namespace mss::forms::progress_texts {
@@ -41,11 +41,11 @@ QString noHardestSignals();
 // The headings of the list's columns: the signal, its hoist, its meaning
 // (for the flags set: the flag's name) and how many of its last answers
 // were wrong.
-QStringList hardestHeadings(drill::DrillSet set);
+QStringList hardestHeadings(asking::SignalSet set);
 // One signal's cells under those headings; the hoist, which the list shows
 // as flags, by the flags' names («Лима, Голф, Тэратри»; «флаг E»).
-QStringList hardestCells(drill::DrillSet set, const drill::DrillSignal& signal, const progress::HardSignal& hard);
+QStringList hardestCells(asking::SignalSet set, const asking::Signal& signal, const progress::HardSignal& hard);
 // The whole row as one line, for its tooltip and a screen reader.
-QString hardestLine(drill::DrillSet set, const drill::DrillSignal& signal, const progress::HardSignal& hard);
+QString hardestLine(asking::SignalSet set, const asking::Signal& signal, const progress::HardSignal& hard);
 
 }  // namespace mss::forms::progress_texts

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "asking/percent.h"
 #include "forms/drill/progress_texts.h"
 #include "look/look.h"
 
@@ -60,9 +61,7 @@ private:
     const SessionChart& chart_;
 };
 
-int share(const progress::SessionSummary& s) {
-    return s.asked == 0 ? 0 : static_cast<int>(std::lround(100.0 * s.right / s.asked));
-}
+int share(const progress::SessionSummary& s) { return asking::percentOf(s.right, s.asked); }
 
 }  // namespace
 

@@ -8,7 +8,7 @@
 
 #include <chrono>
 
-#include "exam/exam_flow.h"
+#include "exam/ticket_sitting.h"
 
 namespace mss::forms::exam_texts {
 

@@ -68,7 +68,7 @@ QuestionHoist::QuestionHoist(QWidget* parent) : QWidget(parent) {
     setFixedSize(kBoxWidth, kTableNameHeight + static_cast<int>(kPositions) * kBoxStep);
 }
 
-void QuestionHoist::show(const drill::HoistOfSignal& hoist, std::size_t positions, bool spoken) {
+void QuestionHoist::show(const asking::HoistOfSignal& hoist, std::size_t positions, bool spoken) {
     const codebook::FlownHoist flown = codebook::readHoist(hoist.flown);
     positions = std::clamp<std::size_t>(std::max(positions, flown.size()), 1, kPositions);
     const bool table = !hoist.table.empty();

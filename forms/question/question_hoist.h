@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-#include "drill/set_signals.h"
+#include "asking/set_signals.h"
 
 class QLabel;
 
@@ -30,7 +30,7 @@ public:
     // flags, M included); the places beyond its flags stand empty. With
     // `spoken` false a screen reader hears only how many flags there are,
     // so that naming the flags stays the learner's task.
-    void show(const drill::HoistOfSignal& hoist, std::size_t positions, bool spoken);
+    void show(const asking::HoistOfSignal& hoist, std::size_t positions, bool spoken);
 
     FlagPictureBox* position(std::size_t place) const { return positions_.at(place); }
     QLabel* tableName() const { return table_; }

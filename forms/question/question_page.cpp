@@ -33,7 +33,7 @@ QuestionPage::QuestionPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("QuestionPage"));
     // Created in the order Tab goes through them.
     hoist_ = new QuestionHoist(this);
-    question_ = label(this, "DrillQuestion", look::serifFont(13), look::kWhite);
+    question_ = label(this, "asking::Question", look::serifFont(13), look::kWhite);
     makeFocusable(question_, Qt::StrongFocus);
     questionMark_ = new ReconstructedMark(this);
     howTo_ = label(this, "DrillHowToAnswer", look::dialogFont(), look::kTablesNote);

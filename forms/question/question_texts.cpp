@@ -6,16 +6,16 @@
 
 namespace mss::forms::question_texts {
 
-using drill::DrillMode;
+using asking::AskMode;
 
-QString typedLine(const drill::TypedAnswer& typed, DrillMode mode) {
+QString typedLine(const asking::TypedAnswer& typed, AskMode mode) {
     QString why;
     if (const auto& refused = typed.refusal()) {
         why = toQString(codebook::refusalText(*refused));
     } else if (typed.refusedAsFull()) {
         // Every place the answer has is taken: say so rather than ignore the key.
         const std::size_t places = typed.atMost() + (typed.hoist().medicalM ? 1 : 0);
-        why = mode == DrillMode::Compose
+        why = mode == AskMode::Compose
                   ? QStringLiteral("Больше %1 флагов сигнал этого раздела не поднимает; Backspace снимает последний.")
                         .arg(places == 2   ? QStringLiteral("двух")
                              : places == 3 ? QStringLiteral("трёх")

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "drill/typed_answer.h"
+#include "asking/typed_answer.h"
 
 namespace mss::forms::question_texts {
 
@@ -13,6 +13,6 @@ namespace mss::forms::question_texts {
 // hoisted for the learner included, «—» when none stands; after a key that
 // put nothing up, why: «M, A — Флаг A уже поднят…», «ничего. Над 1-м
 // заменяющим нет ни буквы, ни цифры…».
-QString typedLine(const drill::TypedAnswer& typed, drill::DrillMode mode);
+QString typedLine(const asking::TypedAnswer& typed, asking::AskMode mode);
 
 }  // namespace mss::forms::question_texts

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "drill/set_signals.h"
+#include "asking/set_signals.h"
 #include "forms/main/main_window.h"
 #include "forms/main/meaning_line.h"
 #include "forms/main/show_signal.h"
@@ -33,9 +33,9 @@ MainWindowPlace placeOf(const MainWindow& window) {
 // The store passes over cards of codes the program does not know.
 std::unique_ptr<progress::ProgressStore> openProgress(const codebook::CodeBook& book,
                                                       const DrillWindowOptions& options) {
-    auto codesOfSet = [&book](drill::DrillSet set) {
+    auto codesOfSet = [&book](asking::SignalSet set) {
         std::vector<std::string> codes;
-        for (const drill::DrillSignal& s : drill::signalsOfSet(book, set)) codes.push_back(s.code);
+        for (const asking::Signal& s : asking::signalsOfSet(book, set)) codes.push_back(s.code);
         return codes;
     };
     const std::filesystem::path file =

@@ -34,7 +34,7 @@
 
 #include "codebook/hoist_words.h"
 #include "codebook/signal_flags.h"
-#include "drill/set_signals.h"
+#include "asking/set_signals.h"
 #include "forms/drill/drill_choice_bar.h"
 #include "forms/question/meaning_buttons.h"
 #include "forms/question/question_hoist.h"
@@ -57,8 +57,8 @@
 #include "qtext/utf8_text.h"
 
 using namespace mss::testing;
-using mss::drill::DrillMode;
-using mss::drill::DrillSet;
+using DrillMode = mss::asking::AskMode;
+using DrillSet = mss::asking::SignalSet;
 using mss::drill::DrillChoice;
 using mss::forms::DrillWindow;
 using mss::forms::DrillWindowOptions;
@@ -123,17 +123,17 @@ std::vector<RecordedAnswer> answersIn(const QString& file) {
 }
 
 // A clock one second further on at every reading.
-mss::drill::Clock steppingClock() {
-    return [t = mss::drill::TimePoint{std::chrono::seconds{1'796'911'387}}]() mutable {
+mss::asking::Clock steppingClock() {
+    return [t = mss::asking::TimePoint{std::chrono::seconds{1'796'911'387}}]() mutable {
         t += std::chrono::seconds(1);
         return t;
     };
 }
 
-const std::vector<mss::drill::DrillSignal>& signalsOf(DrillSet set) {
-    static std::map<DrillSet, std::vector<mss::drill::DrillSignal>> all;
+const std::vector<mss::asking::Signal>& signalsOf(DrillSet set) {
+    static std::map<DrillSet, std::vector<mss::asking::Signal>> all;
     auto& list = all[set];
-    if (list.empty()) list = mss::drill::signalsOfSet(shippedBook(), set);
+    if (list.empty()) list = mss::asking::signalsOfSet(shippedBook(), set);
     return list;
 }
 
@@ -154,9 +154,9 @@ QString russianOnKey(char latin) {
 
 // Times of the sessions written before a test: a Sunday evening in UTC is
 // already Monday in the zone the test sets.
-constexpr mss::drill::TimePoint kSundayEvening{std::chrono::seconds{1'805'063'400}};  // 2027-03-14 22:30 UTC
-constexpr mss::drill::TimePoint kTuesdayMorning{std::chrono::seconds{1'805'187'900}};  // 2027-03-16 09:05 UTC
-constexpr mss::drill::TimePoint kSaturday{std::chrono::seconds{1'805'536'800}};        // 2027-03-20 10:00 UTC
+constexpr mss::asking::TimePoint kSundayEvening{std::chrono::seconds{1'805'063'400}};  // 2027-03-14 22:30 UTC
+constexpr mss::asking::TimePoint kTuesdayMorning{std::chrono::seconds{1'805'187'900}};  // 2027-03-16 09:05 UTC
+constexpr mss::asking::TimePoint kSaturday{std::chrono::seconds{1'805'536'800}};        // 2027-03-20 10:00 UTC
 
 // The local time zone for one test, put back when it ends.
 class LocalZone {
@@ -182,20 +182,20 @@ private:
 // the set's first signals when none are given), twenty seconds apart.
 struct PastSession {
     DrillChoice choice;
-    mss::drill::TimePoint at;
+    mss::asking::TimePoint at;
     std::string answers;
     std::vector<std::string> codes = {};
 };
 
 void writeProgress(const QString& file, const std::vector<PastSession>& sessions) {
-    const mss::drill::TimePoint last = sessions.empty() ? kSaturday : sessions.back().at;
+    const mss::asking::TimePoint last = sessions.empty() ? kSaturday : sessions.back().at;
     mss::progress::ProgressStore store(file.toStdString(), [last] { return last; });
     for (const PastSession& s : sessions) {
         mss::drill::SessionRecord record{s.choice, std::nullopt};
         for (std::size_t i = 0; i < s.answers.size(); ++i) {
             const std::string code = s.codes.empty() ? signalsOf(s.choice.set)[i].code : s.codes[i % s.codes.size()];
             const bool right = s.answers[i] == 'v';
-            const mss::drill::TimePoint at = s.at + std::chrono::seconds(20 * static_cast<int>(i));
+            const mss::asking::TimePoint at = s.at + std::chrono::seconds(20 * static_cast<int>(i));
             store.recordAnswer({{s.choice.set, s.choice.mode, code}, right ? code : std::string("?"), right, at, {0, at, at}},
                                record);
         }
@@ -267,7 +267,7 @@ class DrillWindowTest : public QObject {
         return pressF2() ? drill() : nullptr;
     }
     // The same on a clock that stands still at `now`.
-    DrillWindow* open(const QString& file, mss::drill::TimePoint now) {
+    DrillWindow* open(const QString& file, mss::asking::TimePoint now) {
         DrillWindowOptions o = options(file);
         o.clock = [now] { return now; };
         mss::forms::offerDrill(*w.window, shippedBook(), o);
@@ -344,15 +344,15 @@ class DrillWindowTest : public QObject {
         std::string keys = q.hoist.flags;
         if (choice.mode == DrillMode::Compose && (choice.set == DrillSet::General || choice.set == DrillSet::Medical)) {
             for (const char* made : {"QQ9", "ZZ9", "ZZ"})
-                if (mss::drill::typedFlagsAtMost(choice.set) >= std::strlen(made) &&
+                if (mss::asking::typedFlagsAtMost(choice.set) >= std::strlen(made) &&
                     std::string(made).find_first_of(choice.set == DrillSet::Medical ? "0123456789" : "") ==
                         std::string::npos &&
-                    !mss::drill::findSignal(signalsOf(choice.set),
-                                            mss::drill::codeOfTyped(choice.set, q.signal->code, made)))
+                    !mss::asking::findSignal(signalsOf(choice.set),
+                                            mss::asking::codeOfTyped(choice.set, q.signal->code, made)))
                     return QString::fromLatin1(made);
         }
         for (char c : std::string("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"))
-            if (mss::drill::mayType(choice.set, c) && c != keys.back()) {
+            if (mss::asking::mayType(choice.set, c) && c != keys.back()) {
                 keys.back() = c;
                 break;
             }
@@ -468,11 +468,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("set");
         QTest::addColumn<int>("mode");
         std::vector<std::pair<DrillSet, DrillMode>> rows;
-        for (DrillSet set : mss::drill::kAllSets)
-            for (DrillMode mode : mss::drill::kAllModes) rows.emplace_back(set, mode);
+        for (DrillSet set : mss::asking::kAllSets)
+            for (DrillMode mode : mss::asking::kAllModes) rows.emplace_back(set, mode);
         for (const auto& [set, mode] : rows)
-            QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QString::fromLatin1(mss::drill::storedName(set).data()),
-                                                                  QString::fromLatin1(mss::drill::storedName(mode).data()))))
+            QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QString::fromLatin1(mss::asking::storedName(set).data()),
+                                                                  QString::fromLatin1(mss::asking::storedName(mode).data()))))
                 << static_cast<int>(set) << static_cast<int>(mode);
     }
 
@@ -500,13 +500,13 @@ private Q_SLOTS:
 
         for (const bool right : {true, false}) {
             const std::string asked = d->flow().question().signal->code;
-            const mss::drill::HoistOfSignal hoist = d->flow().question().hoist;
+            const mss::asking::HoistOfSignal hoist = d->flow().question().hoist;
             right ? answerRightly() : answerWith(wrongKeys());
             CHECK_EQ(d->stage(), Stage::Answered);
             CHECK(resultSpoken().startsWith(right ? QStringLiteral("Результат: Верно!")
                                                   : QStringLiteral("Результат: Неверно.")));
             // The right answer with its flags and meaning.
-            const auto* signal = mss::drill::findSignal(signalsOf(drillSet), asked);
+            const auto* signal = mss::asking::findSignal(signalsOf(drillSet), asked);
             if (drillSet == DrillSet::Tables)
                 CHECK(resultSpoken().contains(QStringLiteral("Таблица %1, цифра %2 (")
                                                   .arg(QString::fromStdString(hoist.table), QString::fromStdString(hoist.flags))));
@@ -528,8 +528,8 @@ private Q_SLOTS:
             // Recorded before the next question shows: one row per answer.
             const auto rows = answersIn(progressFile());
             CHECK_EQ(rows.size(), std::size_t{right ? 1u : 2u});
-            CHECK_EQ(rows.back().set, QString::fromLatin1(mss::drill::storedName(drillSet).data()));
-            CHECK_EQ(rows.back().mode, QString::fromLatin1(mss::drill::storedName(drillMode).data()));
+            CHECK_EQ(rows.back().set, QString::fromLatin1(mss::asking::storedName(drillSet).data()));
+            CHECK_EQ(rows.back().mode, QString::fromLatin1(mss::asking::storedName(drillMode).data()));
             CHECK_EQ(rows.back().code, QString::fromStdString(asked));
             CHECK_EQ(rows.back().correct, right);
             CHECK_EQ(d->scoreLine()->text(),
@@ -563,9 +563,9 @@ private Q_SLOTS:
             {DrillSet::General, "AE1", nullptr},
         };
         for (const auto& c : cases) {
-            const auto* asked = mss::drill::findSignal(signalsOf(c.set), c.asked);
+            const auto* asked = mss::asking::findSignal(signalsOf(c.set), c.asked);
             QVERIFY2(asked != nullptr, c.asked);
-            const auto* other = mss::drill::findSignal(signalsOf(c.set), c.set == DrillSet::Medical ? "MAA" : "AA");
+            const auto* other = mss::asking::findSignal(signalsOf(c.set), c.set == DrillSet::Medical ? "MAA" : "AA");
             for (const bool right : {true, false}) {
                 const mss::drill::DrillOutcome outcome{asked, right ? asked->code : other->code, right ? asked : other,
                                                        right};
@@ -1010,7 +1010,7 @@ private Q_SLOTS:
             {"ответный вымпел", "ответный вымпел (·−·−·−)"},
         };
         for (const auto& c : cases) {
-            const auto* signal = mss::drill::findSignal(signalsOf(DrillSet::Flags), c.code);
+            const auto* signal = mss::asking::findSignal(signalsOf(DrillSet::Flags), c.code);
             QVERIFY2(signal, c.code);
             QCOMPARE(mss::forms::drill_texts::signalWithMeaning(DrillSet::Flags, *signal), QString::fromUtf8(c.said));
         }
@@ -1136,8 +1136,8 @@ private Q_SLOTS:
         CHECK_EQ(d->flow().questionCount(), 1);
         // It says what it is, and no set or mode of the drill shows as chosen.
         CHECK(d->scoreLine()->text().startsWith(QStringLiteral("Ошибки билета № 7 · Вопрос 1 из 1")));
-        for (DrillSet set : mss::drill::kAllSets) CHECK(!d->choiceBar()->setButton(set)->isChosen());
-        for (DrillMode mode : mss::drill::kAllModes) CHECK(!d->choiceBar()->modeButton(mode)->isChosen());
+        for (DrillSet set : mss::asking::kAllSets) CHECK(!d->choiceBar()->setButton(set)->isChosen());
+        for (DrillMode mode : mss::asking::kAllModes) CHECK(!d->choiceBar()->modeButton(mode)->isChosen());
         // Choosing a set ends it.
         choose(DrillSet::Flags, DrillMode::RecogniseFlag);
         CHECK(d->scoreLine()->text().startsWith(QStringLiteral("Вопрос 1 из ")));
@@ -1251,7 +1251,7 @@ private Q_SLOTS:
 
         DrillWindow* d = open(progressFile());
         CHECK(d);
-        for (DrillMode mode : mss::drill::kAllModes) {
+        for (DrillMode mode : mss::asking::kAllModes) {
             choose(DrillSet::General, mode);
             for (int i = 0; i < 20 && d->stage() == Stage::Asking; ++i) {
                 i % 3 ? answerRightly() : answerWith(wrongKeys());
@@ -1293,7 +1293,7 @@ private Q_SLOTS:
         const auto hasCyrillic = [](const QString& s) {
             return std::any_of(s.begin(), s.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
         };
-        for (DrillMode mode : mss::drill::kAllModes) {
+        for (DrillMode mode : mss::asking::kAllModes) {
             choose(DrillSet::General, mode);
             std::set<QWidget*> reached = reachedByTab();
             std::vector<QWidget*> controls;
@@ -1529,7 +1529,7 @@ private Q_SLOTS:
             for (int column = 0; column < 4; ++column) cells << list->item(0, column)->text();
             const std::string code = list->item(0, 0)->text().toStdString();
             CHECK_EQ(cells.join(QLatin1Char('|')),
-                     other.cells.arg(QString::fromStdString(mss::drill::findSignal(signalsOf(other.set), code)->text).trimmed()));
+                     other.cells.arg(QString::fromStdString(mss::asking::findSignal(signalsOf(other.set), code)->text).trimmed()));
             CHECK_EQ(list->item(0, 1)->data(Qt::AccessibleTextRole).toString(), other.flags);
             CHECK_EQ(list->horizontalHeaderItem(2)->text(), QStringLiteral("Значение"));
         }
