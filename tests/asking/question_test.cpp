@@ -101,7 +101,9 @@ TEST(Question, AnAnswerIsJudgedWithItsSignalAndNoAnswerIsWrong) {
         EXPECT_EQ(outcome.given, c.given);
         EXPECT_EQ(outcome.correct, c.correct);
         ASSERT_EQ(outcome.givenSignal != nullptr, c.givenKnown);
-        if (c.givenKnown) EXPECT_EQ(outcome.givenSignal->code, c.given);
+        if (c.givenKnown) {
+            EXPECT_EQ(outcome.givenSignal->code, c.given);
+        }
     }
 }
 

@@ -209,8 +209,9 @@ TEST(ExamFlow, HandingInWithQuestionsUnansweredTakesASecondPress) {
             switch (step) {
                 case Step::HandIn:
                     outcomes.push_back(e.flow.handIn());
-                    if (outcomes.back() == HandIn::Warned)
+                    if (outcomes.back() == HandIn::Warned) {
                         EXPECT_EQ(e.flow.unansweredWarned(), e.flow.questionCount() - e.flow.answeredCount());
+                    }
                     break;
                 case Step::Next: EXPECT_TRUE(e.flow.next()); break;
                 case Step::Previous: EXPECT_TRUE(e.flow.previous()); break;
